@@ -1,0 +1,33 @@
+#include "app/app_state.h"
+
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+#include "format/file_summary.h"
+
+ScratchPool& scratch() {
+    static ScratchPool pool;
+    return pool;
+}
+
+AppState& appState() {
+    static AppState state;
+    return state;
+}
+
+void ResetAppState() {
+    scratch() = ScratchPool{};
+    appState() = AppState{};
+    fileSummary() = FileSummary{};
+    catalogue().removeAllRows();
+}
+
+static UiHooks* installedHooks = nullptr;
+
+UiHooks& ui() {
+    static UiHooks silent;
+    return installedHooks ? *installedHooks : silent;
+}
+
+void SetUiHooks(UiHooks* hooks) {
+    installedHooks = hooks;
+}

@@ -1,0 +1,38 @@
+#include "app/status.h"
+
+#include "app/app_state.h"
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+
+QString FocusedText(int currentRow) {
+    return QStringLiteral("Focused: %1").arg(currentRow + 1);
+}
+
+QString SelectedText(int selectedCount) {
+    QString text = QStringLiteral("Selected: %1 files").arg(selectedCount);
+    if (selectedCount < 2)
+        text.chop(1); // one row reads "Selected: 1 file"
+    return text;
+}
+
+QString CountText(int filterOn, int foundCount, int rowCount) {
+    return filterOn ? QStringLiteral("Found: %1 file(s)").arg(foundCount)
+                    : QStringLiteral("Total: %1 file(s)").arg(rowCount);
+}
+
+void UpdateStatus() {
+    AppState& app = appState();
+    if (app.selectedCount == -16)
+        return;
+    UiHooks& window = ui();
+    window.setStatusText(1, FocusedText(app.currentRow));
+    app.selectedCount = catalogue().selectedCount();
+    window.setStatusText(2, SelectedText(app.selectedCount));
+    window.setStatusText(3, CountText(app.filterOn, app.foundCount, app.rowCount));
+    ToolbarState toolbar;
+    toolbar.fileCommands = app.selectedCount > 0;
+    toolbar.singleCommands = app.selectedCount == 1;
+    toolbar.filterPressed = app.filterOn != 0;
+    window.setToolbarState(toolbar);
+    window.drawInfoPanel(app.selectedCount == 1 ? 1 : 0);
+}

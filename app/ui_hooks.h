@@ -1,0 +1,33 @@
+#pragma once
+// What the logic asks of the window while it works: status texts, the toolbar's states, the
+// information panel, and the scan's look at the input queue. The window implements it; tests
+// fake it; without a window the default does nothing.
+
+#include <QString>
+
+struct ToolbarState {
+    bool fileCommands = false;   // move, copy, rename, delete, report: something selected
+    bool singleCommands = false; // edit information, run the editor: exactly one selected
+    bool filterPressed = false;  // the filter button shows pressed while the filter is on
+};
+
+class UiHooks {
+public:
+    virtual ~UiHooks() = default;
+    virtual void setStatusText(int part, const QString& text) {
+        (void)part;
+        (void)text;
+    }
+    virtual void setToolbarState(const ToolbarState& state) { (void)state; }
+    // mode 1: exactly one row selected, show it; 0: show the panel without a file.
+    virtual void drawInfoPanel(int mode) { (void)mode; }
+    // Called once per folder the scan enters: lets the window repaint, swallows other input,
+    // and answers true when Esc was pressed.
+    virtual bool scanEscPressed() { return false; }
+    // Scrolls the list so that the row is wholly visible.
+    virtual void ensureRowVisible(int row) { (void)row; }
+};
+
+UiHooks& ui();
+// The window installs itself; nullptr restores the silent default.
+void SetUiHooks(UiHooks* hooks);

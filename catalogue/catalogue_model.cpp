@@ -1,0 +1,178 @@
+#include "catalogue/catalogue_model.h"
+
+#include "catalogue/columns.h"
+
+#include <algorithm>
+#include <numeric>
+
+CatalogueModel::CatalogueModel(QObject* parent) : QAbstractTableModel(parent), m_selection(this) {}
+
+CatalogueModel& catalogue() {
+    static CatalogueModel model;
+    return model;
+}
+
+int CatalogueModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CatalogueModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
+    const Entry* entry = entryAt(index.row());
+    if (!entry || index.column() < 0 || index.column() >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return GetEntryDisplayInfo(*entry, index.column());
+    case Qt::EditRole:
+        return index.column() == ColumnName ? QVariant(entry->name) : QVariant();
+    case Qt::TextAlignmentRole:
+        return (index.column() == ColumnDate || index.column() == ColumnSize)
+                   ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter))
+                   : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));
+    case Qt::DecorationRole:
+        if (index.column() == ColumnName && decorationProvider)
+            return decorationProvider(m_rows[size_t(index.row())].image);
+        return {};
+    case StateImageRole:
+        return int(m_rows[size_t(index.row())].image);
+    default:
+        return {};
+    }
+}
+
+QVariant CatalogueModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    static const ColumnTable table = DefaultColumnTable();
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf16(table[size_t(section)].caption);
+    if (role == Qt::TextAlignmentRole)
+        return int((table[size_t(section)].format ? Qt::AlignRight : Qt::AlignLeft) |
+                   Qt::AlignVCenter);
+    return {};
+}
+
+Qt::ItemFlags CatalogueModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (index.column() == ColumnName)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool CatalogueModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != ColumnName || !entryAt(index.row()))
+        return false;
+    if (!labelEditHandler)
+        return false;
+    return labelEditHandler(index.row(), value.toString());
+}
+
+bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
+    row = std::clamp(row, 0, int(m_rows.size()));
+    beginInsertRows({}, row, row);
+    m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
+    endInsertRows();
+    return true;
+}
+
+Entry* CatalogueModel::entryAt(int row) {
+    return row >= 0 && row < int(m_rows.size()) ? &m_rows[size_t(row)].entry : nullptr;
+}
+
+const Entry* CatalogueModel::entryAt(int row) const {
+    return row >= 0 && row < int(m_rows.size()) ? &m_rows[size_t(row)].entry : nullptr;
+}
+
+StateImage CatalogueModel::stateImage(int row) const {
+    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].image : StateNone;
+}
+
+void CatalogueModel::setStateImage(int row, StateImage image) {
+    if (row < 0 || row >= int(m_rows.size()) || m_rows[size_t(row)].image == image)
+        return;
+    m_rows[size_t(row)].image = image;
+    const QModelIndex cell = index(row, ColumnName);
+    emit dataChanged(cell, cell, {Qt::DecorationRole, StateImageRole});
+}
+
+void CatalogueModel::removeEntryRow(int row) {
+    if (row < 0 || row >= int(m_rows.size()))
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.erase(m_rows.begin() + row);
+    endRemoveRows();
+}
+
+void CatalogueModel::removeAllRows() {
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    m_selection.clear();
+}
+
+void CatalogueModel::updateRow(int row) {
+    if (row < 0 || row >= int(m_rows.size()))
+        return;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void CatalogueModel::sortRows(const std::function<int(const Entry&, const Entry&)>& compare) {
+    if (m_rows.size() < 2)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // Sort a permutation, then move the rows and the persistent indexes along it.
+    std::vector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return compare(m_rows[size_t(a)].entry, m_rows[size_t(b)].entry) < 0;
+    });
+    std::vector<Row> sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newPosition(m_rows.size());
+    for (size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(std::move(m_rows[size_t(order[i])]));
+        newPosition[size_t(order[i])] = int(i);
+    }
+    m_rows = std::move(sorted);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& old : from)
+        to.append(index(newPosition[size_t(old.row())], old.column()));
+    changePersistentIndexList(from, to);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int CatalogueModel::selectedCount() const {
+    return int(m_selection.selectedRows().size());
+}
+
+bool CatalogueModel::isSelected(int row) const {
+    return m_selection.isRowSelected(row, {});
+}
+
+int CatalogueModel::nextRow(int after, bool selectedOnly) const {
+    for (int row = std::max(after + 1, 0); row < int(m_rows.size()); ++row) {
+        if (!selectedOnly || isSelected(row))
+            return row;
+    }
+    return -1;
+}
+
+void CatalogueModel::selectAndFocus(int row) {
+    if (row < 0 || row >= int(m_rows.size()))
+        return;
+    m_selection.setCurrentIndex(index(row, 0), QItemSelectionModel::Select |
+                                                   QItemSelectionModel::Rows);
+}
+
+void CatalogueModel::clearSelectionAndFocus() {
+    m_selection.clear();
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The catalogue list: one row per file, each row owning its Entry and its state image, and the
+// one selection model whose current index is the list's focus. The window's table view shows
+// this model and this selection model as they are.
+
+#include "catalogue/entry.h"
+
+#include <QAbstractTableModel>
+#include <QItemSelectionModel>
+#include <functional>
+#include <vector>
+
+class CatalogueModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int StateImageRole = Qt::UserRole + 1; // the row's StateImage number
+
+    explicit CatalogueModel(QObject* parent = nullptr);
+
+    // QAbstractTableModel
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // Row operations of the list.
+    bool insertEntry(int row, Entry entry, StateImage image); // row clamped to [0, count]
+    Entry* entryAt(int row);                                   // nullptr when no such row
+    const Entry* entryAt(int row) const;
+    StateImage stateImage(int row) const;
+    void setStateImage(int row, StateImage image);
+    void removeEntryRow(int row);
+    void removeAllRows();
+    void updateRow(int row); // the row's texts changed: redraw it
+    // Sorts the rows with a strict-weak "goes before" built from a three-way comparator;
+    // persistent indexes (and so the selection and focus) follow their rows.
+    void sortRows(const std::function<int(const Entry&, const Entry&)>& compare);
+
+    // Selection and focus.
+    QItemSelectionModel* selectionModel() { return &m_selection; }
+    int selectedCount() const;
+    bool isSelected(int row) const;
+    // The next row after `after` (-1: from the start) among all rows or among the selected
+    // ones, in display order; -1 when there is none.
+    int nextRow(int after, bool selectedOnly) const;
+    void selectAndFocus(int row); // adds the row to the selection and makes it current
+    void clearSelectionAndFocus();
+
+    // Shown as the Name cell's decoration: the window turns a state image number into a
+    // picture (the logic layer has no pictures).
+    std::function<QVariant(StateImage)> decorationProvider;
+    // In-place renaming of the Name cell: answers whether the new label is accepted.
+    std::function<bool(int row, const QString& newName)> labelEditHandler;
+
+private:
+    struct Row {
+        Entry entry;
+        StateImage image = StateNormal;
+    };
+    std::vector<Row> m_rows;
+    QItemSelectionModel m_selection;
+};
+
+// The one catalogue of the program.
+CatalogueModel& catalogue();

@@ -1,0 +1,54 @@
+#pragma once
+// The current file: the one file whose path stands in currentPath, with everything read from
+// it. There is only ever one; every read overwrites it.
+
+#include "app/bounded_text.h"
+#include "catalogue/entry.h"
+
+#include <QString>
+#include <array>
+
+struct FileSummary {
+    Entry currentEntry;  // the current file's record as the list keeps it; the caller fills it
+    QString currentPath; // full path of the current file; the caller fills it
+
+    BoundedText<512> title;
+    BoundedText<512> subtitle;
+    BoundedText<1024> comments;
+    BoundedText<24576> notes;
+
+    // Cleared to zero at the start of every read.
+    quint16 generation = 0;
+    quint16 versionWord = 0;
+    quint16 versionExtra = 0;
+    quint16 measures = 0;
+    quint16 lastModule = 0;
+    quint16 timeSignature = 0; // numerator in the high byte, denominator in the low byte
+    qint16 keySignature = 0;
+    qint16 minorKey = 0;
+    quint16 wordAt222 = 0;
+    quint16 blockCount = 0;
+    quint16 record32Count = 0;
+    qint16 recordCountB = 0;
+    qint16 recordCountA = 0;
+    qint16 notesLength = 0;
+    quint16 stringCount = 0;
+    std::array<quint8, 16> tuning{};
+    std::array<BoundedText<32>, 16> moduleNames{};
+
+    std::array<quint8, 136> header{}; // the newer layout's ScoreHeader, as read
+
+    // Empties the four texts and zeroes every field from generation to header.
+    void clearRead();
+};
+
+FileSummary& fileSummary();
+
+// Reads currentPath into the summary. readMode 1: texts and score summary without the notes
+// (the scan); 2: with the notes (the information panel). May set currentEntry.isBad.
+void OpenCurrentFile(int readMode);
+
+// Writes the 200-byte information block of an older-generation file at currentPath. Returns 1
+// when the whole block was written, 0 when the file could not be opened for writing or the
+// write failed or came up short; the rest of the file is never touched.
+int WriteInfoBlock(QStringView title, QStringView subtitle, QStringView comments);

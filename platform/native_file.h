@@ -1,0 +1,50 @@
+#pragma once
+// File access where Linux and Windows differ: names, opening, reading and writing, and the
+// operating system's own error texts.
+//
+// On Linux a file name is bytes. Names that are not valid UTF-8 keep each undecodable byte as
+// one lone surrogate U+DC80..U+DCFF, and encode back to the same byte, so every listed file can
+// be opened, renamed, copied and deleted again. On Windows names are UTF-16 already.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+// The folder separator of this platform: '\\' on Windows, '/' elsewhere.
+QChar FolderSeparator();
+
+// Path text to the bytes the file system takes (Linux), and back.
+QByteArray EncodeFileName(QStringView path);
+QString DecodeFileName(const QByteArray& bytes);
+
+// The operating system's own message for an error code (errno on Linux, GetLastError on
+// Windows).
+QString SystemErrorText(int code);
+
+// One open file, closed by the destructor. Never creates a file.
+class NativeFile {
+public:
+    NativeFile() = default;
+    ~NativeFile();
+    NativeFile(const NativeFile&) = delete;
+    NativeFile& operator=(const NativeFile&) = delete;
+
+    bool openRead(QStringView path);  // existing file, read only
+    bool openWrite(QStringView path); // existing file, write only, not truncated
+    void close();
+    bool isOpen() const;
+
+    std::int64_t size();                  // -1 on failure
+    bool seek(std::int64_t offset);       // from the beginning
+    // Reads up to `count` bytes; returns the number read (0 at the end, -1 on failure).
+    std::int64_t read(void* buffer, std::int64_t count);
+    // Writes `count` bytes; returns the number written (-1 on failure).
+    std::int64_t write(const void* buffer, std::int64_t count);
+
+    int lastError() const { return m_error; } // the system error code of the last failure
+
+private:
+    std::intptr_t m_handle = -1;
+    int m_error = 0;
+};

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors, runs every test, then
+# runs the tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and finally lets
+# the fuzzer feed the file reader for FUZZ_SECONDS (default 60).
+set -euo pipefail
+cd "$(dirname "$0")"
+. ./tools/install-packages.sh
+
+jobs=$(nproc)
+fuzz_seconds=${FUZZ_SECONDS:-60}
+
+echo "== build (warnings are errors)"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUF_WERROR=ON
+cmake --build build -j "$jobs"
+echo "== tests"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZUF_WERROR=ON -DZUF_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+echo "== tests under the sanitizers"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== fuzzing the file reader for ${fuzz_seconds} s"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DZUF_FUZZ=ON -DZUF_WINDOW=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzz_reader fuzz_seed_corpus
+rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
+build-fuzz/fuzz_seed_corpus build-fuzz/corpus
+build-fuzz/fuzz_reader -max_total_time="$fuzz_seconds" -max_len=65536 -timeout=10 \
+    -rss_limit_mb=4096 -print_final_stats=1 build-fuzz/corpus
+echo "== all tests passed"

@@ -1,0 +1,15 @@
+# Sourced by run.sh and test.sh: installs the Debian 12 packages the build needs when missing.
+zuf_packages="cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools \
+libgl-dev xvfb xauth"
+zuf_missing=""
+for p in $zuf_packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+        zuf_missing="$zuf_missing $p"
+done
+if [ -n "$zuf_missing" ]; then
+    echo "== installing:$zuf_missing"
+    sudo_cmd=""
+    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+    $sudo_cmd apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -q $zuf_missing
+fi

@@ -1,0 +1,1 @@
+#include "tools/sample_writer.h"

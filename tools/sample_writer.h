@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder: the sample-file writer arrives with the reader.
