@@ -1,0 +1,34 @@
+#pragma once
+// The window-level entry points of the file commands: the main window's command dispatch calls
+// these; each one shows its dialogs over `owner` and runs the logic behind them.
+
+#include <QString>
+
+class QWidget;
+
+// Command numbers of the file commands, as the main window dispatches them.
+enum FileCommand {
+    CommandMove = 102,
+    CommandCopy = 103,
+    CommandRename = 104,
+    CommandDelete = 105,
+    CommandReport = 106,
+};
+
+// The destination dialog for move and copy: leaves the normalised choice in
+// scratch().destFolder and answers true; false on Cancel.
+bool RunDestinationDialog(QWidget* owner, const QString& title);
+
+// Move (102), copy (103), rename (104) or delete (105) over the selected rows; the verb of the
+// operation is in scratch().promptText.
+void RunFileBatchCommand(QWidget* owner, int command);
+
+// The information dialog for the single selected row.
+void RunInfoEditDialog(QWidget* owner);
+
+// The report dialog (command 106).
+void RunReportDialog(QWidget* owner);
+
+// In-place renaming from the list: renames the row's file to `newName` in its own folder.
+// Answers true when the file was renamed and the row follows.
+bool EndLabelEdit(int row, const QString& newName);
