@@ -1,0 +1,27 @@
+#pragma once
+// The row operations of the catalogue: building a row from the current file, making a row's
+// file the current one, changing a row's texts and releasing a row's record.
+//
+// Each row owns its Entry by value, texts included; nothing outside the row refers to them.
+
+#include "catalogue/entry.h"
+
+#include <QString>
+
+// Builds an Entry from the current file summary (its currentEntry's name, folder, time, size
+// and isBad, and the texts and tuning read from the file) and inserts it as a new row at the
+// given position, with the state image StateBad or StateNormal. Returns 1, or 0 when the
+// position is outside 0..rowCount (nothing is inserted then).
+int InsertEntryRow(int row);
+
+// Makes the row's file the current file: empties currentPath; when the row exists, copies its
+// Entry into currentEntry and sets currentPath to folder followed by name.
+void LoadEntryAsCurrent(int row);
+
+// Replaces the name, folder, title, subtitle or comments of the row (the EntryField numbers);
+// other selectors replace nothing. The row is redrawn whenever it exists.
+void ReplaceEntryText(int row, int field, const QString& text);
+
+// Releases the row's texts. Returns 1, or 0 when the row does not exist. The row itself stays
+// until the caller removes it; nothing may ask it for text in between.
+int FreeEntryRow(int row);

@@ -1,0 +1,118 @@
+#include "catalogue/scan.h"
+
+#include "app/app_state.h"
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "catalogue/sort_search.h"
+#include "fileops/folder_path.h"
+#include "format/file_summary.h"
+#include "platform/folder_walk.h"
+
+#include <set>
+#include <utility>
+
+int IsCatalogueFile(QStringView name) {
+    if (name.size() < 3)
+        return 0;
+    const QStringView end = name.right(3);
+    return end.compare(QLatin1String("zuf"), Qt::CaseInsensitive) == 0 ||
+                   end.compare(QLatin1String("tab"), Qt::CaseInsensitive) == 0
+               ? 1
+               : 0;
+}
+
+static bool NeedsDetails(const QString& name) {
+    return IsCatalogueFile(name) != 0;
+}
+
+namespace {
+// The folders entered during one walk, by device and inode (or volume and file id), so that
+// links leading back into the tree, or to a folder seen already, are not followed again.
+struct WalkGuard {
+    std::set<std::pair<std::uint64_t, std::uint64_t>> entered;
+
+    bool seen(const FolderId& id) const { return entered.count({id.device, id.inode}) != 0; }
+    bool enter(const FolderId& id) { return entered.insert({id.device, id.inode}).second; }
+};
+} // namespace
+
+static WalkGuard walkGuard;
+
+// Reads one accepted file of the folder and appends its row. False when the row could not be
+// inserted.
+static bool CatalogueFile(const QString& folder, const FolderItem& item) {
+    AppState& app = appState();
+    FileSummary& summary = fileSummary();
+    Entry& current = summary.currentEntry;
+    current.name = item.name;
+    current.folder = folder;
+    current.lastWriteTime = item.lastWriteTime;
+    current.size = quint32(item.size); // the low 32 bits
+    current.isBad = 0;
+    summary.currentPath = folder + item.name;
+    OpenCurrentFile(1);
+    if (!InsertEntryRow(app.foundCount))
+        return false;
+    ++app.foundCount;
+    ui().setStatusText(3, QStringLiteral("Found: %1 files").arg(app.foundCount));
+    return true;
+}
+
+static void VisitFolder(const QString& path) {
+    AppState& app = appState();
+    if (app.abortScan)
+        return;
+    if (ui().scanEscPressed())
+        app.abortScan = 1;
+    const QString folder = NormalisedFolder(path);
+    std::vector<FolderItem> items;
+    FolderId self;
+    if (!ListFolder(folder, items, self, NeedsDetails) || !walkGuard.enter(self))
+        return;
+    for (const FolderItem& item : items) {
+        if (app.abortScan)
+            break;
+        if (item.isFolder) {
+            if (walkGuard.seen(item.id))
+                continue;
+            const QString subfolder = folder + item.name;
+            ui().setStatusText(0, subfolder);
+            VisitFolder(subfolder);
+        } else if (IsCatalogueFile(item.name)) {
+            if (!CatalogueFile(folder, item))
+                break;
+        }
+    }
+}
+
+void ScanFolder(const QString& folder) {
+    walkGuard.entered.clear(); // a new walk
+    VisitFolder(folder);
+}
+
+int RefreshCatalogue() {
+    AppState& app = appState();
+    CatalogueModel& list = catalogue();
+    app.selectedCount = -16;
+    for (int row = list.rowCount() - 1; row >= 0; --row)
+        FreeEntryRow(row);
+    app.rowCount = 0;
+    app.foundCount = 0;
+    app.filterOn = 0;
+    list.removeAllRows();
+    ui().drawInfoPanel(0);
+    scratch().workingFolder = NormalisedFolder(CurrentFolder());
+    ui().setStatusText(1, QStringLiteral("Press [Esc] to abort"));
+    app.abortScan = 0;
+    if (!scratch().workingFolder.isEmpty())
+        ScanFolder(scratch().workingFolder);
+    SortColumn();
+    app.rowCount = list.rowCount();
+    app.selectedCount = 0;
+    app.currentRow = 0;
+    list.selectAndFocus(0);
+    UpdateStatus();
+    ui().setStatusText(0, scratch().workingFolder);
+    return 1;
+}

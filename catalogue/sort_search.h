@@ -1,0 +1,47 @@
+#pragma once
+// Sorting the catalogue by one column and the search filter that marks the entries whose
+// information texts contain the search words.
+
+#include "catalogue/columns.h"
+#include "catalogue/entry.h"
+
+#include <QString>
+#include <array>
+
+// One value per column: 0 not the sort column, positive ascending, negative descending.
+// Exactly one value is not 0.
+using SortState = std::array<int, ColumnCount>;
+SortState& sortState();
+// Name ascending, as at the creation of the main window.
+void ResetSortState();
+// The first column whose sortState value is not 0 (Name when, against the rule, none is).
+int SortColumnIndex();
+
+// Orders two entries for the list in `column`: negative when `a` goes first. While the filter
+// is on, matching entries come first in both directions. Entries equal in the column are
+// ordered by name ascending in both directions; 0 only when the names compare equal too.
+int CompareEntries(const Entry& a, const Entry& b, int column);
+
+// Sorts the list by the current sort column; selection and focus stay with their rows.
+void SortColumn();
+
+// A click on a column header: the clicked column becomes the sort column, ascending, or its
+// direction reverses when it already is; then the list is sorted.
+void ColumnClick(int column);
+
+// The search words as the search dialog takes them on OK: the flags are stored, the words cut
+// to 31 characters and lower-cased unless bit 0 of the flags (case-sensitive) is set.
+void TakeSearchWords(const QString& words, int flags);
+
+// Whether the search words occur in the entry's title, subtitle and comments joined without a
+// separator (the texts lower-cased first unless the search is case-sensitive).
+bool EntryMatchesSearch(const Entry& entry);
+
+// The filter pass: marks every row matched or unmatched while the filter is on (counting the
+// matches in foundCount), or restores the normal state images while it is off; clears every
+// row's selection and focus, sorts, and with the filter on shows row 0 and, when something
+// matched, selects and focuses it. Ends with UpdateStatus.
+void ApplySearchFilter();
+
+// The filter button: turns the filter over when there are search words, then runs the pass.
+void ToggleSearchFilter();

@@ -1,0 +1,42 @@
+#pragma once
+// Listing the entries of one folder, where Linux and Windows differ.
+//
+// Names are decoded with DecodeFileName, so undecodable bytes survive and the name opens the
+// same file again. Folder links are reported as folders; each folder's identity (device and
+// inode, or volume and file id) lets a walk recognise a folder it has entered before.
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+struct FolderId {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FolderId&) const = default;
+};
+
+struct FolderItem {
+    QString name;
+    bool isFolder = false;
+    // Filled for folders and for files whose name the listing was asked about:
+    std::int64_t lastWriteTime = 0; // milliseconds since 1970-01-01 UTC
+    std::uint64_t size = 0;
+    FolderId id;
+};
+
+// Decides from a name whether a file's time and size are wanted.
+using WantsDetails = bool (*)(const QString& name);
+
+// Lists the folder (a path that may end in the separator) without "." and "..", in the order
+// the file system returns them. Files get their time and size only when `wantsDetails` says
+// so (nullptr: every file). Returns false, with nothing listed, when the folder cannot be
+// read; `self` then stays untouched.
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
+                WantsDetails wantsDetails = nullptr);
+
+// The process's current directory as a path text (undecodable bytes kept), empty on failure.
+QString CurrentFolder();
+
+// Makes the folder the process's current directory; false when it cannot be entered, with the
+// system error code in `error` when given.
+bool SetCurrentFolder(const QString& folder, int* error = nullptr);
