@@ -1,0 +1,69 @@
+#pragma once
+// The settings store: what the program remembers between runs, as text values under the key
+// QSettings("Strumlex", "ZUFFile") (the registry on Windows, an INI file elsewhere), and the
+// per-run settings record of the dialogs.
+//
+// The store is read at two moments (start-up and the creation of the main window) and written
+// at two (the closing of the main window and the end of the run); dialogs change the record in
+// memory only.
+
+#include "catalogue/columns.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringView>
+
+struct Settings {
+    ColumnTable columnTable = DefaultColumnTable(); // widths and visibility of the list columns
+    quint32 listExStyle = 1056;   // list view style bits: full row select and info tips
+    quint16 reportFlags = 0x00BF; // report fields and target (report/report.h)
+    quint16 renameFlags = 0;      // bit 0: check duplicated names in the rename dialog
+    quint16 searchFlags = 0;      // bit 0: case-sensitive search
+};
+
+// The one settings record of the run.
+Settings& settings();
+// Puts the record back to its built-in defaults.
+void ResetSettings();
+
+// Tests point the store at an INI file of their own; an empty path restores the program's key.
+void SetSettingsFile(const QString& iniPath);
+
+// The default program paths, used when nothing is stored.
+extern const QStringView DefaultEditorPath;
+extern const QStringView DefaultViewerPath;
+
+// Reads the text value `name` into `buffer`. The byte limit includes room for a terminator: a
+// text longer than limit / 2 - 1 characters counts as absent. A missing or over-long value
+// copies `defaultText` into the buffer and gives 0; otherwise the result is the length of the
+// text read, and a stored empty text gives 0 with an empty buffer (the default is not used).
+// The text ends at its first NUL.
+int ReadSetting(QStringView name, QStringView defaultText, QString& buffer, int byteLimit);
+// Stores `text` under `name`; 1 on success, 0 otherwise.
+int WriteSetting(QStringView name, QStringView text);
+
+// The decimal value of a stored number: leading white space skipped, an optional sign, then
+// the digits up to the first non-digit; no digits give 0. Values beyond 32 bits saturate.
+qint32 SettingDecimal(QStringView text);
+
+// The main window as the store sees it: its outer rectangle in screen coordinates.
+class WindowPlacement {
+public:
+    virtual ~WindowPlacement() = default;
+    virtual QRect outerRect() const = 0;
+    virtual bool isMinimized() const = 0;
+    // Moves and sizes the window without repainting it.
+    virtual void moveWithoutRepaint(const QRect& outer) = 0;
+};
+
+// Start-up: working folder (made the current directory), program paths, list style and the
+// folder history. Runs before the main window exists.
+void LoadStartupSettings();
+// End of the run: working folder, the first ten history entries, program paths, list style.
+void SaveExitSettings();
+// Creation of the main window: column widths and visibility into the column table, and the
+// window's rectangle.
+void LoadWindowSettings(WindowPlacement& window);
+// Closing of the main window: column widths, the visibility mask and, unless the window is
+// minimized, its rectangle.
+void SaveWindowSettings(const WindowPlacement& window);

@@ -1,0 +1,171 @@
+#include "app/app_state.h"
+#include "fileops/folder_history.h"
+#include "fileops/folder_path.h"
+#include "platform/native_file.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QtTest>
+
+// Records what the history does to the folder box.
+struct RecordingBox : FolderBox {
+    QStringList items;
+    int selection = -1;
+    int refills = 0;
+    void resetContent() override {
+        items.clear();
+        ++refills;
+    }
+    void addString(const QString& text) override { items << text; }
+    void setCurrentSelection(int index) override { selection = index; }
+};
+
+// A folder in this platform's form: "/a" becomes "/a/" (or "\a\" on Windows).
+static QString F(const QString& name) {
+    return NormalisedFolder(QDir::toNativeSeparators(QLatin1Char('/') + name));
+}
+
+static QStringList History() {
+    const std::vector<QString>& entries = folderHistory().entries;
+    return QStringList(entries.begin(), entries.end());
+}
+
+class TestFolderHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        ResetAppState();
+        ResetFolderHistory();
+        SetFolderBox(nullptr);
+    }
+    void cleanup() { SetFolderBox(nullptr); }
+
+    void order_data() {
+        QTest::addColumn<QStringList>("added"); // in the order of adding
+        QTest::addColumn<QStringList>("history");
+        QTest::newRow("new ones go in front")
+            << QStringList{"a", "b", "c"} << QStringList{F("c"), F("b"), F("a")};
+        QTest::newRow("last one moves to front")
+            << QStringList{"c", "b", "a", "c"} << QStringList{F("c"), F("a"), F("b")};
+        QTest::newRow("then a new one")
+            << QStringList{"c", "b", "a", "c", "d"} << QStringList{F("d"), F("c"), F("a"), F("b")};
+        QTest::newRow("front again") << QStringList{"a", "a", "a"} << QStringList{F("a")};
+        QTest::newRow("middle moves")
+            << QStringList{"a", "b", "c", "d", "b"} << QStringList{F("b"), F("d"), F("c"), F("a")};
+        QTest::newRow("separator added") << QStringList{"x", "x/"} << QStringList{F("x")};
+    }
+    void order() {
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, history);
+        for (const QString& name : added) {
+            QString folder = QDir::toNativeSeparators(QLatin1Char('/') + name);
+            QVERIFY(AddToFolderHistory(folder));
+            QCOMPARE(folder, F(name)); // normalised in place
+        }
+        QCOMPARE(History(), history);
+        QCOMPARE(folderHistory().historyCount(), int(history.size()));
+    }
+
+    void caseRule() {
+        QString upper = QDir::toNativeSeparators(QStringLiteral("/Music/Folk"));
+        QString lower = QDir::toNativeSeparators(QStringLiteral("/music/folk/"));
+        QVERIFY(AddToFolderHistory(lower));
+        QVERIFY(AddToFolderHistory(upper));
+#ifdef Q_OS_WIN
+        // Windows ignores case: one folder, kept in lower case.
+        QCOMPARE(upper, lower);
+        QCOMPARE(History(), QStringList{lower});
+#else
+        // Elsewhere case names another folder, and lower-casing would lose it.
+        QCOMPARE(upper, QStringLiteral("/Music/Folk/"));
+        QCOMPARE(History(), QStringList({upper, lower}));
+#endif
+    }
+
+    void lengthLimit_data() {
+        QTest::addColumn<int>("length"); // characters of the normalised folder
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("255") << 255 << true;
+        QTest::newRow("256") << 256 << false;
+        QTest::newRow("4000") << 4000 << false;
+    }
+    void lengthLimit() {
+        QFETCH(int, length);
+        QFETCH(bool, kept);
+        QString front = F(QStringLiteral("front"));
+        QVERIFY(AddToFolderHistory(front));
+        QString folder = F(QString(length - 2, u'x')); // separator before and after
+        QCOMPARE(folder.size(), length);
+        QCOMPARE(AddToFolderHistory(folder), kept);
+        QCOMPARE(History(), kept ? QStringList({folder, front}) : QStringList{front});
+    }
+
+    void emptyIsRefused() {
+        QString empty;
+        QVERIFY(!AddToFolderHistory(empty));
+        QCOMPARE(folderHistory().historyCount(), 0);
+    }
+
+    void undecodableNameKept() {
+#ifdef Q_OS_WIN
+        QSKIP("file names are UTF-16 on Windows");
+#else
+        QString folder = DecodeFileName(QByteArray("/m\xe9lodies"));
+        QString same = DecodeFileName(QByteArray("/m\xe9lodies/"));
+        QVERIFY(AddToFolderHistory(folder));
+        QVERIFY(AddToFolderHistory(same));
+        QCOMPARE(History(), QStringList{same});
+        QCOMPARE(EncodeFileName(History().front()), QByteArray("/m\xe9lodies/"));
+#endif
+    }
+
+    void folderBox() {
+        RecordingBox box;
+        QString a = F(QStringLiteral("a")), b = F(QStringLiteral("b")), c = F(QStringLiteral("c"));
+        QVERIFY(AddToFolderHistory(a)); // no box yet: nothing to fill
+        SetFolderBox(&box);
+        scratch().workingFolder = a;
+        QVERIFY(AddToFolderHistory(b));
+        QCOMPARE(box.items, QStringList({b, a}));
+        QCOMPARE(box.selection, 1); // the working folder's entry
+        QCOMPARE(folderHistory().historyIndex, 1);
+
+        // The working folder is not in the list: the former index stays selected.
+        scratch().workingFolder = F(QStringLiteral("elsewhere"));
+        QVERIFY(AddToFolderHistory(c));
+        QCOMPARE(box.items, QStringList({c, b, a}));
+        QCOMPARE(box.selection, 1);
+
+        // A refused folder leaves the box alone.
+        const int refills = box.refills;
+        QString tooLong = F(QString(300, u'y'));
+        QVERIFY(!AddToFolderHistory(tooLong));
+        QCOMPARE(box.refills, refills);
+    }
+
+    void twelveEntriesAllInTheBox() {
+        RecordingBox box;
+        SetFolderBox(&box);
+        for (int i = 0; i < 12; ++i) {
+            QString folder = F(QStringLiteral("f%1").arg(i));
+            QVERIFY(AddToFolderHistory(folder));
+        }
+        QCOMPARE(box.items.size(), 12);
+        QCOMPARE(box.items.front(), F(QStringLiteral("f11")));
+        QCOMPARE(box.items, History());
+    }
+
+    void documentsFolder() {
+        const QString expected =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString buffer = QStringLiteral("unchanged");
+        const bool found = GetDocumentsFolder(buffer);
+        QCOMPARE(found, !expected.isEmpty());
+        QCOMPARE(buffer, found ? QDir::toNativeSeparators(expected) : QStringLiteral("unchanged"));
+        if (found)
+            QVERIFY(!buffer.endsWith(FolderSeparator()) || buffer.size() == 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFolderHistory)
+#include "tst_folder_history.moc"
