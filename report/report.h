@@ -46,3 +46,29 @@ QString CleanReportField(QStringView text);
 // included. In code page 1252 these are exactly the bytes the report writes for the row.
 QByteArray ReportLine(const Entry& entry, quint16 flags,
                       ReportEncoding encoding = ReportEncoding::Cp1252);
+
+// The report of a list of rows in code page 1252. To the clipboard the text must fit
+// ReportClipboardLimit bytes: it keeps the first rows whose lines fit whole and leaves the
+// rest out (never part of a line). To a file every line is kept.
+struct ReportText {
+    QByteArray bytes;
+    int rowsWritten = 0;
+    int rowsLeftOut = 0; // rows whose lines did not fit the clipboard block
+};
+ReportText CreateReportText(const std::vector<const Entry*>& rows, quint16 flags);
+
+// The selected rows of the catalogue, top to bottom.
+std::vector<const Entry*> SelectedReportRows();
+
+// Writes the whole report file at `path`, replacing an existing file. Returns an empty text on
+// success, otherwise the system's own text of the failure (the file is then not created, or
+// not completely written).
+QString WriteReportFile(const QString& path, const QByteArray& bytes);
+
+// The report path proposed on the first report of a run: "zuflist.txt" in the working folder.
+QString DefaultReportPath();
+
+// The texts of the report's message box.
+extern const QStringView ReportMessageTitle; // "ZUF File Manager U v1.21"
+QString ReportCreatedText(const QString& path);
+QString ReportNotCreatedText(const QString& path);

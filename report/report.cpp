@@ -1,0 +1,155 @@
+#include "report/report.h"
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/columns.h"
+#include "format/text_convert.h"
+#include "platform/native_file.h"
+
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <QFile>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+const QStringView ReportMessageTitle = u"ZUF File Manager U v1.21";
+
+// Collects the pieces of one line in the output's encoding.
+struct ReportTarget {
+    ReportEncoding encoding;
+    QByteArray line;
+};
+
+// Converts one piece and appends it to the line.
+static void ReportWrite(ReportTarget& target, QStringView text) {
+    if (target.encoding == ReportEncoding::Cp1252)
+        target.line += WideToCp1252(text);
+    else
+        target.line += text.toUtf8();
+}
+
+// A file name or folder: in UTF-8 the file system's own bytes, so that a name that is not
+// valid UTF-8 is printed as it is stored.
+static void ReportWriteName(ReportTarget& target, QStringView text) {
+    if (target.encoding == ReportEncoding::Cp1252)
+        target.line += WideToCp1252(text);
+    else
+        target.line += EncodeFileName(text);
+}
+
+QString CleanReportField(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'"')
+            continue;
+        out += (c == u'\t' || c == u'\r' || c == u'\n') ? QChar(u' ') : c;
+    }
+    return out;
+}
+
+static void ReportField(ReportTarget& target, QStringView text) {
+    ReportWrite(target, QString(CleanReportField(text) + u'\t'));
+}
+
+QByteArray ReportLine(const Entry& entry, quint16 flags, ReportEncoding encoding) {
+    ReportTarget target{encoding, {}};
+    if (flags & ReportFolder) {
+        ReportWriteName(target, entry.folder);
+        const bool fullPath = (flags & ReportFullPath) && (flags & ReportName);
+        if (!fullPath)
+            ReportWrite(target, u"\t");
+    }
+    if (flags & ReportName) {
+        ReportWriteName(target, entry.name);
+        ReportWrite(target, u"\t");
+    }
+    if (flags & ReportDate)
+        ReportWrite(target, QString(FormatEntryDate(entry.lastWriteTime) + u'\t'));
+    if (flags & ReportSize) // the same number as the Size column
+        ReportWrite(target, QString(QString::number(entry.size) + u'\t'));
+    if (flags & ReportTitle)
+        ReportField(target, entry.title);
+    if (flags & ReportAuthor)
+        ReportField(target, entry.subtitle);
+    if (flags & ReportTuning)
+        ReportField(target, FormatTuning(entry.tuning));
+    ReportWrite(target, u"\r\n");
+    return target.line;
+}
+
+ReportText CreateReportText(const std::vector<const Entry*>& rows, quint16 flags) {
+    const bool toFile = flags & ReportToFile;
+    ReportText report;
+    for (const Entry* entry : rows) {
+        const QByteArray line = ReportLine(*entry, flags);
+        if (!toFile &&
+            (report.rowsLeftOut > 0 || report.bytes.size() + line.size() > ReportClipboardLimit)) {
+            ++report.rowsLeftOut;
+            continue;
+        }
+        report.bytes += line;
+        ++report.rowsWritten;
+    }
+    return report;
+}
+
+std::vector<const Entry*> SelectedReportRows() {
+    const CatalogueModel& model = catalogue();
+    std::vector<const Entry*> rows;
+    for (int row = model.nextRow(-1, true); row >= 0; row = model.nextRow(row, true))
+        rows.push_back(model.entryAt(row));
+    return rows;
+}
+
+#ifdef Q_OS_WIN
+
+QString WriteReportFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return file.errorString();
+    file.close();
+    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+}
+
+#else
+
+QString WriteReportFile(const QString& path, const QByteArray& bytes) {
+    const int fd =
+        ::open(EncodeFileName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return SystemErrorText(errno);
+    qsizetype done = 0;
+    int error = 0;
+    while (done < bytes.size() && error == 0) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (n < 0 && errno != EINTR)
+            error = errno;
+        else if (n == 0)
+            error = EIO;
+    }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return error == 0 ? QString() : SystemErrorText(error);
+}
+
+#endif
+
+QString DefaultReportPath() {
+    return scratch().workingFolder + QStringLiteral("zuflist.txt");
+}
+
+QString ReportCreatedText(const QString& path) {
+    return path + QStringLiteral("\r\nhas been successfully created");
+}
+
+QString ReportNotCreatedText(const QString& path) {
+    return path + QStringLiteral("\r\nhas NOT been created");
+}

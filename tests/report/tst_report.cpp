@@ -1,0 +1,256 @@
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/columns.h"
+#include "platform/native_file.h"
+#include "report/report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// song.zuf in /music/, 1234 bytes, a title with a quoted word, a six-string tuning.
+static Entry Song() {
+    Entry e;
+    e.name = QStringLiteral("song.zuf");
+    e.folder = QStringLiteral("/music/");
+    e.lastWriteTime = 1580515200000; // 2020-02-01 00:00 UTC
+    e.size = 1234;
+    e.title = QStringLiteral("Blue \"Moon\"");
+    e.subtitle = QStringLiteral("Me");
+    e.comments = QStringLiteral("not reported");
+    e.tuning = {32, 15, 22, 17, 13, 20, 0, 0, 0, 0, 0, 0}; // E A D G B E, shown high to low
+    return e;
+}
+
+static Entry WithTitle(int length) {
+    Entry e = Song();
+    e.title = QString(length, u't');
+    return e;
+}
+
+class TestReport : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ResetAppState(); }
+
+    void fields_data() {
+        const Entry e = Song();
+        const QByteArray date = FormatEntryDate(e.lastWriteTime).toLatin1();
+        const QByteArray tuning = FormatTuning(e.tuning).toLatin1();
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("no field") << 0x0000 << QByteArray("\r\n");
+        QTest::newRow("name") << 0x0001 << QByteArray("song.zuf\t\r\n");
+        QTest::newRow("folder") << 0x0002 << QByteArray("/music/\t\r\n");
+        QTest::newRow("date") << 0x0004 << date + "\t\r\n";
+        QTest::newRow("size") << 0x0008 << QByteArray("1234\t\r\n");
+        QTest::newRow("title") << 0x0010 << QByteArray("Blue Moon\t\r\n");
+        QTest::newRow("author") << 0x0020 << QByteArray("Me\t\r\n");
+        QTest::newRow("full path alone") << 0x0040 << QByteArray("\r\n");
+        QTest::newRow("tuning") << 0x0080 << tuning + "\t\r\n";
+        QTest::newRow("full path") << 0x0043 << QByteArray("/music/song.zuf\t\r\n");
+        QTest::newRow("full path without name") << 0x0042 << QByteArray("/music/\t\r\n");
+        QTest::newRow("full path without folder") << 0x0041 << QByteArray("song.zuf\t\r\n");
+        QTest::newRow("target bit ignored") << 0x8001 << QByteArray("song.zuf\t\r\n");
+        QTest::newRow("default") << 0x00BF
+                                 << "/music/\tsong.zuf\t" + date + "\t1234\tBlue Moon\tMe\t" +
+                                        tuning + "\t\r\n";
+        QTest::newRow("all") << 0x00FF
+                             << "/music/song.zuf\t" + date + "\t1234\tBlue Moon\tMe\t" + tuning +
+                                    "\t\r\n";
+    }
+    void fields() {
+        QFETCH(int, flags);
+        QFETCH(QByteArray, line);
+        QCOMPARE(ReportLine(Song(), quint16(flags)), line);
+        QCOMPARE(ReportLine(Song(), quint16(flags), ReportEncoding::Utf8), line);
+    }
+
+    void tuningText() {
+        // The tuning keeps its trailing blank before the tab.
+        QCOMPARE(ReportLine(Song(), ReportTuning), QByteArray("E B G D A E \t\r\n"));
+    }
+
+    void largeSize() {
+        Entry e = Song();
+        e.size = 3000000000u;
+        QCOMPARE(ReportLine(e, ReportSize), QByteArray("3000000000\t\r\n"));
+    }
+
+    void cleaning_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cleaned");
+        QTest::newRow("plain") << "Greensleeves"
+                               << "Greensleeves";
+        QTest::newRow("tab") << "a\tb"
+                             << "a b";
+        QTest::newRow("line break") << "line\r\nbreak"
+                                    << "line  break";
+        QTest::newRow("quotes") << "say \"hi\""
+                                << "say hi";
+        QTest::newRow("only quotes") << "\"\""
+                                     << "";
+        QTest::newRow("all kinds") << "\"x\"\t\n\""
+                                   << "x  ";
+    }
+    void cleaning() {
+        QFETCH(QString, text);
+        QFETCH(QString, cleaned);
+        QCOMPARE(CleanReportField(text), cleaned);
+        Entry e = Song();
+        e.subtitle = text;
+        QCOMPARE(ReportLine(e, ReportAuthor), cleaned.toLatin1() + "\t\r\n");
+    }
+
+    void namesAreNotCleaned() {
+        Entry e = Song();
+        e.name = QStringLiteral("a \"b\".zuf");
+        QCOMPARE(ReportLine(e, ReportName), QByteArray("a \"b\".zuf\t\r\n"));
+    }
+
+    void codePage_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("cp1252");
+        QTest::addColumn<QByteArray>("utf8");
+        QTest::newRow("latin") << QStringLiteral("Café ü") << QByteArray("Caf\xe9 \xfc")
+                               << QByteArray("Caf\xc3\xa9 \xc3\xbc");
+        QTest::newRow("upper half") << QStringLiteral("€–…") << QByteArray("\x80\x96\x85")
+                                    << QByteArray("\xe2\x82\xac\xe2\x80\x93\xe2\x80\xa6");
+        QTest::newRow("outside") << QStringLiteral("漢字") << QByteArray("??")
+                                 << QByteArray("\xe6\xbc\xa2\xe5\xad\x97");
+        QTest::newRow("surrogate pair") << QStringLiteral("a\U0001F3B8b") << QByteArray("a?b")
+                                        << QByteArray("a\xf0\x9f\x8e\xb8"
+                                                      "b");
+    }
+    void codePage() {
+        QFETCH(QString, title);
+        QFETCH(QByteArray, cp1252);
+        QFETCH(QByteArray, utf8);
+        Entry e = Song();
+        e.title = title;
+        QCOMPARE(ReportLine(e, ReportTitle), cp1252 + "\t\r\n");
+        QCOMPARE(ReportLine(e, ReportTitle, ReportEncoding::Utf8), utf8 + "\t\r\n");
+    }
+
+    void undecodableName() {
+#ifdef Q_OS_WIN
+        QSKIP("file names are UTF-16 on Windows");
+#else
+        Entry e = Song();
+        e.folder = DecodeFileName(QByteArray("/m\xe9lodies/"));
+        e.name = DecodeFileName(QByteArray("caf\xe9.zuf"));
+        // The listing prints the names' own bytes; the code page has no such characters.
+        QCOMPARE(ReportLine(e, 0x43, ReportEncoding::Utf8),
+                 QByteArray("/m\xe9lodies/caf\xe9.zuf\t\r\n"));
+        QCOMPARE(ReportLine(e, 0x43), QByteArray("/m?lodies/caf?.zuf\t\r\n"));
+#endif
+    }
+
+    void clipboardLimit_data() {
+        // Each title of length n gives a line of n + 3 bytes with the title bit alone.
+        QTest::addColumn<QList<int>>("titles");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<int>("leftOut");
+        const QList<int> full(1042, 500); // 1042 lines of 503 bytes: 524126 of 524287
+        QTest::newRow("fits") << full << 1042 << 0;
+        QTest::newRow("one more line") << full + QList<int>{500} << 1042 << 1;
+        QTest::newRow("exactly full") << full + QList<int>{158} << 1043 << 0;
+        QTest::newRow("one byte over") << full + QList<int>{159} << 1042 << 1;
+        QTest::newRow("nothing after the first left out")
+            << full + QList<int>{500, 0, 1} << 1042 << 3;
+        QTest::newRow("no rows") << QList<int>() << 0 << 0;
+    }
+    void clipboardLimit() {
+        QFETCH(QList<int>, titles);
+        QFETCH(int, written);
+        QFETCH(int, leftOut);
+        std::vector<Entry> entries;
+        for (int n : titles)
+            entries.push_back(WithTitle(n));
+        std::vector<const Entry*> rows;
+        for (const Entry& e : entries)
+            rows.push_back(&e);
+
+        const ReportText clip = CreateReportText(rows, ReportTitle);
+        QCOMPARE(clip.rowsWritten, written);
+        QCOMPARE(clip.rowsLeftOut, leftOut);
+        QVERIFY(clip.bytes.size() <= ReportClipboardLimit);
+        // Whole lines only: the text is exactly the first rows' lines.
+        QByteArray expected;
+        for (int i = 0; i < written; ++i)
+            expected += ReportLine(entries[i], ReportTitle);
+        QCOMPARE(clip.bytes, expected);
+
+        // A file takes every row.
+        const ReportText file = CreateReportText(rows, ReportTitle | ReportToFile);
+        QCOMPARE(file.rowsWritten, int(rows.size()));
+        QCOMPARE(file.rowsLeftOut, 0);
+        QCOMPARE(file.bytes.count("\r\n"), qsizetype(rows.size()));
+    }
+
+    void selectedRowsInListOrder() {
+        for (int i = 0; i < 4; ++i) {
+            Entry e = Song();
+            e.name = QStringLiteral("%1.zuf").arg(i);
+            catalogue().insertEntry(i, e, StateNormal);
+        }
+        catalogue().selectAndFocus(3);
+        catalogue().selectAndFocus(1);
+        const ReportText report = CreateReportText(SelectedReportRows(), ReportName);
+        QCOMPARE(report.bytes, QByteArray("1.zuf\t\r\n3.zuf\t\r\n"));
+        catalogue().clearSelectionAndFocus();
+        QVERIFY(SelectedReportRows().empty());
+        catalogue().removeAllRows();
+    }
+
+    void writeFile() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("zuflist.txt"));
+        {
+            QFile old(path); // a longer file is replaced, not overwritten in part
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray(100, 'x'));
+        }
+        const QByteArray bytes = ReportLine(Song(), 0x00BF);
+        QCOMPARE(WriteReportFile(path, bytes), QString());
+        QFile back(path);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QCOMPARE(back.readAll(), bytes);
+
+        // No rows: an empty file is created.
+        QCOMPARE(WriteReportFile(path, QByteArray()), QString());
+        QCOMPARE(QFileInfo(path).size(), 0);
+    }
+
+    void unwritableFile_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing folder") << QDir::tempPath() + "/no-such-folder-h3/zuflist.txt";
+        QTest::newRow("a folder") << QDir::tempPath();
+        QTest::newRow("empty path") << QString();
+#ifdef Q_OS_LINUX
+        // Opens, but every write fails: the file is not reported as created.
+        QTest::newRow("device full") << QStringLiteral("/dev/full");
+#endif
+    }
+    void unwritableFile() {
+        QFETCH(QString, path);
+        const QString error = WriteReportFile(path, ReportLine(Song(), 0x00BF));
+        QVERIFY(!error.isEmpty());
+        if (path.contains(QLatin1String("no-such-folder")))
+            QVERIFY(!QFile::exists(path));
+    }
+
+    void messages() {
+        scratch().workingFolder = QStringLiteral("/tabs/");
+        QCOMPARE(DefaultReportPath(), QStringLiteral("/tabs/zuflist.txt"));
+        QCOMPARE(ReportCreatedText(QStringLiteral("/r.txt")),
+                 QStringLiteral("/r.txt\r\nhas been successfully created"));
+        QCOMPARE(ReportNotCreatedText(QStringLiteral("/r.txt")),
+                 QStringLiteral("/r.txt\r\nhas NOT been created"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_report.moc"
