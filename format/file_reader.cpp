@@ -1,0 +1,113 @@
+#include "format/file_reader.h"
+
+#include "format/file_summary.h"
+#include "format/score_summary.h"
+
+QByteArray ReadBytes(NativeFile& file, qint64 count) {
+    // NativeFile::read reads on until `count` or the end of the file; the rest stays zero.
+    QByteArray bytes(qMax<qint64>(count, 0), '\0');
+    if (!bytes.isEmpty())
+        file.read(bytes.data(), bytes.size());
+    return bytes;
+}
+
+QByteArray ReadBytesAt(NativeFile& file, qint64 offset, qint64 count) {
+    if (!file.seek(offset))
+        return QByteArray(qMax<qint64>(count, 0), '\0');
+    return ReadBytes(file, count);
+}
+
+QByteArrayView SliceOf(QByteArrayView bytes, qint64 offset, qint64 count) {
+    if (offset < 0 || offset >= bytes.size())
+        return {};
+    const qint64 rest = bytes.size() - offset;
+    return bytes.sliced(offset, count < 0 ? rest : qMin(count, rest));
+}
+
+quint8 ByteAt(QByteArrayView bytes, qint64 offset) {
+    if (offset < 0 || offset >= bytes.size())
+        return 0;
+    return quint8(bytes[offset]);
+}
+
+quint16 WordAt(QByteArrayView bytes, qint64 offset) {
+    return quint16(ByteAt(bytes, offset) | (ByteAt(bytes, offset + 1) << 8));
+}
+
+quint32 DwordAt(QByteArrayView bytes, qint64 offset) {
+    return quint32(WordAt(bytes, offset)) | (quint32(WordAt(bytes, offset + 2)) << 16);
+}
+
+QByteArray ReadCountedBytes(NativeFile& file) {
+    const quint16 count = WordAt(ReadBytes(file, 2), 0);
+    return ReadBytes(file, count);
+}
+
+// The older layout's three texts: code page 1252 strings one behind the other from offset 0.
+// The title ends at offset 199 at the latest; the others run to their own NUL within `head`.
+static void ReadOlderTexts(QByteArray head, FileSummary& summary) {
+    head[199] = '\0';
+    qsizetype start = 0;
+    for (BoundedText<512>* target : {&summary.title, &summary.subtitle}) {
+        const QByteArrayView rest = SliceOf(head, start);
+        *target = Cp1252ToWideFit(rest, 200);
+        const qsizetype nul = rest.indexOf('\0');
+        start = nul < 0 ? head.size() : start + nul + 1;
+    }
+    summary.comments = Cp1252ToWideFit(SliceOf(head, start), 200);
+}
+
+static void ReadNewerTexts(NativeFile& file, FileSummary& summary) {
+    const QByteArrayView header(reinterpret_cast<const char*>(summary.header.data()),
+                                qsizetype(summary.header.size()));
+    if (file.seek(DwordAt(header, 64)))
+        ReadCountedString(file, summary.title);
+    if (file.seek(DwordAt(header, 68)))
+        ReadCountedString(file, summary.subtitle);
+    if (file.seek(DwordAt(header, 72)))
+        ReadCountedString(file, summary.comments);
+}
+
+void OpenCurrentFile(int readMode) {
+    FileSummary& summary = fileSummary();
+    NativeFile file;
+    const bool opened = file.openRead(summary.currentPath);
+    summary.clearRead();
+    if (!opened) {
+        summary.currentEntry.isBad = 1;
+        summary.title = QStringLiteral("Can't open file");
+        return;
+    }
+    // The first 1024 bytes hold the older layout's texts, the newer layout's header and the
+    // generation bytes at 204 and 205.
+    const QByteArray head = ReadBytesAt(file, 0, 1024);
+    summary.generation = ByteAt(head, 205);
+    if (ByteAt(head, 204) == 4 && summary.generation >= 10) {
+        std::copy_n(head.constData(), summary.header.size(), summary.header.begin());
+        ReadNewerTexts(file, summary);
+    } else {
+        ReadOlderTexts(head, summary);
+    }
+    ReadScoreSummary(file, readMode == 2);
+}
+
+// The block of three code page 1252 texts with their NULs, bounded as the editing dialog
+// bounds them: title at most 199 bytes, subtitle 198 minus the title, comments 197 minus both.
+static QByteArray BuildInfoBlock(QStringView title, QStringView subtitle, QStringView comments) {
+    const QByteArray t = WideToCp1252(title).left(199);
+    const QByteArray s = WideToCp1252(subtitle).left(198 - t.size());
+    const QByteArray c = WideToCp1252(comments).left(197 - t.size() - s.size());
+    QByteArray block = t + '\0' + s + '\0' + c + '\0';
+    block.resize(200, '\0');
+    return block;
+}
+
+int WriteInfoBlock(QStringView title, QStringView subtitle, QStringView comments) {
+    const QByteArray block = BuildInfoBlock(title, subtitle, comments);
+    NativeFile file;
+    if (!file.openWrite(fileSummary().currentPath))
+        return 0;
+    if (!file.seek(0))
+        return 0;
+    return file.write(block.constData(), block.size()) == block.size() ? 1 : 0;
+}

@@ -1,0 +1,228 @@
+#include "format/score_summary.h"
+
+#include "format/file_reader.h"
+#include "format/file_summary.h"
+
+// Module records of either layout hold at most 12 tuning bytes (record offsets 20 to 31).
+static constexpr int MaxTuningBytes = 12;
+static constexpr int MaxModules = 16;
+
+// The number of module records the reader takes: lastModule + 1, at most 16.
+static int ModulesToRead(quint16 lastModule) {
+    return qMin(int(lastModule) + 1, MaxModules);
+}
+
+static bool AllBytesZero(NativeFile& file, qint64 size) {
+    static constexpr qint64 Chunk = 65536;
+    if (!file.seek(0))
+        return false;
+    for (qint64 done = 0; done < size; done += Chunk) {
+        const QByteArray chunk = ReadBytes(file, qMin(Chunk, size - done));
+        if (chunk.count('\0') != chunk.size())
+            return false;
+    }
+    return true;
+}
+
+int MarkFileBad(NativeFile& file) {
+    FileSummary& summary = fileSummary();
+    summary.currentEntry.isBad = 1;
+    const bool empty = AllBytesZero(file, qMax<qint64>(file.size(), 0));
+    summary.notes.clear();
+    summary.subtitle.clear();
+    summary.comments.clear();
+    summary.title = empty ? QStringLiteral("Empty ZUF File") : QStringLiteral("Bad ZUF File");
+    return 0;
+}
+
+// ---- newer layout ----
+
+static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
+    FileSummary& s = fileSummary();
+    const QByteArrayView header(reinterpret_cast<const char*>(s.header.data()),
+                                qsizetype(s.header.size()));
+    s.recordCountA = s.recordCountB = 0;
+    s.versionWord = WordAt(header, 2);
+    s.versionExtra = WordAt(header, 4);
+
+    const quint32 notesOffset = DwordAt(header, 76);
+    if (withNotes && notesOffset != 0 && file.seek(notesOffset))
+        s.notesLength = qint16(ReadCountedString(file, s.notes));
+
+    const QByteArray info = ReadBytesAt(file, DwordAt(header, 92), 16);
+    if (WordAt(info, 0) != 12)
+        return MarkFileBad(file);
+    s.measures = WordAt(info, 2);
+    s.minorKey = (ByteAt(info, 8) & 0x20) ? 1 : 0;
+    s.keySignature = ByteAt(info, 10);
+    s.timeSignature = quint16(ByteAt(info, 13) << 8 | ByteAt(info, 12));
+
+    const qint64 listOffset = DwordAt(header, 96);
+    const QByteArray list = ReadBytesAt(file, listOffset, 4);
+    if (WordAt(list, 0) != 68)
+        return MarkFileBad(file);
+    s.lastModule = quint16(WordAt(list, 2) - 1);
+
+    // Only records that lie wholly inside the file are read: a list shorter than its count
+    // lists the records it has, never bytes from past the end of the file.
+    const qint64 recordsStart = listOffset + 4;
+    const qint64 present = qMax<qint64>(fileSize - recordsStart, 0) / 68;
+    const int count = int(qMin<qint64>(ModulesToRead(s.lastModule), present));
+    if (count < ModulesToRead(s.lastModule))
+        s.lastModule = quint16(qMax(count, 1) - 1);
+    const QByteArray records = ReadBytes(file, qint64(count) * 68);
+    for (int i = 0; i < count; ++i) {
+        const QByteArrayView record = SliceOf(records, i * 68, 68);
+        Utf8ToWide(s.moduleNames[i], SliceOf(record, 32, 31));
+        if (i != 0)
+            continue;
+        s.stringCount = qMin<quint16>(ByteAt(record, 0), MaxTuningBytes);
+        for (int k = 0; k < s.stringCount; ++k)
+            s.tuning[k] = quint8(ByteAt(record, 20 + k) + ByteAt(record, 12));
+    }
+    return 1;
+}
+
+// ---- older layout ----
+
+// Key codes fold onto -7..7 major and -15..-8, 8..15 minor; codes beyond fold by 16.
+static void SetOlderKey(int code, FileSummary& s) {
+    if (code > 15)
+        code -= 16;
+    if (code < -15)
+        code += 16;
+    if (code > 7) {
+        code -= 8;
+        s.minorKey = 1;
+    }
+    if (code < -7) {
+        code += 8;
+        s.minorKey = 1;
+    }
+    s.keySignature = qint16(code);
+}
+
+static bool ValidFixedBlock(quint16 measures, int numerator, int denominator, int keyCode) {
+    return numerator >= 1 && numerator <= 20 && denominator >= 1 && denominator <= 32 &&
+           keyCode >= -32 && keyCode <= 32 && measures != 0;
+}
+
+// The end of part 1, counted from offset 0: the fixed block and the tables sized by the word
+// at 222 and the word at 256.
+static qint64 OlderTablesEnd(const FileSummary& s, quint16 w256) {
+    qint64 p = 258 + 4 * qint64(w256) + 2 * qint64(s.wordAt222);
+    if (s.measures >= 256)
+        p += 2 * qint64(s.wordAt222);
+    if (s.generation > 2)
+        p += 2 * qint64(w256);
+    return p;
+}
+
+// Skips the length-prefixed blocks from `p`; stops as soon as the position passes the end.
+static qint64 SkipBlocks(NativeFile& file, qint64 p, qint64 fileSize, quint16 blockCount) {
+    for (int i = 0; i < blockCount && p <= fileSize; ++i)
+        p += 2 + qint64(WordAt(ReadBytesAt(file, p, 2), 0));
+    return p;
+}
+
+// The three record groups of part 3 to 5.
+static qint64 RecordGroupsSize(const FileSummary& s) {
+    const qint64 recordSize = s.generation < 3 ? 76 : 108;
+    qint64 size = qint64(s.record32Count) * 32;
+    if (s.recordCountA != 0)
+        size += s.recordCountA * recordSize + s.measures;
+    if (s.recordCountB != 0)
+        size += s.recordCountB * recordSize + s.measures;
+    return size;
+}
+
+// Reads the module records at `p`; false when they are inconsistent.
+static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s) {
+    const int count = ModulesToRead(s.lastModule);
+    const QByteArray records = ReadBytesAt(file, p, qint64(count) * 50);
+    quint8 runningSum = 0;
+    for (int i = 0; i < count; ++i) {
+        const QByteArrayView record = SliceOf(records, i * 50, 50);
+        if (ByteAt(record, 2) != runningSum)
+            return false;
+        if (i == 0) {
+            s.stringCount = ByteAt(record, 0);
+            if (s.stringCount == 0 || s.stringCount > MaxTuningBytes) {
+                s.stringCount = 6;
+                return false;
+            }
+            if (ByteAt(record, 4) >= 4 && ByteAt(record, 4) <= 7)
+                s.stringCount = ByteAt(record, 4);
+            for (int k = 0; k < s.stringCount; ++k)
+                s.tuning[k] = quint8(ByteAt(record, 20 + k) + ByteAt(record, 12));
+        }
+        s.moduleNames[i] = Cp1252ToWideFit(SliceOf(record, 32, 18), 32);
+        runningSum = quint8(runningSum + ByteAt(record, 0));
+    }
+    return true;
+}
+
+static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fixed,
+                            bool withNotes) {
+    // `fixed` holds file offsets 200 to 257.
+    auto word = [&](int offset) { return WordAt(fixed, offset - 200); };
+    auto byte = [&](int offset) { return ByteAt(fixed, offset - 200); };
+    FileSummary& s = fileSummary();
+
+    s.measures = word(200);
+    const int numerator = word(202);
+    const int denominator = byte(204);
+    const int keyCode = qint16(word(206));
+    if (!ValidFixedBlock(s.measures, numerator, denominator, keyCode)) {
+        s.measures = 0;
+        return MarkFileBad(file);
+    }
+    s.timeSignature = quint16(numerator * 256 + denominator);
+    SetOlderKey(keyCode, s);
+    if (s.generation == 0) {
+        for (int i = 0; i < 6; ++i)
+            s.tuning[i] = quint8(byte(208 + 2 * i) + 12);
+        s.stringCount = word(230);
+    }
+    s.wordAt222 = word(222);
+    s.blockCount = word(228);
+    s.recordCountA = byte(234);
+    s.recordCountB = byte(235);
+    s.record32Count = word(236);
+    s.notesLength = byte(238);
+    s.notes.clear();
+    s.lastModule = byte(241);
+    if (byte(240) != 0 && s.generation == 0)
+        s.generation = 1;
+    s.versionWord = word(246);
+    s.versionExtra = byte(249);
+
+    qint64 p = OlderTablesEnd(s, word(256));
+    if (p > fileSize)
+        return MarkFileBad(file);
+    p = SkipBlocks(file, p, fileSize, s.blockCount);
+    if (p > fileSize)
+        return MarkFileBad(file);
+    p += RecordGroupsSize(s);
+    if (s.notesLength != 0) {
+        const quint16 length = WordAt(ReadBytesAt(file, p, 2), 0);
+        p += 2 + length;
+        if (withNotes && length != 0 && p <= fileSize)
+            s.notes = Cp1252ToWideFit(ReadBytes(file, length), 32768);
+    }
+    if (p > fileSize)
+        return MarkFileBad(file);
+    if (s.generation == 0)
+        return 1;
+    return ReadOlderModules(file, p, s) ? 1 : MarkFileBad(file);
+}
+
+int ReadScoreSummary(NativeFile& file, bool withNotes) {
+    FileSummary& s = fileSummary();
+    const qint64 fileSize = qMax<qint64>(file.size(), 0);
+    const QByteArray fixed = ReadBytesAt(file, 200, 58);
+    s.generation = ByteAt(fixed, 5);
+    if (ByteAt(fixed, 4) == 4 && s.generation >= 10)
+        return ReadNewerSummary(file, fileSize, withNotes);
+    return ReadOlderSummary(file, fileSize, fixed, withNotes);
+}
