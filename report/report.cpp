@@ -44,6 +44,8 @@ QString CleanReportField(QStringView text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
+        if (c == QChar(0)) // the text ends at its first NUL
+            break;
         if (c == u'"')
             continue;
         out += (c == u'\t' || c == u'\r' || c == u'\n') ? QChar(u' ') : c;

@@ -38,8 +38,8 @@ enum class ReportEncoding {
     Utf8,   // for text output of the command-line companion
 };
 
-// Cleans a text field: every tab, CR and LF becomes a blank, every double quote is removed.
-// The trailing tab is not part of it.
+// Cleans a text field: every tab, CR and LF becomes a blank, every double quote is removed,
+// and the text ends at its first NUL. The trailing tab is not part of it.
 QString CleanReportField(QStringView text);
 
 // One row's report line with the field bits of `flags` (other bits are ignored), CR LF

@@ -93,6 +93,7 @@ private slots:
                                      << "";
         QTest::newRow("all kinds") << "\"x\"\t\n\""
                                    << "x  ";
+        QTest::newRow("ends at NUL") << QString(QStringLiteral("ab") + QChar(0) + u'c') << "ab";
     }
     void cleaning() {
         QFETCH(QString, text);
