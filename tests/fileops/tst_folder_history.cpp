@@ -4,7 +4,6 @@
 #include "platform/native_file.h"
 
 #include <QDir>
-#include <QStandardPaths>
 #include <QtTest>
 
 // Records what the history does to the folder box.
@@ -87,7 +86,6 @@ private slots:
         QTest::addColumn<bool>("kept");
         QTest::newRow("255") << 255 << true;
         QTest::newRow("256") << 256 << false;
-        QTest::newRow("4000") << 4000 << false;
     }
     void lengthLimit() {
         QFETCH(int, length);
@@ -153,17 +151,6 @@ private slots:
         QCOMPARE(box.items.size(), 12);
         QCOMPARE(box.items.front(), F(QStringLiteral("f11")));
         QCOMPARE(box.items, History());
-    }
-
-    void documentsFolder() {
-        const QString expected =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QString buffer = QStringLiteral("unchanged");
-        const bool found = GetDocumentsFolder(buffer);
-        QCOMPARE(found, !expected.isEmpty());
-        QCOMPARE(buffer, found ? QDir::toNativeSeparators(expected) : QStringLiteral("unchanged"));
-        if (found)
-            QVERIFY(!buffer.endsWith(FolderSeparator()) || buffer.size() == 1);
     }
 };
 

@@ -67,11 +67,6 @@ private slots:
         QCOMPARE(ReportLine(Song(), quint16(flags), ReportEncoding::Utf8), line);
     }
 
-    void tuningText() {
-        // The tuning keeps its trailing blank before the tab.
-        QCOMPARE(ReportLine(Song(), ReportTuning), QByteArray("E B G D A E \t\r\n"));
-    }
-
     void largeSize() {
         Entry e = Song();
         e.size = 3000000000u;
@@ -241,15 +236,6 @@ private slots:
         QVERIFY(!error.isEmpty());
         if (path.contains(QLatin1String("no-such-folder")))
             QVERIFY(!QFile::exists(path));
-    }
-
-    void messages() {
-        scratch().workingFolder = QStringLiteral("/tabs/");
-        QCOMPARE(DefaultReportPath(), QStringLiteral("/tabs/zuflist.txt"));
-        QCOMPARE(ReportCreatedText(QStringLiteral("/r.txt")),
-                 QStringLiteral("/r.txt\r\nhas been successfully created"));
-        QCOMPARE(ReportNotCreatedText(QStringLiteral("/r.txt")),
-                 QStringLiteral("/r.txt\r\nhas NOT been created"));
     }
 };
 

@@ -22,6 +22,25 @@ struct FakeWindow : WindowPlacement {
     }
 };
 
+static QString Widths() {
+    QStringList list;
+    for (const ColumnSpec& c : settings().columnTable)
+        list << QString::number(c.width);
+    return list.join(u' ');
+}
+
+static QString Visible() {
+    QString bits;
+    for (const ColumnSpec& c : settings().columnTable)
+        bits += c.visible ? u'1' : u'0';
+    return bits;
+}
+
+static QStringList History() {
+    const std::vector<QString>& entries = folderHistory().entries;
+    return QStringList(entries.begin(), entries.end());
+}
+
 class TestSettings : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
@@ -29,26 +48,15 @@ class TestSettings : public QObject {
     QString m_startDir;
     int m_fileCount = 0;
 
-    // A value stored as something other than plain text (a list, a number).
-    void storeRaw(const QString& name, const QVariant& value) {
-        QSettings(m_file, QSettings::IniFormat).setValue(name, value);
+    // Stores a value as the test gives it (a list or a number is not plain text).
+    void store(const QString& name, const QVariant& value) {
+        if (value.isValid())
+            QSettings(m_file, QSettings::IniFormat).setValue(name, value);
     }
     QString stored(const QString& name) {
         QString text;
         ReadSetting(name, u"<absent>", text, 1024);
         return text;
-    }
-    QStringList widths() const {
-        QStringList list;
-        for (const ColumnSpec& c : settings().columnTable)
-            list << QString::number(c.width);
-        return list;
-    }
-    QString visibleMask() const {
-        QString bits;
-        for (const ColumnSpec& c : settings().columnTable)
-            bits += c.visible ? u'1' : u'0';
-        return bits;
     }
 
 private slots:
@@ -76,20 +84,16 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("text");
-        const QString max7 = QStringLiteral("1234567");
         const QString path255(255, u'p');
         QTest::newRow("absent") << QVariant() << 16 << 0 << "dflt";
         QTest::newRow("stored empty") << QVariant(QString()) << 16 << 0 << "";
-        QTest::newRow("plain") << QVariant(QStringLiteral("250px")) << 16 << 5 << "250px";
-        QTest::newRow("longest that fits") << QVariant(max7) << 16 << 7 << max7;
-        QTest::newRow("one too long") << QVariant(max7 + u'8') << 16 << 0 << "dflt";
+        QTest::newRow("longest that fits") << QVariant("1234567") << 16 << 7 << "1234567";
+        QTest::newRow("one too long") << QVariant("12345678") << 16 << 0 << "dflt";
         QTest::newRow("path of 255") << QVariant(path255) << 512 << 255 << path255;
         QTest::newRow("path of 256") << QVariant(path255 + u'p') << 512 << 0 << "dflt";
         QTest::newRow("ends at NUL")
-            << QVariant(QStringLiteral("ab") + QChar(0) + QStringLiteral("cdefghijkl")) << 16 << 2
-            << "ab";
-        QTest::newRow("unquoted commas")
-            << QVariant(QStringList{"10", "20", "650", "500"}) << 64 << 13 << "10,20,650,500";
+            << QVariant(QString(QStringLiteral("ab") + QChar(0) + u'c')) << 16 << 2 << "ab";
+        QTest::newRow("unquoted commas") << QVariant(QStringList{"10", "20"}) << 64 << 5 << "10,20";
         QTest::newRow("number") << QVariant(1056) << 16 << 4 << "1056";
     }
     void readSetting() {
@@ -97,8 +101,7 @@ private slots:
         QFETCH(int, limit);
         QFETCH(int, result);
         QFETCH(QString, text);
-        if (value.isValid())
-            storeRaw(QStringLiteral("v"), value);
+        store(QStringLiteral("v"), value);
         QString buffer = QStringLiteral("old");
         QCOMPARE(ReadSetting(u"v", u"dflt", buffer, limit), result);
         QCOMPARE(buffer, text);
@@ -106,14 +109,13 @@ private slots:
 
     void writeSettingRoundTrip_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
         QTest::newRow("commas") << QStringLiteral("1,2,3,4");
         QTest::newRow("looks like a type") << QStringLiteral("@Variant(x)");
         QTest::newRow("non-ASCII") << QStringLiteral("/música/Ölé/");
 #ifndef Q_OS_WIN
         // A folder whose name is not UTF-8 keeps its bytes.
         QTest::newRow("undecodable name")
-            << (QStringLiteral("/tabs/") + QChar(0xDC81) + QChar(0xDCE9) + QStringLiteral("x/"));
+            << QString(QStringLiteral("/tabs/") + QChar(0xDC81) + QChar(0xDCE9) + u'/');
 #endif
     }
     void writeSettingRoundTrip() {
@@ -131,15 +133,11 @@ private slots:
     void settingDecimal_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
-        QTest::newRow("plain") << "1056" << 1056;
-        QTest::newRow("white space") << " \t\n 42" << 42;
-        QTest::newRow("minus") << "-7" << -7;
+        QTest::newRow("white space and sign") << " \t\n -42" << -42;
         QTest::newRow("plus") << "+5" << 5;
         QTest::newRow("trailing letters") << "250px" << 250;
         QTest::newRow("letters") << "abc" << 0;
-        QTest::newRow("empty") << "" << 0;
         QTest::newRow("sign alone") << "- 3" << 0;
-        QTest::newRow("stops at blank") << "12 34" << 12;
         QTest::newRow("too large") << "99999999999" << 2147483647;
         QTest::newRow("too small") << "-99999999999" << int(-2147483647 - 1);
     }
@@ -159,48 +157,32 @@ private slots:
         QCOMPARE(scratch().editorPath.text(), DefaultEditorPath.toString());
         QCOMPARE(scratch().viewerPath.text(), DefaultViewerPath.toString());
         QCOMPARE(settings().listExStyle, 1056u);
-        QCOMPARE(widths(), QStringList({"100", "80", "60", "40", "100", "100", "100"}));
-        QCOMPARE(visibleMask(), QStringLiteral("1111111"));
+        QCOMPARE(Widths(), QStringLiteral("100 80 60 40 100 100 100"));
+        QCOMPARE(Visible(), QStringLiteral("1111111"));
         QCOMPARE(window.moves, 0);
         QCOMPARE(folderHistory().historyCount(), 0);
-        QCOMPARE(settings().reportFlags, quint16(0x00BF));
-        QCOMPARE(settings().renameFlags, quint16(0));
-        QCOMPARE(settings().searchFlags, quint16(0));
     }
 
     void startupValues_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("editor");
-        QTest::addColumn<QString>("viewer");
         QTest::addColumn<uint>("exStyle");
         const QString editor = DefaultEditorPath.toString();
-        const QString viewer = DefaultViewerPath.toString();
-        QTest::newRow("editor stored empty")
-            << "szStrumlexPath" << QVariant(QString()) << "" << viewer << 1056u;
-        QTest::newRow("viewer stored empty")
-            << "szZufViewPath" << QVariant(QString()) << editor << "" << 1056u;
+        QTest::newRow("editor stored empty") << "szStrumlexPath" << QVariant("") << "" << 1056u;
         QTest::newRow("editor too long")
-            << "szStrumlexPath" << QVariant(QString(128, u'e')) << editor << viewer << 1056u;
-        QTest::newRow("editor of 127") << "szStrumlexPath" << QVariant(QString(127, u'e'))
-                                       << QString(127, u'e') << viewer << 1056u;
-        QTest::newRow("style stored empty")
-            << "dwExStyle" << QVariant(QString()) << editor << viewer << 0u;
-        QTest::newRow("style") << "dwExStyle" << QVariant(QStringLiteral(" 33xyz")) << editor
-                               << viewer << 33u;
-        QTest::newRow("style all bits")
-            << "dwExStyle" << QVariant(QStringLiteral("-1")) << editor << viewer << 0xFFFFFFFFu;
+            << "szStrumlexPath" << QVariant(QString(128, u'e')) << editor << 1056u;
+        QTest::newRow("style stored empty") << "dwExStyle" << QVariant("") << editor << 0u;
+        QTest::newRow("style all bits") << "dwExStyle" << QVariant("-1") << editor << 0xFFFFFFFFu;
     }
     void startupValues() {
         QFETCH(QString, name);
         QFETCH(QVariant, value);
         QFETCH(QString, editor);
-        QFETCH(QString, viewer);
         QFETCH(uint, exStyle);
-        storeRaw(name, value);
+        store(name, value);
         LoadStartupSettings();
         QCOMPARE(scratch().editorPath.text(), editor);
-        QCOMPARE(scratch().viewerPath.text(), viewer);
         QCOMPARE(settings().listExStyle, exStyle);
     }
 
@@ -215,41 +197,26 @@ private slots:
 
         // A stored folder that no longer exists leaves the current directory as it was.
         QDir::setCurrent(m_startDir);
-        const QString gone = stored + QStringLiteral("gone");
-        WriteSetting(u"szPathName1", gone);
+        WriteSetting(u"szPathName1", stored + QStringLiteral("gone"));
         LoadStartupSettings();
-        QCOMPARE(scratch().workingFolder, gone);
         QCOMPARE(QDir::currentPath(), m_startDir);
-    }
-
-    void workingFolderStoredEmptyIsMissing() {
-        QString documents;
-        if (!GetDocumentsFolder(documents))
-            QSKIP("no documents folder on this system");
-        WriteSetting(u"szPathName1", u"");
-        LoadStartupSettings();
-        QCOMPARE(scratch().workingFolder, NormalisedFolder(documents));
     }
 
     void columnWidth_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<int>("width");
         QTest::newRow("absent keeps the current width") << QVariant() << 77;
-        QTest::newRow("five") << QVariant(QStringLiteral("5")) << 10;
-        QTest::newRow("nine") << QVariant(QStringLiteral("9")) << 10;
-        QTest::newRow("ten") << QVariant(QStringLiteral("10")) << 10;
-        QTest::newRow("stored empty") << QVariant(QString()) << 10;
-        QTest::newRow("letters") << QVariant(QStringLiteral("abc")) << 10;
-        QTest::newRow("negative") << QVariant(QStringLiteral("-300")) << 10;
-        QTest::newRow("250px") << QVariant(QStringLiteral("250px")) << 250;
-        QTest::newRow("too long") << QVariant(QStringLiteral("00000250")) << 77;
+        QTest::newRow("five") << QVariant("5") << 10;
+        QTest::newRow("stored empty") << QVariant("") << 10;
+        QTest::newRow("letters") << QVariant("abc") << 10;
+        QTest::newRow("250px") << QVariant("250px") << 250;
+        QTest::newRow("too long") << QVariant("00000250") << 77;
     }
     void columnWidth() {
         QFETCH(QVariant, value);
         QFETCH(int, width);
         settings().columnTable[ColumnAuthor].width = 77;
-        if (value.isValid())
-            storeRaw(QStringLiteral("Column6"), value); // the Author column
+        store(QStringLiteral("Column6"), value); // the Author column
         FakeWindow window;
         LoadWindowSettings(window);
         QCOMPARE(settings().columnTable[ColumnAuthor].width, width);
@@ -259,54 +226,38 @@ private slots:
     void visibleColumns_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QString>("visible");
-        QTest::newRow("absent") << QVariant() << "1111111";
-        QTest::newRow("stored empty") << QVariant(QString()) << "1111111";
-        QTest::newRow("zero hides all") << QVariant(QStringLiteral("0")) << "0000000";
-        QTest::newRow("letters read as zero") << QVariant(QStringLiteral("abc")) << "0000000";
-        QTest::newRow("name, date, tuning") << QVariant(QStringLiteral("69")) << "1010001";
+        QTest::newRow("stored empty") << QVariant("") << "1111111";
+        QTest::newRow("zero hides all") << QVariant("0") << "0000000";
+        QTest::newRow("name, date, tuning") << QVariant("69") << "1010001";
     }
     void visibleColumns() {
         QFETCH(QVariant, value);
         QFETCH(QString, visible);
-        if (value.isValid())
-            storeRaw(QStringLiteral("wColumns"), value);
+        store(QStringLiteral("wColumns"), value);
         FakeWindow window;
         LoadWindowSettings(window);
-        QCOMPARE(visibleMask(), visible);
-    }
-
-    void hiddenNameComesBackNextRun() {
-        WriteSetting(u"wColumns", u"0");
-        FakeWindow window;
-        LoadWindowSettings(window);
-        QCOMPARE(visibleMask(), QStringLiteral("0000000"));
-        SaveWindowSettings(window);
-        QCOMPARE(stored(QStringLiteral("wColumns")), QStringLiteral("1"));
-        ResetSettings();
-        LoadWindowSettings(window);
-        QCOMPARE(visibleMask(), QStringLiteral("1000000"));
+        QCOMPARE(Visible(), visible);
     }
 
     void saveWindowSettings() {
+        WriteSetting(u"wColumns", u"0");
         FakeWindow window;
+        LoadWindowSettings(window);
         window.rect = QRect(10, 20, 640, 480);
         ColumnTable& columns = settings().columnTable;
-        columns[ColumnPath].width = 5; // a width is written as it is held
-        columns[ColumnSize].visible = 0;
+        columns[ColumnPath].width = 5; // written as it is held
+        columns[ColumnSize].visible = 1;
         columns[ColumnTuning].width = 333;
         SaveWindowSettings(window);
-        QStringList written;
-        for (int i = 1; i <= 7; ++i)
-            written << stored(QStringLiteral("Column%1").arg(i));
-        QCOMPARE(written, QStringList({"100", "5", "60", "40", "100", "100", "333"}));
-        QCOMPARE(stored(QStringLiteral("wColumns")), QStringLiteral("119"));
+        QCOMPARE(stored(QStringLiteral("Column2")), QStringLiteral("5"));
+        QCOMPARE(stored(QStringLiteral("wColumns")), QStringLiteral("9")); // Name comes back
         QCOMPARE(stored(QStringLiteral("WindowPos")), QStringLiteral("10,20,650,500"));
 
         ResetSettings();
         FakeWindow next;
         LoadWindowSettings(next);
-        QCOMPARE(widths(), QStringList({"100", "10", "60", "40", "100", "100", "333"}));
-        QCOMPARE(visibleMask(), QStringLiteral("1110111"));
+        QCOMPARE(Widths(), QStringLiteral("100 10 60 40 100 100 333"));
+        QCOMPARE(Visible(), QStringLiteral("1001000"));
         QCOMPARE(next.rect, QRect(10, 20, 640, 480));
     }
 
@@ -323,32 +274,21 @@ private slots:
     void windowPos_data() {
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<QRect>("rect"); // null: the window is not moved
-        QTest::newRow("absent") << QVariant() << QRect();
-        QTest::newRow("stored empty") << QVariant(QString()) << QRect();
-        QTest::newRow("plain") << QVariant(QStringLiteral("10,20,650,500"))
-                               << QRect(10, 20, 640, 480);
-        QTest::newRow("blanks") << QVariant(QStringLiteral(" 10, 20, 650, 500"))
-                                << QRect(10, 20, 640, 480);
-        QTest::newRow("negative corner")
-            << QVariant(QStringLiteral("-8,-8,1928,1088")) << QRect(-8, -8, 1936, 1096);
+        const QRect moved(10, 20, 640, 480);
+        QTest::newRow("plain") << QVariant("10,20,650,500") << moved;
+        QTest::newRow("blanks") << QVariant(" 10, 20, 650, 500,9") << moved;
         QTest::newRow("unquoted in the file")
-            << QVariant(QStringList{"10", "20", "650", "500"}) << QRect(10, 20, 640, 480);
-        QTest::newRow("two commas") << QVariant(QStringLiteral("10,20,650")) << QRect();
-        QTest::newRow("more commas")
-            << QVariant(QStringLiteral("10,20,650,500,9")) << QRect(10, 20, 640, 480);
-        QTest::newRow("no area") << QVariant(QStringLiteral("a,b,c,d")) << QRect();
-        QTest::newRow("upside down") << QVariant(QStringLiteral("10,500,650,20")) << QRect();
-        QTest::newRow("longest that fits")
-            << QVariant(QStringLiteral("0000010,0000020,0000650,0000500"))
-            << QRect(10, 20, 640, 480);
-        QTest::newRow("too long") << QVariant(QStringLiteral("00000010,0000020,0000650,0000500"))
-                                  << QRect();
+            << QVariant(QStringList{"10", "20", "650", "500"}) << moved;
+        QTest::newRow("longest that fits") << QVariant("0000010,0000020,0000650,0000500") << moved;
+        QTest::newRow("too long") << QVariant("00000010,0000020,0000650,0000500") << QRect();
+        QTest::newRow("two commas") << QVariant("10,20,650") << QRect();
+        QTest::newRow("stored empty") << QVariant("") << QRect();
+        QTest::newRow("upside down") << QVariant("10,500,650,20") << QRect();
     }
     void windowPos() {
         QFETCH(QVariant, value);
         QFETCH(QRect, rect);
-        if (value.isValid())
-            storeRaw(QStringLiteral("WindowPos"), value);
+        store(QStringLiteral("WindowPos"), value);
         FakeWindow window;
         const QRect before = window.rect;
         LoadWindowSettings(window);
@@ -362,12 +302,9 @@ private slots:
         const QString a = NormalisedFolder(QStringLiteral("/a"));
         const QString b = NormalisedFolder(QStringLiteral("/b"));
         const QString c = NormalisedFolder(QStringLiteral("/c"));
-        QTest::newRow("none") << QStringList() << QStringList();
         QTest::newRow("stored order") << QStringList{a, b, c} << QStringList{a, b, c};
         QTest::newRow("gap at 2") << QStringList{a, b, "-", c} << QStringList{a, b};
         QTest::newRow("empty at 2") << QStringList{a, b, "", c} << QStringList{a, b};
-        QTest::newRow("empty first") << QStringList{"", a} << QStringList();
-        QTest::newRow("same twice") << QStringList{a, b, a} << QStringList{a, b};
         QTest::newRow("too long at 1") << QStringList{a, QString(256, u'x'), b} << QStringList{a};
         QStringList eleven;
         for (int i = 0; i < 11; ++i)
@@ -382,8 +319,7 @@ private slots:
                 WriteSetting(QStringLiteral("szPathList%1").arg(i), values[i]);
         }
         LoadStartupSettings();
-        const std::vector<QString>& entries = folderHistory().entries;
-        QCOMPARE(QStringList(entries.begin(), entries.end()), history);
+        QCOMPARE(History(), history);
         QVERIFY(scratch().destFolder.isEmpty());
     }
 
@@ -398,12 +334,12 @@ private slots:
         LoadStartupSettings();
         QString working = scratch().workingFolder; // the folder box adds the working folder
         QVERIFY(AddToFolderHistory(working));
-        const std::vector<QString>& entries = folderHistory().entries;
-        QCOMPARE(QStringList(entries.begin(), entries.end()), QStringList({three, one, two}));
+        QCOMPARE(History(), QStringList({three, one, two}));
         SaveExitSettings();
-        QCOMPARE(stored(QStringLiteral("szPathList0")), three);
-        QCOMPARE(stored(QStringLiteral("szPathList1")), one);
-        QCOMPARE(stored(QStringLiteral("szPathList2")), two);
+        QStringList saved;
+        for (int i = 0; i < 3; ++i)
+            saved << stored(QStringLiteral("szPathList%1").arg(i));
+        QCOMPARE(saved, QStringList({three, one, two}));
     }
 
     void exitSave() {
@@ -417,14 +353,11 @@ private slots:
         scratch().viewerPath = u"";
         settings().listExStyle = 0xFFFFFFFFu;
         SaveExitSettings();
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(stored(QStringLiteral("szPathList%1").arg(i)),
-                     NormalisedFolder(QStringLiteral("/h%1").arg(i)));
+        QCOMPARE(stored(QStringLiteral("szPathList9")), NormalisedFolder(QStringLiteral("/h9")));
         QCOMPARE(stored(QStringLiteral("szPathList10")), QStringLiteral("<absent>"));
         QCOMPARE(stored(QStringLiteral("szPathList11")), QStringLiteral("/old/"));
         QCOMPARE(stored(QStringLiteral("szPathName1")), QStringLiteral("/work/"));
         QCOMPARE(stored(QStringLiteral("szStrumlexPath")), QStringLiteral("/bin/editor"));
-        QCOMPARE(stored(QStringLiteral("szZufViewPath")), QString());
         QCOMPARE(stored(QStringLiteral("dwExStyle")), QStringLiteral("-1"));
 
         // The next run reads back what this one stored.
