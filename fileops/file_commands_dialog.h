@@ -2,18 +2,11 @@
 // The window-level entry points of the file commands: the main window's command dispatch calls
 // these; each one shows its dialogs over `owner` and runs the logic behind them.
 
+#include "fileops/file_batch.h"
+
 #include <QString>
 
 class QWidget;
-
-// Command numbers of the file commands, as the main window dispatches them.
-enum FileCommand {
-    CommandMove = 102,
-    CommandCopy = 103,
-    CommandRename = 104,
-    CommandDelete = 105,
-    CommandReport = 106,
-};
 
 // The destination dialog for move and copy: leaves the normalised choice in
 // scratch().destFolder and answers true; false on Cancel.

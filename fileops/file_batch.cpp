@@ -1,0 +1,161 @@
+#include "fileops/file_batch.h"
+
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
+#include "platform/native_file.h"
+#include "platform/native_fileops.h"
+
+const QStringView ProgramCaption = u"ZUF File Manager U v1.21";
+
+QString FileCommandVerb(int command) {
+    if (command < CommandMove || command > CommandDelete)
+        return {};
+    return CommandTooltip(command);
+}
+
+QString ConfirmationQuestion(int command) {
+    const QString& verb = scratch().promptText;
+    if (command == CommandDelete)
+        return verb + u'?';
+    return verb + QStringLiteral(" to ") + scratch().destFolder + u'?';
+}
+
+QString FileErrorText(int errorCode) {
+    const ScratchPool& work = scratch();
+    const QString& source = fileSummary().currentPath;
+    const QString system = SystemErrorText(errorCode);
+    if (!work.targetPath.isEmpty())
+        return system + QStringLiteral("\r\nCan't copy: ") + source + QStringLiteral("\r\nTo: ") +
+               work.targetPath;
+    return system + QStringLiteral("\r\n") + source;
+}
+
+void ShowFileError(FileDialogs& dialogs, int errorCode) {
+    const QString text = FileErrorText(errorCode);
+    scratch().textBuffer = text;
+    dialogs.showFileError(text);
+}
+
+bool FolderInside(const QString& folder, const QString& root) {
+    if (root.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    return folder.startsWith(root, Qt::CaseInsensitive);
+#else
+    return folder.startsWith(root);
+#endif
+}
+
+namespace {
+
+// One run of the batch: the cursor walks the selected rows, lastRemoved remembers the last
+// row taken out of the list.
+struct FileBatch {
+    int command = 0;
+    FileDialogs& dialogs;
+    int answer = 0;
+    int cursor = -1;
+    int lastRemoved = -1;
+
+    // The user's answer for the current row; AnswerAll answers every later row as well.
+    int ask() {
+        ui().drawInfoPanel(2); // the panel shows the file in question
+        if (command == CommandRename)
+            return dialogs.renameFile();
+        if (answer != AnswerAll)
+            answer = dialogs.confirm(ConfirmationQuestion(command), fileSummary().currentPath);
+        return answer;
+    }
+
+    // Appends the row of a new copy: the source row's name, time and size, the destination
+    // folder, and the texts and tuning read from the source file itself.
+    void addCopyRow() {
+        FileSummary& summary = fileSummary();
+        OpenCurrentFile(1);
+        summary.currentEntry.folder = scratch().destFolder;
+        if (InsertEntryRow(catalogue().rowCount()))
+            ++appState().rowCount;
+    }
+
+    void removeRow() {
+        FreeEntryRow(cursor);
+        catalogue().removeEntryRow(cursor);
+        lastRemoved = cursor;
+        --cursor; // the row that moved up into this index is looked at next
+        --appState().rowCount;
+    }
+
+    // Copies the current file into the destination folder; false after a reported failure.
+    bool copyToDestination() {
+        ScratchPool& work = scratch();
+        work.targetPath = work.destFolder + fileSummary().currentEntry.name;
+        if (int error = CopyFileNoReplace(fileSummary().currentPath, work.targetPath)) {
+            ShowFileError(dialogs, error);
+            return false;
+        }
+        return true;
+    }
+
+    // Deletes the current file; false after a reported failure.
+    bool deleteSource() {
+        if (int error = DeleteFileNative(fileSummary().currentPath)) {
+            scratch().targetPath.clear();
+            ShowFileError(dialogs, error);
+            return false;
+        }
+        return true;
+    }
+
+    void carryOut() {
+        const ScratchPool& work = scratch();
+        if (command == CommandMove || command == CommandCopy) {
+            if (!copyToDestination())
+                return;
+            if (command == CommandCopy) {
+                addCopyRow();
+                return;
+            }
+            ReplaceEntryText(cursor, FieldFolder, work.destFolder);
+        }
+        if (!deleteSource())
+            return;
+        if (command == CommandMove && FolderInside(work.destFolder, work.workingFolder))
+            return; // still inside the scanned tree: the row already names the new folder
+        removeRow();
+    }
+
+    void run() {
+        CatalogueModel& list = catalogue();
+        while ((cursor = list.nextRow(cursor, true)) >= 0) {
+            LoadEntryAsCurrent(cursor);
+            if (fileSummary().currentPath.isEmpty())
+                continue;
+            const int reply = ask();
+            if (reply == AnswerCancel)
+                break;
+            if (command == CommandRename) {
+                if (reply == AnswerYes)
+                    ReplaceEntryText(cursor, FieldName, scratch().editText);
+                continue;
+            }
+            if (reply == AnswerYes || reply == AnswerAll)
+                carryOut();
+        }
+        if (lastRemoved >= 0)
+            list.selectAndFocus(lastRemoved);
+    }
+};
+
+} // namespace
+
+int RunFileBatch(int command, FileDialogs& dialogs) {
+    if (FileCommandVerb(command).isEmpty())
+        return 1;
+    FileBatch batch{command, dialogs};
+    batch.run();
+    return 1;
+}

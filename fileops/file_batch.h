@@ -1,0 +1,71 @@
+#pragma once
+// The batch file commands over the selected rows of the list: move, copy, rename and delete.
+// The batch asks the user through FileDialogs, which the window implements and tests fake, and
+// keeps the rows and rowCount in step with what happened on disk.
+
+#include <QString>
+
+// Command numbers of the file commands, as the main window dispatches them.
+enum FileCommand {
+    CommandMove = 102,
+    CommandCopy = 103,
+    CommandRename = 104,
+    CommandDelete = 105,
+    CommandReport = 106,
+};
+
+// Dialog results: the identifier of the button that closed the dialog.
+enum DialogAnswer : int {
+    AnswerOk = 1,
+    AnswerCancel = 2,
+    AnswerYes = 6, // the rename dialog: OK, the file now has its new name
+    AnswerNo = 7,  // the rename dialog: Skip
+    AnswerAll = 8,
+};
+
+// What the file commands ask of the user.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The confirmation ("Confirmation": "&All", "&No", "Cancel", "&Yes") with the question and
+    // the file's full path; answers AnswerYes, AnswerNo, AnswerAll or AnswerCancel.
+    virtual int confirm(const QString& question, const QString& path) = 0;
+    // The rename dialog for the current file: AnswerYes when the file now carries the new name
+    // (left in scratch().editText), AnswerNo for Skip, AnswerCancel.
+    virtual int renameFile() = 0;
+    // A failure of the file system, in a message box with the default caption and OK.
+    virtual void showFileError(const QString& text) = 0;
+    // A warning with Yes and No under the program's caption: true for Yes.
+    virtual bool warnYesNo(const QString& text) = 0;
+    // A message with OK under the program's caption.
+    virtual void showMessage(const QString& text) = 0;
+};
+
+// The caption of the program's own message boxes.
+extern const QStringView ProgramCaption; // "ZUF File Manager U v1.21"
+
+// The verb of a file command (102 "Move", 103 "Copy", 104 "Rename", 105 "Delete"); empty for
+// any other number.
+QString FileCommandVerb(int command);
+
+// The confirmation's question: "Delete?" for 105; "Move to <destFolder>?" and
+// "Copy to <destFolder>?" for 102 and 103, with the verb from scratch().promptText.
+QString ConfirmationQuestion(int command);
+
+// The text of a file error: with scratch().targetPath set, "<system text>\r\nCan't copy:
+// <currentPath>\r\nTo: <targetPath>", otherwise "<system text>\r\n<currentPath>".
+QString FileErrorText(int errorCode);
+// Shows FileErrorText(errorCode) through the dialogs.
+void ShowFileError(FileDialogs& dialogs, int errorCode);
+
+// Runs the command (102 move, 103 copy, 104 rename, 105 delete) over the selected rows in list
+// order. Move and copy send the files to scratch().destFolder and never overwrite; a move is a
+// copy followed by the deletion of the source. Rows follow the disk: a copy appends a row, a
+// move keeps its row (showing the new folder) when the destination lies inside the working
+// folder and removes it otherwise, a delete removes it. After removals the row standing at the
+// last removed index is selected and focused. Returns 1.
+int RunFileBatch(int command, FileDialogs& dialogs);
+
+// True when `folder` lies inside the working folder `root` (both normalised): the file system's
+// comparison of the first characters of `folder` with the whole of `root`.
+bool FolderInside(const QString& folder, const QString& root);

@@ -1,0 +1,107 @@
+#include "fileops/rename.h"
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "fileops/folder_path.h"
+#include "format/file_summary.h"
+#include "platform/native_file.h"
+#include "platform/native_fileops.h"
+#include "settings/settings_store.h"
+
+QString NameFromTitle(QStringView title) {
+    static constexpr qsizetype keptMax = 250;
+    QString name;
+    for (QChar c : title) {
+        if (name.size() >= keptMax)
+            break;
+        const char16_t u = c.unicode();
+        if (u == u'!' || u == u'"' || u == u'/' || (u >= u':' && u <= u'?'))
+            continue;
+        name.append(c);
+    }
+    if (name.size() == keptMax && name.back().isHighSurrogate())
+        name.chop(1); // never keep half of a character
+    return name + QStringLiteral(".zuf");
+}
+
+QString RenameSuggestion() {
+    const Entry& current = fileSummary().currentEntry;
+    return current.title.isEmpty() ? current.name : NameFromTitle(current.title);
+}
+
+QString MoveFirstWord(const QString& text) {
+    qsizetype space = 0;
+    while (space < text.size() && text[space] != u' ' && text[space] != u'.')
+        ++space;
+    if (space == text.size() || text[space] != u' ')
+        return text;
+    const qsizetype stop = text.indexOf(u'.', space + 1);
+    if (stop < 0)
+        return text;
+    const QString word = text.left(space);
+    const QString rest = text.mid(space + 1, stop - space - 1);
+    return rest + QStringLiteral(" (") + word + QStringLiteral(").zuf");
+}
+
+bool NameLeavesFolder(QStringView name) {
+    // Windows takes both slashes as separators; a NUL would cut the name short.
+    return name.contains(FolderSeparator()) || name.contains(u'/') || name.contains(QChar());
+}
+
+QString NameRefusedText(const QString& name) {
+    return name + QStringLiteral("\r\nA new name must not contain \"") + FolderSeparator() +
+           QStringLiteral("\": renaming never moves a file to another folder.");
+}
+
+QString DuplicateNameText(const QString& name, const QString& folder) {
+    return name + QStringLiteral("\r\nalready exists in\r\n") + folder +
+           QStringLiteral("\r\nRename anyway?");
+}
+
+// Asks about every row in another folder that has the new name; false at the first answer
+// other than Yes.
+static bool AcceptDuplicates(FileDialogs& dialogs, const QString& newName, const QString& folder) {
+    const CatalogueModel& list = catalogue();
+    for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
+        const Entry* entry = list.entryAt(row);
+        if (entry->name.compare(newName, Qt::CaseInsensitive) != 0 ||
+            SameFolder(entry->folder, folder))
+            continue;
+        const QString text = DuplicateNameText(entry->name, entry->folder);
+        scratch().textBuffer = text;
+        if (!dialogs.warnYesNo(text))
+            return false;
+    }
+    return true;
+}
+
+bool RenameFile(FileDialogs& dialogs, const QString& newName, const QString& folder) {
+    if (newName.isEmpty() || folder.isEmpty())
+        return false;
+    if (NameLeavesFolder(newName)) {
+        dialogs.showMessage(NameRefusedText(newName));
+        return false;
+    }
+    if ((settings().renameFlags & 1) && !AcceptDuplicates(dialogs, newName, folder))
+        return false;
+    ScratchPool& work = scratch();
+    work.targetPath = folder + newName;
+    if (int error = RenameNoReplace(fileSummary().currentPath, work.targetPath)) {
+        ShowFileError(dialogs, error);
+        return false;
+    }
+    return true;
+}
+
+bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs) {
+    const Entry* entry = catalogue().entryAt(row);
+    if (!entry)
+        return false;
+    const QString folder = entry->folder;
+    fileSummary().currentPath = folder + entry->name;
+    if (!RenameFile(dialogs, newName, folder))
+        return false;
+    ReplaceEntryText(row, FieldName, newName);
+    return true;
+}

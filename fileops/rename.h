@@ -1,0 +1,47 @@
+#pragma once
+// Renaming files: the name suggested from a title, the word-moving tool, and the one rename
+// operation shared by the rename dialog and the in-place editing of a row's name. A rename
+// never replaces an existing file and never moves a file to another folder.
+
+#include "fileops/file_batch.h"
+
+#include <QString>
+#include <QStringView>
+
+// The longest name the rename dialog takes.
+constexpr int RenameNameMax = 255;
+
+// The name suggested for a file with this title: the title without "!", the double quote, "/"
+// and ":" to "?", at most 250 of its characters kept, then ".zuf".
+QString NameFromTitle(QStringView title);
+
+// The name the rename dialog proposes for the current file: NameFromTitle of its title, or
+// its current name unchanged when the title is empty.
+QString RenameSuggestion();
+
+// "Word rest.ext" becomes "rest (Word).zuf": the first word moves behind the rest, which ends
+// at the next full stop. Answers the text unchanged when the text does not start with a word
+// followed by a space, or when no full stop follows the rest.
+QString MoveFirstWord(const QString& text);
+
+// True when the name holds a folder separator (or a NUL): such a name would leave the folder.
+bool NameLeavesFolder(QStringView name);
+// The message that refuses such a name.
+QString NameRefusedText(const QString& name);
+
+// The warning about another row of the same name: "<name>\r\nalready exists in\r\n<folder>
+// \r\nRename anyway?".
+QString DuplicateNameText(const QString& name, const QString& folder);
+
+// Renames the current file (fileSummary().currentPath) to `newName` in `folder`. With the
+// duplicate check on (bit 0 of renameFlags) every row in another folder with the same name,
+// case ignored, is warned about in list order; any answer but Yes ends with false. A name
+// that would leave the folder is refused with a message. A failure of the file system is shown
+// with ShowFileError in its long form (scratch().targetPath is the new path). True when the
+// file now has the new name.
+bool RenameFile(FileDialogs& dialogs, const QString& newName, const QString& folder);
+
+// The end of an in-place edit of row `row`'s name: renames its file and, on success, the row.
+// An empty text (an edit that was cancelled) changes nothing. The current file stays as it was,
+// except for currentPath.
+bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs);

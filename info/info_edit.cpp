@@ -1,0 +1,121 @@
+#include "info/info_edit.h"
+
+#include "app/app_state.h"
+#include "app/ui_hooks.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
+#include "platform/native_file.h"
+
+#include <cerrno>
+
+namespace {
+
+// The size of the information block, and the least size of an older-generation file: the
+// block and the bytes 204 and 205 that tell the generation.
+constexpr int InfoBlockBytes = 200;
+constexpr qint64 InfoFileMinimum = 206;
+
+// The longest prefix of `text` up to its first NUL that takes at most `maxBytes` bytes in
+// code page 1252, where each character (a surrogate pair too) is one byte.
+QString CutToBytes(QStringView text, qsizetype maxBytes) {
+    const qsizetype nul = text.indexOf(QChar());
+    if (nul >= 0)
+        text = text.left(nul);
+    qsizetype units = 0;
+    for (qsizetype bytes = 0; units < text.size() && bytes < maxBytes; ++bytes) {
+        const bool pair = text[units].isHighSurrogate() && units + 1 < text.size() &&
+                          text[units + 1].isLowSurrogate();
+        units += pair ? 2 : 1;
+    }
+    return text.left(units).toString();
+}
+
+// Characters as the block counts them: one byte each, a surrogate pair too.
+qsizetype BlockBytes(QStringView text) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!text[i].isLowSurrogate() || i == 0 || !text[i - 1].isHighSurrogate())
+            ++n;
+    return n;
+}
+
+} // namespace
+
+InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments) {
+    InfoTexts packed;
+    packed.title = CutToBytes(title, InfoBlockBytes - 1);
+    const qsizetype a = BlockBytes(packed.title);
+    packed.subtitle = CutToBytes(subtitle, InfoBlockBytes - 2 - a);
+    const qsizetype b = BlockBytes(packed.subtitle);
+    packed.comments = CutToBytes(comments, InfoBlockBytes - 3 - a - b);
+    return packed;
+}
+
+void LoadInfoFile(int row) {
+    LoadEntryAsCurrent(row);
+    FileSummary& summary = fileSummary();
+    if (summary.currentPath.isEmpty())
+        return;
+    summary.currentEntry.isBad = 0;
+    OpenCurrentFile(2);
+}
+
+bool InfoSaveAllowed() {
+    const FileSummary& summary = fileSummary();
+    return !summary.currentPath.isEmpty() && summary.generation < 10 && !summary.currentEntry.isBad;
+}
+
+QString InfoRefusedText(const QString& path) {
+    return path + QStringLiteral("\r\nThe information has not been saved: the file is not an "
+                                 "intact ZUF file of the older generation.");
+}
+
+// Reads the current file again and answers 0 when it may take the block, else the error code
+// of the failed open (or -1 when the file is there but must not be written).
+static int CheckInfoFile() {
+    FileSummary& summary = fileSummary();
+    {
+        NativeFile file;
+        if (!file.openRead(summary.currentPath))
+            return file.lastError();
+        if (file.size() < InfoFileMinimum)
+            return -1;
+    }
+    const quint8 wasBad = summary.currentEntry.isBad;
+    summary.currentEntry.isBad = 0;
+    OpenCurrentFile(1);
+    const bool allowed = InfoSaveAllowed();
+    summary.currentEntry.isBad = wasBad;
+    return allowed ? 0 : -1;
+}
+
+// The error code of a failed write: why the file does not open for writing, else EIO.
+static int WriteErrorCode() {
+    NativeFile file;
+    if (!file.openWrite(fileSummary().currentPath))
+        return file.lastError();
+    return EIO;
+}
+
+InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialogs) {
+    const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, texts.comments);
+    scratch().targetPath.clear();
+    InfoSaveResult result = InfoSaveResult::Saved;
+    const int check = CheckInfoFile();
+    if (check == -1) {
+        dialogs.showMessage(InfoRefusedText(fileSummary().currentPath));
+        result = InfoSaveResult::Refused;
+    } else if (check != 0) {
+        ShowFileError(dialogs, check);
+        result = InfoSaveResult::Failed;
+    } else if (!WriteInfoBlock(packed.title, packed.subtitle, packed.comments)) {
+        ShowFileError(dialogs, WriteErrorCode());
+        result = InfoSaveResult::Failed;
+    } else {
+        ReplaceEntryText(row, FieldTitle, packed.title);
+        ReplaceEntryText(row, FieldSubtitle, packed.subtitle);
+        ReplaceEntryText(row, FieldComments, packed.comments);
+    }
+    ui().drawInfoPanel(2);
+    return result;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Editing the information block of the current file: the three texts packed into the 200
+// bytes of the block, the check that the file may be written at all, and the save with the
+// row and the panel following.
+
+#include "fileops/file_batch.h"
+
+#include <QString>
+#include <QStringView>
+
+// The three texts as they go into the block. In code page 1252 each character is one byte:
+// the title keeps at most 199 of them (a), the subtitle 198 - a (b), the comments 197 - a - b,
+// so that the texts and their three NULs fit the 200 bytes.
+struct InfoTexts {
+    QString title;
+    QString subtitle;
+    QString comments;
+};
+InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments);
+
+// Makes the row's file the current file and reads it afresh, notes included, judging it anew
+// (a row marked bad by an earlier scan is read again).
+void LoadInfoFile(int row);
+
+// Whether the current file, as last read, may take a new information block: an older
+// generation file (generation below 10) that was read in good order. Saving into the newer
+// generation, a damaged file or a foreign file would destroy its first 200 bytes.
+bool InfoSaveAllowed();
+
+enum class InfoSaveResult {
+    Saved,   // the block is written, the row shows the new texts
+    Refused, // the file is no longer an intact older-generation file: nothing written
+    Failed,  // the file could not be written: nothing changed
+};
+
+// The message shown when the file is refused.
+QString InfoRefusedText(const QString& path);
+
+// Saves the texts (packed first) into the current file's information block. The file is
+// checked again on disk first: it must exist, hold more than the block and its header bytes,
+// and still read as an intact older-generation file. On success row `row` takes the packed
+// texts. The panel is redrawn in every case. Failures are shown through the dialogs.
+InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialogs);

@@ -1,0 +1,60 @@
+#include "report/create_report.h"
+
+#include "app/app_state.h"
+#include "format/text_convert.h"
+#include "platform/native_fileops.h"
+#include "report/report.h"
+#include "settings/settings_store.h"
+
+static QString& ConfirmedReportPath() {
+    static QString path;
+    return path;
+}
+
+void ConfirmReportReplacement(const QString& path) {
+    ConfirmedReportPath() = path;
+}
+
+QString ReportReplaceText(const QString& path) {
+    return path + QStringLiteral("\r\nalready exists.\r\nReplace it?");
+}
+
+QString ReportLeftOutText(int rowsLeftOut, int rowCount) {
+    return QStringLiteral("The report is too long for the clipboard:\r\n%1 of %2 rows have been "
+                          "left out.")
+        .arg(rowsLeftOut)
+        .arg(rowCount);
+}
+
+// Writes the report file, asking first when a file of that name exists.
+static void WriteReportToFile(ReportDialogs& dialogs, const QString& path,
+                              const QByteArray& bytes) {
+    if (PathExists(path) && ConfirmedReportPath() != path &&
+        !dialogs.warnYesNo(ReportReplaceText(path)))
+        return;
+    const bool written = WriteReportFile(path, bytes).isEmpty();
+    dialogs.showMessage(written ? ReportCreatedText(path) : ReportNotCreatedText(path));
+}
+
+static void WriteReportToClipboard(ReportDialogs& dialogs, const ReportText& report) {
+    const QString text = Cp1252ToWideFit(report.bytes, int(report.bytes.size()) * 3 + 2);
+    dialogs.setClipboardText(text, report.bytes);
+    if (report.rowsLeftOut > 0)
+        dialogs.showMessage(
+            ReportLeftOutText(report.rowsLeftOut, report.rowsWritten + report.rowsLeftOut));
+}
+
+void CreateReport(ReportDialogs& dialogs) {
+    ScratchPool& work = scratch();
+    if (work.reportPath.isEmpty())
+        work.reportPath = DefaultReportPath();
+    if (!dialogs.runReportDialog())
+        return;
+    const quint16 flags = settings().reportFlags;
+    const ReportText report = CreateReportText(SelectedReportRows(), flags);
+    if (flags & ReportToFile)
+        WriteReportToFile(dialogs, work.reportPath, report.bytes);
+    else
+        WriteReportToClipboard(dialogs, report);
+    ConfirmedReportPath().clear();
+}

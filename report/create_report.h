@@ -1,0 +1,36 @@
+#pragma once
+// The report command: the report dialog, then the report of the selected rows to a text file
+// or to the clipboard, with the messages that say how it went. The window implements the
+// dialogs and the clipboard; tests fake them.
+
+#include <QByteArray>
+#include <QString>
+
+class ReportDialogs {
+public:
+    virtual ~ReportDialogs() = default;
+    // The report dialog over settings().reportFlags and scratch().reportPath: true for OK.
+    virtual bool runReportDialog() = 0;
+    // Hands the report to the clipboard as plain text; `cp1252` holds the same text as the
+    // code page 1252 bytes of the report.
+    virtual void setClipboardText(const QString& text, const QByteArray& cp1252) = 0;
+    // A message with OK, a warning with Yes and No (true for Yes); both under the program's
+    // caption.
+    virtual void showMessage(const QString& text) = 0;
+    virtual bool warnYesNo(const QString& text) = 0;
+};
+
+// The file chooser of the report dialog asked before naming an existing file: a report to
+// exactly this path replaces it without asking again.
+void ConfirmReportReplacement(const QString& path);
+
+// "<path>\r\nalready exists.\r\nReplace it?"
+QString ReportReplaceText(const QString& path);
+// The message after a clipboard report that had to leave rows out.
+QString ReportLeftOutText(int rowsLeftOut, int rowCount);
+
+// The whole command: proposes "zuflist.txt" in the working folder on the first report of the
+// run, runs the dialog, and writes the selected rows. An existing file is replaced only after
+// the user agreed; a file that cannot be written in full gives "<path>\r\nhas NOT been
+// created", otherwise "<path>\r\nhas been successfully created".
+void CreateReport(ReportDialogs& dialogs);

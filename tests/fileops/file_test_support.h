@@ -1,0 +1,159 @@
+#pragma once
+// Shared by the file-command tests: a library of sample files in a temporary folder, rows
+// built from it as the scan builds them, dialogs that answer from a script and record what
+// they were asked, and snapshots of every byte on disk.
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "fileops/file_batch.h"
+#include "fileops/folder_path.h"
+#include "format/file_summary.h"
+#include "platform/native_file.h"
+#include "settings/settings_store.h"
+#include "tools/sample_writer.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QStringList>
+#include <functional>
+
+namespace test_support {
+
+// Answers from a script and records every question.
+struct ScriptedDialogs : FileDialogs {
+    QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
+    QList<bool> warnAnswers;   // taken in turn; No when the script runs out
+    std::function<int()> onRename = [] { return int(AnswerCancel); };
+    QStringList questions, paths, fileErrors, warnings, messages;
+    int renameCalls = 0;
+
+    int confirm(const QString& question, const QString& path) override {
+        questions << question;
+        paths << path;
+        return confirmAnswers.isEmpty() ? int(AnswerCancel) : confirmAnswers.takeFirst();
+    }
+    int renameFile() override {
+        ++renameCalls;
+        return onRename();
+    }
+    void showFileError(const QString& text) override { fileErrors << text; }
+    bool warnYesNo(const QString& text) override {
+        warnings << text;
+        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
+    }
+    void showMessage(const QString& text) override { messages << text; }
+};
+
+inline QString TitleOf(int i) {
+    return QStringLiteral("Title %1").arg(i);
+}
+inline QString NameOf(int i) {
+    return QStringLiteral("song%1.zuf").arg(i);
+}
+
+// Writes song0.zuf .. song<n-1>.zuf into the folder, each with its own title, subtitle and
+// tuning, and an old last-write time, so that a copy that loses the time shows.
+inline bool WriteLibrary(const QString& folder, int n) {
+    for (int i = 0; i < n; ++i) {
+        SampleFile file;
+        file.title = TitleOf(i);
+        file.subtitle = QStringLiteral("Author %1").arg(i);
+        file.comments = QStringLiteral("Comments %1").arg(i);
+        file.modules = {{QStringLiteral("Guitar"), 6, {quint8(10 + i), 3, 10, 5, 1, 8}, 12, 0}};
+        const QString path = folder + NameOf(i);
+        if (!WriteSampleFile(path, file))
+            return false;
+        QFile f(path);
+        if (!f.open(QIODevice::ReadWrite) ||
+            !f.setFileTime(QDateTime(QDate(2001, 2, 3 + i), QTime(4, 5, 6), Qt::UTC),
+                           QFileDevice::FileModificationTime))
+            return false;
+    }
+    return true;
+}
+
+// Appends a row for the file as the scan would: the file's own name, folder, time and size,
+// then the texts read from it.
+inline bool AddRow(const QString& folder, const QString& name) {
+    FileSummary& summary = fileSummary();
+    const QFileInfo info(folder + name);
+    summary.currentEntry = Entry{};
+    summary.currentEntry.name = name;
+    summary.currentEntry.folder = folder;
+    summary.currentEntry.lastWriteTime = info.lastModified().toMSecsSinceEpoch();
+    summary.currentEntry.size = quint32(info.size());
+    summary.currentPath = folder + name;
+    OpenCurrentFile(1);
+    if (!InsertEntryRow(catalogue().rowCount()))
+        return false;
+    ++appState().rowCount;
+    return true;
+}
+
+// A fresh program state with the working folder and rows for the library's n files.
+inline bool LoadLibrary(const QString& folder, int n) {
+    ResetAppState();
+    ResetSettings();
+    scratch().workingFolder = folder;
+    appState().selectedCount = 0;
+    for (int i = 0; i < n; ++i)
+        if (!AddRow(folder, NameOf(i)))
+            return false;
+    return true;
+}
+
+inline void SelectRows(const QList<int>& rows) {
+    catalogue().clearSelectionAndFocus();
+    for (int row : rows)
+        catalogue().selectAndFocus(row);
+}
+
+inline QStringList RowNames() {
+    QStringList names;
+    for (int row = 0; row < catalogue().rowCount(); ++row)
+        names << catalogue().entryAt(row)->name;
+    return names;
+}
+
+inline QList<int> SelectedRows() {
+    QList<int> rows;
+    for (int row = catalogue().nextRow(-1, true); row >= 0; row = catalogue().nextRow(row, true))
+        rows << row;
+    return rows;
+}
+
+inline int FocusedRow() {
+    const QModelIndex current = catalogue().selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+// Every file below the folder with its bytes, by path relative to the folder.
+using Snapshot = QMap<QString, QByteArray>;
+inline Snapshot TakeSnapshot(const QString& folder) {
+    Snapshot files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        files.insert(QDir(folder).relativeFilePath(path),
+                     f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
+    }
+    return files;
+}
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QDateTime ModifiedTime(const QString& path) {
+    return QFileInfo(path).lastModified().toUTC();
+}
+
+} // namespace test_support

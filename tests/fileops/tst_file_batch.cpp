@@ -1,0 +1,283 @@
+// The batch commands over ten rows with scripted answers: which files go, which rows stay,
+// what is selected and focused afterwards, and what the copies and moved rows show.
+
+#include "file_test_support.h"
+
+#include "fileops/rename.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace test_support;
+
+class TestFileBatch : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work; // the working folder, normalised
+
+    // A fresh library of ten files in a fresh working folder below the temporary folder.
+    void freshLibrary(const QString& name = QStringLiteral("music")) {
+        QDir(m_dir.path()).mkpath(name);
+        m_work = NormalisedFolder(m_dir.path() + u'/' + name);
+        QDir(m_work).removeRecursively();
+        QDir().mkpath(m_work);
+        QVERIFY(WriteLibrary(m_work, 10));
+        QVERIFY(LoadLibrary(m_work, 10));
+    }
+
+private slots:
+    void deleteSelection_data() {
+        QTest::addColumn<QList<int>>("selection");
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QList<int>>("deleted");       // original row numbers whose files go
+        QTest::addColumn<QList<int>>("selectedAfter"); // original numbers of the selected rows
+        QTest::addColumn<int>("focusedAfter");         // original number of the focused row
+        QTest::addColumn<int>("questions");
+
+        const QList<int> three{2, 5, 7};
+        QTest::newRow("All at the first question")
+            << three << QList<int>{AnswerAll} << QList<int>{2, 5, 7} << QList<int>{8} << 8 << 1;
+        QTest::newRow("Yes, No, Yes") << three << QList<int>{AnswerYes, AnswerNo, AnswerYes}
+                                      << QList<int>{2, 7} << QList<int>{5, 8} << 8 << 3;
+        QTest::newRow("Cancel at the second question")
+            << three << QList<int>{AnswerYes, AnswerCancel} << QList<int>{2} << QList<int>{3, 5, 7}
+            << 3 << 2;
+        QTest::newRow("No to every question") << three << QList<int>{AnswerNo, AnswerNo, AnswerNo}
+                                              << QList<int>{} << QList<int>{2, 5, 7} << 7 << 3;
+        QTest::newRow("neighbouring rows under All")
+            << QList<int>{3, 4, 8} << QList<int>{AnswerAll} << QList<int>{3, 4, 8} << QList<int>{9}
+            << 9 << 1;
+    }
+    void deleteSelection() {
+        QFETCH(QList<int>, selection);
+        QFETCH(QList<int>, answers);
+        QFETCH(QList<int>, deleted);
+        QFETCH(QList<int>, selectedAfter);
+        QFETCH(int, focusedAfter);
+        QFETCH(int, questions);
+        freshLibrary();
+        SelectRows(selection);
+        scratch().promptText = QStringLiteral("Delete");
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = answers;
+
+        QCOMPARE(RunFileBatch(CommandDelete, dialogs), 1);
+
+        QCOMPARE(dialogs.questions.size(), questions);
+        QCOMPARE(dialogs.questions.first(), QStringLiteral("Delete?"));
+        QCOMPARE(dialogs.paths.first(), m_work + NameOf(selection.first()));
+        QStringList expectedRows, selected;
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(QFile::exists(m_work + NameOf(i)), !deleted.contains(i));
+            if (!deleted.contains(i))
+                expectedRows << NameOf(i);
+        }
+        QCOMPARE(RowNames(), expectedRows);
+        QCOMPARE(appState().rowCount, 10 - int(deleted.size()));
+        for (int row : SelectedRows())
+            selected << catalogue().entryAt(row)->name;
+        QStringList expectedSelected;
+        for (int i : selectedAfter)
+            expectedSelected << NameOf(i);
+        QCOMPARE(selected, expectedSelected);
+        QCOMPARE(catalogue().entryAt(FocusedRow())->name, NameOf(focusedAfter));
+        QVERIFY(dialogs.fileErrors.isEmpty());
+    }
+
+    void deleteOfTheLastRowFocusesNothing() {
+        freshLibrary();
+        SelectRows({9});
+        catalogue().selectionModel()->setCurrentIndex(catalogue().index(3, 0),
+                                                      QItemSelectionModel::NoUpdate);
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes};
+        RunFileBatch(CommandDelete, dialogs);
+        QCOMPARE(catalogue().rowCount(), 9);
+        QVERIFY(SelectedRows().isEmpty());
+        QCOMPARE(FocusedRow(), 3);
+    }
+
+    void moveKeepsOrRemovesRows_data() {
+        QTest::addColumn<QString>("destination"); // relative to the temporary folder
+        QTest::addColumn<bool>("rowsKept");
+        QTest::newRow("below the working folder") << QStringLiteral("music/folk") << true;
+        QTest::newRow("outside") << QStringLiteral("backup") << false;
+        QTest::newRow("name starting like the working folder") << QStringLiteral("music2") << false;
+    }
+    void moveKeepsOrRemovesRows() {
+        QFETCH(QString, destination);
+        QFETCH(bool, rowsKept);
+        freshLibrary();
+        const QString dest = NormalisedFolder(m_dir.path() + u'/' + destination);
+        QDir(dest).removeRecursively();
+        QVERIFY(QDir().mkpath(dest));
+        const Snapshot before = TakeSnapshot(m_work);
+        const QDateTime time2 = ModifiedTime(m_work + NameOf(2));
+        SelectRows({2, 5});
+        scratch().promptText = QStringLiteral("Move");
+        scratch().destFolder = dest;
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes, AnswerYes};
+
+        RunFileBatch(CommandMove, dialogs);
+
+        QCOMPARE(dialogs.questions.first(), QStringLiteral("Move to ") + dest + u'?');
+        QVERIFY(dialogs.fileErrors.isEmpty());
+        for (int i : {2, 5}) {
+            QVERIFY(!QFile::exists(m_work + NameOf(i)));
+            QCOMPARE(ReadAll(dest + NameOf(i)), before.value(NameOf(i)));
+        }
+        QCOMPARE(ModifiedTime(dest + NameOf(2)), time2);
+        QCOMPARE(catalogue().rowCount(), rowsKept ? 10 : 8);
+        QCOMPARE(appState().rowCount, rowsKept ? 10 : 8);
+        if (rowsKept) {
+            QCOMPARE(catalogue().entryAt(2)->folder, dest);
+            QCOMPARE(catalogue().entryAt(5)->folder, dest);
+            QCOMPARE(catalogue().entryAt(3)->folder, m_work);
+        } else {
+            QVERIFY(!RowNames().contains(NameOf(2)));
+            QVERIFY(!RowNames().contains(NameOf(5)));
+        }
+    }
+
+    void copyAfterAllShowsEachSourcesTexts() {
+        freshLibrary();
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/copies"));
+        QDir(dest).removeRecursively();
+        QVERIFY(QDir().mkpath(dest));
+        SelectRows({1, 4, 6});
+        scratch().promptText = QStringLiteral("Copy");
+        scratch().destFolder = dest;
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerAll};
+
+        RunFileBatch(CommandCopy, dialogs);
+
+        QCOMPARE(dialogs.questions.size(), 1);
+        QCOMPARE(catalogue().rowCount(), 13);
+        QCOMPARE(appState().rowCount, 13);
+        const QList<int> sources{1, 4, 6};
+        for (int k = 0; k < 3; ++k) {
+            const Entry* added = catalogue().entryAt(10 + k);
+            const Entry* source = catalogue().entryAt(sources[k]);
+            QCOMPARE(added->name, NameOf(sources[k]));
+            QCOMPARE(added->folder, dest);
+            QCOMPARE(added->title, TitleOf(sources[k]));
+            QCOMPARE(added->subtitle, QStringLiteral("Author %1").arg(sources[k]));
+            QCOMPARE(added->tuning, source->tuning);
+            QCOMPARE(added->lastWriteTime, source->lastWriteTime);
+            QCOMPARE(added->size, source->size);
+            QVERIFY(!catalogue().isSelected(10 + k));
+            QCOMPARE(ReadAll(dest + added->name), ReadAll(m_work + added->name));
+            QCOMPARE(ModifiedTime(dest + added->name), ModifiedTime(m_work + added->name));
+        }
+        QCOMPARE(SelectedRows(), (QList<int>{1, 4, 6}));
+    }
+
+    void moveOrCopyIntoTheFilesOwnFolderChangesNothing_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("move") << int(CommandMove);
+        QTest::newRow("copy") << int(CommandCopy);
+    }
+    void moveOrCopyIntoTheFilesOwnFolderChangesNothing() {
+        QFETCH(int, command);
+        freshLibrary();
+        const Snapshot before = TakeSnapshot(m_work);
+        SelectRows({3});
+        scratch().promptText = FileCommandVerb(command);
+        scratch().destFolder = m_work;
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes};
+
+        RunFileBatch(command, dialogs);
+
+        QCOMPARE(dialogs.fileErrors.size(), 1);
+        const QString path = m_work + NameOf(3);
+        QVERIFY(dialogs.fileErrors[0].endsWith(QStringLiteral("\r\nCan't copy: ") + path +
+                                               QStringLiteral("\r\nTo: ") + path));
+        QVERIFY(dialogs.fileErrors[0].startsWith(SystemErrorText(EEXIST)));
+        QCOMPARE(TakeSnapshot(m_work), before);
+        QCOMPARE(catalogue().rowCount(), 10);
+        QCOMPARE(catalogue().entryAt(3)->folder, m_work);
+    }
+
+    void renameBatchAsksOncePerRow() {
+        freshLibrary();
+        SelectRows({1, 2, 3});
+        const int focused = FocusedRow();
+        ScriptedDialogs dialogs;
+        QList<int> replies{AnswerYes, AnswerNo, AnswerCancel};
+        QStringList renamedFrom;
+        dialogs.onRename = [&] {
+            const int reply = replies.takeFirst();
+            renamedFrom << fileSummary().currentEntry.name;
+            if (reply != AnswerYes)
+                return reply;
+            scratch().editText = RenameSuggestion();
+            return RenameFile(dialogs, scratch().editText, fileSummary().currentEntry.folder)
+                       ? reply
+                       : int(AnswerNo);
+        };
+
+        RunFileBatch(CommandRename, dialogs);
+
+        QCOMPARE(dialogs.renameCalls, 3);
+        QCOMPARE(renamedFrom, (QStringList{NameOf(1), NameOf(2), NameOf(3)}));
+        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("Title 1.zuf"));
+        QVERIFY(QFile::exists(m_work + QStringLiteral("Title 1.zuf")));
+        QVERIFY(!QFile::exists(m_work + NameOf(1)));
+        QCOMPARE(catalogue().entryAt(2)->name, NameOf(2));
+        QCOMPARE(catalogue().entryAt(3)->name, NameOf(3));
+        QCOMPARE(catalogue().rowCount(), 10);
+        QCOMPARE(SelectedRows(), (QList<int>{1, 2, 3}));
+        QCOMPARE(FocusedRow(), focused);
+    }
+
+    void folderInside_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("same") << "/m/music/"
+                              << "/m/music/" << true;
+        QTest::newRow("below") << "/m/music/folk/"
+                               << "/m/music/" << true;
+        QTest::newRow("prefix without separator") << "/m/music2/"
+                                                  << "/m/music/" << false;
+        QTest::newRow("above") << "/m/"
+                               << "/m/music/" << false;
+        QTest::newRow("no working folder") << "/m/"
+                                           << "" << false;
+#ifdef Q_OS_WIN
+        QTest::newRow("case ignored") << "C:\\Music\\Folk\\"
+                                      << "c:\\music\\" << true;
+#else
+        QTest::newRow("case kept") << "/m/Music/folk/"
+                                   << "/m/music/" << false;
+#endif
+    }
+    void folderInside() {
+        QFETCH(QString, folder);
+        QFETCH(QString, root);
+        QFETCH(bool, inside);
+        QCOMPARE(FolderInside(folder, root), inside);
+    }
+
+    void confirmationQuestion_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("delete") << int(CommandDelete) << "Delete?";
+        QTest::newRow("move") << int(CommandMove) << "Move to /m/folk/?";
+        QTest::newRow("copy") << int(CommandCopy) << "Copy to /m/folk/?";
+    }
+    void confirmationQuestion() {
+        QFETCH(int, command);
+        QFETCH(QString, question);
+        scratch().promptText = FileCommandVerb(command);
+        scratch().destFolder = QStringLiteral("/m/folk/");
+        QCOMPARE(ConfirmationQuestion(command), question);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileBatch)
+#include "tst_file_batch.moc"
