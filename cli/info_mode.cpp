@@ -1,0 +1,113 @@
+#include "cli/info_mode.h"
+
+#include "catalogue/columns.h"
+#include "format/file_summary.h"
+#include "info/panel_text.h"
+#include "platform/native_file.h"
+
+#include <QDir>
+#include <cstdio>
+
+QString InfoModeUsage() {
+    return QStringLiteral(
+        "zuflist --info FILE...\n"
+        "  For each FILE, reads it the way the information panel does (texts, score summary,\n"
+        "  notes) and prints Name, Folder, Title, Subtitle and Comments, and for a good file\n"
+        "  also Format, Measures, Time Signature, Key Signature, Tuning, one Module line per\n"
+        "  module read (at most 16) and Notes (when not empty), then an empty line. Values\n"
+        "  escape backslash, CR, LF and TAB as \\\\ \\r \\n \\t. Output is UTF-8.\n"
+        "  Exit status: 0 when every file was good, 1 when any was bad or could not be opened,\n"
+        "  2 on a usage error.\n");
+}
+
+QString EscapeValue(const QString& value) {
+    QString out;
+    out.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+static void AddLine(QString& out, QStringView label, const QString& value) {
+    out += label;
+    out += QLatin1String(": ");
+    out += EscapeValue(value);
+    out += u'\n';
+}
+
+QString InfoModeText() {
+    const FileSummary& s = fileSummary();
+    QString out;
+    AddLine(out, u"Name", s.currentEntry.name);
+    AddLine(out, u"Folder", s.currentEntry.folder);
+    AddLine(out, u"Title", s.title);
+    AddLine(out, u"Subtitle", s.subtitle);
+    AddLine(out, u"Comments", s.comments);
+    if (!s.currentEntry.isBad) {
+        AddLine(out, u"Format", FormatText(s.versionWord, s.versionExtra, s.generation));
+        AddLine(out, u"Measures", MeasuresText(s.measures));
+        AddLine(out, u"Time Signature", TimeSignatureText(s.timeSignature));
+        AddLine(out, u"Key Signature", KeyText(s.keySignature, s.minorKey));
+        QString tuning;
+        FormatTuning(s.tuning.data(), tuning);
+        AddLine(out, u"Tuning", tuning);
+        for (int i = 0; i < ModuleLineCount(s.lastModule); ++i)
+            AddLine(out, ModuleLabel(i), ModuleNameText(s.moduleNames[i]));
+        if (!s.notes.isEmpty())
+            AddLine(out, u"Notes", s.notes);
+    }
+    out += u'\n';
+    return out;
+}
+
+// Makes `path` the current file: its absolute folder (ending in the separator) and its name.
+static void LoadPathAsCurrent(const QString& path) {
+    const QChar separator = FolderSeparator();
+    QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path;
+    absolute = QDir::toNativeSeparators(QDir::cleanPath(absolute));
+    const qsizetype cut = absolute.lastIndexOf(separator) + 1;
+    FileSummary& s = fileSummary();
+    s.currentEntry = Entry{};
+    s.currentEntry.folder = absolute.left(cut);
+    s.currentEntry.name = absolute.mid(cut);
+    s.currentPath = absolute;
+}
+
+// Writes the text as UTF-8; names with undecodable bytes get their own bytes back.
+static void Print(const QString& text) {
+    const QByteArray bytes = EncodeFileName(text);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+int RunInfoMode(const QStringList& files) {
+    if (files.isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("usage:\n") + InfoModeUsage()), stderr);
+        return 2;
+    }
+    int status = 0;
+    for (const QString& path : files) {
+        LoadPathAsCurrent(path);
+        OpenCurrentFile(2);
+        if (fileSummary().currentEntry.isBad)
+            status = 1;
+        Print(InfoModeText());
+    }
+    std::fflush(stdout);
+    return status;
+}

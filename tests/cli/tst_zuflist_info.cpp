@@ -1,0 +1,132 @@
+#include "tools/sample_writer.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestZuflistInfo : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+    QString folder() const { return m_dir.path() + u'/'; }
+
+    struct Run {
+        int status = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    Run zuflist(const QStringList& args) {
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(ZUFLIST_PATH), args);
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        SampleFile older;
+        older.title = QStringLiteral("Back\\slash \u00E9t\u00E9");
+        older.subtitle = QStringLiteral("Ann Author");
+        older.comments = QStringLiteral("tab\there");
+        older.notes = QStringLiteral("line 1\r\nline 2");
+        older.measures = 48;
+        older.numerator = 6;
+        older.denominator = 8;
+        older.keySignature = -2;
+        older.modules.push_back({QStringLiteral("Bass"), 4, {3, 10, 5, 0}, 0, 0});
+        QVERIFY(WriteSampleFile(folder() + u"older song.zuf"_s, older));
+
+        SampleFile newer = SampleFile::newer();
+        newer.title = QStringLiteral("Newer");
+        newer.keySignature = 3;
+        newer.minor = true;
+        newer.versionExtra = 0x0A;
+        newer.modules.clear();
+        for (int i = 0; i < 20; ++i)
+            newer.modules.push_back({QStringLiteral("M%1").arg(i + 1), 1, {5}, 0, 0});
+        QVERIFY(WriteSampleFile(folder() + u"sub/newer.tab"_s, newer));
+        QVERIFY(WriteSampleFile(folder() + u"empty.zuf"_s, QByteArray(300, '\0')));
+    }
+
+    void goodFiles() {
+        const Run run = zuflist({QStringLiteral("--info"), QStringLiteral("older song.zuf"),
+                                 folder() + u"sub/newer.tab"_s});
+        QCOMPARE(run.status, 0);
+        QString expected = u"Name: older song.zuf\n"_s
+                           u"Folder: "_s +
+                           folder() +
+                           u"\n"_s
+                           u"Title: Back\\\\slash \u00E9t\u00E9\n"_s
+                           u"Subtitle: Ann Author\n"_s
+                           u"Comments: tab\\there\n"_s
+                           u"Format: 2.00\n"_s
+                           u"Measures: 48\n"_s
+                           u"Time Signature: 6/8\n"_s
+                           u"Key Signature: Bb M\n"_s
+                           u"Tuning: E B G D A E \n"_s
+                           u"Module 1: Guitar\n"_s
+                           u"Module 2: Bass\n"_s
+                           u"Notes: line 1\\r\\nline 2\n"_s
+                           u"\n"_s
+                           u"Name: newer.tab\n"_s
+                           u"Folder: "_s +
+                           folder() +
+                           u"sub/\n"_s
+                           u"Title: Newer\n"_s
+                           u"Subtitle: \n"_s
+                           u"Comments: \n"_s
+                           u"Format: 3.1 a\n"_s
+                           u"Measures: 16\n"_s
+                           u"Time Signature: 4/4\n"_s
+                           u"Key Signature: F# m\n"_s
+                           u"Tuning: G \n"_s;
+        for (int i = 1; i <= 16; ++i)
+            expected += QStringLiteral("Module %1: M%1\n").arg(i);
+        expected += u'\n';
+        QCOMPARE(QString::fromUtf8(run.out), expected);
+        QCOMPARE(run.out, expected.toUtf8());
+        QVERIFY(run.err.isEmpty());
+    }
+
+    void badFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("empty") << "empty.zuf"
+                               << "Empty ZUF File";
+        QTest::newRow("missing") << "missing.zuf"
+                                 << "Can't open file";
+    }
+    void badFiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        const Run run = zuflist({QStringLiteral("--info"), QStringLiteral("sub/newer.tab"), file});
+        QCOMPARE(run.status, 1);
+        const QString tail = u"Name: "_s + file + u"\nFolder: "_s + folder() + u"\nTitle: "_s +
+                             title + u"\nSubtitle: \nComments: \n\n"_s;
+        QVERIFY2(QString::fromUtf8(run.out).endsWith(tail), run.out.constData());
+        QVERIFY(run.out.startsWith("Name: newer.tab\n"));
+    }
+
+    void usageErrors() {
+        const Run run = zuflist({QStringLiteral("--info")});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.contains("zuflist --info FILE..."));
+    }
+
+    void help() {
+        const Run run = zuflist({QStringLiteral("--help")});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("zuflist --info FILE..."));
+        QVERIFY(run.out.contains("[FOLDER]"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZuflistInfo)
+#include "tst_zuflist_info.moc"
