@@ -1,0 +1,248 @@
+// The cell texts of the seven columns and the row operations over the catalogue model.
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/columns.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
+
+#include <QDateTime>
+#include <QSignalSpy>
+#include <QtTest>
+#include <ctime>
+
+using Tuning = std::array<quint8, 12>;
+Q_DECLARE_METATYPE(Tuning)
+
+class TestColumns : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // Far east of UTC, so that 23:30 UTC is already the next day locally.
+        qputenv("TZ", "Pacific/Kiritimati");
+        tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void init() { ResetAppState(); }
+
+    void tuningText_data() {
+        QTest::addColumn<Tuning>("tuning");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("all zero") << Tuning{} << "";
+        QTest::newRow("12 is C") << Tuning{12} << "C ";
+        QTest::newRow("13 is B") << Tuning{13} << "B ";
+        QTest::newRow("last position first") << Tuning{40, 45} << "D# G# "; // index 9 then index 4
+        QTest::newRow("zero between is skipped")
+            << Tuning{12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14} << "A# C ";
+        QTest::newRow("high bytes unsigned") << Tuning{255} << "A "; // 255 mod 12 = 3
+        QTest::newRow("twelve strings")
+            << Tuning{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 24} << "C C# D D# E F F# G G# A A# B ";
+    }
+    void tuningText() {
+        QFETCH(Tuning, tuning);
+        QFETCH(QString, text);
+        QCOMPARE(FormatTuning(tuning), text);
+        Entry entry;
+        entry.tuning = tuning;
+        QCOMPARE(GetEntryDisplayInfo(entry, ColumnTuning), text);
+    }
+
+    void cellTexts_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("name keeps case") << int(ColumnName) << "Blue Moon.ZUF";
+        QTest::newRow("folder") << int(ColumnPath) << "/music/Jazz/";
+        QTest::newRow("UTC calendar date at 23:30") << int(ColumnDate) << "3/14/2021";
+        QTest::newRow("size 0") << int(ColumnSize) << "0";
+        QTest::newRow("title with its quote") << int(ColumnTitle) << "\"Blue\" Moon";
+        QTest::newRow("author is the subtitle") << int(ColumnAuthor) << "R. Rodgers";
+        QTest::newRow("tuning") << int(ColumnTuning) << "E ";
+    }
+    void cellTexts() {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        Entry entry;
+        entry.name = QStringLiteral("Blue Moon.ZUF");
+        entry.folder = QStringLiteral("/music/Jazz/");
+        entry.lastWriteTime =
+            QDateTime(QDate(2021, 3, 14), QTime(23, 30), Qt::UTC).toMSecsSinceEpoch();
+        entry.size = 0;
+        entry.title = QStringLiteral("\"Blue\" Moon");
+        entry.subtitle = QStringLiteral("R. Rodgers");
+        entry.comments = QStringLiteral("not a column");
+        entry.tuning = Tuning{8};
+        QCOMPARE(GetEntryDisplayInfo(entry, column), text);
+
+        // The model shows the same text in the same column.
+        fileSummary().currentEntry = entry;
+        fileSummary().title = entry.title;
+        fileSummary().subtitle = entry.subtitle;
+        std::copy(entry.tuning.begin(), entry.tuning.end(), fileSummary().tuning.begin());
+        QCOMPARE(InsertEntryRow(0), 1);
+        QCOMPARE(catalogue().data(catalogue().index(0, column)).toString(), text);
+    }
+
+    void largestSizeAndOtherColumns() {
+        Entry entry;
+        entry.size = 4294967295u;
+        QCOMPARE(GetEntryDisplayInfo(entry, ColumnSize), QStringLiteral("4294967295"));
+        QVERIFY(GetEntryDisplayInfo(entry, 7).isNull());
+        QVERIFY(GetEntryDisplayInfo(entry, -1).isNull());
+    }
+
+    void insertTakesTheCurrentFile_data() {
+        QTest::addColumn<int>("isBad");
+        QTest::addColumn<int>("image");
+        QTest::newRow("good file") << 0 << int(StateNormal);
+        QTest::newRow("bad file") << 1 << int(StateBad);
+    }
+    void insertTakesTheCurrentFile() {
+        QFETCH(int, isBad);
+        QFETCH(int, image);
+        FileSummary& summary = fileSummary();
+        summary.currentEntry.name = QStringLiteral("a.zuf");
+        summary.currentEntry.folder = QStringLiteral("/x/");
+        summary.currentEntry.size = 77;
+        summary.currentEntry.lastWriteTime = 123456789;
+        summary.currentEntry.isBad = quint8(isBad);
+        summary.currentEntry.isMatched = 1; // never taken over
+        summary.title = QStringLiteral("T");
+        summary.subtitle = QStringLiteral("S");
+        summary.comments = QStringLiteral("C");
+        summary.tuning.fill(7); // 16 bytes; the row keeps 12
+        QCOMPARE(InsertEntryRow(0), 1);
+        summary.title = QStringLiteral("changed afterwards");
+
+        const Entry* entry = catalogue().entryAt(0);
+        QVERIFY(entry);
+        QCOMPARE(entry->name, QStringLiteral("a.zuf"));
+        QCOMPARE(entry->folder, QStringLiteral("/x/"));
+        QCOMPARE(entry->size, 77u);
+        QCOMPARE(entry->lastWriteTime, 123456789);
+        QCOMPARE(entry->title, QStringLiteral("T"));
+        QCOMPARE(entry->subtitle, QStringLiteral("S"));
+        QCOMPARE(entry->comments, QStringLiteral("C"));
+        QCOMPARE(entry->tuning, Tuning({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
+        QCOMPARE(int(entry->isBad), isBad);
+        QCOMPARE(int(entry->isMatched), 0);
+        QCOMPARE(int(catalogue().stateImage(0)), image);
+    }
+
+    void insertPositions() {
+        fileSummary().currentEntry.name = QStringLiteral("first");
+        QCOMPARE(InsertEntryRow(0), 1);
+        fileSummary().currentEntry.name = QStringLiteral("second");
+        QCOMPARE(InsertEntryRow(1), 1);
+        QCOMPARE(InsertEntryRow(3), 0);  // beyond the end
+        QCOMPARE(InsertEntryRow(-1), 0); // before the start
+        QCOMPARE(catalogue().rowCount(), 2);
+        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("second"));
+    }
+
+    void loadEntryAsCurrent() {
+        fileSummary().currentEntry.name = QStringLiteral("song.tab");
+        fileSummary().currentEntry.folder = QStringLiteral("/deep/folder/");
+        fileSummary().title = QStringLiteral("Song");
+        QCOMPARE(InsertEntryRow(0), 1);
+        fileSummary() = FileSummary{};
+
+        LoadEntryAsCurrent(0);
+        QCOMPARE(fileSummary().currentPath, QStringLiteral("/deep/folder/song.tab"));
+        QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
+
+        LoadEntryAsCurrent(1); // no such row: the path is emptied, nothing else happens
+        QVERIFY(fileSummary().currentPath.isEmpty());
+        QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
+    }
+
+    void replaceEntryText_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("subtitle");
+        QTest::addColumn<QString>("comments");
+        QTest::newRow("name") << 0 << "new"
+                              << "f/"
+                              << "t"
+                              << "s"
+                              << "c";
+        QTest::newRow("folder") << 1 << "n"
+                                << "new"
+                                << "t"
+                                << "s"
+                                << "c";
+        QTest::newRow("date: nothing") << 2 << "n"
+                                       << "f/"
+                                       << "t"
+                                       << "s"
+                                       << "c";
+        QTest::newRow("size: nothing") << 3 << "n"
+                                       << "f/"
+                                       << "t"
+                                       << "s"
+                                       << "c";
+        QTest::newRow("title") << 4 << "n"
+                               << "f/"
+                               << "new"
+                               << "s"
+                               << "c";
+        QTest::newRow("subtitle") << 5 << "n"
+                                  << "f/"
+                                  << "t"
+                                  << "new"
+                                  << "c";
+        QTest::newRow("tuning: nothing") << 6 << "n"
+                                         << "f/"
+                                         << "t"
+                                         << "s"
+                                         << "c";
+        QTest::newRow("comments") << 7 << "n"
+                                  << "f/"
+                                  << "t"
+                                  << "s"
+                                  << "new";
+        QTest::newRow("beyond: nothing") << 8 << "n"
+                                         << "f/"
+                                         << "t"
+                                         << "s"
+                                         << "c";
+    }
+    void replaceEntryText() {
+        QFETCH(int, field);
+        FileSummary& summary = fileSummary();
+        summary.currentEntry.name = QStringLiteral("n");
+        summary.currentEntry.folder = QStringLiteral("f/");
+        summary.title = QStringLiteral("t");
+        summary.subtitle = QStringLiteral("s");
+        summary.comments = QStringLiteral("c");
+        QCOMPARE(InsertEntryRow(0), 1);
+        QSignalSpy redraws(&catalogue(), &QAbstractItemModel::dataChanged);
+
+        ReplaceEntryText(0, field, QStringLiteral("new"));
+        const Entry* entry = catalogue().entryAt(0);
+        QTEST(entry->name, "name");
+        QTEST(entry->folder, "folder");
+        QTEST(entry->title, "title");
+        QTEST(entry->subtitle, "subtitle");
+        QTEST(entry->comments, "comments");
+        QCOMPARE(redraws.size(), 1); // redrawn in every case
+
+        ReplaceEntryText(5, field, QStringLiteral("x")); // no such row: no effect, no redraw
+        QCOMPARE(redraws.size(), 1);
+    }
+
+    void freeEntryRow() {
+        fileSummary().currentEntry.name = QStringLiteral("n.zuf");
+        fileSummary().title = QStringLiteral("title");
+        QCOMPARE(InsertEntryRow(0), 1);
+        QCOMPARE(FreeEntryRow(1), 0);
+        QCOMPARE(FreeEntryRow(0), 1);
+        QVERIFY(catalogue().entryAt(0)->name.isEmpty());
+        QVERIFY(catalogue().entryAt(0)->title.isEmpty());
+        QCOMPARE(catalogue().rowCount(), 1); // the caller removes the row
+    }
+};
+
+QTEST_GUILESS_MAIN(TestColumns)
+#include "tst_columns.moc"

@@ -1,0 +1,191 @@
+// The comparator's rules, the column click and the sort of the list.
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/sort_search.h"
+
+#include <QtTest>
+
+namespace {
+
+// An entry described by one text: "name|folder|time|size|title|subtitle|t0,t1,...|matched".
+// Missing parts stay empty or zero.
+Entry MakeEntry(const QString& description) {
+    const QStringList part = description.split(QLatin1Char('|'));
+    auto at = [&](int i) { return i < part.size() ? part[i] : QString(); };
+    Entry e;
+    e.name = at(0);
+    e.folder = at(1);
+    e.lastWriteTime = at(2).toLongLong();
+    e.size = at(3).toUInt();
+    e.title = at(4);
+    e.subtitle = at(5);
+    const QStringList tuning = at(6).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (int i = 0; i < tuning.size() && i < 12; ++i)
+        e.tuning[size_t(i)] = quint8(tuning[i].toUInt());
+    e.isMatched = quint8(at(7).toUInt());
+    return e;
+}
+
+int Sign(int value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
+
+void SetSort(int column, int direction) {
+    sortState().fill(0);
+    sortState()[size_t(column)] = direction;
+}
+
+} // namespace
+
+class TestCompare : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        ResetAppState();
+        ResetSortState();
+    }
+
+    void compareEntries_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("filterOn");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("expected"); // sign of CompareEntries(a, b)
+
+        QTest::newRow("name ignores case") << 0 << 1 << 0 << "abc.zuf"
+                                           << "ABD.zuf" << -1;
+        QTest::newRow("name descending") << 0 << -1 << 0 << "abc.zuf"
+                                         << "ABD.zuf" << 1;
+        QTest::newRow("same name in two folders") << 0 << 1 << 0 << "a.zuf|/x/"
+                                                  << "A.ZUF|/y/" << 0;
+        QTest::newRow("folder decides") << 1 << 1 << 0 << "z|/a/"
+                                        << "a|/b/" << -1;
+        QTest::newRow("same folder: name ascending") << 1 << -1 << 0 << "b|/a/"
+                                                     << "a|/a/" << 1;
+        QTest::newRow("older first") << 2 << 1 << 0 << "b||100"
+                                     << "a||200" << -1;
+        QTest::newRow("older last descending") << 2 << -1 << 0 << "b||100"
+                                               << "a||200" << 1;
+        QTest::newRow("dates far apart") << 2 << 1 << 0 << "a||-9000000000000"
+                                         << "b||9000000000000" << -1;
+        QTest::newRow("size without overflow") << 3 << 1 << 0 << "b|||0"
+                                               << "a|||4294967295" << -1;
+        QTest::newRow("size without overflow, reversed") << 3 << 1 << 0 << "a|||4294967295"
+                                                         << "b|||0" << 1;
+        QTest::newRow("equal sizes: name ascending") << 3 << 1 << 0 << "b|||5"
+                                                     << "a|||5" << 1;
+        QTest::newRow("equal sizes descending: name still ascending") << 3 << -1 << 0 << "b|||5"
+                                                                      << "a|||5" << 1;
+        QTest::newRow("title ignores one leading quote") << 4 << 1 << 0 << "b||||\"Moon"
+                                                         << "a||||Moon" << 1;
+        QTest::newRow("title: quote on both sides") << 4 << 1 << 0 << "a||||\"Moon"
+                                                    << "b||||\"Moon" << -1;
+        QTest::newRow("title: only one quote skipped") // the second quote sorts before M
+            << 4 << 1 << 0 << "b||||\"\"Moon"
+            << "a||||\"Moon" << -1;
+        QTest::newRow("title of only a quote sorts as empty") << 4 << 1 << 0 << "b||||\""
+                                                              << "a||||" << 1;
+        QTest::newRow("title of only a quote before text") << 4 << 1 << 0 << "z||||\""
+                                                           << "a||||Alpha" << -1;
+        QTest::newRow("title ignores case") << 4 << 1 << 0 << "b||||apple"
+                                            << "a||||Banana" << -1;
+        QTest::newRow("author") << 5 << 1 << 0 << "a|||||Zed"
+                                << "b|||||amy" << 1;
+        QTest::newRow("tuning position 11 decides")
+            << 6 << 1 << 0 << "a||||||0,0,0,0,0,0,0,0,0,0,0,5"
+            << "b||||||0,0,0,0,0,0,0,0,0,0,0,4" << 1;
+        QTest::newRow("tuning position 0 before later bytes") << 6 << 1 << 0 << "a||||||4,99"
+                                                              << "b||||||5,1" << -1;
+        QTest::newRow("tuning bytes unsigned") << 6 << 1 << 0 << "a||||||200"
+                                               << "b||||||10" << 1;
+        QTest::newRow("tuning descending") << 6 << -1 << 0 << "a||||||200"
+                                           << "b||||||10" << -1;
+        QTest::newRow("equal tunings: name") << 6 << -1 << 0 << "a||||||7"
+                                             << "b||||||7" << -1;
+        QTest::newRow("filter on: matched first") << 3 << 1 << 1 << "a|||1||||0"
+                                                  << "b|||9||||1" << 1;
+        QTest::newRow("filter on: matched first descending") << 3 << -1 << 1 << "a|||9||||1"
+                                                             << "b|||1||||0" << -1;
+        QTest::newRow("filter on: both matched by size descending") << 3 << -1 << 1 << "a|||1||||1"
+                                                                    << "b|||9||||1" << 1;
+        QTest::newRow("filter off: match ignored") << 3 << 1 << 0 << "a|||1||||0"
+                                                   << "b|||9||||1" << -1;
+    }
+    void compareEntries() {
+        QFETCH(int, column);
+        QFETCH(int, direction);
+        QFETCH(int, filterOn);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, expected);
+        SetSort(column, direction);
+        appState().filterOn = filterOn;
+        const Entry first = MakeEntry(a);
+        const Entry second = MakeEntry(b);
+        QCOMPARE(Sign(CompareEntries(first, second, column)), expected);
+        QCOMPARE(Sign(CompareEntries(second, first, column)), -expected); // antisymmetric
+    }
+
+    void columnClick_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QList<int>>("state");
+        QTest::newRow("start") << QList<int>{} << QList<int>{1, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("name again reverses") << QList<int>{0} << QList<int>{-1, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("twice back") << QList<int>{0, 0} << QList<int>{1, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("other column ascending")
+            << QList<int>{0, 3} << QList<int>{0, 0, 0, 1, 0, 0, 0};
+        QTest::newRow("other column twice") << QList<int>{3, 3} << QList<int>{0, 0, 0, -1, 0, 0, 0};
+        QTest::newRow("back to name ascending")
+            << QList<int>{0, 6, 0} << QList<int>{1, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("no such column") << QList<int>{7, -1} << QList<int>{1, 0, 0, 0, 0, 0, 0};
+    }
+    void columnClick() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QList<int>, state);
+        for (int column : clicks)
+            ColumnClick(column);
+        const SortState& now = sortState();
+        QCOMPARE(QList<int>(now.begin(), now.end()), state);
+    }
+
+    void sortKeepsSelectionOnItsRow_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("name ascending") << 0 << 1 << QStringList{"a", "B", "c", "d"};
+        QTest::newRow("name descending") << 0 << -1 << QStringList{"d", "c", "B", "a"};
+        QTest::newRow("size ascending") << 3 << 1 << QStringList{"B", "c", "d", "a"};
+        QTest::newRow("size descending, ties by name")
+            << 3 << -1 << QStringList{"a", "c", "d", "B"};
+    }
+    void sortKeepsSelectionOnItsRow() {
+        QFETCH(int, column);
+        QFETCH(int, direction);
+        QFETCH(QStringList, order);
+        CatalogueModel& list = catalogue();
+        const QStringList names{"c", "a", "d", "B"};
+        const QList<quint32> sizes{2, 9, 2, 1};
+        for (int i = 0; i < names.size(); ++i) {
+            Entry e;
+            e.name = names[i];
+            e.size = sizes[i];
+            list.insertEntry(i, e, StateNormal);
+        }
+        list.selectAndFocus(2); // "d"
+        SetSort(column, direction);
+        SortColumn();
+        QStringList now;
+        for (int row = 0; row < list.rowCount(); ++row)
+            now << list.entryAt(row)->name;
+        QCOMPARE(now, order);
+        const int dRow = int(order.indexOf(QStringLiteral("d")));
+        QVERIFY(list.isSelected(dRow));
+        QCOMPARE(list.selectedCount(), 1);
+        QCOMPARE(list.selectionModel()->currentIndex().row(), dRow);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCompare)
+#include "tst_compare.moc"

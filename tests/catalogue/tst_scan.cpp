@@ -1,0 +1,348 @@
+// The refresh over real folder trees: links that loop, unreadable folders, odd names, deep
+// nesting, damaged files, the extension rule and the Esc abort.
+
+#include "app/app_state.h"
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/scan.h"
+#include "catalogue/sort_search.h"
+#include "fileops/folder_path.h"
+#include "platform/folder_walk.h"
+#include "platform/native_file.h"
+#include "tools/sample_writer.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+struct Recorder : UiHooks {
+    QList<QPair<int, QString>> texts;
+    int escAtVisit = 0; // 0: never; n: Esc is pressed when the n-th folder is entered
+    int visits = 0;
+    void setStatusText(int part, const QString& text) override { texts.append({part, text}); }
+    bool scanEscPressed() override { return ++visits == escAtVisit; }
+    QStringList partTexts(int part) const {
+        QStringList out;
+        for (const auto& t : texts) {
+            if (t.first == part)
+                out << t.second;
+        }
+        return out;
+    }
+};
+
+// Folder path (with the separator) of a relative folder below root.
+QString Below(const QString& root, const QString& relative) {
+    return NormalisedFolder(root + QLatin1Char('/') + relative);
+}
+
+bool MakeLink(const QString& target, const QString& link) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(target);
+    Q_UNUSED(link);
+    return false;
+#else
+    return ::symlink(EncodeFileName(target).constData(), EncodeFileName(link).constData()) == 0;
+#endif
+}
+
+QStringList RowPaths() {
+    QStringList paths;
+    for (int row = 0; row < catalogue().rowCount(); ++row)
+        paths << catalogue().entryAt(row)->folder + catalogue().entryAt(row)->name;
+    return paths;
+}
+
+} // namespace
+
+class TestScan : public QObject {
+    Q_OBJECT
+    QTemporaryDir temp;
+    QString root; // the scanned tree, normalised
+    QString startFolder;
+    Recorder recorder;
+    QString rawName;  // a name whose bytes are not UTF-8, as the listing decodes it
+    QString deepFile; // the file at the bottom of the deep nesting
+
+    void refreshIn(const QString& folder) {
+        QVERIFY(SetCurrentFolder(folder));
+        RefreshCatalogue();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(temp.isValid());
+        startFolder = CurrentFolder();
+        root = NormalisedFolder(temp.path() + QStringLiteral("/Tree"));
+        QVERIFY(QDir().mkpath(root));
+
+        SampleFile older;
+        older.title = QStringLiteral("Older");
+        SampleFile newer = SampleFile::newer();
+        newer.title = QStringLiteral("Newer");
+        newer.comments = QString(20000, QLatin1Char('c')); // far beyond the comments' capacity
+
+        QVERIFY(WriteSampleFile(root + QStringLiteral("song with blanks.zuf"), older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("Ünïcødé ♫.TAB"), newer));
+        rawName = DecodeFileName(QByteArray("caf\xe9 \xff.zuf"));
+        QVERIFY(rawName.contains(QChar(0xDCE9)));
+        QVERIFY(WriteSampleFile(root + rawName, older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("crosstab"), older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("tab"), older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("ab"), older)); // too short
+        QVERIFY(WriteSampleFile(root + QStringLiteral("readme.txt"), older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("empty.zuf"), QByteArray()));
+
+        // A counted string claiming far more bytes than the file has.
+        SampleLayout layout;
+        QByteArray huge = BuildSampleFile(SampleFile::newer(), &layout);
+        QVERIFY(layout.titleOffset > 0);
+        PutU16(huge, layout.titleOffset, 0xFFFF);
+        QVERIFY(WriteSampleFile(root + QStringLiteral("huge.zuf"), huge));
+
+        QVERIFY(WriteSampleFile(root + QStringLiteral(".hidden/inside.zuf"), older));
+        QVERIFY(WriteSampleFile(root + QStringLiteral("Loop/in loop.zuf"), older));
+
+        // Nesting far beyond 260 characters.
+        QString deep = root;
+        for (int level = 0; level < 10; ++level)
+            deep += QString(40, QChar(u'a' + level)) + QLatin1Char('/');
+        QVERIFY(deep.size() - root.size() > 400);
+        deepFile = deep + QStringLiteral("deep.zuf");
+        QVERIFY(WriteSampleFile(deepFile, older));
+
+#ifndef Q_OS_WIN
+        // Links back to the root and to the link's own folder, and a second way into a folder.
+        QVERIFY(MakeLink(root, root + QStringLiteral("Loop/back to root")));
+        QVERIFY(MakeLink(root + QStringLiteral("Loop"), root + QStringLiteral("Loop/self")));
+        QVERIFY(MakeLink(root + QStringLiteral(".hidden"), root + QStringLiteral("alias")));
+        QVERIFY(MakeLink(root + QStringLiteral("nowhere"), root + QStringLiteral("dangling")));
+#endif
+    }
+    void cleanupTestCase() {
+        SetCurrentFolder(startFolder);
+    }
+
+    void init() {
+        ResetAppState();
+        ResetSortState();
+        recorder = Recorder{};
+        SetUiHooks(&recorder);
+    }
+    void cleanup() {
+        SetUiHooks(nullptr);
+    }
+
+    void isCatalogueFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("accepted");
+        QTest::newRow("zuf") << "song.zuf" << 1;
+        QTest::newRow("capitals") << "song.ZUF" << 1;
+        QTest::newRow("tab") << "song.Tab" << 1;
+        QTest::newRow("no dot") << "crosstab" << 1;
+        QTest::newRow("three letters") << "zuf" << 1;
+        QTest::newRow("two letters") << "ab" << 0;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("other") << "song.txt" << 0;
+        QTest::newRow("letters before the end") << "song.zuf.bak" << 0;
+    }
+    void isCatalogueFile() {
+        QFETCH(QString, name);
+        QTEST(IsCatalogueFile(name), "accepted");
+    }
+
+    void wholeTree() {
+        refreshIn(root);
+        QStringList expected{
+            root + QStringLiteral("song with blanks.zuf"),
+            root + QStringLiteral("Ünïcødé ♫.TAB"),
+            root + rawName,
+            root + QStringLiteral("crosstab"),
+            root + QStringLiteral("tab"),
+            root + QStringLiteral("empty.zuf"),
+            root + QStringLiteral("huge.zuf"),
+            root + QStringLiteral(".hidden/inside.zuf"),
+            root + QStringLiteral("Loop/in loop.zuf"),
+            deepFile,
+        };
+        QStringList found = RowPaths();
+        // A folder reached through a link is entered once, by whichever way came first.
+        const QString viaAlias = root + QStringLiteral("alias/inside.zuf");
+        if (found.contains(viaAlias))
+            expected.replace(expected.indexOf(root + QStringLiteral(".hidden/inside.zuf")),
+                             viaAlias);
+        found.sort();
+        expected.sort();
+        QCOMPARE(found, expected);
+        QCOMPARE(appState().rowCount, expected.size());
+        QCOMPARE(appState().foundCount, expected.size());
+        QCOMPARE(scratch().workingFolder, root);
+    }
+
+    void everyListedFileOpensAgain() {
+        refreshIn(root);
+        QVERIFY(catalogue().rowCount() > 0);
+        for (const QString& path : RowPaths()) {
+            NativeFile file;
+            QVERIFY2(file.openRead(path), qPrintable(path));
+        }
+        const QByteArray rawPath = EncodeFileName(root + rawName);
+        QVERIFY(rawPath.endsWith(QByteArray("caf\xe9 \xff.zuf")));
+    }
+
+    void rowsDescribeTheirFiles() {
+        refreshIn(root);
+        for (int row = 0; row < catalogue().rowCount(); ++row) {
+            const Entry* e = catalogue().entryAt(row);
+#ifndef Q_OS_WIN
+            struct stat st {};
+            QCOMPARE(::stat(EncodeFileName(e->folder + e->name).constData(), &st), 0);
+            QCOMPARE(qint64(e->size), qint64(st.st_size));
+            QCOMPARE(e->lastWriteTime,
+                     qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
+#endif
+            QCOMPARE(int(catalogue().stateImage(row)), e->isBad ? int(StateBad) : int(StateNormal));
+            if (e->name == QLatin1String("empty.zuf"))
+                QCOMPARE(int(e->isBad), 1);
+            if (e->name == QLatin1String("song with blanks.zuf")) {
+                QCOMPARE(e->title, QStringLiteral("Older"));
+                QCOMPARE(int(e->isBad), 0);
+            }
+            if (e->name.endsWith(QLatin1String(".TAB")))
+                QCOMPARE(e->title, QStringLiteral("Newer"));
+        }
+    }
+
+    void sortedWithRowZeroSelected() {
+        sortState().fill(0);
+        sortState()[ColumnName] = -1;
+        refreshIn(root);
+        for (int row = 1; row < catalogue().rowCount(); ++row) {
+            QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
+                                   ColumnName) <= 0);
+        }
+        QCOMPARE(catalogue().selectedCount(), 1);
+        QVERIFY(catalogue().isSelected(0));
+        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), 0);
+        QCOMPARE(appState().selectedCount, 1); // UpdateStatus ran after the selection
+        QCOMPARE(appState().currentRow, 0);
+    }
+
+    void statusTexts() {
+        refreshIn(root);
+        QVERIFY(recorder.partTexts(1).contains(QStringLiteral("Press [Esc] to abort")));
+        const QStringList found = recorder.partTexts(3);
+        QVERIFY(found.contains(QStringLiteral("Found: 1 files")));
+        QVERIFY(found.contains(QStringLiteral("Found: %1 files").arg(catalogue().rowCount())));
+        QCOMPARE(found.last(), QStringLiteral("Total: %1 file(s)").arg(catalogue().rowCount()));
+        const QStringList folders = recorder.partTexts(0);
+        QVERIFY(folders.contains(root + QStringLiteral(".hidden")));
+        QVERIFY(folders.contains(root + QStringLiteral("Loop")));
+        QCOMPARE(folders.last(), root); // the working folder at the end
+        QCOMPARE(recorder.partTexts(1).last(), QStringLiteral("Focused: 1"));
+    }
+
+    void refreshTurnsTheFilterOffAndReplacesRows() {
+        refreshIn(root);
+        const int count = catalogue().rowCount();
+        appState().filterOn = 1;
+        refreshIn(root);
+        QCOMPARE(appState().filterOn, 0);
+        QCOMPARE(catalogue().rowCount(), count);
+    }
+
+    void emptyFolder() {
+        const QString empty = Below(temp.path(), QStringLiteral("Empty"));
+        QVERIFY(QDir().mkpath(empty));
+        QVERIFY(WriteSampleFile(empty + QStringLiteral("notes.txt"), QByteArray("x")));
+        refreshIn(empty);
+        QCOMPARE(catalogue().rowCount(), 0);
+        QCOMPARE(appState().rowCount, 0);
+        QCOMPARE(catalogue().selectedCount(), 0);
+        QCOMPARE(recorder.partTexts(3).last(), QStringLiteral("Total: 0 file(s)"));
+    }
+
+    void escAbort_data() {
+        QTest::addColumn<int>("escAt");
+        QTest::newRow("at the start") << 1;
+        QTest::newRow("in the second folder") << 2;
+        QTest::newRow("in the fourth folder") << 4;
+    }
+    void escAbort() {
+        QFETCH(int, escAt);
+        refreshIn(root);
+        const int all = catalogue().rowCount();
+        recorder = Recorder{};
+        recorder.escAtVisit = escAt;
+        refreshIn(root);
+        const int rows = catalogue().rowCount();
+        QVERIFY(rows < all);
+        if (escAt == 1)
+            QCOMPARE(rows, 0);
+        QCOMPARE(recorder.visits, escAt); // no folder is looked at after Esc
+        QCOMPARE(appState().rowCount, rows);
+        for (int row = 1; row < rows; ++row) {
+            QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
+                                   ColumnName) <= 0);
+        }
+        QCOMPARE(catalogue().isSelected(0), rows > 0);
+        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), rows > 0 ? 0 : -1);
+        QCOMPARE(recorder.partTexts(0).last(), root);
+    }
+
+    void unreadableFolderIsSkipped() {
+#ifdef Q_OS_WIN
+        QSKIP("folder permissions are not POSIX modes here");
+#else
+        const QString base = Below(temp.path(), QStringLiteral("Locked"));
+        const QString shut = base + QStringLiteral("shut");
+        QVERIFY(WriteSampleFile(base + QStringLiteral("open.zuf"), SampleFile{}));
+        QVERIFY(WriteSampleFile(shut + QStringLiteral("/hidden.zuf"), SampleFile{}));
+        QVERIFY(::chmod(EncodeFileName(shut).constData(), 0) == 0);
+        const QStringList expected{base + QStringLiteral("open.zuf")};
+        if (::geteuid() != 0) {
+            refreshIn(base);
+            ::chmod(EncodeFileName(shut).constData(), 0755);
+            QCOMPARE(RowPaths(), expected);
+            return;
+        }
+        // Root reads every folder: the walk runs in a child process that gives up root first.
+        ::chmod(EncodeFileName(temp.path()).constData(), 0755);
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(3);
+            if (!SetCurrentFolder(base))
+                ::_exit(4);
+            RefreshCatalogue();
+            ::_exit(RowPaths() == expected ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::chmod(EncodeFileName(shut).constData(), 0755);
+        ::chmod(EncodeFileName(temp.path()).constData(), 0700);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+#endif
+    }
+
+    void missingFolderListsNothing() {
+        std::vector<FolderItem> items{FolderItem{}};
+        FolderId id{7, 7};
+        QVERIFY(!ListFolder(root + QStringLiteral("no such folder"), items, id));
+        QVERIFY(items.empty());
+        QCOMPARE(id, (FolderId{7, 7}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScan)
+#include "tst_scan.moc"
