@@ -69,61 +69,75 @@ bool ParseSort(const QString& text, CatalogueOptions& options) {
     return false;
 }
 
-// Fills the options; false on a usage error.
-bool ParseArguments(const QStringList& args, CatalogueOptions& options) {
+// Fills the options; returns what is wrong with the arguments, or an empty text.
+QString ParseArguments(const QStringList& args, CatalogueOptions& options) {
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (!optionsEnded && arg == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg == QLatin1String("--fields")) {
-            const auto mask = hasValue ? ParseMask(args[++i]) : std::nullopt;
-            if (!mask)
-                return false;
-            options.fields = *mask;
-        } else if (!optionsEnded && arg == QLatin1String("--sort")) {
-            if (!hasValue || !ParseSort(args[++i], options))
-                return false;
-        } else if (!optionsEnded && arg == QLatin1String("--search")) {
-            if (!hasValue)
-                return false;
-            options.words = args[++i];
-        } else if (!optionsEnded && arg == QLatin1String("--case")) {
-            options.caseSensitive = true;
-        } else if (!optionsEnded && arg == QLatin1String("--cp1252")) {
-            options.cp1252 = true;
-        } else if (!optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return false; // unknown option
-        } else if (!options.folder) {
+        const bool isOption = !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
+        if (!isOption) {
+            if (options.folder)
+                return QStringLiteral("more than one folder: ") + arg;
             options.folder = arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == QLatin1String("--case")) {
+            options.caseSensitive = true;
+            continue;
+        }
+        if (arg == QLatin1String("--cp1252")) {
+            options.cp1252 = true;
+            continue;
+        }
+        const bool takesValue = arg == QLatin1String("--fields") ||
+                                arg == QLatin1String("--sort") || arg == QLatin1String("--search");
+        if (!takesValue)
+            return QStringLiteral("unknown option ") + arg;
+        if (i + 1 >= args.size())
+            return arg + QStringLiteral(" needs a value");
+        const QString& value = args[++i];
+        if (arg == QLatin1String("--fields")) {
+            const auto mask = ParseMask(value);
+            if (!mask)
+                return QStringLiteral("not a field mask: ") + value;
+            options.fields = *mask;
+        } else if (arg == QLatin1String("--sort")) {
+            if (!ParseSort(value, options))
+                return QStringLiteral("not a column: ") + value;
         } else {
-            return false; // a second folder
+            options.words = value;
         }
     }
-    return true;
+    return {};
 }
 
 void WriteBytes(std::FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-int UsageError(const QString& message) {
+void ErrorLine(const QString& message) {
     WriteBytes(stderr, (QStringLiteral("zuflist: ") + message + QLatin1Char('\n')).toUtf8());
-    WriteBytes(stderr, (QStringLiteral("usage: ") + CatalogueModeUsage()).toUtf8());
-    return 2;
 }
 
 } // namespace
 
 int RunCatalogueMode(const QStringList& args) {
     CatalogueOptions options;
-    if (!ParseArguments(args, options))
-        return UsageError(QStringLiteral("invalid arguments"));
+    const QString wrong = ParseArguments(args, options);
+    if (!wrong.isEmpty()) {
+        ErrorLine(wrong);
+        WriteBytes(stderr, (QStringLiteral("usage: ") + CatalogueModeUsage()).toUtf8());
+        return 2;
+    }
     int error = 0;
     if (options.folder && !SetCurrentFolder(*options.folder, &error)) {
-        return UsageError(QStringLiteral("cannot enter folder %1: %2")
-                              .arg(*options.folder, SystemErrorText(error)));
+        ErrorLine(QStringLiteral("cannot enter folder %1: %2")
+                      .arg(*options.folder, SystemErrorText(error)));
+        return 2;
     }
 
     ResetSortState();
