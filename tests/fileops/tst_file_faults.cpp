@@ -1,0 +1,408 @@
+// The file commands when the file system fails: names that exist, folders that are missing or
+// read-only, files that cannot be deleted or have vanished, a disk that fills up. After each
+// failure the message must be the right one, the rows as described, and every byte on disk as
+// it was.
+//
+// As root, permission bits do not stop writes; the tests use the immutable flag and read-only
+// or tiny tmpfs mounts instead, and skip (saying why) where the system offers neither.
+
+#include "file_test_support.h"
+
+#include "fileops/rename.h"
+#include "info/info_edit.h"
+#include "platform/native_fileops.h"
+#include "report/create_report.h"
+#include "report/report.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
+using namespace test_support;
+
+namespace {
+
+#ifdef Q_OS_LINUX
+bool SetImmutable(const QString& path, bool on) {
+    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+#else
+bool SetImmutable(const QString&, bool) {
+    return false;
+}
+#endif
+
+// Makes a file or folder immutable for the guard's life.
+struct Immutable {
+    QString path;
+    bool on = false;
+    explicit Immutable(const QString& p) : path(p), on(SetImmutable(p, true)) {}
+    ~Immutable() {
+        if (on)
+            SetImmutable(path, false);
+    }
+};
+
+// A tmpfs mounted on a folder for the guard's life.
+struct Tmpfs {
+    QString path;
+    bool mounted = false;
+    Tmpfs(const QString& folder, const char* options) : path(folder) {
+#ifdef Q_OS_LINUX
+        QDir().mkpath(folder);
+        mounted = ::geteuid() == 0 &&
+                  ::mount("tmpfs", EncodeFileName(folder).constData(), "tmpfs", 0, options) == 0;
+#else
+        Q_UNUSED(options);
+#endif
+    }
+    bool remountReadOnly() {
+#ifdef Q_OS_LINUX
+        return ::mount("tmpfs", EncodeFileName(path).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       nullptr) == 0;
+#else
+        return false;
+#endif
+    }
+    ~Tmpfs() {
+#ifdef Q_OS_LINUX
+        if (mounted)
+            ::umount2(EncodeFileName(path).constData(), MNT_DETACH);
+#endif
+    }
+};
+
+#define REQUIRE_IMMUTABLE(guard)                                                                   \
+    if (!(guard).on)                                                                               \
+    QSKIP("the immutable flag cannot be set here (needs root and a file system that has it)")
+
+#define REQUIRE_MOUNT(guard)                                                                       \
+    if (!(guard).mounted)                                                                          \
+    QSKIP("a tmpfs cannot be mounted here (needs root and permission to mount)")
+
+struct ReportScript : ReportDialogs {
+    bool ok = true;
+    QList<bool> warnAnswers;
+    QStringList messages, warnings;
+    bool runReportDialog() override { return ok; }
+    void setClipboardText(const QString&, const QByteArray&) override {}
+    void showMessage(const QString& text) override { messages << text; }
+    bool warnYesNo(const QString& text) override {
+        warnings << text;
+        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
+    }
+};
+
+} // namespace
+
+class TestFileFaults : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_work;
+
+    QString below(const QString& name) {
+        const QString path = NormalisedFolder(m_dir->path() + u'/' + name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+    // One command over row 0 with Yes; answers the dialogs' record.
+    ScriptedDialogs runOnFirstRow(int command, const QString& dest = {}) {
+        SelectRows({0});
+        scratch().promptText = FileCommandVerb(command);
+        scratch().destFolder = dest;
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes};
+        RunFileBatch(command, dialogs);
+        return dialogs;
+    }
+
+    QString longForm(int error, const QString& from, const QString& to) {
+        return SystemErrorText(error) + QStringLiteral("\r\nCan't copy: ") + from +
+               QStringLiteral("\r\nTo: ") + to;
+    }
+    QString shortForm(int error, const QString& path) {
+        return SystemErrorText(error) + QStringLiteral("\r\n") + path;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_work = below(QStringLiteral("music"));
+        QVERIFY(WriteLibrary(m_work, 3));
+        QVERIFY(LoadLibrary(m_work, 3));
+    }
+    void cleanup() { m_dir.reset(); }
+
+    void copyOntoAnExistingName_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("copy") << int(CommandCopy);
+        QTest::newRow("move") << int(CommandMove);
+    }
+    void copyOntoAnExistingName() {
+        QFETCH(int, command);
+        const QString dest = below(QStringLiteral("dest"));
+        QVERIFY(WriteSampleFile(dest + NameOf(0), QByteArray("an older file of that name")));
+        const Snapshot before = TakeSnapshot(m_dir->path());
+
+        const ScriptedDialogs dialogs = runOnFirstRow(command, dest);
+
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{longForm(EEXIST, m_work + NameOf(0), dest + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(RowNames(), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
+        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+        QCOMPARE(appState().rowCount, 3);
+    }
+
+    void copyIntoAMissingFolder() {
+        const QString dest = m_dir->path() + QStringLiteral("/missing/");
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{longForm(ENOENT, m_work + NameOf(0), dest + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QVERIFY(!QFileInfo::exists(dest));
+        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+    }
+
+    void copyIntoAnImmutableFolder() {
+        const QString dest = below(QStringLiteral("locked"));
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        Immutable lock(dest);
+        REQUIRE_IMMUTABLE(lock);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandCopy, dest);
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{longForm(EPERM, m_work + NameOf(0), dest + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(appState().rowCount, 3);
+        QCOMPARE(catalogue().rowCount(), 3);
+    }
+
+    void moveIntoAReadOnlyMount() {
+        const QString dest = below(QStringLiteral("ro"));
+        Tmpfs mount(dest, "size=1m");
+        REQUIRE_MOUNT(mount);
+        QVERIFY(mount.remountReadOnly());
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{longForm(EROFS, m_work + NameOf(0), dest + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+    }
+
+    void moveWhoseSourceCannotBeDeleted() {
+        const QString dest = below(QStringLiteral("dest"));
+        const QByteArray bytes = ReadAll(m_work + NameOf(0));
+        Immutable lock(m_work + NameOf(0));
+        REQUIRE_IMMUTABLE(lock);
+
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+
+        QCOMPARE(dialogs.fileErrors, QStringList{shortForm(EPERM, m_work + NameOf(0))});
+        QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
+        QCOMPARE(ReadAll(dest + NameOf(0)), bytes);
+        // The row stays and describes the new copy.
+        QCOMPARE(catalogue().rowCount(), 3);
+        QCOMPARE(catalogue().entryAt(0)->folder, dest);
+    }
+
+    void deleteOfAnImmutableFile() {
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        Immutable lock(m_work + NameOf(0));
+        REQUIRE_IMMUTABLE(lock);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandDelete);
+        QCOMPARE(dialogs.fileErrors, QStringList{shortForm(EPERM, m_work + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(RowNames(), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
+        QCOMPARE(appState().rowCount, 3);
+    }
+
+    void deleteOfAVanishedFile() {
+        QVERIFY(QFile::remove(m_work + NameOf(0)));
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        scratch().targetPath = QStringLiteral("left over from an earlier copy");
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandDelete);
+        QCOMPARE(dialogs.fileErrors, QStringList{shortForm(ENOENT, m_work + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(catalogue().rowCount(), 3);
+    }
+
+    void renameFailures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("lockSource");
+        QTest::newRow("onto an existing name") << NameOf(1) << int(EEXIST) << false;
+        QTest::newRow("a name too long for the file system")
+            << QString(300, u'n') + QStringLiteral(".zuf") << int(ENAMETOOLONG) << false;
+        QTest::newRow("an immutable file") << QStringLiteral("new.zuf") << int(EPERM) << true;
+    }
+    void renameFailures() {
+        QFETCH(QString, name);
+        QFETCH(int, error);
+        QFETCH(bool, lockSource);
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        Immutable lock(lockSource ? m_work + NameOf(0) : QString());
+        if (lockSource)
+            REQUIRE_IMMUTABLE(lock);
+        LoadEntryAsCurrent(0);
+        ScriptedDialogs dialogs;
+
+        QVERIFY(!RenameFile(dialogs, name, m_work));
+        QVERIFY(!EndLabelEdit(0, name, dialogs));
+
+        const QStringList expected(2, longForm(error, m_work + NameOf(0), m_work + name));
+        QCOMPARE(dialogs.fileErrors, expected);
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(catalogue().entryAt(0)->name, NameOf(0));
+    }
+
+    void renameWithCharactersTheFileSystemRefuses() {
+        // Linux file systems refuse only the separator and NUL, which the rename refuses
+        // itself before asking the file system; see the rename tests.
+#ifdef Q_OS_WIN
+        LoadEntryAsCurrent(0);
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        ScriptedDialogs dialogs;
+        QVERIFY(!RenameFile(dialogs, QStringLiteral("a*b|c.zuf"), m_work));
+        QCOMPARE(dialogs.fileErrors.size(), 1);
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+#else
+        QSKIP("only the separator and NUL are refused by Linux file systems");
+#endif
+    }
+
+    void copyOntoAFullDisk_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("copy") << int(CommandCopy);
+        QTest::newRow("move") << int(CommandMove);
+    }
+    void copyOntoAFullDisk() {
+        QFETCH(int, command);
+        const QString dest = below(QStringLiteral("small"));
+        Tmpfs mount(dest, "size=64k");
+        REQUIRE_MOUNT(mount);
+        QVERIFY(WriteSampleFile(dest + QStringLiteral("keep.txt"), QByteArray("was here")));
+        // Row 0's file grows beyond what the small disk holds.
+        QByteArray big = ReadAll(m_work + NameOf(0));
+        big.append(QByteArray(300 * 1024, 'x'));
+        QVERIFY(WriteSampleFile(m_work + NameOf(0), big));
+        const Snapshot before = TakeSnapshot(m_dir->path());
+
+        const ScriptedDialogs dialogs = runOnFirstRow(command, dest);
+
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{longForm(ENOSPC, m_work + NameOf(0), dest + NameOf(0))});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before); // no partial copy left behind
+        QCOMPARE(catalogue().rowCount(), 3);
+        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+    }
+
+    void copyNeverReplacesAndKeepsTheTime() {
+        const QString from = m_work + NameOf(0);
+        const QString to = below(QStringLiteral("dest")) + NameOf(0);
+        QCOMPARE(CopyFileNoReplace(from, to), 0);
+        QCOMPARE(ReadAll(to), ReadAll(from));
+        QCOMPARE(ModifiedTime(to), ModifiedTime(from));
+        QCOMPARE(CopyFileNoReplace(m_work + NameOf(1), to), int(EEXIST));
+        QCOMPARE(ReadAll(to), ReadAll(from));
+        QCOMPARE(RenameNoReplace(m_work + NameOf(1), to), int(EEXIST));
+        QVERIFY(QFile::exists(m_work + NameOf(1)));
+        QCOMPARE(ReadAll(to), ReadAll(from));
+    }
+
+    void saveInformationFailures_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("immutable file") << "immutable";
+        QTest::newRow("vanished file") << "vanished";
+        QTest::newRow("shorter than the block") << "short";
+        QTest::newRow("foreign text file") << "text";
+    }
+    void saveInformationFailures() {
+        QFETCH(QString, fault);
+        const QString path = m_work + NameOf(0);
+        LoadInfoFile(0);
+        QVERIFY(InfoSaveAllowed());
+        if (fault == "short")
+            QVERIFY(WriteSampleFile(path, ReadAll(path).left(150)));
+        if (fault == "text")
+            QVERIFY(WriteSampleFile(path, QByteArray(4000, 'T')));
+        if (fault == "vanished")
+            QVERIFY(QFile::remove(path));
+        Immutable lock(fault == "immutable" ? path : QString());
+        if (fault == "immutable")
+            REQUIRE_IMMUTABLE(lock);
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        const Entry row = *catalogue().entryAt(0);
+        ScriptedDialogs dialogs;
+
+        const InfoSaveResult result =
+            SaveInfoTexts(0, {QStringLiteral("New"), QStringLiteral("Sub"), QString()}, dialogs);
+
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+        QCOMPARE(catalogue().entryAt(0)->title, row.title);
+        QCOMPARE(catalogue().entryAt(0)->subtitle, row.subtitle);
+        if (fault == "immutable" || fault == "vanished") {
+            QCOMPARE(result, InfoSaveResult::Failed);
+            const int error = fault == "vanished" ? ENOENT : EPERM;
+            QCOMPARE(dialogs.fileErrors, QStringList{shortForm(error, path)});
+        } else {
+            QCOMPARE(result, InfoSaveResult::Refused);
+            QCOMPARE(dialogs.messages, QStringList{InfoRefusedText(path)});
+        }
+    }
+
+    void reportToAnUnwritablePath_data() {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("missing folder") << "missing";
+        QTest::newRow("immutable folder") << "immutable";
+        QTest::newRow("a folder of that name") << "folder";
+    }
+    void reportToAnUnwritablePath() {
+        QFETCH(QString, where);
+        const QString locked = below(QStringLiteral("locked"));
+        QString path = locked + QStringLiteral("report.txt");
+        if (where == "missing")
+            path = m_dir->path() + QStringLiteral("/missing/report.txt");
+        if (where == "folder")
+            path = below(QStringLiteral("report.txt"));
+        Immutable lock(where == "immutable" ? locked : QString());
+        if (where == "immutable")
+            REQUIRE_IMMUTABLE(lock);
+        const Snapshot before = TakeSnapshot(m_dir->path());
+        SelectRows({0, 1});
+        scratch().reportPath = path;
+        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        ReportScript dialogs;
+        dialogs.warnAnswers = {true};
+
+        CreateReport(dialogs);
+
+        QCOMPARE(dialogs.messages, QStringList{ReportNotCreatedText(path)});
+        QCOMPARE(TakeSnapshot(m_dir->path()), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileFaults)
+#include "tst_file_faults.moc"
