@@ -1,28 +1,93 @@
 #include "fileops/file_commands_dialog.h"
 
+#include "app/app_state.h"
+#include "fileops/confirmation_dialog.h"
+#include "fileops/destination_dialog.h"
+#include "fileops/message_dialog.h"
+#include "fileops/rename.h"
+#include "fileops/rename_dialog.h"
+#include "info/info_edit.h"
+#include "info/info_edit_dialog.h"
+#include "report/create_report.h"
+#include "report/report_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QWidget>
 
+namespace {
+
+// The file commands' questions, asked with the real dialogs and message boxes over `owner`.
+class WindowFileDialogs : public FileDialogs {
+public:
+    explicit WindowFileDialogs(QWidget* owner) : m_owner(owner) {}
+
+    int confirm(const QString& question, const QString& path) override {
+        return ConfirmationDialog(m_owner, question, path).exec();
+    }
+    int renameFile() override { return RenameFileDialog(m_owner, *this).exec(); }
+    void showFileError(const QString& text) override { ShowMessageBox(m_owner, QString(), text); }
+    bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
+    void showMessage(const QString& text) override {
+        ShowMessageBox(m_owner, ProgramCaption.toString(), text);
+    }
+
+private:
+    QWidget* m_owner;
+};
+
+class WindowReportDialogs : public ReportDialogs {
+public:
+    explicit WindowReportDialogs(QWidget* owner) : m_owner(owner) {}
+
+    bool runReportDialog() override { return ReportDialog(m_owner).exec() == 1; }
+    // Plain text reaches every application; the system makes its 8-bit form from it.
+    void setClipboardText(const QString& text, const QByteArray& cp1252) override {
+        (void)cp1252;
+        QGuiApplication::clipboard()->setText(text);
+    }
+    void showMessage(const QString& text) override {
+        ShowMessageBox(m_owner, ProgramCaption.toString(), text);
+    }
+    bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
+
+private:
+    QWidget* m_owner;
+};
+
+} // namespace
+
 bool RunDestinationDialog(QWidget* owner, const QString& title) {
-    (void)owner;
-    (void)title;
-    return false;
+    return DestinationDialog(owner, title).exec() == 1;
 }
 
 void RunFileBatchCommand(QWidget* owner, int command) {
-    (void)owner;
-    (void)command;
+    if (appState().selectedCount < 1)
+        return;
+    if (scratch().promptText.isEmpty())
+        scratch().promptText = FileCommandVerb(command);
+    WindowFileDialogs dialogs(owner);
+    RunFileBatch(command, dialogs);
+    UpdateStatus();
 }
 
 void RunInfoEditDialog(QWidget* owner) {
-    (void)owner;
+    if (appState().selectedCount != 1)
+        return;
+    const int row = appState().currentRow;
+    LoadInfoFile(row);
+    WindowFileDialogs dialogs(owner);
+    InfoEditDialog(owner, row, dialogs).exec();
 }
 
 void RunReportDialog(QWidget* owner) {
-    (void)owner;
+    WindowReportDialogs dialogs(owner);
+    CreateReport(dialogs);
 }
 
 bool EndLabelEdit(int row, const QString& newName) {
-    (void)row;
-    (void)newName;
-    return false;
+    QWidget* owner = QApplication::activeWindow();
+    WindowFileDialogs dialogs(owner);
+    return EndLabelEdit(row, newName, dialogs);
 }

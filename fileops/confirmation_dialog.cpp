@@ -1,0 +1,45 @@
+#include "fileops/confirmation_dialog.h"
+
+#include "fileops/file_batch.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+static QLabel* PlainLine(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    return label;
+}
+
+ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, const QString& path)
+    : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Confirmation"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PlainLine(question, "question", this));
+    layout->addWidget(PlainLine(path, "path", this));
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    const struct {
+        const char* text;
+        int answer;
+    } choices[] = {
+        {"&All", AnswerAll}, {"&No", AnswerNo}, {"Cancel", AnswerCancel}, {"&Yes", AnswerYes}};
+    for (const auto& choice : choices) {
+        auto* button = new QPushButton(QString::fromLatin1(choice.text), this);
+        const int answer = choice.answer;
+        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        buttons->addWidget(button);
+        if (answer == AnswerYes) {
+            button->setDefault(true);
+            button->setFocus();
+        }
+    }
+}
+
+void ConfirmationDialog::reject() {
+    done(AnswerCancel);
+}

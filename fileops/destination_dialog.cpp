@@ -1,0 +1,130 @@
+#include "fileops/destination_dialog.h"
+
+#include "app/app_state.h"
+#include "fileops/destination.h"
+#include "fileops/folder_history.h"
+#include "fileops/folder_path.h"
+#include "platform/native_file.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The system's folder chooser, opened on `start`.
+static QString ChooseFolder(QWidget* owner, const QString& start) {
+    QString open = start;
+    if (open.size() > 1 && open.endsWith(FolderSeparator()))
+        open.chop(1);
+    const QString chosen = QFileDialog::getExistingDirectory(owner, scratch().promptText.text(),
+                                                             open, QFileDialog::ShowDirsOnly);
+    return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
+}
+
+static QPushButton* AddButton(QHBoxLayout* row, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    row->addWidget(button);
+    return button;
+}
+
+DestinationDialog::DestinationDialog(QWidget* owner, const QString& title) : QDialog(owner) {
+    setWindowTitle(title);
+    chooseFolder = ChooseFolder;
+    runNewFolder = [](QWidget* parent) { NewFolderDialog(parent).exec(); };
+
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QStringLiteral("To &Folder:"), this);
+    m_folder = new QComboBox(this);
+    m_folder->setEditable(true);
+    m_folder->setInsertPolicy(QComboBox::NoInsert);
+    m_folder->setMinimumContentsLength(40);
+    m_folder->lineEdit()->setMaxLength(DestinationTextMax);
+    label->setBuddy(m_folder);
+    layout->addWidget(label);
+    layout->addWidget(m_folder);
+
+    auto* buttons = new QHBoxLayout;
+    layout->addLayout(buttons);
+    QPushButton* newFolder = AddButton(buttons, QStringLiteral("New Folder..."), this);
+    QPushButton* browse = AddButton(buttons, QStringLiteral("Browse..."), this);
+    QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), this);
+    QPushButton* ok = AddButton(buttons, QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &DestinationDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &DestinationDialog::reject);
+    connect(browse, &QPushButton::clicked, this, &DestinationDialog::browse);
+    connect(newFolder, &QPushButton::clicked, this, &DestinationDialog::newFolder);
+
+    const QString initial = InitialDestination();
+    for (const QString& folder : folderHistory().entries)
+        m_folder->addItem(folder);
+    m_folder->setCurrentText(initial);
+    m_folder->setFocus();
+}
+
+void DestinationDialog::accept() {
+    TakeDestination(m_folder->currentText());
+    done(scratch().destFolder.isEmpty() ? 2 : 1);
+}
+
+void DestinationDialog::reject() {
+    TakeDestination(m_folder->currentText());
+    done(2);
+}
+
+// Starts from the destination as it stood, not from text typed since; a chosen folder goes to
+// the front of the history (the combo box's list stays as it is).
+void DestinationDialog::browse() {
+    QString& dest = scratch().destFolder;
+    QString chosen = chooseFolder(this, dest);
+    if (chosen.isEmpty()) {
+        NormaliseFolder(dest);
+        return;
+    }
+    NormaliseFolder(chosen);
+    dest = chosen;
+    AddToFolderHistory(chosen);
+    m_folder->setCurrentText(dest);
+}
+
+void DestinationDialog::newFolder() {
+    scratch().destFolder = CutToLength(m_folder->currentText(), DestinationTextMax);
+    runNewFolder(this);
+    m_folder->setCurrentText(scratch().destFolder);
+}
+
+NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Create Directory"));
+    const ScratchPool& work = scratch();
+    auto* layout = new QGridLayout(this);
+    auto* rootCaption = new QLabel(QStringLiteral("&Root:"), this);
+    m_root = new QLabel(work.destFolder.isEmpty() ? work.workingFolder : work.destFolder, this);
+    m_root->setTextFormat(Qt::PlainText);
+    m_root->setFrameStyle(QFrame::Box | QFrame::Plain);
+    auto* nameCaption = new QLabel(QStringLiteral("&New Folder:"), this);
+    m_name = new QLineEdit(this);
+    m_name->setMaxLength(DestinationTextMax);
+    nameCaption->setBuddy(m_name);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ok->setDefault(true);
+    layout->addWidget(rootCaption, 0, 0);
+    layout->addWidget(m_root, 1, 0);
+    layout->addWidget(nameCaption, 2, 0);
+    layout->addWidget(m_name, 3, 0);
+    layout->addWidget(ok, 0, 1, 2, 1);
+    layout->addWidget(cancel, 2, 1, 2, 1);
+    connect(ok, &QPushButton::clicked, this, &NewFolderDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &NewFolderDialog::reject);
+    m_name->setFocus();
+}
+
+void NewFolderDialog::accept() {
+    CreateNewFolder(m_root->text(), m_name->text());
+    done(1);
+}

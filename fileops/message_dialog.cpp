@@ -1,0 +1,22 @@
+#include "fileops/message_dialog.h"
+
+#include "fileops/file_batch.h"
+
+#include <QMessageBox>
+
+static QString Lines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Information, caption, Lines(text), QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool AskYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, ProgramCaption.toString(), Lines(text),
+                    QMessageBox::Yes | QMessageBox::No, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}

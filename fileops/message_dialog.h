@@ -1,0 +1,12 @@
+#pragma once
+// The message boxes of the file commands and the report. The logic builds its texts with
+// CR LF line breaks; the boxes show them as lines.
+
+#include <QString>
+
+class QWidget;
+
+// A message with only OK: information icon. An empty caption leaves the window system's own.
+void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text);
+// A warning with Yes and No under the program's caption: true for Yes.
+bool AskYesNo(QWidget* owner, const QString& text);

@@ -1,0 +1,79 @@
+#include "fileops/rename_dialog.h"
+
+#include "app/app_state.h"
+#include "fileops/rename.h"
+#include "format/file_summary.h"
+#include "info/text_tools_widget.h"
+#include "settings/settings_store.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs)
+    : QDialog(owner), m_dialogs(dialogs) {
+    setWindowTitle(QStringLiteral("Rename File"));
+    m_tools = new TextToolTracker(this);
+    const Entry& current = fileSummary().currentEntry;
+    scratch().editText = RenameSuggestion();
+
+    auto* layout = new QGridLayout(this);
+    auto* currentName = new QLabel(current.name, this);
+    currentName->setObjectName(QStringLiteral("currentName"));
+    currentName->setTextFormat(Qt::PlainText);
+    currentName->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_name = new QLineEdit(scratch().editText.text(), this);
+    m_name->setMaxLength(RenameNameMax);
+    m_name->setMinimumWidth(480);
+    m_tools->track(m_name);
+
+    auto* tools = new QHBoxLayout;
+    const struct {
+        const char* text;
+        int tool;
+    } caseButtons[] = {{"ABC", CaseUpper}, {"abc", CaseLower}, {"Abc", CaseWords}};
+    for (const auto& button : caseButtons) {
+        auto* push = new QPushButton(QString::fromLatin1(button.text), this);
+        const int tool = button.tool;
+        connect(push, &QPushButton::clicked, this, [this, tool] { m_tools->applyCase(tool); });
+        tools->addWidget(push);
+    }
+    auto* moveWord = new QPushButton(QStringLiteral("Move First &Word"), this);
+    connect(moveWord, &QPushButton::clicked, this, [this] { m_tools->moveFirstWord(); });
+    tools->addWidget(moveWord);
+    m_check = new QCheckBox(QStringLiteral("Check duplicated names"), this);
+    m_check->setChecked(settings().renameFlags & 1);
+    tools->addWidget(m_check);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* skip = new QPushButton(QStringLiteral("&Skip"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &RenameFileDialog::accept);
+    connect(skip, &QPushButton::clicked, this, [this] { done(AnswerNo); });
+    connect(cancel, &QPushButton::clicked, this, &RenameFileDialog::reject);
+
+    layout->addWidget(currentName, 0, 0);
+    layout->addWidget(m_name, 1, 0);
+    layout->addLayout(tools, 2, 0);
+    layout->addWidget(ok, 0, 1);
+    layout->addWidget(skip, 1, 1);
+    layout->addWidget(cancel, 2, 1);
+    setTabOrder(m_name, ok);
+    m_name->setFocus();
+}
+
+void RenameFileDialog::accept() {
+    settings().renameFlags = m_check->isChecked() ? 1 : 0;
+    scratch().editText = m_name->text().left(RenameNameMax);
+    if (RenameFile(m_dialogs, scratch().editText, fileSummary().currentEntry.folder))
+        done(AnswerYes);
+}
+
+void RenameFileDialog::reject() {
+    done(AnswerCancel);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// "Rename File": the current name, the new name (proposed from the title), the case tools,
+// "Move First &Word", "Check duplicated names", and OK, "&Skip" and Cancel. OK renames the
+// current file through RenameFile and closes with AnswerYes only when the file now has the new
+// name (left in scratch().editText); otherwise the dialog stays open with the user's text.
+// "&Skip" answers AnswerNo, Cancel and Esc AnswerCancel.
+
+#include <QDialog>
+
+class FileDialogs;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class TextToolTracker;
+
+class RenameFileDialog : public QDialog {
+    Q_OBJECT
+public:
+    RenameFileDialog(QWidget* owner, FileDialogs& dialogs);
+
+    QLineEdit* nameField() const { return m_name; }
+    QCheckBox* checkBox() const { return m_check; }
+
+    void accept() override;
+    void reject() override;
+
+private:
+    FileDialogs& m_dialogs;
+    QLineEdit* m_name = nullptr;
+    QCheckBox* m_check = nullptr;
+    TextToolTracker* m_tools = nullptr;
+};

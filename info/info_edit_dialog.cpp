@@ -1,0 +1,89 @@
+#include "info/info_edit_dialog.h"
+
+#include "format/file_summary.h"
+#include "info/info_edit.h"
+#include "info/text_tools_widget.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+static QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// The files break lines with CR LF; the edit fields with LF.
+static QString EditLines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs)
+    : QDialog(owner), m_row(row), m_dialogs(dialogs) {
+    setWindowTitle(QStringLiteral("Information"));
+    m_tools = new TextToolTracker(this);
+    const FileSummary& summary = fileSummary();
+
+    m_title = new QLineEdit(summary.title.text(), this);
+    m_subtitle = new QLineEdit(summary.subtitle.text(), this);
+    m_comments = new QPlainTextEdit(EditLines(summary.comments), this);
+    m_comments->setTabChangesFocus(true);
+    m_notes = new QPlainTextEdit(EditLines(summary.notes), this);
+    m_notes->setReadOnly(true);
+    m_tools->track(m_title);
+    m_tools->track(m_subtitle);
+    m_tools->track(m_comments);
+
+    auto* buttons = new QHBoxLayout;
+    const struct {
+        const char* text;
+        int tool;
+    } tools[] = {{"ABC", CaseUpper}, {"abc", CaseLower}, {"Abc", CaseWords}, {"(\")", 0}};
+    for (const auto& tool : tools) {
+        auto* push = new QPushButton(QString::fromLatin1(tool.text), this);
+        const int id = tool.tool;
+        connect(push, &QPushButton::clicked, this, [this, id] {
+            if (id)
+                m_tools->applyCase(id);
+            else
+                m_tools->removeQuotes();
+        });
+        buttons->addWidget(push);
+    }
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setFocusPolicy(Qt::ClickFocus);
+    m_save = new QPushButton(QStringLiteral("Save to File"), this);
+    m_save->setDefault(true);
+    m_save->setEnabled(InfoSaveAllowed());
+    buttons->addStretch();
+    buttons->addWidget(cancel);
+    buttons->addWidget(m_save);
+    connect(cancel, &QPushButton::clicked, this, &InfoEditDialog::reject);
+    connect(m_save, &QPushButton::clicked, this, &InfoEditDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Caption(QStringLiteral("&Title:"), m_title, this), 0, 0);
+    layout->addWidget(m_title, 1, 0);
+    layout->addWidget(Caption(QStringLiteral("&Sub-Title:"), m_subtitle, this), 2, 0);
+    layout->addWidget(m_subtitle, 3, 0);
+    layout->addWidget(Caption(QStringLiteral("&Comments:"), m_comments, this), 4, 0);
+    layout->addWidget(m_comments, 5, 0);
+    layout->addLayout(buttons, 6, 0);
+    layout->addWidget(m_notes, 7, 0);
+    setMinimumWidth(420);
+    m_title->setFocus();
+}
+
+void InfoEditDialog::accept() {
+    if (!m_save->isEnabled())
+        return; // Enter on a file that may not be written does nothing
+    QString comments = m_comments->toPlainText();
+    comments.replace(u'\n', QStringLiteral("\r\n"));
+    const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
+    if (SaveInfoTexts(m_row, texts, m_dialogs) == InfoSaveResult::Saved)
+        done(1);
+}

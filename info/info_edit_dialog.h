@@ -1,0 +1,38 @@
+#pragma once
+// "Information": the title, subtitle and comments of the current file for editing, its notes
+// read-only, the case and quote tools, and "Save to File", offered only for an intact file of
+// the older generation. A saved block closes the dialog with 1; a refused or failed save is
+// reported and leaves the dialog open with the user's texts. Cancel and Esc close with 2.
+
+#include <QDialog>
+
+class FileDialogs;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TextToolTracker;
+
+class InfoEditDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `row` is the list row of the current file, which follows a successful save.
+    InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs);
+
+    QLineEdit* titleField() const { return m_title; }
+    QLineEdit* subtitleField() const { return m_subtitle; }
+    QPlainTextEdit* commentsField() const { return m_comments; }
+    QPlainTextEdit* notesField() const { return m_notes; }
+    QPushButton* saveButton() const { return m_save; }
+
+    void accept() override;
+
+private:
+    int m_row = 0;
+    FileDialogs& m_dialogs;
+    QLineEdit* m_title = nullptr;
+    QLineEdit* m_subtitle = nullptr;
+    QPlainTextEdit* m_comments = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+    QPushButton* m_save = nullptr;
+    TextToolTracker* m_tools = nullptr;
+};

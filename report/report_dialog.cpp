@@ -1,0 +1,126 @@
+#include "report/report_dialog.h"
+
+#include "app/app_state.h"
+#include "report/create_report.h"
+#include "report/report.h"
+#include "settings/settings_store.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+// The longest report path the dialog takes.
+static constexpr int ReportPathMax = 255;
+
+// The system's save dialog for the report path; it asks before naming an existing file.
+static QString ChooseReportFile(QWidget* owner, const QString& path) {
+    QFileDialog dialog(owner, QStringLiteral("Report"), scratch().workingFolder,
+                       QStringLiteral("Text files (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!path.isEmpty())
+        dialog.selectFile(path);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Report"));
+    chooseFile = ChooseReportFile;
+    const quint16 flags = settings().reportFlags;
+    auto* layout = new QGridLayout(this);
+    const struct {
+        const char* text;
+        int bit;
+    } fields[] = {{"File &Path", ReportFolder},
+                  {"File &Name", ReportName},
+                  {"&Full Path (Path+Name)", ReportFullPath},
+                  {"File &Size", ReportSize},
+                  {"File &Date", ReportDate},
+                  {"&Title", ReportTitle},
+                  {"&Author", ReportAuthor},
+                  {"First module T&uning", ReportTuning}};
+    int line = 0;
+    for (const auto& field : fields) {
+        auto* box = new QCheckBox(QString::fromLatin1(field.text), this);
+        box->setChecked(flags & field.bit);
+        const int bit = field.bit;
+        connect(box, &QCheckBox::toggled, this,
+                [this, bit](bool checked) { fieldToggled(bit, checked); });
+        m_boxes[bit] = box;
+        layout->addWidget(box, line / 2, line % 2);
+        ++line;
+    }
+    m_clipboard = new QRadioButton(QStringLiteral("Copy to &Clipboard"), this);
+    m_file = new QRadioButton(QStringLiteral("Save to &File"), this);
+    (flags & ReportToFile ? m_file : m_clipboard)->setChecked(true);
+    layout->addWidget(m_clipboard, 4, 0);
+    layout->addWidget(m_file, 4, 1);
+    connect(m_clipboard, &QRadioButton::toggled, this, &ReportDialog::applyTargetEnabling);
+    connect(m_file, &QRadioButton::toggled, this, &ReportDialog::applyTargetEnabling);
+
+    auto* pathRow = new QHBoxLayout;
+    m_path = new QLineEdit(scratch().reportPath, this);
+    m_path->setMaxLength(ReportPathMax);
+    m_path->setMinimumWidth(300);
+    m_browse = new QPushButton(QStringLiteral("..."), this);
+    connect(m_browse, &QPushButton::clicked, this, &ReportDialog::browse);
+    pathRow->addWidget(m_path);
+    pathRow->addWidget(m_browse);
+    layout->addLayout(pathRow, 5, 0, 1, 2);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    ok->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons, 6, 0, 1, 2);
+    connect(ok, &QPushButton::clicked, this, &ReportDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &ReportDialog::reject);
+    applyTargetEnabling();
+}
+
+void ReportDialog::applyTargetEnabling() {
+    const bool toFile = m_file->isChecked();
+    m_path->setEnabled(toFile);
+    m_browse->setEnabled(toFile);
+}
+
+// Folder and name together make the full path: without either there is none, and asking for
+// it asks for both.
+void ReportDialog::fieldToggled(int bit, bool checked) {
+    if (!checked && (bit == ReportFolder || bit == ReportName))
+        m_boxes[ReportFullPath]->setChecked(false);
+    if (checked && bit == ReportFullPath) {
+        m_boxes[ReportFolder]->setChecked(true);
+        m_boxes[ReportName]->setChecked(true);
+    }
+}
+
+void ReportDialog::browse() {
+    const QString chosen = chooseFile(this, scratch().reportPath);
+    if (!chosen.isEmpty()) {
+        scratch().reportPath = chosen.left(ReportPathMax);
+        ConfirmReportReplacement(scratch().reportPath);
+    }
+    m_path->setText(scratch().reportPath);
+}
+
+void ReportDialog::accept() {
+    scratch().reportPath = m_path->text().left(ReportPathMax);
+    quint16 flags = m_file->isChecked() ? ReportToFile : 0;
+    for (const auto& [bit, box] : m_boxes)
+        if (box->isChecked())
+            flags |= quint16(bit);
+    settings().reportFlags = flags;
+    done(1);
+}

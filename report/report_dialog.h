@@ -1,0 +1,44 @@
+#pragma once
+// "Report": the eight field boxes, "Copy to &Clipboard" or "Save to &File", the report path
+// and its "..." button. OK takes the boxes into settings().reportFlags and the path into
+// scratch().reportPath and closes with 1; Cancel closes with 2 and keeps the flags (a path
+// chosen with "..." stays).
+
+#include <QDialog>
+#include <functional>
+#include <map>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class ReportDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReportDialog(QWidget* owner);
+
+    // The save-file chooser behind "...": the owner and the path to propose; answers the
+    // chosen path (the chooser asked before naming an existing file) or an empty text. Tests
+    // replace it.
+    std::function<QString(QWidget*, const QString&)> chooseFile;
+
+    QCheckBox* fieldBox(int bit) const { return m_boxes.at(bit); }
+    QRadioButton* clipboardButton() const { return m_clipboard; }
+    QRadioButton* fileButton() const { return m_file; }
+    QLineEdit* pathField() const { return m_path; }
+    QPushButton* browseButton() const { return m_browse; }
+
+    void accept() override;
+
+private:
+    void applyTargetEnabling();
+    void fieldToggled(int bit, bool checked);
+    void browse();
+
+    std::map<int, QCheckBox*> m_boxes;
+    QRadioButton* m_clipboard = nullptr;
+    QRadioButton* m_file = nullptr;
+    QLineEdit* m_path = nullptr;
+    QPushButton* m_browse = nullptr;
+};
