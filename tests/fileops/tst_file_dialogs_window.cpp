@@ -1,0 +1,311 @@
+// The dialogs of the file commands on the offscreen platform: the confirmation's buttons, the
+// destination dialog with its history, typed default, browser and new folder, and the rename
+// dialog with its tools, its check box and its refusal of names that leave the folder.
+
+#include "file_test_support.h"
+
+#include "fileops/confirmation_dialog.h"
+#include "fileops/destination.h"
+#include "fileops/destination_dialog.h"
+#include "fileops/folder_history.h"
+#include "fileops/rename.h"
+#include "fileops/rename_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace test_support;
+
+namespace {
+
+QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+QStringList ButtonTexts(QWidget* dialog) {
+    QStringList texts;
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        texts << button->text();
+    return texts;
+}
+
+// Shows the dialog and waits until it has the keyboard focus, so that clicks move the focus
+// the way they do for the user.
+bool ShowActive(QWidget* dialog) {
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    return QTest::qWaitForWindowActive(dialog);
+}
+
+} // namespace
+
+class TestFileDialogsWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work;
+
+private slots:
+    void init() {
+        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
+        QDir(m_work).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work));
+        QVERIFY(WriteLibrary(m_work, 2));
+        QVERIFY(LoadLibrary(m_work, 2));
+        ResetFolderHistory();
+    }
+
+    void confirmationButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("All") << "&All" << int(AnswerAll);
+        QTest::newRow("No") << "&No" << int(AnswerNo);
+        QTest::newRow("Cancel") << "Cancel" << int(AnswerCancel);
+        QTest::newRow("Yes") << "&Yes" << int(AnswerYes);
+    }
+    void confirmationButtons() {
+        QFETCH(QString, button);
+        QFETCH(int, answer);
+        ConfirmationDialog dialog(nullptr, QStringLiteral("Move to /m/folk/?"),
+                                  QStringLiteral("/m/a&b.zuf"));
+        QVERIFY(ShowActive(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Confirmation"));
+        QCOMPARE(ButtonTexts(&dialog), (QStringList{"&All", "&No", "Cancel", "&Yes"}));
+        QCOMPARE(dialog.findChild<QLabel*>("question")->text(), "Move to /m/folk/?");
+        QCOMPARE(dialog.findChild<QLabel*>("path")->text(), "/m/a&b.zuf");
+        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+        QCOMPARE(dialog.result(), answer);
+    }
+
+    void confirmationKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(AnswerYes);
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(AnswerCancel);
+    }
+    void confirmationKeys() {
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        ConfirmationDialog dialog(nullptr, QStringLiteral("Delete?"), QStringLiteral("/m/a.zuf"));
+        QVERIFY(ShowActive(&dialog));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(dialog.result(), answer);
+    }
+
+    void destinationOpensOnTheWorkingFolderWithTheHistory() {
+        QString a = QStringLiteral("/m/a"), b = QStringLiteral("/m/b");
+        AddToFolderHistory(b);
+        AddToFolderHistory(a);
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Move"));
+        QCOMPARE(dialog.folderBox()->currentText(), m_work);
+        QCOMPARE(dialog.folderBox()->count(), 2);
+        QCOMPARE(dialog.folderBox()->itemText(0), QStringLiteral("/m/a/"));
+        QCOMPARE(dialog.folderBox()->itemText(1), QStringLiteral("/m/b/"));
+        QCOMPARE(ButtonTexts(&dialog), (QStringList{"New Folder...", "Browse...", "Cancel", "OK"}));
+    }
+
+    void typedTextBecomesTheNextDefault_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK") << "OK" << 1;
+        QTest::newRow("Cancel") << "Cancel" << 2;
+    }
+    void typedTextBecomesTheNextDefault() {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        const QString typed = m_dir.path() + QStringLiteral("/Temp");
+        {
+            DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+            QVERIFY(ShowActive(&dialog));
+            dialog.folderBox()->setCurrentText(typed);
+            QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+            QCOMPARE(dialog.result(), result);
+        }
+        QCOMPARE(scratch().destFolder, NormalisedFolder(typed));
+        DestinationDialog next(nullptr, QStringLiteral("Copy"));
+        QCOMPARE(next.folderBox()->currentText(), NormalisedFolder(typed));
+        QVERIFY(folderHistory().entries.empty()); // a destination is not added to the history
+    }
+
+    void relativeAndEmptyDestinations() {
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        dialog.folderBox()->setCurrentText(QStringLiteral("folk"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), 1);
+        QCOMPARE(scratch().destFolder, m_work + QStringLiteral("folk") + FolderSeparator());
+        DestinationDialog empty(nullptr, QStringLiteral("Copy"));
+        empty.folderBox()->setCurrentText(QString());
+        empty.accept();
+        QCOMPARE(empty.result(), 2); // nowhere to go: nothing is moved or copied
+    }
+
+    void browseStartsFromTheDestination() {
+        scratch().destFolder = m_work;
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"));
+        QString startedAt;
+        const QString chosen = m_dir.path() + QStringLiteral("/Chosen");
+        dialog.chooseFolder = [&](QWidget*, const QString& start) {
+            startedAt = start;
+            return chosen;
+        };
+        dialog.folderBox()->setCurrentText(QStringLiteral("typed but not taken"));
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Browse...")), Qt::LeftButton);
+        QCOMPARE(startedAt, m_work);
+        QCOMPARE(dialog.folderBox()->currentText(), NormalisedFolder(chosen));
+        QCOMPARE(folderHistory().entries.front(), NormalisedFolder(chosen));
+        QCOMPARE(dialog.folderBox()->count(), 0); // the box's own list is not refilled
+    }
+
+    void newFolderRoundTrip_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected"); // below the working folder
+        QTest::newRow("named") << "Folk Songs"
+                               << "Folk Songs/";
+        QTest::newRow("empty name: the root itself") << ""
+                                                     << "";
+    }
+    void newFolderRoundTrip() {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        QString rootShown;
+        dialog.runNewFolder = [&](QWidget* owner) {
+            NewFolderDialog create(owner);
+            QCOMPARE(create.windowTitle(), QStringLiteral("Create Directory"));
+            rootShown = create.rootLabel()->text();
+            create.nameField()->setText(name);
+            QTest::mouseClick(Button(&create, QStringLiteral("OK")), Qt::LeftButton);
+            QCOMPARE(create.result(), 1);
+        };
+        QTest::mouseClick(Button(&dialog, QStringLiteral("New Folder...")), Qt::LeftButton);
+        QCOMPARE(rootShown, m_work);
+        const QString made = m_work + QString(expected).replace(u'/', FolderSeparator());
+        QCOMPARE(dialog.folderBox()->currentText(), made);
+        QVERIFY(QFileInfo(made).isDir());
+    }
+
+    void newFolderCancelKeepsTheDestination() {
+        scratch().destFolder = m_work;
+        NewFolderDialog create(nullptr);
+        create.nameField()->setText(QStringLiteral("never"));
+        QTest::mouseClick(Button(&create, QStringLiteral("Cancel")), Qt::LeftButton);
+        QCOMPARE(create.result(), 0);
+        QCOMPARE(scratch().destFolder, m_work);
+        QVERIFY(!QFileInfo::exists(m_work + QStringLiteral("never")));
+    }
+
+    void renameDialogRenames() {
+        LoadEntryAsCurrent(1);
+        ScriptedDialogs dialogs;
+        RenameFileDialog dialog(nullptr, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Rename File"));
+        QCOMPARE(dialog.findChild<QLabel*>("currentName")->text(), NameOf(1));
+        QCOMPARE(dialog.nameField()->text(), QStringLiteral("Title 1.zuf"));
+        QCOMPARE(dialog.nameField()->maxLength(), 255);
+        QVERIFY(dialog.nameField()->hasFocus());
+        QTest::keyClick(dialog.nameField(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(AnswerYes));
+        QCOMPARE(scratch().editText.text(), QStringLiteral("Title 1.zuf"));
+        QVERIFY(QFile::exists(m_work + QStringLiteral("Title 1.zuf")));
+        QVERIFY(!QFile::exists(m_work + NameOf(1)));
+    }
+
+    void renameDialogTools_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("ABC on the selection") << "blue moon.zuf" << 5 << 4 << "ABC"
+                                              << "blue MOON.zuf";
+        QTest::newRow("Abc on all") << "BLUE MOON.zuf" << 0 << 13 << "Abc"
+                                    << "Blue Moon.Zuf";
+        QTest::newRow("abc") << "BLUE.zuf" << 0 << 4 << "abc"
+                             << "blue.zuf";
+        QTest::newRow("Move First Word") << "Smith Blue Moon.tab" << 0 << 0 << "Move First &Word"
+                                         << "Blue Moon (Smith).zuf";
+    }
+    void renameDialogTools() {
+        QFETCH(QString, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, button);
+        QFETCH(QString, result);
+        LoadEntryAsCurrent(0);
+        ScriptedDialogs dialogs;
+        RenameFileDialog dialog(nullptr, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QLineEdit* field = dialog.nameField();
+        field->setText(text);
+        field->setSelection(start, length);
+        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+        QCOMPARE(field->text(), result);
+        if (length > 0 && button != "Move First &Word") {
+            QCOMPARE(field->selectionStart(), start);
+            QCOMPARE(field->selectedText().size(), length);
+        }
+        QVERIFY(dialog.isVisible()); // the tools never close the dialog
+    }
+
+    void renameDialogToolsWaitForTheFieldToLoseFocus() {
+        LoadEntryAsCurrent(0);
+        ScriptedDialogs dialogs;
+        RenameFileDialog dialog(nullptr, dialogs);
+        dialog.nameField()->setText(QStringLiteral("abc"));
+        Button(&dialog, QStringLiteral("ABC"))->click(); // no focus was ever taken
+        QCOMPARE(dialog.nameField()->text(), QStringLiteral("abc"));
+    }
+
+    void renameDialogRefusesANameThatLeavesTheFolder() {
+        LoadEntryAsCurrent(0);
+        const Snapshot before = TakeSnapshot(m_dir.path());
+        ScriptedDialogs dialogs;
+        RenameFileDialog dialog(nullptr, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        const QString name = QStringLiteral("..") + FolderSeparator() + QStringLiteral("x.zuf");
+        dialog.nameField()->setText(name);
+        QTest::mouseClick(Button(&dialog, QStringLiteral("OK")), Qt::LeftButton);
+        QCOMPARE(dialogs.messages, QStringList{NameRefusedText(name)});
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.nameField()->text(), name);
+        QCOMPARE(TakeSnapshot(m_dir.path()), before);
+    }
+
+    void renameCheckBoxIsTakenOnlyOnOk_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("flags");
+        QTest::newRow("OK") << "OK" << int(AnswerYes) << 1;
+        QTest::newRow("Skip") << "&Skip" << int(AnswerNo) << 0;
+        QTest::newRow("Cancel") << "Cancel" << int(AnswerCancel) << 0;
+    }
+    void renameCheckBoxIsTakenOnlyOnOk() {
+        QFETCH(QString, button);
+        QFETCH(int, result);
+        QFETCH(int, flags);
+        LoadEntryAsCurrent(0);
+        ScriptedDialogs dialogs;
+        RenameFileDialog dialog(nullptr, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QVERIFY(!dialog.checkBox()->isChecked());
+        QCOMPARE(dialog.checkBox()->text(), QStringLiteral("Check duplicated names"));
+        dialog.checkBox()->setChecked(true);
+        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+        QCOMPARE(dialog.result(), result);
+        QCOMPARE(int(settings().renameFlags), flags);
+    }
+};
+
+QTEST_MAIN(TestFileDialogsWindow)
+#include "tst_file_dialogs_window.moc"
