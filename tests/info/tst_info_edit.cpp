@@ -1,0 +1,105 @@
+// Saving the information block: which files may take it, the bytes written and left alone,
+// and the row that follows.
+
+#include "../fileops/file_test_support.h"
+
+#include "info/info_edit.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace test_support;
+
+class TestInfoEdit : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work;
+
+private slots:
+    void init() {
+        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
+        QDir(m_work).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work));
+        QVERIFY(WriteLibrary(m_work, 2));
+        QVERIFY(LoadLibrary(m_work, 2));
+    }
+
+    void saveWritesTheBlockAndTheRowFollows() {
+        const QString path = m_work + NameOf(1);
+        const QByteArray before = ReadAll(path);
+        LoadInfoFile(1);
+        QVERIFY(InfoSaveAllowed());
+        ScriptedDialogs dialogs;
+        const QString title = QStringLiteral("Caf\u00e9 ") + QString(200, u'x');
+
+        QCOMPARE(
+            SaveInfoTexts(1, {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")}, dialogs),
+            InfoSaveResult::Saved);
+
+        const QByteArray after = ReadAll(path);
+        QCOMPARE(after.size(), before.size());
+        QByteArray block = QByteArray("Caf\xe9 ") + QByteArray(194, 'x');
+        block.append('\0');
+        block.resize(200, '\0');
+        QCOMPARE(after.left(200), block);
+        QCOMPARE(after.mid(200), before.mid(200));
+        const Entry* row = catalogue().entryAt(1);
+        QCOMPARE(row->title, title.left(199));
+        QCOMPARE(row->subtitle, QString());
+        QCOMPARE(row->comments, QString());
+        QCOMPARE(catalogue().entryAt(0)->title, TitleOf(0));
+        QVERIFY(dialogs.fileErrors.isEmpty() && dialogs.messages.isEmpty());
+    }
+
+    void threeTextsAreReadBack() {
+        LoadInfoFile(0);
+        ScriptedDialogs dialogs;
+        QCOMPARE(
+            SaveInfoTexts(0, {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
+                          dialogs),
+            InfoSaveResult::Saved);
+        LoadInfoFile(0);
+        QCOMPARE(fileSummary().title.text(), QStringLiteral("T"));
+        QCOMPARE(fileSummary().subtitle.text(), QStringLiteral("S"));
+        QCOMPARE(fileSummary().comments.text(), QStringLiteral("C1\r\nC2"));
+        QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("C1\r\nC2"));
+    }
+
+    void whoMayBeSaved_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("allowed");
+        SampleFile older;
+        older.title = QStringLiteral("Older");
+        SampleFile generation9 = older;
+        generation9.generation = 9;
+        SampleFile newer = SampleFile::newer();
+        newer.title = QStringLiteral("Newer");
+        QByteArray olderLayoutLateGeneration = BuildSampleFile(older);
+        PutU8(olderLayoutLateGeneration, 204, 5);
+        PutU8(olderLayoutLateGeneration, 205, 12);
+        QTest::newRow("older generation") << BuildSampleFile(older) << true;
+        QTest::newRow("generation 9") << BuildSampleFile(generation9) << true;
+        QTest::newRow("newer generation") << BuildSampleFile(newer) << false;
+        QTest::newRow("older layout, generation 12") << olderLayoutLateGeneration << false;
+        QTest::newRow("a text file") << QByteArray(3000, 'a') << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void whoMayBeSaved() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, allowed);
+        const QString path = m_work + NameOf(0);
+        QVERIFY(WriteSampleFile(path, bytes));
+        catalogue().entryAt(0)->isBad = 1; // an old verdict does not count: the file is read anew
+        LoadInfoFile(0);
+        QCOMPARE(InfoSaveAllowed(), allowed);
+        ScriptedDialogs dialogs;
+        const InfoSaveResult result = SaveInfoTexts(0, {QStringLiteral("X"), {}, {}}, dialogs);
+        QCOMPARE(result, allowed ? InfoSaveResult::Saved : InfoSaveResult::Refused);
+        if (!allowed)
+            QCOMPARE(ReadAll(path), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInfoEdit)
+#include "tst_info_edit.moc"
