@@ -1,0 +1,174 @@
+// The report command's targets: the file with its messages, the question before an existing
+// file is replaced, the clipboard with its note about rows left out, and the default path.
+
+#include "../fileops/file_test_support.h"
+
+#include "report/create_report.h"
+#include "report/report.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace test_support;
+
+namespace {
+
+struct ReportScript : ReportDialogs {
+    bool ok = true;
+    QList<bool> warnAnswers;
+    QStringList messages, warnings;
+    QString clipboard;
+    QByteArray clipboardBytes;
+    int clipboardCalls = 0;
+    std::function<void()> duringDialog = [] {};
+    bool runReportDialog() override {
+        duringDialog();
+        return ok;
+    }
+    void setClipboardText(const QString& text, const QByteArray& cp1252) override {
+        clipboard = text;
+        clipboardBytes = cp1252;
+        ++clipboardCalls;
+    }
+    void showMessage(const QString& text) override { messages << text; }
+    bool warnYesNo(const QString& text) override {
+        warnings << text;
+        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
+    }
+};
+
+QByteArray ExpectedReport(const QList<int>& rows, quint16 flags) {
+    QByteArray bytes;
+    for (int row : rows)
+        bytes += ReportLine(*catalogue().entryAt(row), flags);
+    return bytes;
+}
+
+} // namespace
+
+class TestCreateReport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work;
+
+private slots:
+    void init() {
+        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
+        QDir(m_work).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work));
+        QVERIFY(WriteLibrary(m_work, 3));
+        QVERIFY(LoadLibrary(m_work, 3));
+        SelectRows({0, 2});
+    }
+
+    void firstReportProposesTheWorkingFolder() {
+        ReportScript dialogs;
+        QString proposed;
+        dialogs.ok = false;
+        dialogs.duringDialog = [&] { proposed = scratch().reportPath; };
+        CreateReport(dialogs);
+        QCOMPARE(proposed, m_work + QStringLiteral("zuflist.txt"));
+        scratch().workingFolder = QStringLiteral("/elsewhere/");
+        CreateReport(dialogs);
+        QCOMPARE(proposed, m_work + QStringLiteral("zuflist.txt"));
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(!QFile::exists(proposed));
+    }
+
+    void reportToANewFile() {
+        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        ReportScript dialogs;
+        CreateReport(dialogs);
+        const QString path = m_work + QStringLiteral("zuflist.txt");
+        QCOMPARE(dialogs.messages, QStringList{ReportCreatedText(path)});
+        QVERIFY(dialogs.warnings.isEmpty());
+        QCOMPARE(ReadAll(path), ExpectedReport({0, 2}, DefaultReportFlags));
+    }
+
+    void existingFileIsReplacedOnlyWhenTheUserAgrees_data() {
+        QTest::addColumn<bool>("confirmedInChooser");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<bool>("replaced");
+        QTest::addColumn<int>("questions");
+        QTest::newRow("No") << false << QList<bool>{false} << false << 1;
+        QTest::newRow("Yes") << false << QList<bool>{true} << true << 1;
+        QTest::newRow("asked by the file chooser") << true << QList<bool>{} << true << 0;
+    }
+    void existingFileIsReplacedOnlyWhenTheUserAgrees() {
+        QFETCH(bool, confirmedInChooser);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, replaced);
+        QFETCH(int, questions);
+        const QString path = m_work + NameOf(1); // a user's file, typed by mistake
+        const QByteArray before = ReadAll(path);
+        scratch().reportPath = path;
+        settings().reportFlags = ReportName | ReportToFile;
+        ReportScript dialogs;
+        dialogs.warnAnswers = answers;
+        if (confirmedInChooser)
+            dialogs.duringDialog = [&] { ConfirmReportReplacement(path); };
+
+        CreateReport(dialogs);
+
+        QCOMPARE(dialogs.warnings.size(), questions);
+        if (questions)
+            QCOMPARE(dialogs.warnings[0], ReportReplaceText(path));
+        QCOMPARE(ReadAll(path), replaced ? ExpectedReport({0, 2}, ReportName) : before);
+        QCOMPARE(dialogs.messages, replaced ? QStringList{ReportCreatedText(path)} : QStringList{});
+    }
+
+    void clipboardGetsTheText() {
+        settings().reportFlags = ReportName | ReportTitle;
+        ReportScript dialogs;
+        CreateReport(dialogs);
+        const QByteArray expected = ExpectedReport({0, 2}, ReportName | ReportTitle);
+        QCOMPARE(dialogs.clipboardBytes, expected);
+        QCOMPARE(dialogs.clipboard, QString::fromLatin1(expected));
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void clipboardWithoutSelectionIsEmpty() {
+        catalogue().clearSelectionAndFocus();
+        settings().reportFlags = DefaultReportFlags;
+        ReportScript dialogs;
+        CreateReport(dialogs);
+        QCOMPARE(dialogs.clipboardCalls, 1);
+        QCOMPARE(dialogs.clipboard, QString());
+    }
+
+    void clipboardSaysWhenRowsAreLeftOut() {
+        // Long titles make each line about 1 KiB: 700 rows overflow the 512 KiB block.
+        ResetAppState();
+        for (int i = 0; i < 700; ++i) {
+            fileSummary().currentEntry = Entry{};
+            fileSummary().currentEntry.name = NameOf(i);
+            fileSummary().currentEntry.folder = m_work;
+            fileSummary().title = QString(500, QChar(u'a' + i % 26));
+            fileSummary().subtitle = QString(500, u's');
+            QVERIFY(InsertEntryRow(i));
+        }
+        catalogue().selectionModel()->select(
+            QItemSelection(catalogue().index(0, 0), catalogue().index(699, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        settings().reportFlags = DefaultReportFlags;
+        ReportScript dialogs;
+
+        CreateReport(dialogs);
+
+        QByteArray kept; // whole lines, as many as fit
+        int fit = 0;
+        for (; fit < 700; ++fit) {
+            const QByteArray line = ReportLine(*catalogue().entryAt(fit), DefaultReportFlags);
+            if (kept.size() + line.size() > ReportClipboardLimit)
+                break;
+            kept += line;
+        }
+        QVERIFY(fit < 700);
+        QCOMPARE(dialogs.clipboardBytes, kept);
+        QCOMPARE(dialogs.messages, QStringList{ReportLeftOutText(700 - fit, 700)});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCreateReport)
+#include "tst_create_report.moc"
