@@ -1,0 +1,181 @@
+// The information dialog on the offscreen platform: the fields it shows, the tools on the
+// field that last had the focus, Save to File and when it is offered.
+
+#include "../fileops/file_test_support.h"
+
+#include "fileops/file_commands_dialog.h"
+#include "info/info_edit.h"
+#include "info/info_edit_dialog.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace test_support;
+
+namespace {
+
+QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+bool ShowActive(QWidget* dialog) {
+    dialog->show();
+    QApplication::setActiveWindow(dialog);
+    return QTest::qWaitForWindowActive(dialog);
+}
+
+} // namespace
+
+class TestInfoEditWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work;
+
+    void writeFile(const SampleFile& file) {
+        QVERIFY(WriteSampleFile(m_work + NameOf(0), file));
+        QVERIFY(LoadLibrary(m_work, 1));
+        LoadInfoFile(0);
+    }
+
+private slots:
+    void init() {
+        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
+        QDir(m_work).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work));
+        SampleFile file;
+        file.title = QStringLiteral("\"Blue\" moon");
+        file.subtitle = QStringLiteral("me");
+        file.comments = QStringLiteral("line one\r\nline two");
+        file.notes = QStringLiteral("the notes");
+        writeFile(file);
+    }
+
+    void showsTheFile() {
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Information"));
+        QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
+        QCOMPARE(dialog.subtitleField()->text(), QStringLiteral("me"));
+        QCOMPARE(dialog.commentsField()->toPlainText(), QStringLiteral("line one\nline two"));
+        QCOMPARE(dialog.notesField()->toPlainText(), QStringLiteral("the notes"));
+        QVERIFY(dialog.notesField()->isReadOnly());
+        QVERIFY(dialog.titleField()->hasFocus());
+        QVERIFY(dialog.saveButton()->isEnabled());
+        QVERIFY(dialog.saveButton()->isDefault());
+    }
+
+    void saveRoundTrip() {
+        const QByteArray before = ReadAll(m_work + NameOf(0));
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        dialog.titleField()->setText(QStringLiteral("New title"));
+        dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
+        QTest::keyClick(dialog.titleField(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), 1);
+        const QByteArray after = ReadAll(m_work + NameOf(0));
+        QCOMPARE(after.left(19), QByteArray("New title\0me\0a\r\nb\0", 19));
+        QCOMPARE(after.mid(200), before.mid(200));
+        QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("New title"));
+        QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("a\r\nb"));
+    }
+
+    void cancelWritesNothing() {
+        const QByteArray before = ReadAll(m_work + NameOf(0));
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        dialog.titleField()->setText(QStringLiteral("Never saved"));
+        QTest::keyClick(dialog.titleField(), Qt::Key_Escape);
+        QCOMPARE(dialog.result(), 0);
+        QCOMPARE(ReadAll(m_work + NameOf(0)), before);
+        QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
+    }
+
+    void saveIsNotOfferedForFilesItWouldDamage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        SampleFile newer = SampleFile::newer();
+        newer.title = QStringLiteral("Newer");
+        QTest::newRow("newer generation") << BuildSampleFile(newer);
+        QTest::newRow("text file") << QByteArray("just some text\r\n").repeated(40);
+    }
+    void saveIsNotOfferedForFilesItWouldDamage() {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(WriteSampleFile(m_work + NameOf(0), bytes));
+        LoadInfoFile(0);
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QVERIFY(!dialog.saveButton()->isEnabled());
+        dialog.titleField()->setText(QStringLiteral("Would overwrite the start"));
+        QTest::keyClick(dialog.titleField(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
+    }
+
+    void toolsWorkOnTheLastField_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("subtitle");
+        QTest::newRow("ABC on the subtitle") << "ABC"
+                                             << "\"Blue\" moon"
+                                             << "ME";
+        QTest::newRow("quotes") << "(\")"
+                                << "\"Blue\" moon"
+                                << "me";
+    }
+    void toolsWorkOnTheLastField() {
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        QFETCH(QString, subtitle);
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        dialog.subtitleField()->setFocus();
+        dialog.subtitleField()->selectAll();
+        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+        QCOMPARE(dialog.titleField()->text(), title);
+        QCOMPARE(dialog.subtitleField()->text(), subtitle);
+        QVERIFY(dialog.subtitleField()->hasFocus());
+    }
+
+    void quoteToolOnTheTitle() {
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        QTest::mouseClick(Button(&dialog, QStringLiteral("(\")")), Qt::LeftButton);
+        QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon"));
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Abc")), Qt::LeftButton);
+        QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon")); // nothing selected
+    }
+
+    void commandOpensOnlyForOneRow() {
+        appState().selectedCount = 2;
+        bool opened = false;
+        QTimer::singleShot(0, [&] {
+            if (auto* dialog = qobject_cast<InfoEditDialog*>(QApplication::activeModalWidget())) {
+                opened = true;
+                dialog->reject();
+            }
+        });
+        RunInfoEditDialog(nullptr);
+        QVERIFY(!opened);
+        appState().selectedCount = 1;
+        appState().currentRow = 0;
+        RunInfoEditDialog(nullptr);
+        QVERIFY(opened);
+    }
+};
+
+QTEST_MAIN(TestInfoEditWindow)
+#include "tst_info_edit_window.moc"
