@@ -1,10 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, makes the demo library and shows it.
+# Installs what is missing, builds, makes the demo library and shows it in the window program.
+# Without a display it says so and prints the demo catalogue instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./tools/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" --target zuffile zuflist make-demo-library-bin
 rm -rf demo-library
 build/make-demo-library demo-library
-build/zuflist --info demo-library/*/* || true
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "== no display (neither DISPLAY nor WAYLAND_DISPLAY is set): the window cannot be shown."
+    echo "== the demo catalogue as zuflist prints it:"
+    build/zuflist demo-library
+    exit 0
+fi
+
+# The demo run keeps its settings apart from the user's own, and starts on the demo library.
+demo_dir="$(pwd)/demo-library/"
+export XDG_CONFIG_HOME="$(pwd)/build/demo-config"
+mkdir -p "$XDG_CONFIG_HOME/Strumlex"
+escaped=$(printf '%s' "$demo_dir" | sed -e 's/\\/\\\\/g' -e 's/"/\\"/g')
+printf '[General]\nszPathName1="%s"\n' "$escaped" >"$XDG_CONFIG_HOME/Strumlex/ZUFFile.conf"
+cd demo-library
+exec ../build/zuffile

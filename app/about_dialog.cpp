@@ -1,0 +1,36 @@
+#include "app/about_dialog.h"
+
+#include "app/pictures_widget.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("About ZUF File Manager"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    auto* title = new QLabel(QStringLiteral("ZUF File Manager v1.21"), this);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* credits = new QLabel(QStringLiteral("Catalogues, searches and tidies folder trees of\n"
+                                              "ZUF tablature files of both generations.\n"
+                                              "Written with C++ and Qt."),
+                               this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1);
+    grid->addWidget(credits, 1, 1);
+    grid->addWidget(ok, 2, 0, 1, 2, Qt::AlignRight);
+    ok->setFocus();
+}
+
+void RunAboutDialog(QWidget* owner) {
+    AboutDialog dialog(owner);
+    dialog.exec();
+}

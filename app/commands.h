@@ -1,0 +1,60 @@
+#pragma once
+// The command table of the main window: identifiers, menu labels and key texts, toolbar images,
+// tooltips, the accelerator keys and the rules that enable the context menu's items. Plain data
+// and rules, so that the window only turns them into widgets.
+
+#include <QString>
+#include <Qt>
+#include <vector>
+
+enum CommandId : int {
+    CmdFolderBox = 13,
+    CmdBrowseFolders = 101,
+    CmdMoveFiles = 102,
+    CmdCopyFiles = 103,
+    CmdRenameFiles = 104,
+    CmdDeleteFiles = 105,
+    CmdCreateReport = 106,
+    CmdEditInformation = 107,
+    CmdRunEditor = 108,
+    CmdSearch = 109,
+    CmdFilter = 110,
+    CmdExit = 111,
+    CmdAbout = 112,
+    CmdRunViewer = 132,
+    CmdOptions = 200,
+};
+
+// The string table: 1 "Browse Folders" ... 11 "Exit ZUF File", 100 "ZUF File Options". An id
+// without a string gives an empty text.
+QString LoadString(int id);
+
+// A command's tooltip: the string with id (command - 100), at most 127 characters. For 102 to
+// 105 the same string is the verb of the file operation.
+QString CommandTooltip(int command);
+
+// The menu's label of a command ("&Browse Folders...") and its key text ("F3"); empty for a
+// command that has no menu item or no key text.
+QString MenuLabel(int command);
+QString MenuKeyText(int command);
+// The item's whole text: the label, then a tab and the key text when there is one (the menu
+// shows what follows the tab right-aligned).
+QString MenuItemText(int command);
+
+// The toolbar image of a command: its index in the image strip, -1 when it has no button.
+int ToolbarImage(int command);
+constexpr int ToolbarImageCount = 11;
+
+// The toolbar's 18 entries in order; 0 stands for a separator.
+const std::vector<int>& ToolbarEntries();
+// The drop-down's items in order, shared by the menu bar and the context menu; 0 stands for a
+// separator.
+const std::vector<int>& MenuEntries();
+
+// The accelerator table: the command of the first entry matching the key, or 0. The function
+// keys match without any modifier; Ctrl+R and Ctrl+F stand for the control characters 0x12 and
+// 0x06, which Shift does not change and Alt prevents.
+int AcceleratorCommand(int key, Qt::KeyboardModifiers modifiers);
+
+// Whether a context menu item is enabled when it opens. The menu bar never grays its items.
+bool ContextMenuEnabled(int command, int selectedCount, bool viewerPathEmpty);

@@ -1,0 +1,624 @@
+#include "app/main_window.h"
+
+#include "app/about_dialog.h"
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/launch.h"
+#include "app/layout.h"
+#include "app/options_dialog.h"
+#include "app/pictures_widget.h"
+#include "app/status_bar_widget.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "catalogue/scan.h"
+#include "catalogue/search_dialog.h"
+#include "catalogue/sort_search.h"
+#include "fileops/file_commands_dialog.h"
+#include "fileops/folder_path.h"
+#include "format/file_summary.h"
+#include "info/info_panel.h"
+#include "platform/folder_walk.h"
+#include "platform/native_file.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolTip>
+
+// Paints the list's cells with the list preferences: without full row select only the Name
+// cell shows the selection; with track select the row under the mouse is highlighted.
+class ListDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    ListBehaviour behaviour;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        if (!behaviour.fullRowHighlight && index.column() != ColumnName)
+            cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        if (behaviour.hoverTracking && (option.state & QStyle::State_MouseOver) &&
+            !(cell.state & QStyle::State_Selected)) {
+            QColor hover = option.palette.color(QPalette::Highlight);
+            hover.setAlpha(40);
+            painter->fillRect(option.rect, hover);
+        }
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
+
+MainWindow::MainWindow() {
+    setWindowTitle(QStringLiteral("ZUF File Manager U v1.21"));
+    setWindowIcon(ProgramIcon());
+    setMinimumSize(480, 320);
+    move(0, 0);
+    resize(900, 560);
+    LoadWindowSettings(*this);
+    ResetSortState();
+
+    m_status = new StatusBarWidget(this);
+    setStatusBar(m_status);
+    createToolbar();
+    createMenus();
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
+    m_panel = new InfoPanel(m_client);
+    createList();
+
+    SetUiHooks(this);
+    SetFolderBox(this);
+    AddToFolderHistory(scratch().workingFolder);
+    qApp->installEventFilter(this);
+    layoutMainWindow();
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    SetFolderBox(nullptr);
+    SetUiHooks(nullptr);
+    catalogue().decorationProvider = nullptr;
+    catalogue().labelEditHandler = nullptr;
+    if (m_list)
+        m_list->setModel(nullptr);
+}
+
+void MainWindow::createToolbar() {
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->toggleViewAction()->setEnabled(false);
+    for (int command : ToolbarEntries()) {
+        if (command == 0) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        QAction* action =
+            m_toolbar->addAction(ToolbarIcon(ToolbarImage(command)), CommandTooltip(command));
+        action->setToolTip(CommandTooltip(command));
+        action->setCheckable(command == CmdFilter);
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        m_toolbarActions[command] = action;
+    }
+    m_toolbar->addSeparator();
+    m_folderBox = new QComboBox(m_toolbar);
+    m_folderBox->setFixedWidth(240);
+    m_folderBox->setMaxVisibleItems(12);
+    m_folderBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(m_folderBox, &QComboBox::activated, this, [this] { runCommand(CmdFolderBox); });
+    m_toolbar->addWidget(m_folderBox);
+    addToolBar(Qt::TopToolBarArea, m_toolbar);
+}
+
+// One drop-down with an empty caption serves as the menu bar; a second instance of it is the
+// context menu, so that graying the one leaves the other as it is.
+void MainWindow::createMenus() {
+    m_dropDown = menuBar()->addMenu(QString());
+    // An empty caption leaves a narrow item: the bar keeps the height of a captioned one.
+    menuBar()->setMinimumHeight(menuBar()->fontMetrics().height() + 8);
+    m_contextMenu = new QMenu(this);
+    for (int command : MenuEntries()) {
+        if (command == 0) {
+            m_dropDown->addSeparator();
+            m_contextMenu->addSeparator();
+            continue;
+        }
+        const QString text = MenuItemText(command);
+        connect(m_dropDown->addAction(text), &QAction::triggered, this,
+                [this, command] { runCommand(command); });
+        QAction* item = m_contextMenu->addAction(text);
+        connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
+        m_contextActions[command] = item;
+    }
+}
+
+void MainWindow::createList() {
+    CatalogueModel& model = catalogue();
+    model.decorationProvider = [](StateImage image) -> QVariant {
+        const QIcon icon = StateIcon(image);
+        return icon.isNull() ? QVariant() : QVariant(icon);
+    };
+    model.labelEditHandler = [](int row, const QString& newName) {
+        const Entry* entry = catalogue().entryAt(row);
+        if (!entry || newName.isEmpty() || newName == entry->name)
+            return false; // an unchanged label is no rename
+        return EndLabelEdit(row, newName);
+    };
+
+    m_list = new QTableView(m_client);
+    m_list->setModel(&model);
+    m_list->setSelectionModel(model.selectionModel());
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::SelectedClicked);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setWordWrap(false);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(
+        std::max(m_list->fontMetrics().height() + 4, 18));
+    m_delegate = new ListDelegate(m_list);
+    m_list->setItemDelegate(m_delegate);
+
+    QHeaderView* header = m_list->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(true);
+    header->setMinimumSectionSize(10);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    connect(header, &QHeaderView::sectionClicked, this, [](int column) { ColumnClick(column); });
+    connect(header, &QHeaderView::sectionResized, this, [this] { layoutMainWindow(); });
+    insertColumns();
+
+    m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
+    QItemSelectionModel* selection = model.selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                onListItemChanged(selected.isEmpty() ? -1 : selected.last().bottom());
+            });
+    connect(selection, &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onListItemChanged(current.row()); });
+    // Emptying the list resets the header's sections: the columns keep the table's widths.
+    connect(&model, &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { m_resettingList = true; });
+    connect(&model, &QAbstractItemModel::modelReset, this, [this] {
+        insertColumns();
+        layoutMainWindow();
+        UpdateStatus();
+    });
+    setExtendedStyle(settings().listExStyle);
+}
+
+// The columns take the widths and visibility of the column table; the header's reports of
+// the changes are not read back meanwhile.
+void MainWindow::insertColumns() {
+    const ColumnTable columns = settings().columnTable;
+    m_resettingList = true;
+    for (int column = 0; column < ColumnCount; ++column) {
+        m_list->horizontalHeader()->resizeSection(column, columns[size_t(column)].width);
+        m_list->setColumnHidden(column, !columns[size_t(column)].visible);
+    }
+    m_resettingList = false;
+}
+
+// A row became focused or selected (row -1: only a deselection): it is the current row.
+void MainWindow::onListItemChanged(int row) {
+    AppState& app = appState();
+    if (app.selectedCount == -16)
+        return;
+    if (row >= 0)
+        app.currentRow = row;
+    UpdateStatus();
+}
+
+QAction* MainWindow::toolbarAction(int command) const {
+    const auto found = m_toolbarActions.find(command);
+    return found == m_toolbarActions.end() ? nullptr : found->second;
+}
+
+void MainWindow::focusList() {
+    if (m_list)
+        m_list->setFocus();
+}
+
+// ---- layout -------------------------------------------------------------------------------
+
+// Visible columns store their widths in the column table; hidden ones keep theirs.
+void MainWindow::readBackColumnWidths() {
+    if (m_resettingList)
+        return;
+    ColumnTable& columns = settings().columnTable;
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int width = m_list->horizontalHeader()->sectionSize(column);
+        if (!m_list->isColumnHidden(column) && width > 0)
+            columns[size_t(column)].width = width;
+    }
+}
+
+void MainWindow::layoutMainWindow() {
+    if (!m_client || !m_list)
+        return;
+    const int width = m_client->width();
+    const int height = m_client->height();
+    readBackColumnWidths();
+    int headerHeight = m_list->horizontalHeader()->height();
+    if (headerHeight <= 0)
+        headerHeight = m_list->horizontalHeader()->sizeHint().height();
+    const int rowHeight = std::max(1, m_list->verticalHeader()->defaultSectionSize());
+    const int rowsPerPage = std::max(0, height - headerHeight) / rowHeight;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    const int listWidth =
+        ListWidth(settings().columnTable, rowsPerPage, appState().rowCount, scrollBar);
+    m_list->setGeometry(0, 0, listWidth, height);
+    setExtendedStyle(settings().listExStyle);
+    appState().panelRect = PanelRect(listWidth, 0, width, height);
+    m_panel->setGeometry(appState().panelRect);
+}
+
+void MainWindow::setExtendedStyle(quint32 style) {
+    m_appliedStyle = style;
+    const ListBehaviour behaviour = ListBehaviourFromStyle(style);
+    m_list->setShowGrid(behaviour.gridLines);
+    m_list->setMouseTracking(behaviour.hoverTracking);
+    m_list->viewport()->setAttribute(Qt::WA_Hover, behaviour.hoverTracking);
+    m_list->horizontalHeader()->setSectionsMovable(behaviour.movableColumns);
+    if (m_delegate->behaviour.fullRowHighlight != behaviour.fullRowHighlight ||
+        m_delegate->behaviour.hoverTracking != behaviour.hoverTracking) {
+        m_delegate->behaviour = behaviour;
+        m_list->viewport()->update();
+    }
+    m_delegate->behaviour = behaviour;
+}
+
+void MainWindow::setColumnWidth(int column, int width) {
+    if (column < 0 || column >= ColumnCount)
+        return;
+    if (width <= 0) {
+        m_list->setColumnHidden(column, true);
+    } else {
+        m_list->setColumnHidden(column, false);
+        m_list->horizontalHeader()->resizeSection(column, width);
+    }
+    layoutMainWindow();
+}
+
+// ---- hooks for the logic ------------------------------------------------------------------
+
+void MainWindow::setStatusText(int part, const QString& text) {
+    m_status->setPartText(part, text);
+}
+
+void MainWindow::setToolbarState(const ToolbarState& state) {
+    for (int command :
+         {CmdMoveFiles, CmdCopyFiles, CmdRenameFiles, CmdDeleteFiles, CmdCreateReport})
+        m_toolbarActions[command]->setEnabled(state.fileCommands);
+    for (int command : {CmdEditInformation, CmdRunEditor})
+        m_toolbarActions[command]->setEnabled(state.singleCommands);
+    m_toolbarActions[CmdFilter]->setChecked(state.filterPressed);
+    if (m_listFrozen) { // the scan has ended
+        m_listFrozen = false;
+        m_list->setUpdatesEnabled(true);
+    }
+}
+
+void MainWindow::drawInfoPanel(int mode) {
+    m_panel->draw(mode);
+}
+
+// Once per folder of the scan: the list stays still, the window repaints, input other than
+// Esc is dropped.
+bool MainWindow::scanEscPressed() {
+    if (!m_listFrozen) {
+        m_listFrozen = true;
+        m_list->setUpdatesEnabled(false);
+    }
+    m_scanning = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_scanning = false;
+    const bool pressed = m_escPressed;
+    m_escPressed = false;
+    return pressed;
+}
+
+void MainWindow::ensureRowVisible(int row) {
+    m_list->scrollTo(catalogue().index(row, 0), QAbstractItemView::EnsureVisible);
+}
+
+QRect MainWindow::outerRect() const {
+    return geometry();
+}
+
+bool MainWindow::isMinimized() const {
+    return QWidget::isMinimized();
+}
+
+void MainWindow::moveWithoutRepaint(const QRect& outer) {
+    setGeometry(outer);
+}
+
+void MainWindow::resetContent() {
+    m_folderBox->clear();
+}
+
+void MainWindow::addString(const QString& text) {
+    m_folderBox->addItem(text);
+}
+
+void MainWindow::setCurrentSelection(int index) {
+    m_folderBox->setCurrentIndex(index);
+}
+
+// ---- events -------------------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    AppState& app = appState();
+    app.selectedCount = -16;
+    for (int row = catalogue().rowCount() - 1; row >= 0; --row) {
+        FreeEntryRow(row);
+        app.rowCount = row;
+    }
+    app.rowCount = 0;
+    readBackColumnWidths();
+    SaveWindowSettings(*this);
+    event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    showContextMenu(event->globalPos());
+}
+
+void MainWindow::showContextMenu(const QPoint& globalPosition) {
+    const int selected = appState().selectedCount;
+    const bool noViewer = scratch().viewerPath.isEmpty();
+    for (const auto& [command, item] : m_contextActions)
+        item->setEnabled(ContextMenuEnabled(command, selected, noViewer));
+    m_contextMenu->popup(globalPosition);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_scanning)
+        return swallowDuringScan(watched, event);
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        layoutMainWindow();
+        return false;
+    }
+    if (handleAccelerator(watched, event))
+        return true;
+    if (watched == m_list)
+        return handleListEvent(event);
+    if (m_list && watched == m_list->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            postCommand(CmdRunEditor);
+        else if (event->type() == QEvent::ToolTip)
+            return handleListTooltip(event);
+    }
+    return false;
+}
+
+// The accelerator table acts on the keys of every part of this window, but not while a
+// modal dialog or a menu runs.
+bool MainWindow::handleAccelerator(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int command = AcceleratorCommand(key->key(), key->modifiers());
+    if (command == 0)
+        return false;
+    runCommand(command);
+    return true;
+}
+
+// Enter and Delete in the list post their commands when something is selected.
+bool MainWindow::handleListEvent(QEvent* event) {
+    if (event->type() != QEvent::KeyPress || appState().selectedCount < 1)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        postCommand(CmdRunEditor);
+    else if (key == Qt::Key_Delete)
+        postCommand(CmdDeleteFiles);
+    return false;
+}
+
+// With the tooltips preference on, a cell whose text is cut off shows it whole.
+bool MainWindow::handleListTooltip(QEvent* event) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = m_list->indexAt(help->pos());
+    const QString text = index.data(Qt::DisplayRole).toString();
+    QRect cell = m_list->visualRect(index);
+    int available = cell.width() - 8;
+    if (index.column() == ColumnName)
+        available -= m_list->iconSize().width() + 4;
+    const bool cutOff = m_list->fontMetrics().horizontalAdvance(text) > available;
+    if (ListBehaviourFromStyle(m_appliedStyle).cutOffTooltips && index.isValid() && cutOff)
+        QToolTip::showText(help->globalPos(), text, m_list->viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+bool MainWindow::swallowDuringScan(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            m_escPressed = true;
+        return true;
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+        return true;
+    case QEvent::Close:
+        return watched == this;
+    default:
+        return false;
+    }
+}
+
+// ---- commands -----------------------------------------------------------------------------
+
+void MainWindow::postCommand(int command) {
+    QMetaObject::invokeMethod(
+        this, [this, command] { runCommand(command); }, Qt::QueuedConnection);
+}
+
+void MainWindow::runCommand(int command) {
+    switch (command) {
+    case CmdFolderBox:
+        return folderBoxChanged();
+    case CmdBrowseFolders:
+        return browseFolders();
+    case CmdMoveFiles:
+    case CmdCopyFiles:
+        return moveOrCopy(command);
+    case CmdRenameFiles:
+    case CmdDeleteFiles:
+        return fileBatch(command);
+    case CmdCreateReport:
+        return RunReportDialog(this);
+    case CmdEditInformation:
+        if (appState().selectedCount == 1)
+            RunInfoEditDialog(this);
+        return;
+    case CmdRunEditor:
+    case CmdRunViewer:
+        return runProgram(command);
+    case CmdSearch:
+        return search();
+    case CmdFilter:
+        return toggleFilter();
+    case CmdExit:
+        close();
+        return;
+    case CmdAbout:
+        return RunAboutDialog(this);
+    case CmdOptions:
+        RunOptionsDialog(this, *this);
+        layoutMainWindow();
+        return;
+    default:
+        return;
+    }
+}
+
+// A folder picked in the folder box becomes the working folder, unless it is the current
+// entry or cannot be made the current directory.
+void MainWindow::folderBoxChanged() {
+    FolderHistory& history = folderHistory();
+    const int chosen = m_folderBox->currentIndex();
+    if (chosen < 0 || chosen == history.historyIndex || chosen >= history.historyCount())
+        return;
+    const QString folder = history.entries[size_t(chosen)];
+    if (!SetCurrentFolder(folder))
+        return;
+    scratch().workingFolder = folder;
+    AppState& app = appState();
+    app.selectedCount = -16;
+    history.historyIndex = chosen;
+    app.filterOn = 0;
+    RefreshCatalogue();
+    layoutMainWindow();
+}
+
+void MainWindow::browseFolders() {
+    scratch().promptText = QStringLiteral("Select new working folder");
+    QString& folder = scratch().workingFolder;
+    QString start = folder;
+    if (start.size() > 1 && start.endsWith(FolderSeparator()))
+        start.chop(1);
+    const QString chosen = QFileDialog::getExistingDirectory(this, scratch().promptText.text(),
+                                                             start, QFileDialog::ShowDirsOnly);
+    NormaliseFolder(folder);
+    if (chosen.isEmpty())
+        return;
+    folder = QDir::toNativeSeparators(chosen);
+    AddToFolderHistory(folder);
+    appState().filterOn = 0;
+    SetCurrentFolder(folder);
+    RefreshCatalogue();
+    layoutMainWindow();
+}
+
+void MainWindow::moveOrCopy(int command) {
+    scratch().textBuffer = CommandTooltip(command);
+    scratch().promptText = QStringLiteral("Select destination folder");
+    if (!RunDestinationDialog(this, scratch().textBuffer.text()))
+        return;
+    fileBatch(command);
+}
+
+void MainWindow::fileBatch(int command) {
+    if (appState().selectedCount < 1)
+        return;
+    scratch().promptText = CommandTooltip(command);
+    RunFileBatchCommand(this, command);
+    UpdateStatus();
+}
+
+void MainWindow::runProgram(int command) {
+    if (appState().selectedCount != 1)
+        return;
+    LoadEntryAsCurrent(appState().currentRow);
+    const QString& program =
+        command == CmdRunEditor ? scratch().editorPath.text() : scratch().viewerPath.text();
+    LaunchProgram(program, fileSummary().currentPath);
+}
+
+void MainWindow::search() {
+    if (!RunSearchDialog(this))
+        return;
+    appState().filterOn = 0;
+    toggleFilter();
+}
+
+void MainWindow::toggleFilter() {
+    ToggleSearchFilter();
+    m_toolbarActions[CmdFilter]->setChecked(appState().filterOn != 0);
+}
+
+// ---- start and end of the run -------------------------------------------------------------
+
+std::unique_ptr<MainWindow> StartUp() {
+    LoadStartupSettings();
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    RefreshCatalogue();
+    window->layoutMainWindow();
+    window->focusList();
+    return window;
+}
+
+int ShutDown(int exitCode) {
+    SaveExitSettings();
+    return exitCode;
+}

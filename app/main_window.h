@@ -1,0 +1,123 @@
+#pragma once
+// The main window: toolbar with the folder box, the list of files, the information panel beside
+// it and the status bar; the menus, the keys and the dispatch of every command.
+
+#include "app/options.h"
+#include "app/ui_hooks.h"
+#include "fileops/folder_history.h"
+#include "settings/settings_store.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+class InfoPanel;
+class QComboBox;
+class QMenu;
+class QTableView;
+class QToolBar;
+class StatusBarWidget;
+
+class MainWindow : public QMainWindow,
+                   public UiHooks,
+                   public WindowPlacement,
+                   public FolderBox,
+                   public ListColumns {
+    Q_OBJECT
+public:
+    // Creating the window loads the window settings, sets the sort to Name ascending and
+    // creates the toolbar, folder box, list and status bar.
+    MainWindow();
+    ~MainWindow() override;
+
+    // Runs a command of the command table now; each command checks its own condition.
+    void runCommand(int command);
+    // Queues a command to run after the current event has been handled.
+    void postCommand(int command);
+    // Places the list as wide as its visible columns and the panel beside it.
+    void layoutMainWindow();
+    // Enables the context menu's items for the current selection and shows it.
+    void showContextMenu(const QPoint& globalPosition);
+    void focusList();
+
+    QTableView* list() const { return m_list; }
+    QComboBox* folderBox() const { return m_folderBox; }
+    StatusBarWidget* statusBarWidget() const { return m_status; }
+    InfoPanel* infoPanel() const { return m_panel; }
+    QToolBar* toolbar() const { return m_toolbar; }
+    QAction* toolbarAction(int command) const;
+    QMenu* contextMenu() const { return m_contextMenu; }
+    QMenu* dropDownMenu() const { return m_dropDown; }
+    QWidget* clientArea() const { return m_client; }
+
+    // UiHooks
+    void setStatusText(int part, const QString& text) override;
+    void setToolbarState(const ToolbarState& state) override;
+    void drawInfoPanel(int mode) override;
+    bool scanEscPressed() override;
+    void ensureRowVisible(int row) override;
+
+    // WindowPlacement: on desktops whose window manager draws the frame, the rectangle kept
+    // is the window's own (frame excluded), so that it round-trips unchanged.
+    QRect outerRect() const override;
+    bool isMinimized() const override;
+    void moveWithoutRepaint(const QRect& outer) override;
+
+    // FolderBox
+    void resetContent() override;
+    void addString(const QString& text) override;
+    void setCurrentSelection(int index) override;
+
+    // ListColumns
+    quint32 extendedStyle() const override { return m_appliedStyle; }
+    void setExtendedStyle(quint32 style) override;
+    void setColumnWidth(int column, int width) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createToolbar();
+    void createMenus();
+    void createList();
+    void insertColumns();
+    void onListItemChanged(int row);
+    bool handleAccelerator(QObject* watched, QEvent* event);
+    bool handleListEvent(QEvent* event);
+    bool handleListTooltip(QEvent* event);
+    bool swallowDuringScan(QObject* watched, QEvent* event);
+    void readBackColumnWidths();
+
+    void folderBoxChanged();
+    void browseFolders();
+    void moveOrCopy(int command);
+    void fileBatch(int command);
+    void runProgram(int command);
+    void search();
+    void toggleFilter();
+
+    QWidget* m_client = nullptr;
+    QTableView* m_list = nullptr;
+    InfoPanel* m_panel = nullptr;
+    StatusBarWidget* m_status = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QComboBox* m_folderBox = nullptr;
+    QMenu* m_dropDown = nullptr;
+    QMenu* m_contextMenu = nullptr;
+    std::map<int, QAction*> m_toolbarActions;
+    std::map<int, QAction*> m_contextActions;
+    class ListDelegate* m_delegate = nullptr;
+    quint32 m_appliedStyle = 0;
+    bool m_scanning = false;
+    bool m_escPressed = false;
+    bool m_listFrozen = false;
+    bool m_resettingList = false;
+};
+
+// Start-up after the application object exists: the start-up settings, the main window, shown,
+// the first refresh of the working folder and the focus on the list.
+std::unique_ptr<MainWindow> StartUp();
+// After the event loop: the exit settings. Returns the loop's exit code.
+int ShutDown(int exitCode);

@@ -1,0 +1,45 @@
+#include "app/options.h"
+
+#include "app/layout.h"
+#include "settings/settings_store.h"
+
+const std::array<StyleBox, 6> OptionsStyleBoxes = {{
+    {StyleGridLines, u"Grid &Lines"},
+    {StyleTrackSelect, u"&Track Select"},
+    {StyleHeaderDragDrop, u"&Header Drag and Drop"},
+    {StyleFullRowSelect, u"Full &Row Select"},
+    {StyleFlatScrollBar, u"Flat &Scrollbar"},
+    {StyleInfoTip, u"T&ooltips"},
+}};
+
+const std::array<const char16_t*, ColumnCount> OptionsColumnBoxTexts = {
+    u"", u"&Path", u"&Date", u"&Size", u"&Title", u"&Author", u"Tu&ning"};
+
+void RestoreListDefaults(ListColumns& list) {
+    Settings& s = settings();
+    s.listExStyle = DefaultListExStyle;
+    list.setExtendedStyle(s.listExStyle);
+    for (int column = 0; column < ColumnCount; ++column) {
+        ColumnSpec& spec = s.columnTable[size_t(column)];
+        spec.width = DefaultColumnWidth(column);
+        if (column > 0)
+            spec.visible = 1;
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+        list.setColumnWidth(column, s.columnTable[size_t(column)].width);
+}
+
+void ApplyListOptions(quint32 checkedStyleBits, const std::array<bool, ColumnCount>& columnBoxes,
+                      ListColumns& list) {
+    Settings& s = settings();
+    s.listExStyle = checkedStyleBits & OptionsStyleMask;
+    for (int column = 1; column < ColumnCount; ++column) {
+        ColumnSpec& spec = s.columnTable[size_t(column)];
+        const bool wanted = columnBoxes[size_t(column)];
+        if (bool(spec.visible) == wanted)
+            continue;
+        spec.visible = wanted ? 1 : 0;
+        list.setColumnWidth(column, wanted ? spec.width : 0);
+    }
+    list.setExtendedStyle(s.listExStyle);
+}

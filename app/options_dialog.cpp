@@ -1,0 +1,148 @@
+#include "app/options_dialog.h"
+
+#include "app/app_state.h"
+#include "settings/settings_store.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+OptionsDialog::ChooseFileFunction OptionsDialog::chooseFile = ChooseProgramFile;
+
+OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner), m_list(list) {
+    setWindowTitle(QStringLiteral("ZUF File Options"));
+
+    m_allColumns = new QCheckBox(QStringLiteral("&Columns:"), this);
+    auto* columnLayout = new QVBoxLayout;
+    columnLayout->addWidget(m_allColumns);
+    for (int column = 1; column < ColumnCount; ++column) {
+        auto* box = new QCheckBox(QString::fromUtf16(OptionsColumnBoxTexts[size_t(column)]), this);
+        m_columnBoxes[size_t(column)] = box;
+        columnLayout->addWidget(box);
+    }
+    columnLayout->addStretch();
+    connect(m_allColumns, &QCheckBox::clicked, this, [this](bool checked) {
+        for (int column = 1; column < ColumnCount; ++column)
+            m_columnBoxes[size_t(column)]->setChecked(checked);
+    });
+
+    auto* preferences = new QGroupBox(QStringLiteral("List &Preferences:"), this);
+    auto* preferenceLayout = new QVBoxLayout(preferences);
+    for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i) {
+        m_styleBoxes[i] = new QCheckBox(QString::fromUtf16(OptionsStyleBoxes[i].text), this);
+        preferenceLayout->addWidget(m_styleBoxes[i]);
+    }
+
+    auto* paths = new QGroupBox(QStringLiteral("Strumlex + ZUFView &Paths"), this);
+    m_editorField = new QLineEdit(scratch().editorPath.text(), paths);
+    m_viewerField = new QLineEdit(scratch().viewerPath.text(), paths);
+    m_editorField->setMaxLength(255);
+    m_viewerField->setMaxLength(255);
+    m_editorField->installEventFilter(this);
+    m_viewerField->installEventFilter(this);
+    auto* browseButton = new QPushButton(QStringLiteral("&Browse..."), paths);
+    connect(browseButton, &QPushButton::clicked, this, &OptionsDialog::browse);
+    auto* pathLayout = new QGridLayout(paths);
+    pathLayout->addWidget(m_editorField, 0, 0);
+    pathLayout->addWidget(browseButton, 0, 1, 2, 1, Qt::AlignVCenter);
+    pathLayout->addWidget(m_viewerField, 1, 0);
+    m_editorField->setMinimumWidth(280);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* defaults = new QPushButton(QStringLiteral("&Defaults"), this);
+    connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
+    connect(defaults, &QPushButton::clicked, this, &OptionsDialog::restoreDefaults);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addWidget(defaults);
+    buttons->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(columnLayout);
+    top->addWidget(preferences);
+    top->addLayout(buttons);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addWidget(paths);
+
+    refreshBoxes();
+}
+
+// Shows the list's current style and the column table's visibility in the boxes.
+void OptionsDialog::refreshBoxes() {
+    Settings& s = settings();
+    s.listExStyle = m_list.extendedStyle();
+    for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i)
+        m_styleBoxes[i]->setChecked(s.listExStyle & OptionsStyleBoxes[i].bit);
+    for (int column = 1; column < ColumnCount; ++column)
+        m_columnBoxes[size_t(column)]->setChecked(s.columnTable[size_t(column)].visible);
+}
+
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == m_editorField || watched == m_viewerField))
+        m_lastFocusedField = static_cast<QLineEdit*>(watched);
+    return QDialog::eventFilter(watched, event);
+}
+
+// The file dialog starts from the stored path and writes into it; the field then shows the
+// stored path, whatever had been typed into it.
+void OptionsDialog::browse() {
+    const bool viewer = m_lastFocusedField == m_viewerField;
+    auto& stored = viewer ? scratch().viewerPath : scratch().editorPath;
+    QString path = stored.text();
+    if (chooseFile && chooseFile(this, viewer, path))
+        stored = path;
+    (viewer ? m_viewerField : m_editorField)->setText(stored.text());
+}
+
+void OptionsDialog::restoreDefaults() {
+    RestoreListDefaults(m_list);
+    QMetaObject::invokeMethod(this, &OptionsDialog::refreshBoxes, Qt::QueuedConnection);
+}
+
+void OptionsDialog::accept() {
+    scratch().editorPath = m_editorField->text();
+    scratch().viewerPath = m_viewerField->text();
+    quint32 checked = 0;
+    for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i) {
+        if (m_styleBoxes[i]->isChecked())
+            checked |= OptionsStyleBoxes[i].bit;
+    }
+    std::array<bool, ColumnCount> columns{};
+    columns[0] = true;
+    for (int column = 1; column < ColumnCount; ++column)
+        columns[size_t(column)] = m_columnBoxes[size_t(column)]->isChecked();
+    ApplyListOptions(checked, columns, m_list);
+    QDialog::accept();
+}
+
+bool ChooseProgramFile(QWidget* owner, bool viewer, QString& path) {
+    const QString title =
+        viewer ? QStringLiteral("Search for ZufView") : QStringLiteral("Search for Strumlex");
+#ifdef Q_OS_WIN
+    const QString filter = QStringLiteral("Executable files (*.exe)");
+#else
+    // Programs of this system have no extension; the Windows ones run through wine.
+    const QString filter = QStringLiteral("Executable files (*.exe);;All files (*)");
+#endif
+    const QString chosen = QFileDialog::getOpenFileName(owner, title, path, filter);
+    if (chosen.isEmpty())
+        return false;
+    path = QDir::toNativeSeparators(chosen);
+    return true;
+}
+
+void RunOptionsDialog(QWidget* owner, ListColumns& list) {
+    OptionsDialog dialog(owner, list);
+    dialog.exec();
+}

@@ -1,0 +1,111 @@
+#include "info/info_panel.h"
+
+#include "app/app_state.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace {
+
+const QColor nameColour(0, 0, 128); // dark blue
+
+void Separator(QPainter& painter, QRect& r) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(r.left(), r.top() + 3, r.right(), r.top() + 3);
+    r.setTop(r.top() + 6);
+}
+
+// Draws `text` at the top of `r` and answers the height drawn.
+int DrawBlock(QPainter& painter, const QRect& r, int flags, const QString& text) {
+    QRect drawn;
+    painter.drawText(r, flags, text, &drawn);
+    const int height = text.isEmpty() ? 0 : drawn.height();
+    return height;
+}
+
+} // namespace
+
+PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, const QFont& font) {
+    PanelPainting painting;
+    painter.fillRect(panel, QPalette().color(QPalette::ToolTipBase));
+    if (mode == 0)
+        return painting;
+    if (mode == 1)
+        LoadEntryAsCurrent(appState().currentRow);
+    OpenCurrentFile(2);
+    painting.drewFile = true;
+    painting.content = ComposePanel(fileSummary());
+    const PanelContent& c = painting.content;
+
+    QRect r = panel.adjusted(4, 2, -4, 0);
+    painter.save();
+    painter.setClipRect(panel);
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+
+    QFont bold = font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(nameColour);
+    DrawBlock(painter, r, topLeft, c.name);
+    r.setTop(r.top() + std::max(16, QFontMetrics(bold).height()));
+
+    painter.setFont(font);
+    const int h = std::max(DrawBlock(painter, r, topLeft, c.folder), QFontMetrics(font).height());
+    r.setTop(r.top() + std::max(24, h + 8));
+
+    painter.setPen(Qt::black);
+    const int wrapped = topLeft | Qt::TextWordWrap;
+    r.setTop(r.top() + DrawBlock(painter, r, wrapped, c.title));
+    r.setTop(r.top() + DrawBlock(painter, r, wrapped, c.subtitle) + 2);
+    r.setTop(r.top() + DrawBlock(painter, r, wrapped | Qt::TextExpandTabs, c.comments));
+    if (!c.showSummary) {
+        painter.restore();
+        return painting;
+    }
+
+    Separator(painter, r);
+    painter.setPen(Qt::black);
+    DrawBlock(painter, r, topLeft, c.labels);
+    const QFontMetrics metrics(font);
+    const int valuesLeft = std::max(80, metrics.boundingRect(QRect(), 0, c.labels).width() + 10);
+    r.setTop(r.top() + DrawBlock(painter, r.adjusted(valuesLeft, 0, 0, 0), topLeft, c.values));
+
+    Separator(painter, r);
+    painter.setPen(Qt::black);
+    const int nameLeft = std::max(60, metrics.horizontalAdvance(QStringLiteral("Module 16")) + 8);
+    painting.modulesDrawn = ModuleLinesThatFit(r.top(), r.bottom(), h, int(c.modules.size()));
+    for (int i = 0; i < painting.modulesDrawn; ++i) {
+        const int baseline = r.top() + metrics.ascent();
+        painter.drawText(r.left(), baseline, c.modules[size_t(i)].label);
+        painter.drawText(r.left() + nameLeft, baseline, c.modules[size_t(i)].name);
+        r.setTop(r.top() + h);
+    }
+
+    if (!c.notes.isEmpty()) {
+        Separator(painter, r);
+        painter.setPen(Qt::black);
+        painting.notesDrawn = NotesFit(r.top(), r.bottom());
+        if (painting.notesDrawn)
+            painter.drawText(r, wrapped | Qt::TextExpandTabs, c.notes);
+    }
+    painter.restore();
+    return painting;
+}
+
+InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void InfoPanel::draw(int mode) {
+    m_explicitMode = mode;
+    repaint();
+    m_explicitMode = -1;
+}
+
+void InfoPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int mode = m_explicitMode >= 0 ? m_explicitMode : (appState().selectedCount == 1 ? 1 : 0);
+    m_last = DrawInfoPanel(painter, rect(), mode, font());
+}

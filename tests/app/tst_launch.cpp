@@ -1,0 +1,79 @@
+// Starting the editor or the viewer: what is started, with which arguments, and when nothing is.
+
+#include "app/launch.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestLaunch : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_program;   // an executable file
+    QString m_plainFile; // exists, not executable
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_program = m_dir.filePath(QStringLiteral("tab editor"));
+        m_plainFile = m_dir.filePath(QStringLiteral("notes.txt"));
+        for (const QString& path : {m_program, m_plainFile}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n");
+        }
+        QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile exe(m_dir.filePath(QStringLiteral("viewer.EXE")));
+        QVERIFY(exe.open(QIODevice::WriteOnly));
+    }
+
+    void plan_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("wine");
+        QTest::addColumn<QString>("expectedProgram");
+        QTest::addColumn<QStringList>("expectedArguments");
+        const QString file = QStringLiteral("/music/my song.zuf");
+        const QString exe = m_dir.filePath(QStringLiteral("viewer.EXE"));
+        QTest::newRow("native program, path with blanks as one argument")
+            << m_program << "" << m_program << QStringList{file};
+        QTest::newRow("empty path") << ""
+                                    << "/usr/bin/wine"
+                                    << "" << QStringList{};
+        QTest::newRow("missing program") << m_dir.filePath(QStringLiteral("gone")) << ""
+                                         << "" << QStringList{};
+        QTest::newRow("not executable") << m_plainFile << ""
+                                        << "" << QStringList{};
+        QTest::newRow("bare name on the search path") << "sh"
+                                                      << ""
+                                                      << "sh" << QStringList{file};
+        QTest::newRow("windows program through wine") << exe << "/usr/bin/wine"
+                                                      << "/usr/bin/wine" << QStringList{exe, file};
+        QTest::newRow("windows drive path through wine")
+            << "C:\\Program Files (x86)\\Strumlex\\strumlex.exe"
+            << "/usr/bin/wine"
+            << "/usr/bin/wine"
+            << QStringList{"C:\\Program Files (x86)\\Strumlex\\strumlex.exe", file};
+        QTest::newRow("windows program without wine") << exe << ""
+                                                      << "" << QStringList{};
+        QTest::newRow("missing windows program")
+            << m_dir.filePath(QStringLiteral("x.exe")) << "/usr/bin/wine"
+            << "" << QStringList{};
+    }
+    void plan() {
+        QFETCH(QString, program);
+        QFETCH(QString, wine);
+        QFETCH(QString, expectedProgram);
+        QFETCH(QStringList, expectedArguments);
+        const LaunchPlan plan = PlanLaunch(program, QStringLiteral("/music/my song.zuf"), wine);
+        QCOMPARE(plan.program, expectedProgram);
+        QCOMPARE(plan.arguments, expectedArguments);
+    }
+
+    void missingProgramStartsNothing() {
+        QVERIFY(!LaunchProgram(m_dir.filePath(QStringLiteral("gone")), QStringLiteral("/a.zuf")));
+        QVERIFY(!LaunchProgram(QString(), QStringLiteral("/a.zuf")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLaunch)
+#include "tst_launch.moc"

@@ -1,0 +1,79 @@
+// The main window's layout arithmetic and the list style bits.
+
+#include "app/layout.h"
+
+#include <QtTest>
+
+class TestLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void statusEdges_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<int>>("edges");
+        QTest::newRow("600") << 600 << QList<int>{300, 400, 500, 600};
+        QTest::newRow("605") << 605 << QList<int>{302, 400, 500, 605};
+        QTest::newRow("sixth first") << 611 << QList<int>{305, 404, 505, 611};
+        QTest::newRow("zero") << 0 << QList<int>{0, 0, 0, 0};
+    }
+    void statusEdges() {
+        QFETCH(int, width);
+        QFETCH(QList<int>, edges);
+        const std::array<int, 4> got = StatusPartEdges(width);
+        QCOMPARE(QList<int>(got.begin(), got.end()), edges);
+    }
+
+    void listWidth_data() {
+        QTest::addColumn<int>("hiddenColumn");
+        QTest::addColumn<int>("rowsPerPage");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("width");
+        QTest::newRow("all fit") << -1 << 20 << 20 << 580;
+        QTest::newRow("one row more") << -1 << 20 << 21 << 597;
+        QTest::newRow("title hidden") << int(ColumnTitle) << 20 << 3 << 480;
+        QTest::newRow("title hidden, overflow") << int(ColumnTitle) << 2 << 3 << 497;
+        QTest::newRow("empty list") << -1 << 0 << 0 << 580;
+    }
+    void listWidth() {
+        QFETCH(int, hiddenColumn);
+        QFETCH(int, rowsPerPage);
+        QFETCH(int, rows);
+        QFETCH(int, width);
+        ColumnTable columns = DefaultColumnTable();
+        if (hiddenColumn >= 0)
+            columns[size_t(hiddenColumn)].visible = 0;
+        QCOMPARE(ListWidth(columns, rowsPerPage, rows, 17), width);
+    }
+
+    void panelRect() {
+        const QRect panel = PanelRect(580, 30, 900, 400);
+        QCOMPARE(panel.left(), 580);
+        QCOMPARE(panel.top(), 30);
+        QCOMPARE(panel.right() + 1, 900);
+        QCOMPARE(panel.height(), 400);
+        QVERIFY(PanelRect(950, 0, 900, 400).isEmpty()); // list wider than the window
+    }
+
+    void styleBits_data() {
+        QTest::addColumn<quint32>("style");
+        QTest::addColumn<QList<bool>>("behaviour");
+        QTest::newRow("default") << quint32(1056)
+                                 << QList<bool>{false, false, false, true, false, true};
+        QTest::newRow("grid and drag")
+            << quint32(0x0011) << QList<bool>{true, false, true, false, false, false};
+        QTest::newRow("track and flat")
+            << quint32(0x0108) << QList<bool>{false, true, false, false, true, false};
+        QTest::newRow("unoffered bit only")
+            << quint32(0x0004) << QList<bool>{false, false, false, false, false, false};
+    }
+    void styleBits() {
+        QFETCH(quint32, style);
+        QFETCH(QList<bool>, behaviour);
+        const ListBehaviour b = ListBehaviourFromStyle(style);
+        QCOMPARE((QList<bool>{b.gridLines, b.hoverTracking, b.movableColumns, b.fullRowHighlight,
+                              b.flatScrollBars, b.cutOffTooltips}),
+                 behaviour);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayout)
+#include "tst_layout.moc"

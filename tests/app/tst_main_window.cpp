@@ -1,0 +1,613 @@
+// The main window on the offscreen platform: start-up on a temporary tree with a temporary
+// settings file, the status bar, the keys, the menus, sorting, searching, the options, the
+// folder box and the information panel.
+
+#include "app/app_state.h"
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/options_dialog.h"
+#include "app/status_bar_widget.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/search_dialog.h"
+#include "catalogue/sort_search.h"
+#include "fileops/folder_history.h"
+#include "format/file_summary.h"
+#include "info/info_panel.h"
+#include "settings/settings_store.h"
+#include "tools/sample_writer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+struct SampleSpec {
+    const char* path;
+    const char* title;
+    const char* subtitle;
+    int measures;
+};
+
+// Five good files in two folders, with distinct sizes through their comments.
+const SampleSpec samples[] = {
+    {"blue moon.zuf", "Blue Moon", "Rodgers", 32},
+    {"autumn.zuf", "Autumn Leaves", "Kosma", 24},
+    {"folk/cliffs.tab", "White Cliffs", "Traditional", 16},
+    {"folk/danny.zuf", "Danny Boy", "Traditional", 40},
+    {"folk/zebra.ZUF", "Zebra Blues", "Anon", 12},
+};
+constexpr int goodCount = 5;
+const char* damagedName = "broken.zuf";
+
+// Runs `action` on the next modal dialog as soon as it is shown. A watch that saw no dialog
+// ends with the test (see cleanup()).
+QObject* modalWatches = nullptr;
+void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer(modalWatches);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start();
+}
+
+QStringList RowNames() {
+    QStringList names;
+    for (int row = 0; row < catalogue().rowCount(); ++row)
+        names << catalogue().entryAt(row)->name;
+    return names;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    QString m_tree;
+    QString m_otherTree;
+    QString m_settingsFile;
+    std::unique_ptr<MainWindow> m_window;
+
+    void startWindow() {
+        m_window.reset();
+        ResetAppState();
+        ResetSettings();
+        ResetFolderHistory();
+        ResetSortState();
+        QFile::remove(m_settingsFile);
+        WriteSetting(u"szPathName1", m_tree);
+        WriteSetting(u"szPathList0", m_otherTree);
+        m_window = StartUp();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void selectRows(const QList<int>& rows) {
+        catalogue().clearSelectionAndFocus();
+        for (int row : rows)
+            catalogue().selectAndFocus(row);
+    }
+    int rowNamed(const QString& name) { return int(RowNames().indexOf(name)); }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_settingsFile = m_dir.filePath(QStringLiteral("settings.ini"));
+        SetSettingsFile(m_settingsFile);
+        m_tree = m_dir.filePath(QStringLiteral("tree")) + QLatin1Char('/');
+        m_otherTree = m_dir.filePath(QStringLiteral("other")) + QLatin1Char('/');
+        int extra = 0;
+        for (const SampleSpec& spec : samples) {
+            SampleFile file;
+            file.title = QString::fromUtf8(spec.title);
+            file.subtitle = QString::fromUtf8(spec.subtitle);
+            file.comments = QString(extra += 7, QLatin1Char('x'));
+            file.measures = quint16(spec.measures);
+            file.notes = QStringLiteral("Play it slowly.");
+            QVERIFY(WriteSampleFile(m_tree + QString::fromUtf8(spec.path), file));
+        }
+        QVERIFY(WriteSampleFile(m_tree + QString::fromUtf8(damagedName),
+                                QByteArray("not a tablature file at all")));
+        SampleFile lone;
+        lone.title = QStringLiteral("Other Tune");
+        QVERIFY(WriteSampleFile(m_otherTree + QStringLiteral("other.zuf"), lone));
+    }
+    void init() {
+        modalWatches = new QObject;
+        startWindow();
+    }
+    void cleanup() {
+        delete modalWatches;
+        modalWatches = nullptr;
+        if (m_window)
+            m_window->close();
+        m_window.reset();
+    }
+
+    void startUpListsTheTree() {
+        MainWindow& w = *m_window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("ZUF File Manager U v1.21"));
+        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        QCOMPARE(appState().rowCount, goodCount + 1);
+        QCOMPARE(scratch().workingFolder, m_tree);
+        QCOMPARE(w.statusBarWidget()->partText(0), m_tree);
+        QCOMPARE(w.statusBarWidget()->partText(1), QStringLiteral("Focused: 1"));
+        QCOMPARE(w.statusBarWidget()->partText(2), QStringLiteral("Selected: 1 file"));
+        QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
+        QStringList sorted = RowNames();
+        std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
+        QCOMPARE(RowNames(), sorted);
+        QCOMPARE(w.focusWidget(), w.list());
+        // The folder box holds the working folder in front of the stored history.
+        QCOMPARE(w.folderBox()->count(), 2);
+        QCOMPARE(w.folderBox()->itemText(0), m_tree);
+        QCOMPARE(w.folderBox()->currentIndex(), 0);
+        QVERIFY(w.minimumSize() == QSize(480, 320));
+    }
+
+    void toolbarEntries() {
+        const QList<QAction*> actions = m_window->toolbar()->actions();
+        QStringList tips;
+        for (QAction* action : actions)
+            tips << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+        // The 18 entries, then the folder box behind its own separator.
+        QCOMPARE(tips.mid(0, 18).join(QLatin1Char(',')),
+                 QStringLiteral("|,Browse Folders,|,Copy,Move,Delete,Rename,|,"
+                                "Edit ZUF Information,|,Search,Filter on/off,|,Create report,|,"
+                                "Run Strumlex,|,ZUF File Options"));
+    }
+
+    void statusPartEdges_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QList<int>>("edges");
+        QTest::newRow("600") << 600 << QList<int>{300, 400, 500, 600};
+        QTest::newRow("605") << 605 << QList<int>{302, 400, 500, 605};
+        QTest::newRow("minimum") << 480 << QList<int>{240, 320, 400, 480};
+    }
+    void statusPartEdges() {
+        QFETCH(int, width);
+        QFETCH(QList<int>, edges);
+        m_window->resize(width, 400);
+        QTRY_COMPARE(m_window->statusBarWidget()->width(), width);
+        const std::array<int, 4> got = m_window->statusBarWidget()->partEdges();
+        QCOMPARE(QList<int>(got.begin(), got.end()), edges);
+    }
+
+    void selectionTexts_data() {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<bool>("singleCommands");
+        QTest::newRow("none") << QList<int>{} << "Selected: 0 file"
+                              << "Focused: 1" << false;
+        QTest::newRow("one") << QList<int>{2} << "Selected: 1 file"
+                             << "Focused: 3" << true;
+        QTest::newRow("five") << QList<int>{0, 1, 2, 3, 4} << "Selected: 5 files"
+                              << "Focused: 5" << false;
+    }
+    void selectionTexts() {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, selected);
+        QFETCH(QString, focused);
+        QFETCH(bool, singleCommands);
+        selectRows(rows);
+        QCOMPARE(m_window->statusBarWidget()->partText(2), selected);
+        QCOMPARE(m_window->statusBarWidget()->partText(1), focused);
+        QCOMPARE(m_window->toolbarAction(CmdEditInformation)->isEnabled(), singleCommands);
+        QCOMPARE(m_window->toolbarAction(CmdMoveFiles)->isEnabled(), !rows.isEmpty());
+        QVERIFY(m_window->toolbarAction(CmdBrowseFolders)->isEnabled());
+    }
+
+    void listWidthFollowsColumns() {
+        MainWindow& w = *m_window;
+        w.resize(900, 600);
+        QTRY_COMPARE(w.width(), 900);
+        QCOMPARE(w.list()->width(), 580); // 100 + 80 + 60 + 40 + 100 + 100 + 100
+        QCOMPARE(w.infoPanel()->geometry().left(), 580);
+        QCOMPARE(w.infoPanel()->geometry().right(), w.clientArea()->width() - 1);
+        // Rows too tall for the page: one scroll bar wider, and the panel starts further right.
+        w.list()->verticalHeader()->setDefaultSectionSize(w.clientArea()->height() / 4);
+        w.layoutMainWindow();
+        const int scrollBar = w.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w.list());
+        QCOMPARE(w.list()->width(), 580 + scrollBar);
+        QCOMPARE(w.infoPanel()->x(), 580 + scrollBar);
+        // A wider column widens the list.
+        w.list()->horizontalHeader()->resizeSection(ColumnName, 150);
+        QCOMPARE(settings().columnTable[ColumnName].width, 150);
+        QCOMPARE(w.list()->width(), 630 + scrollBar);
+    }
+
+    // F2 is always the information editor, and only for exactly one selected row.
+    void f2OpensInformationEditor_data() {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("one row") << QList<int>{1} << true;
+        QTest::newRow("two rows") << QList<int>{1, 2} << false;
+    }
+    void f2OpensInformationEditor() {
+        QFETCH(QList<int>, rows);
+        QFETCH(bool, opens);
+        selectRows(rows);
+        QString opened;
+        OnNextModal([&opened](QWidget* modal) {
+            opened = modal->metaObject()->className();
+            modal->close();
+        });
+        QTest::keyClick(m_window->list(), Qt::Key_F2);
+        QTest::qWait(100);
+        QCOMPARE(!opened.isEmpty(), opens);
+        QVERIFY(opened != QLatin1String("OptionsDialog"));
+        QApplication::processEvents();
+    }
+
+    void contextMenuEnabling_data() {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("viewer");
+        QTest::addColumn<QList<int>>("disabled");
+        QTest::newRow("nothing selected")
+            << QList<int>{} << "/usr/bin/viewer"
+            << QList<int>{CmdMoveFiles,       CmdCopyFiles, CmdRenameFiles, CmdDeleteFiles,
+                          CmdEditInformation, CmdRunEditor, CmdRunViewer};
+        QTest::newRow("one selected") << QList<int>{0} << "/usr/bin/viewer" << QList<int>{};
+        QTest::newRow("one selected, no viewer") << QList<int>{0} << "" << QList<int>{CmdRunViewer};
+        QTest::newRow("two selected")
+            << QList<int>{0, 1} << "/usr/bin/viewer" << QList<int>{CmdRunEditor, CmdRunViewer};
+    }
+    void contextMenuEnabling() {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, viewer);
+        QFETCH(QList<int>, disabled);
+        selectRows(rows);
+        scratch().viewerPath = viewer;
+        m_window->showContextMenu(m_window->mapToGlobal(QPoint(50, 80)));
+        QMenu* menu = m_window->contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QList<int> grayed;
+        QStringList texts;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            texts << item->text();
+            if (!item->isEnabled()) {
+                for (int command : MenuEntries()) {
+                    if (command && MenuItemText(command) == item->text())
+                        grayed << command;
+                }
+            }
+        }
+        menu->close();
+        std::sort(grayed.begin(), grayed.end());
+        std::sort(disabled.begin(), disabled.end());
+        QCOMPARE(grayed, disabled);
+        QCOMPARE(texts.first(), QStringLiteral("&Browse Folders...\tF3"));
+        QCOMPARE(texts.size(), 11);
+        // The menu bar's drop-down is never grayed.
+        for (QAction* item : m_window->dropDownMenu()->actions())
+            QVERIFY(item->isEnabled());
+    }
+
+    void columnClickSorts() {
+        QHeaderView* header = m_window->list()->horizontalHeader();
+        const auto clickColumn = [header](int column) {
+            const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+        };
+        const auto sizes = [] {
+            QList<quint32> list;
+            for (int row = 0; row < catalogue().rowCount(); ++row)
+                list << catalogue().entryAt(row)->size;
+            return list;
+        };
+        clickColumn(ColumnSize);
+        QList<quint32> ascending = sizes();
+        QVERIFY(std::is_sorted(ascending.begin(), ascending.end()));
+        QVERIFY(ascending.first() < ascending.last());
+        clickColumn(ColumnSize);
+        QList<quint32> descending = sizes();
+        QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
+        QCOMPARE(sortState()[ColumnSize], -1);
+        QCOMPARE(sortState()[ColumnName], 0);
+    }
+
+    void searchAndFilterRoundTrip() {
+        MainWindow& w = *m_window;
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<SearchDialog*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Search in Information"));
+            QCOMPARE(dialog->caseBox()->text(), QStringLiteral("&Case Sensitivity"));
+            dialog->wordsEdit()->setText(QStringLiteral("BLUE"));
+            dialog->accept();
+        });
+        w.runCommand(CmdSearch);
+        QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
+        QCOMPARE(appState().filterOn, 1);
+        QCOMPARE(appState().foundCount, 2); // Blue Moon, Zebra Blues
+        QVERIFY(w.toolbarAction(CmdFilter)->isChecked());
+        QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Found: 2 file(s)"));
+        QCOMPARE(catalogue().stateImage(0), StateMatched);
+
+        w.toolbarAction(CmdFilter)->trigger();
+        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!w.toolbarAction(CmdFilter)->isChecked());
+        QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
+        QCOMPARE(catalogue().selectedCount(), 0);
+
+        // The words come back lower-cased; Cancel changes nothing.
+        QString shown;
+        OnNextModal([&shown](QWidget* modal) {
+            shown = static_cast<SearchDialog*>(modal)->wordsEdit()->text();
+            static_cast<SearchDialog*>(modal)->wordsEdit()->setText(QStringLiteral("other"));
+            static_cast<QDialog*>(modal)->reject();
+        });
+        w.runCommand(CmdSearch);
+        QCOMPARE(shown, QStringLiteral("blue"));
+        QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
+        QCOMPARE(appState().filterOn, 0);
+
+        // OK with no words leaves the filter off.
+        OnNextModal([](QWidget* modal) {
+            static_cast<SearchDialog*>(modal)->wordsEdit()->clear();
+            static_cast<QDialog*>(modal)->accept();
+        });
+        w.runCommand(CmdSearch);
+        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!w.toolbarAction(CmdFilter)->isChecked());
+    }
+
+    void searchKeepsAtMost31Characters() {
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<SearchDialog*>(modal);
+            dialog->caseBox()->setChecked(true);
+            dialog->wordsEdit()->setText(QString(40, QLatin1Char('Q')));
+            dialog->accept();
+        });
+        QTest::keyClick(m_window->list(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(scratch().searchText.text(), QString(31, QLatin1Char('Q')));
+        QCOMPARE(settings().searchFlags, quint16(1));
+        QCOMPARE(appState().foundCount, 0);
+        QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Found: 0 file(s)"));
+    }
+
+    void optionsDefaultsThenCancel() {
+        MainWindow& w = *m_window;
+        w.list()->horizontalHeader()->resizeSection(ColumnName, 300);
+        w.setColumnWidth(ColumnTitle, 0);
+        settings().columnTable[ColumnTitle].visible = 0;
+        settings().listExStyle = 0x0004 | 0x0001;
+        w.setExtendedStyle(settings().listExStyle);
+        QVERIFY(w.list()->showGrid());
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<OptionsDialog*>(modal);
+            QVERIFY(dialog->styleBox(0)->isChecked()); // grid lines
+            QVERIFY(!dialog->columnBox(ColumnTitle)->isChecked());
+            dialog->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QLatin1String("&Defaults"))
+                    button->click();
+            }
+            QApplication::processEvents(); // the posted refresh of the boxes
+            QVERIFY(dialog->columnBox(ColumnTitle)->isChecked());
+            QVERIFY(!dialog->styleBox(0)->isChecked());
+            QVERIFY(dialog->styleBox(3)->isChecked()); // full row select
+            dialog->reject();
+        });
+        w.runCommand(CmdOptions);
+        QCOMPARE(settings().listExStyle, quint32(1056));
+        QCOMPARE(w.extendedStyle(), quint32(1056));
+        QVERIFY(!w.list()->showGrid());
+        QCOMPARE(w.list()->horizontalHeader()->sectionSize(ColumnName), 100);
+        QVERIFY(!w.list()->isColumnHidden(ColumnTitle));
+        QCOMPARE(settings().columnTable[ColumnTitle].visible, quint16(1));
+        QCOMPARE(w.list()->width(), 580 + (w.list()->verticalScrollBar()->isVisible()
+                                               ? w.list()->verticalScrollBar()->width()
+                                               : 0));
+    }
+
+    void optionsOkHidesColumnAndClearsUnofferedBits() {
+        MainWindow& w = *m_window;
+        settings().listExStyle = 0x0004 | 0x0020;
+        w.setExtendedStyle(settings().listExStyle);
+        w.list()->horizontalHeader()->resizeSection(ColumnTitle, 140);
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<OptionsDialog*>(modal);
+            dialog->columnBox(ColumnTitle)->setChecked(false);
+            dialog->editorField()->setText(QStringLiteral("/opt/tab/editor"));
+            dialog->accept();
+        });
+        w.runCommand(CmdOptions);
+        QCOMPARE(settings().listExStyle, quint32(0x0020));
+        QVERIFY(w.list()->isColumnHidden(ColumnTitle));
+        QCOMPARE(scratch().editorPath.text(), QStringLiteral("/opt/tab/editor"));
+        // Checking it again restores the width it had.
+        OnNextModal([](QWidget* modal) {
+            static_cast<OptionsDialog*>(modal)->columnBox(ColumnTitle)->setChecked(true);
+            static_cast<QDialog*>(modal)->accept();
+        });
+        w.runCommand(CmdOptions);
+        QVERIFY(!w.list()->isColumnHidden(ColumnTitle));
+        QCOMPARE(w.list()->horizontalHeader()->sectionSize(ColumnTitle), 140);
+    }
+
+    void optionsBrowseUsesStoredPath() {
+        scratch().editorPath = QStringLiteral("/stored/editor");
+        scratch().viewerPath = QStringLiteral("/stored/viewer");
+        QList<bool> asked;
+        OptionsDialog::chooseFile = [&asked](QWidget*, bool viewer, QString& path) {
+            asked << viewer;
+            if (!viewer)
+                path = QStringLiteral("/chosen/editor");
+            return !viewer; // the viewer's file dialog is cancelled
+        };
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<OptionsDialog*>(modal);
+            QPushButton* browse = nullptr;
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QLatin1String("&Browse..."))
+                    browse = button;
+            }
+            browse->click(); // no field had the focus: the editor's
+            QCOMPARE(dialog->editorField()->text(), QStringLiteral("/chosen/editor"));
+            dialog->viewerField()->setFocus();
+            QApplication::processEvents();
+            dialog->viewerField()->setText(QStringLiteral("/typed/viewer"));
+            browse->click();
+            QCOMPARE(dialog->viewerField()->text(), QStringLiteral("/stored/viewer"));
+            dialog->reject();
+        });
+        m_window->activateWindow();
+        m_window->runCommand(CmdOptions);
+        OptionsDialog::chooseFile = ChooseProgramFile;
+        QCOMPARE(asked, QList<bool>({false, true}));
+        QCOMPARE(scratch().editorPath.text(), QStringLiteral("/chosen/editor")); // Cancel keeps it
+        QCOMPARE(scratch().viewerPath.text(), QStringLiteral("/stored/viewer"));
+    }
+
+    void folderBoxSwitchesFolders() {
+        MainWindow& w = *m_window;
+        QComboBox* box = w.folderBox();
+        QCOMPARE(box->itemText(1), m_otherTree);
+        // The current entry again: nothing happens, the filter stays on.
+        scratch().searchText = QStringLiteral("blue");
+        w.runCommand(CmdFilter);
+        QCOMPARE(appState().filterOn, 1);
+        box->setCurrentIndex(0);
+        emit box->activated(0);
+        QCOMPARE(appState().filterOn, 1);
+        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        // Another folder: it becomes the working folder and is listed.
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(folderHistory().historyIndex, 1);
+        QCOMPARE(appState().filterOn, 0);
+        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QCOMPARE(w.statusBarWidget()->partText(0), m_otherTree);
+        // A folder that no longer exists: nothing happens.
+        QString gone = m_dir.filePath(QStringLiteral("gone/"));
+        AddToFolderHistory(gone);
+        const int goneIndex = 0; // a new folder enters at the front
+        QCOMPARE(box->itemText(goneIndex), gone);
+        box->setCurrentIndex(goneIndex);
+        emit box->activated(goneIndex);
+        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+    }
+
+    void panelShowsGoodFile() {
+        const int row = rowNamed(QStringLiteral("blue moon.zuf"));
+        selectRows({row});
+        m_window->resize(1000, 700);
+        QTRY_COMPARE(m_window->width(), 1000);
+        m_window->infoPanel()->draw(1);
+        const PanelPainting& painted = m_window->infoPanel()->lastPainting();
+        QVERIFY(painted.drewFile);
+        QCOMPARE(painted.content.name, QStringLiteral("blue moon.zuf"));
+        QCOMPARE(painted.content.folder, m_tree);
+        QCOMPARE(painted.content.title, QStringLiteral("Blue Moon"));
+        QCOMPARE(painted.content.subtitle, QStringLiteral("Rodgers"));
+        QVERIFY(painted.content.showSummary);
+        QCOMPARE(painted.content.labels,
+                 QStringLiteral("Format\nMeasures\nTime Signature\nKey Signature"));
+        QCOMPARE(painted.content.values.split(QLatin1Char('\n')).value(1), QStringLiteral("32"));
+        QCOMPARE(painted.content.values.split(QLatin1Char('\n')).value(2), QStringLiteral("4/4"));
+        QCOMPARE(painted.modulesDrawn, 1);
+        QCOMPARE(painted.content.modules.at(0).label, QStringLiteral("Module 1"));
+        QCOMPARE(painted.content.modules.at(0).name, QStringLiteral("Guitar"));
+        QCOMPARE(painted.content.notes, QStringLiteral("Play it slowly."));
+        QVERIFY(painted.notesDrawn);
+    }
+
+    void panelShowsDamagedFileTextsOnly() {
+        selectRows({rowNamed(QString::fromUtf8(damagedName))});
+        m_window->infoPanel()->draw(1);
+        const PanelPainting& painted = m_window->infoPanel()->lastPainting();
+        QVERIFY(painted.drewFile);
+        QCOMPARE(painted.content.name, QString::fromUtf8(damagedName));
+        QVERIFY(!painted.content.showSummary);
+        QVERIFY(painted.content.title == QLatin1String("Bad ZUF File") ||
+                painted.content.title == QLatin1String("Empty ZUF File"));
+        QVERIFY(painted.content.modules.empty());
+        QCOMPARE(painted.modulesDrawn, 0);
+        QVERIFY(!painted.notesDrawn);
+    }
+
+    void panelIsBlankWithoutOneSelection() {
+        selectRows({0, 1});
+        m_window->infoPanel()->repaint();
+        QVERIFY(!m_window->infoPanel()->lastPainting().drewFile);
+    }
+
+    // Enter runs the editor with the file's path as one argument, blanks and all; with two rows
+    // selected the posted command does nothing.
+    void enterRunsEditorWithPath() {
+        const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
+        const QString script = m_dir.filePath(QStringLiteral("editor.sh"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n")
+                       .arg(marker)
+                       .toUtf8());
+        file.close();
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+        scratch().editorPath = script;
+
+        selectRows({0, 1});
+        QTest::keyClick(m_window->list(), Qt::Key_Return);
+        QTest::qWait(200);
+        QVERIFY(!QFile::exists(marker));
+
+        selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
+        QTest::keyClick(m_window->list(), Qt::Key_Return);
+        QTRY_VERIFY(QFile::exists(marker) && QFileInfo(marker).size() > 0);
+        QFile result(marker);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(result.readAll()),
+                 QStringLiteral("1|") + m_tree + QStringLiteral("blue moon.zuf"));
+    }
+
+    void closeStoresWindowSettings() {
+        m_window->list()->horizontalHeader()->resizeSection(ColumnPath, 133);
+        m_window->close();
+        QString text;
+        QVERIFY(ReadSetting(u"Column2", u"", text, 16) > 0);
+        QCOMPARE(text, QStringLiteral("133"));
+        QVERIFY(ReadSetting(u"wColumns", u"", text, 16) > 0);
+        QCOMPARE(text, QStringLiteral("127"));
+        QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
+        QCOMPARE(appState().selectedCount, -16);
+        QCOMPARE(appState().rowCount, 0);
+        ShutDown(0);
+        QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
+        QCOMPARE(text, m_tree);
+    }
+
+    void screenshot() {
+        selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
+        m_window->resize(1000, 560);
+        QTRY_COMPARE(m_window->width(), 1000);
+        QVERIFY(m_window->grab().save(QDir::temp().filePath(QStringLiteral("zuffile-test.png"))));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
