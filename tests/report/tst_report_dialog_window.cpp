@@ -1,0 +1,196 @@
+// The report dialog on the offscreen platform: boxes and radio buttons from the flags, the
+// full-path rule, the path and its "..." button, and the whole command to the clipboard and to
+// a file.
+
+#include "../fileops/file_test_support.h"
+
+#include "fileops/file_commands_dialog.h"
+#include "report/report.h"
+#include "report/report_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace test_support;
+
+namespace {
+
+const QList<int> FieldBits{ReportName,  ReportFolder, ReportDate,     ReportSize,
+                           ReportTitle, ReportAuthor, ReportFullPath, ReportTuning};
+
+// Runs `step` on the modal dialog of type T as soon as it is open.
+template <class T> void WhenOpen(std::function<void(T*)> step) {
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            step(dialog);
+    });
+}
+
+} // namespace
+
+class TestReportDialogWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_work;
+
+private slots:
+    void init() {
+        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
+        QDir(m_work).removeRecursively();
+        QVERIFY(QDir().mkpath(m_work));
+        QVERIFY(WriteLibrary(m_work, 3));
+        QVERIFY(LoadLibrary(m_work, 3));
+    }
+
+    void opensFromTheFlags_data() {
+        QTest::addColumn<int>("flags");
+        QTest::newRow("initial") << int(DefaultReportFlags);
+        QTest::newRow("to a file, name only") << int(ReportToFile | ReportName);
+        QTest::newRow("nothing") << 0;
+    }
+    void opensFromTheFlags() {
+        QFETCH(int, flags);
+        settings().reportFlags = quint16(flags);
+        scratch().reportPath = QStringLiteral("/r/zuflist.txt");
+        ReportDialog dialog(nullptr);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Report"));
+        for (int bit : FieldBits)
+            QCOMPARE(dialog.fieldBox(bit)->isChecked(), bool(flags & bit));
+        const bool toFile = flags & ReportToFile;
+        QCOMPARE(dialog.fileButton()->isChecked(), toFile);
+        QCOMPARE(dialog.clipboardButton()->isChecked(), !toFile);
+        QCOMPARE(dialog.pathField()->text(), QStringLiteral("/r/zuflist.txt"));
+        QCOMPARE(dialog.pathField()->isEnabled(), toFile);
+        QCOMPARE(dialog.browseButton()->isEnabled(), toFile);
+        dialog.accept();
+        QCOMPARE(int(settings().reportFlags), flags);
+    }
+
+    void texts() {
+        ReportDialog dialog(nullptr);
+        QCOMPARE(dialog.fieldBox(ReportFolder)->text(), QStringLiteral("File &Path"));
+        QCOMPARE(dialog.fieldBox(ReportName)->text(), QStringLiteral("File &Name"));
+        QCOMPARE(dialog.fieldBox(ReportFullPath)->text(), QStringLiteral("&Full Path (Path+Name)"));
+        QCOMPARE(dialog.fieldBox(ReportSize)->text(), QStringLiteral("File &Size"));
+        QCOMPARE(dialog.fieldBox(ReportDate)->text(), QStringLiteral("File &Date"));
+        QCOMPARE(dialog.fieldBox(ReportTitle)->text(), QStringLiteral("&Title"));
+        QCOMPARE(dialog.fieldBox(ReportAuthor)->text(), QStringLiteral("&Author"));
+        QCOMPARE(dialog.fieldBox(ReportTuning)->text(), QStringLiteral("First module T&uning"));
+        QCOMPARE(dialog.clipboardButton()->text(), QStringLiteral("Copy to &Clipboard"));
+        QCOMPARE(dialog.fileButton()->text(), QStringLiteral("Save to &File"));
+        QCOMPARE(dialog.browseButton()->text(), QStringLiteral("..."));
+    }
+
+    void fullPathRule_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("result");
+        QTest::newRow("unchecking the name drops the full path")
+            << int(ReportName | ReportFolder | ReportFullPath) << int(ReportName)
+            << int(ReportFolder);
+        QTest::newRow("unchecking the folder drops the full path")
+            << int(ReportName | ReportFolder | ReportFullPath) << int(ReportFolder)
+            << int(ReportName);
+        QTest::newRow("checking the full path checks both")
+            << int(ReportSize) << int(ReportFullPath)
+            << int(ReportSize | ReportName | ReportFolder | ReportFullPath);
+        QTest::newRow("other boxes stay alone")
+            << int(ReportName | ReportFolder | ReportFullPath) << int(ReportTitle)
+            << int(ReportName | ReportFolder | ReportFullPath | ReportTitle);
+    }
+    void fullPathRule() {
+        QFETCH(int, start);
+        QFETCH(int, clicked);
+        QFETCH(int, result);
+        settings().reportFlags = quint16(start);
+        ReportDialog dialog(nullptr);
+        dialog.show();
+        QTest::mouseClick(dialog.fieldBox(clicked), Qt::LeftButton, {},
+                          QPoint(4, dialog.fieldBox(clicked)->height() / 2));
+        dialog.accept();
+        QCOMPARE(int(settings().reportFlags), result);
+    }
+
+    void radioButtonsEnableThePath() {
+        settings().reportFlags = DefaultReportFlags;
+        ReportDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(!dialog.pathField()->isEnabled());
+        dialog.fileButton()->click();
+        QVERIFY(dialog.pathField()->isEnabled());
+        QVERIFY(dialog.browseButton()->isEnabled());
+        dialog.clipboardButton()->click();
+        QVERIFY(!dialog.pathField()->isEnabled());
+    }
+
+    void browseThenCancelKeepsThePathButNotTheFlags() {
+        settings().reportFlags = ReportToFile | ReportName;
+        scratch().reportPath = QStringLiteral("/r/old.txt");
+        ReportDialog dialog(nullptr);
+        dialog.show();
+        QString proposed;
+        dialog.chooseFile = [&](QWidget*, const QString& path) {
+            proposed = path;
+            return QStringLiteral("/r/chosen.txt");
+        };
+        dialog.fieldBox(ReportTitle)->setChecked(true);
+        dialog.browseButton()->click();
+        QCOMPARE(proposed, QStringLiteral("/r/old.txt"));
+        QCOMPARE(dialog.pathField()->text(), QStringLiteral("/r/chosen.txt"));
+        dialog.reject();
+        QCOMPARE(scratch().reportPath, QStringLiteral("/r/chosen.txt"));
+        QCOMPARE(int(settings().reportFlags), int(ReportToFile | ReportName));
+    }
+
+    void wholeCommandToTheClipboard() {
+        SelectRows({1});
+        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        QGuiApplication::clipboard()->clear();
+        WhenOpen<ReportDialog>([](ReportDialog* dialog) {
+            dialog->clipboardButton()->click();
+            dialog->fieldBox(ReportFolder)->setChecked(false);
+            dialog->fieldBox(ReportName)->setChecked(true);
+            dialog->fieldBox(ReportTitle)->setChecked(true);
+            for (int bit : {ReportDate, ReportSize, ReportAuthor, ReportTuning})
+                dialog->fieldBox(bit)->setChecked(false);
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("OK"))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        RunReportDialog(nullptr);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 NameOf(1) + QStringLiteral("\t") + TitleOf(1) + QStringLiteral("\t\r\n"));
+        QCOMPARE(int(settings().reportFlags), int(ReportName | ReportTitle));
+    }
+
+    void wholeCommandToAFile() {
+        SelectRows({0, 2});
+        settings().reportFlags = ReportName | ReportToFile;
+        scratch().reportPath.clear();
+        QString message;
+        WhenOpen<ReportDialog>([&](ReportDialog* dialog) {
+            QCOMPARE(dialog->pathField()->text(), m_work + QStringLiteral("zuflist.txt"));
+            WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                message = box->text();
+                box->accept();
+            });
+            dialog->accept();
+        });
+        RunReportDialog(nullptr);
+        const QString path = m_work + QStringLiteral("zuflist.txt");
+        QCOMPARE(message, path + QStringLiteral("\nhas been successfully created"));
+        QCOMPARE(ReadAll(path), (NameOf(0) + "\t\r\n" + NameOf(2) + "\t\r\n").toLatin1());
+    }
+};
+
+QTEST_MAIN(TestReportDialogWindow)
+#include "tst_report_dialog_window.moc"
