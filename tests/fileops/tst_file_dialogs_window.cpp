@@ -11,13 +11,17 @@
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
 
+#include "fileops/file_commands_dialog.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace test_support;
@@ -44,6 +48,14 @@ bool ShowActive(QWidget* dialog) {
     dialog->show();
     QApplication::setActiveWindow(dialog);
     return QTest::qWaitForWindowActive(dialog);
+}
+
+// Runs `step` on the modal dialog of type T as soon as it is open.
+template <class T> void WhenOpen(std::function<void(T*)> step) {
+    QTimer::singleShot(0, [step] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            step(dialog);
+    });
 }
 
 } // namespace
@@ -304,6 +316,78 @@ private slots:
         QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
         QCOMPARE(dialog.result(), result);
         QCOMPARE(int(settings().renameFlags), flags);
+    }
+
+    void commandsThroughTheWindow_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("delete, Yes") << int(CommandDelete) << "&Yes" << true;
+        QTest::newRow("delete, No") << int(CommandDelete) << "&No" << false;
+        QTest::newRow("move, All") << int(CommandMove) << "&All" << true;
+    }
+    void commandsThroughTheWindow() {
+        QFETCH(int, command);
+        QFETCH(QString, button);
+        QFETCH(bool, gone);
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/dest"));
+        QDir(dest).removeRecursively();
+        QDir().mkpath(dest);
+        SelectRows({0});
+        appState().selectedCount = 1;
+        scratch().destFolder = dest;
+        scratch().promptText = FileCommandVerb(command);
+        QString question;
+        WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
+            question = dialog->findChild<QLabel*>("question")->text();
+            QTest::mouseClick(Button(dialog, button), Qt::LeftButton);
+        });
+        RunFileBatchCommand(nullptr, command);
+        QCOMPARE(question, ConfirmationQuestion(command));
+        QCOMPARE(QFile::exists(m_work + NameOf(0)), !gone);
+        QCOMPARE(QFile::exists(dest + NameOf(0)), gone && command == CommandMove);
+    }
+
+    void fileErrorShowsTheSystemText() {
+        SelectRows({1});
+        appState().selectedCount = 1;
+        scratch().destFolder = m_work;
+        scratch().promptText = QStringLiteral("Copy");
+        QString text, caption;
+        WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
+            WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                text = box->text();
+                caption = box->windowTitle();
+                box->accept();
+            });
+            dialog->done(AnswerYes);
+        });
+        RunFileBatchCommand(nullptr, CommandCopy);
+        const QString path = m_work + NameOf(1);
+        QCOMPARE(text, SystemErrorText(EEXIST) + QStringLiteral("\nCan't copy: ") + path +
+                           QStringLiteral("\nTo: ") + path);
+        QCOMPARE(caption, QString()); // the window system's own caption
+        QCOMPARE(catalogue().rowCount(), 2);
+    }
+
+    void renameCommandThroughTheWindow() {
+        SelectRows({0});
+        appState().selectedCount = 1;
+        WhenOpen<RenameFileDialog>([](RenameFileDialog* dialog) {
+            dialog->nameField()->setText(QStringLiteral("renamed.zuf"));
+            dialog->accept();
+        });
+        RunFileBatchCommand(nullptr, CommandRename);
+        QCOMPARE(catalogue().entryAt(0)->name, QStringLiteral("renamed.zuf"));
+        QVERIFY(QFile::exists(m_work + QStringLiteral("renamed.zuf")));
+    }
+
+    void inPlaceRenameThroughTheWindow() {
+        QVERIFY(EndLabelEdit(1, QStringLiteral("edited.zuf")));
+        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
+        QVERIFY(QFile::exists(m_work + QStringLiteral("edited.zuf")));
+        QVERIFY(!EndLabelEdit(1, QString()));
+        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
     }
 };
 
