@@ -10,6 +10,7 @@
 #include "fileops/folder_path.h"
 #include "format/file_summary.h"
 #include "platform/native_file.h"
+#include "report/create_report.h"
 #include "settings/settings_store.h"
 #include "tools/sample_writer.h"
 
@@ -47,6 +48,32 @@ struct ScriptedDialogs : FileDialogs {
         return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
     }
     void showMessage(const QString& text) override { messages << text; }
+};
+
+// The report command's dialogs: OK or Cancel from `ok`, answers from a script, and a record of
+// what they showed and what reached the clipboard.
+struct ReportScript : ReportDialogs {
+    bool ok = true;
+    QList<bool> warnAnswers;
+    QStringList messages, warnings;
+    QString clipboard;
+    QByteArray clipboardBytes;
+    int clipboardCalls = 0;
+    std::function<void()> duringDialog = [] {};
+    bool runReportDialog() override {
+        duringDialog();
+        return ok;
+    }
+    void setClipboardText(const QString& text, const QByteArray& cp1252) override {
+        clipboard = text;
+        clipboardBytes = cp1252;
+        ++clipboardCalls;
+    }
+    void showMessage(const QString& text) override { messages << text; }
+    bool warnYesNo(const QString& text) override {
+        warnings << text;
+        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
+    }
 };
 
 inline QString TitleOf(int i) {

@@ -2,6 +2,7 @@
 // destination dialog with its history, typed default, browser and new folder, and the rename
 // dialog with its tools, its check box and its refusal of names that leave the folder.
 
+#include "dialog_test_support.h"
 #include "file_test_support.h"
 
 #include "fileops/confirmation_dialog.h"
@@ -25,40 +26,7 @@
 #include <QtTest>
 
 using namespace test_support;
-
-namespace {
-
-QPushButton* Button(QWidget* dialog, const QString& text) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-QStringList ButtonTexts(QWidget* dialog) {
-    QStringList texts;
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        texts << button->text();
-    return texts;
-}
-
-// Shows the dialog and waits until it has the keyboard focus, so that clicks move the focus
-// the way they do for the user.
-bool ShowActive(QWidget* dialog) {
-    dialog->show();
-    QApplication::setActiveWindow(dialog);
-    return QTest::qWaitForWindowActive(dialog);
-}
-
-// Runs `step` on the modal dialog of type T as soon as it is open.
-template <class T> void WhenOpen(std::function<void(T*)> step) {
-    QTimer::singleShot(0, [step] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            step(dialog);
-    });
-}
-
-} // namespace
+using namespace dialog_support;
 
 class TestFileDialogsWindow : public QObject {
     Q_OBJECT

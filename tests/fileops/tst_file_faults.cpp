@@ -99,19 +99,6 @@ struct Tmpfs {
     if (!(guard).mounted)                                                                          \
     QSKIP("a tmpfs cannot be mounted here (needs root and permission to mount)")
 
-struct ReportScript : ReportDialogs {
-    bool ok = true;
-    QList<bool> warnAnswers;
-    QStringList messages, warnings;
-    bool runReportDialog() override { return ok; }
-    void setClipboardText(const QString&, const QByteArray&) override {}
-    void showMessage(const QString& text) override { messages << text; }
-    bool warnYesNo(const QString& text) override {
-        warnings << text;
-        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
-    }
-};
-
 } // namespace
 
 class TestFileFaults : public QObject {

@@ -1,6 +1,7 @@
 // The information dialog on the offscreen platform: the fields it shows, the tools on the
 // field that last had the focus, Save to File and when it is offered.
 
+#include "../fileops/dialog_test_support.h"
 #include "../fileops/file_test_support.h"
 
 #include "fileops/file_commands_dialog.h"
@@ -16,23 +17,7 @@
 #include <QtTest>
 
 using namespace test_support;
-
-namespace {
-
-QPushButton* Button(QWidget* dialog, const QString& text) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text)
-            return button;
-    return nullptr;
-}
-
-bool ShowActive(QWidget* dialog) {
-    dialog->show();
-    QApplication::setActiveWindow(dialog);
-    return QTest::qWaitForWindowActive(dialog);
-}
-
-} // namespace
+using namespace dialog_support;
 
 class TestInfoEditWindow : public QObject {
     Q_OBJECT

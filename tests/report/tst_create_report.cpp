@@ -13,30 +13,6 @@ using namespace test_support;
 
 namespace {
 
-struct ReportScript : ReportDialogs {
-    bool ok = true;
-    QList<bool> warnAnswers;
-    QStringList messages, warnings;
-    QString clipboard;
-    QByteArray clipboardBytes;
-    int clipboardCalls = 0;
-    std::function<void()> duringDialog = [] {};
-    bool runReportDialog() override {
-        duringDialog();
-        return ok;
-    }
-    void setClipboardText(const QString& text, const QByteArray& cp1252) override {
-        clipboard = text;
-        clipboardBytes = cp1252;
-        ++clipboardCalls;
-    }
-    void showMessage(const QString& text) override { messages << text; }
-    bool warnYesNo(const QString& text) override {
-        warnings << text;
-        return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
-    }
-};
-
 QByteArray ExpectedReport(const QList<int>& rows, quint16 flags) {
     QByteArray bytes;
     for (int row : rows)

@@ -2,6 +2,7 @@
 // full-path rule, the path and its "..." button, and the whole command to the clipboard and to
 // a file.
 
+#include "../fileops/dialog_test_support.h"
 #include "../fileops/file_test_support.h"
 
 #include "fileops/file_commands_dialog.h"
@@ -20,19 +21,12 @@
 #include <QtTest>
 
 using namespace test_support;
+using namespace dialog_support;
 
 namespace {
 
 const QList<int> FieldBits{ReportName,  ReportFolder, ReportDate,     ReportSize,
                            ReportTitle, ReportAuthor, ReportFullPath, ReportTuning};
-
-// Runs `step` on the modal dialog of type T as soon as it is open.
-template <class T> void WhenOpen(std::function<void(T*)> step) {
-    QTimer::singleShot(0, [step] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            step(dialog);
-    });
-}
 
 } // namespace
 
@@ -162,9 +156,7 @@ private slots:
             dialog->fieldBox(ReportTitle)->setChecked(true);
             for (int bit : {ReportDate, ReportSize, ReportAuthor, ReportTuning})
                 dialog->fieldBox(bit)->setChecked(false);
-            for (QPushButton* button : dialog->findChildren<QPushButton*>())
-                if (button->text() == QStringLiteral("OK"))
-                    QTest::mouseClick(button, Qt::LeftButton);
+            QTest::mouseClick(Button(dialog, QStringLiteral("OK")), Qt::LeftButton);
         });
         RunReportDialog(nullptr);
         QCOMPARE(QGuiApplication::clipboard()->text(),
