@@ -63,11 +63,14 @@ struct FileBatch {
 
     // The user's answer for the current row; AnswerAll answers every later row as well.
     int ask() {
-        ui().drawInfoPanel(2); // the panel shows the file in question
-        if (command == CommandRename)
+        if (command == CommandRename) {
+            ui().drawInfoPanel(2); // the panel shows the file in question
             return dialogs.renameFile();
-        if (answer != AnswerAll)
+        }
+        if (answer != AnswerAll) {
+            ui().drawInfoPanel(2);
             answer = dialogs.confirm(ConfirmationQuestion(command), fileSummary().currentPath);
+        }
         return answer;
     }
 

@@ -112,13 +112,16 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     const QByteArray target = Name(to);
     if (source.isEmpty() || target.isEmpty())
         return ENOENT;
-    const int in = OpenRetry(source.constData(), O_RDONLY);
+    // Opened without waiting, so that a pipe or device under a file's name cannot hang the copy.
+    const int in = OpenRetry(source.constData(), O_RDONLY | O_NONBLOCK);
     if (in < 0)
         return errno;
     struct stat st {};
     int error = ::fstat(in, &st) != 0 ? errno : 0;
     if (!error && !S_ISREG(st.st_mode))
         error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    if (!error && ::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK) != 0)
+        error = errno;
     int out = -1;
     if (!error) {
         out = OpenRetry(target.constData(), O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);

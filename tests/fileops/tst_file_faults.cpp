@@ -24,6 +24,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -317,6 +318,18 @@ private slots:
         QCOMPARE(RenameNoReplace(m_work + NameOf(1), to), int(EEXIST));
         QVERIFY(QFile::exists(m_work + NameOf(1)));
         QCOMPARE(ReadAll(to), ReadAll(from));
+    }
+
+    void copyOfAPipeUnderAFileNameDoesNotHang() {
+#ifdef Q_OS_LINUX
+        const QString pipe = m_work + QStringLiteral("pipe.zuf");
+        QCOMPARE(::mkfifo(EncodeFileName(pipe).constData(), 0600), 0);
+        const QString to = below(QStringLiteral("dest")) + QStringLiteral("pipe.zuf");
+        QCOMPARE(CopyFileNoReplace(pipe, to), int(EINVAL));
+        QVERIFY(!QFileInfo::exists(to));
+#else
+        QSKIP("pipes under file names are a Linux matter");
+#endif
     }
 
     void saveInformationFailures_data() {
