@@ -113,6 +113,15 @@ private slots:
         QVERIFY(run.out.startsWith("Name: newer.tab\n"));
     }
 
+    void namesAreEscaped() {
+        const QString name = u"tab\tand\\back sl\u00E4sh.zuf"_s;
+        QVERIFY(WriteSampleFile(folder() + name, SampleFile()));
+        const Run run = zuflist({u"--info"_s, name});
+        QCOMPARE(run.status, 0);
+        const QByteArray expected = u"Name: tab\\tand\\\\back sl\u00E4sh.zuf\n"_s.toUtf8();
+        QVERIFY2(run.out.startsWith(expected), run.out.constData());
+    }
+
     void usageErrors() {
         const Run run = zuflist({QStringLiteral("--info")});
         QCOMPARE(run.status, 2);
