@@ -9,6 +9,7 @@
 #include "info/info_edit.h"
 #include "info/info_edit_dialog.h"
 #include "report/create_report.h"
+#include "report/report.h"
 #include "report/report_dialog.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void showMessage(const QString& text) override {
-        ShowMessageBox(m_owner, ProgramCaption.toString(), text);
+        ShowMessageBox(m_owner, ReportMessageTitle.toString(), text);
     }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
 
