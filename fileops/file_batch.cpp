@@ -145,8 +145,11 @@ struct FileBatch {
                     ReplaceEntryText(cursor, FieldName, scratch().editText);
                 continue;
             }
-            if (reply == AnswerYes || reply == AnswerAll)
+            if (reply == AnswerYes || reply == AnswerAll) {
+                // A repaint of the panel during the question may have read another row.
+                LoadEntryAsCurrent(cursor);
                 carryOut();
+            }
         }
         if (lastRemoved >= 0)
             list.selectAndFocus(lastRemoved);

@@ -30,12 +30,14 @@ struct ScriptedDialogs : FileDialogs {
     QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
     QList<bool> warnAnswers;   // taken in turn; No when the script runs out
     std::function<int()> onRename = [] { return int(AnswerCancel); };
+    std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
     QStringList questions, paths, fileErrors, warnings, messages;
     int renameCalls = 0;
 
     int confirm(const QString& question, const QString& path) override {
         questions << question;
         paths << path;
+        duringConfirm();
         return confirmAnswers.isEmpty() ? int(AnswerCancel) : confirmAnswers.takeFirst();
     }
     int renameFile() override {

@@ -98,6 +98,18 @@ private slots:
         QCOMPARE(FocusedRow(), 3);
     }
 
+    void repaintDuringTheQuestionDoesNotChangeTheFile() {
+        freshLibrary();
+        SelectRows({4});
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes};
+        dialogs.duringConfirm = [] { LoadEntryAsCurrent(0); }; // the panel shows row 0
+        RunFileBatch(CommandDelete, dialogs);
+        QVERIFY(QFile::exists(m_work + NameOf(0)));
+        QVERIFY(!QFile::exists(m_work + NameOf(4)));
+        QVERIFY(!RowNames().contains(NameOf(4)));
+    }
+
     void moveKeepsOrRemovesRows_data() {
         QTest::addColumn<QString>("destination"); // relative to the temporary folder
         QTest::addColumn<bool>("rowsKept");
