@@ -4,6 +4,7 @@
 #include "file_test_support.h"
 
 #include "fileops/rename.h"
+#include "platform/native_fileops.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -244,6 +245,38 @@ private slots:
         QCOMPARE(catalogue().rowCount(), 10);
         QCOMPARE(SelectedRows(), (QList<int>{1, 2, 3}));
         QCOMPARE(FocusedRow(), focused);
+    }
+
+    void namesThatAreNotUtf8SurviveEveryCommand() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows names are UTF-16");
+#else
+        freshLibrary();
+        const QString odd = DecodeFileName(QByteArray("caf\xe9 \xff.zuf"));
+        QVERIFY(odd.contains(QChar(0xDCE9)));
+        QVERIFY(WriteSampleFile(m_work + odd, ReadAll(m_work + NameOf(0))));
+        QVERIFY(AddRow(m_work, odd));
+        const int row = catalogue().rowCount() - 1;
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/odd"));
+        QDir(dest).removeRecursively();
+        QVERIFY(QDir().mkpath(dest));
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {AnswerYes, AnswerYes};
+        scratch().destFolder = dest;
+
+        SelectRows({row});
+        RunFileBatch(CommandCopy, dialogs);
+        QVERIFY(PathExists(dest + odd));
+        const QString renamed = DecodeFileName(QByteArray("\xe9t\xe9.zuf"));
+        QVERIFY(EndLabelEdit(row, renamed, dialogs));
+        QVERIFY(PathExists(m_work + renamed));
+        QVERIFY(!PathExists(m_work + odd));
+        SelectRows({row});
+        RunFileBatch(CommandDelete, dialogs);
+        QVERIFY(!PathExists(m_work + renamed));
+        QVERIFY(dialogs.fileErrors.isEmpty());
+        QCOMPARE(DeleteFileNative(dest + odd), 0); // Qt's own removal cannot name it
+#endif
     }
 
     void folderInside_data() {
