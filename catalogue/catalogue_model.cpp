@@ -112,7 +112,7 @@ void CatalogueModel::removeEntryRow(int row) {
 
 void CatalogueModel::removeAllRows() {
     beginResetModel();
-    m_rows.clear();
+    std::vector<Row>().swap(m_rows); // gives the memory back, not just the rows
     endResetModel();
     m_selection.clear();
 }
@@ -124,15 +124,23 @@ void CatalogueModel::updateRow(int row) {
 }
 
 void CatalogueModel::sortRows(const std::function<int(const Entry&, const Entry&)>& compare) {
+    sortRowNumbers([&](int a, int b) {
+        return compare(m_rows[size_t(a)].entry, m_rows[size_t(b)].entry) < 0;
+    });
+}
+
+void CatalogueModel::sortRowNumbers(const std::function<bool(int, int)>& goesBefore) {
     if (m_rows.size() < 2)
         return;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // Sort a permutation, then move the rows and the persistent indexes along it.
     std::vector<int> order(m_rows.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return compare(m_rows[size_t(a)].entry, m_rows[size_t(b)].entry) < 0;
-    });
+    std::stable_sort(order.begin(), order.end(), goesBefore);
+    applyOrder(order);
+}
+
+void CatalogueModel::applyOrder(const std::vector<int>& order) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     std::vector<int> newPosition(m_rows.size());
@@ -169,8 +177,8 @@ int CatalogueModel::nextRow(int after, bool selectedOnly) const {
 void CatalogueModel::selectAndFocus(int row) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
-    m_selection.setCurrentIndex(index(row, 0), QItemSelectionModel::Select |
-                                                   QItemSelectionModel::Rows);
+    m_selection.setCurrentIndex(index(row, 0),
+                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void CatalogueModel::clearSelectionAndFocus() {

@@ -28,7 +28,7 @@ public:
 
     // Row operations of the list.
     bool insertEntry(int row, Entry entry, StateImage image); // row clamped to [0, count]
-    Entry* entryAt(int row);                                   // nullptr when no such row
+    Entry* entryAt(int row);                                  // nullptr when no such row
     const Entry* entryAt(int row) const;
     StateImage stateImage(int row) const;
     void setStateImage(int row, StateImage image);
@@ -38,6 +38,9 @@ public:
     // Sorts the rows with a strict-weak "goes before" built from a three-way comparator;
     // persistent indexes (and so the selection and focus) follow their rows.
     void sortRows(const std::function<int(const Entry&, const Entry&)>& compare);
+    // The same with a "goes before" of two row numbers (as they are before the sort), for
+    // comparators that look up keys made once per sort.
+    void sortRowNumbers(const std::function<bool(int, int)>& goesBefore);
 
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
@@ -56,6 +59,8 @@ public:
     std::function<bool(int row, const QString& newName)> labelEditHandler;
 
 private:
+    void applyOrder(const std::vector<int>& order);
+
     struct Row {
         Entry entry;
         StateImage image = StateNormal;

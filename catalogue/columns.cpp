@@ -3,8 +3,8 @@
 #include <QDateTime>
 #include <QLocale>
 
-const std::array<const char16_t*, 12> NoteNames = {u"C",  u"B", u"A#", u"A", u"G#", u"G",
-                                                   u"F#", u"F", u"E",  u"D#", u"D", u"C#"};
+const std::array<const char16_t*, 12> NoteNames = {u"C",  u"B", u"A#", u"A",  u"G#", u"G",
+                                                   u"F#", u"F", u"E",  u"D#", u"D",  u"C#"};
 
 int DefaultColumnWidth(int column) {
     static constexpr int widths[ColumnCount] = {100, 80, 60, 40, 100, 100, 100};
@@ -12,8 +12,8 @@ int DefaultColumnWidth(int column) {
 }
 
 ColumnTable DefaultColumnTable() {
-    static constexpr const char16_t* captions[ColumnCount] = {u"Name",  u"Path",   u"Date",  u"Size",
-                                                              u"Title", u"Author", u"Tuning"};
+    static constexpr const char16_t* captions[ColumnCount] = {
+        u"Name", u"Path", u"Date", u"Size", u"Title", u"Author", u"Tuning"};
     ColumnTable table;
     for (int i = 0; i < ColumnCount; ++i) {
         table[i].format = (i == ColumnDate || i == ColumnSize) ? 1 : 0;

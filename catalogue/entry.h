@@ -24,14 +24,14 @@ enum EntryField : int {
 };
 
 struct Entry {
-    QString name;               // file name as the folder listing returned it, case kept
-    QString folder;             // normalised folder holding the file, ending in the separator
-    qint64 lastWriteTime = 0;   // last-write time, milliseconds since 1970-01-01 UTC
-    quint32 size = 0;           // low 32 bits of the file size
+    QString name;             // file name as the folder listing returned it, case kept
+    QString folder;           // normalised folder holding the file, ending in the separator
+    qint64 lastWriteTime = 0; // last-write time, milliseconds since 1970-01-01 UTC
+    quint32 size = 0;         // low 32 bits of the file size
     QString title;
-    QString subtitle;           // shown in the "Author" column
+    QString subtitle; // shown in the "Author" column
     QString comments;
     std::array<quint8, 12> tuning{}; // first 12 tuning bytes of the first module
-    quint8 isMatched = 0;       // found by the last filter pass while the filter is on
-    quint8 isBad = 0;           // failed to open, or found bad or empty
+    quint8 isMatched = 0;            // found by the last filter pass while the filter is on
+    quint8 isBad = 0;                // failed to open, or found bad or empty
 };

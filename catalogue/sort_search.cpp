@@ -28,14 +28,19 @@ int SortColumnIndex() {
     return ColumnName;
 }
 
-// The case-insensitive collation of the user's locale, made once for the whole run.
-static const QCollator& TextCollator() {
-    static const QCollator collator = [] {
+// The case-insensitive collation of the user's locale, made once for the whole run (and again
+// only when SetSortLocale changes the locale).
+static QCollator& TextCollator() {
+    static QCollator collator = [] {
         QCollator c{QLocale()};
         c.setCaseSensitivity(Qt::CaseInsensitive);
         return c;
     }();
     return collator;
+}
+
+void SetSortLocale(const QLocale& locale) {
+    TextCollator().setLocale(locale);
 }
 
 static int CompareText(QStringView a, QStringView b) {
@@ -98,10 +103,124 @@ int CompareEntries(const Entry& a, const Entry& b, int column) {
     return CompareText(a.name, b.name);
 }
 
+namespace {
+
+// The collation keys of one text of every row, made once per sort, so that the sort compares
+// keys instead of collating the texts again at every comparison. In the C locale, which has
+// no collation keys of its own, the key is the case-folded text, whose code-unit order is the
+// collator's.
+class TextKeys {
+public:
+    using Text = QStringView (*)(const Entry&);
+
+    void build(const std::vector<const Entry*>& entries, Text text) {
+        const QCollator& collator = TextCollator();
+        m_folded = collator.locale().language() == QLocale::C;
+        for (const Entry* entry : entries) {
+            if (m_folded)
+                m_foldedKeys.push_back(CaseFolded(text(*entry)));
+            else
+                m_collatedKeys.push_back(collator.sortKey(text(*entry).toString()));
+        }
+        m_built = true;
+    }
+    bool built() const { return m_built; }
+    int compare(int a, int b) const {
+        if (m_folded)
+            return QStringView(m_foldedKeys[size_t(a)]).compare(m_foldedKeys[size_t(b)]);
+        return m_collatedKeys[size_t(a)].compare(m_collatedKeys[size_t(b)]);
+    }
+
+private:
+    // Each character folded on its own, as the C locale's case-insensitive comparison does;
+    // simple folding keeps the length.
+    static QString CaseFolded(QStringView text) {
+        QString out(text.size(), Qt::Uninitialized);
+        char16_t* to = reinterpret_cast<char16_t*>(out.data());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            if (u < 0x80) {
+                to[i] = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+            } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                       text[i + 1].isLowSurrogate()) {
+                const char32_t folded =
+                    QChar::toCaseFolded(QChar::surrogateToUcs4(u, text[i + 1].unicode()));
+                const bool pair = QChar::requiresSurrogates(folded);
+                to[i] = pair ? QChar::highSurrogate(folded) : u;
+                to[i + 1] = pair ? QChar::lowSurrogate(folded) : text[i + 1].unicode();
+                ++i;
+            } else {
+                const char32_t folded = QChar::toCaseFolded(char32_t(u));
+                to[i] = QChar::requiresSurrogates(folded) ? u : char16_t(folded);
+            }
+        }
+        return out;
+    }
+
+    bool m_built = false;
+    bool m_folded = false;
+    std::vector<QString> m_foldedKeys;
+    std::vector<QCollatorSortKey> m_collatedKeys;
+};
+
+QStringView NameText(const Entry& e) {
+    return e.name;
+}
+QStringView FolderText(const Entry& e) {
+    return e.folder;
+}
+QStringView TitleText(const Entry& e) {
+    return SortTitle(e.title);
+}
+QStringView SubtitleText(const Entry& e) {
+    return e.subtitle;
+}
+
+TextKeys::Text ColumnText(int column) {
+    switch (column) {
+    case ColumnName:
+        return NameText;
+    case ColumnPath:
+        return FolderText;
+    case ColumnTitle:
+        return TitleText;
+    case ColumnAuthor:
+        return SubtitleText;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+// Orders the rows exactly as CompareEntries does, with the texts' keys made once.
 void SortColumn() {
     const int column = SortColumnIndex();
-    catalogue().sortRows(
-        [column](const Entry& a, const Entry& b) { return CompareEntries(a, b, column); });
+    CatalogueModel& list = catalogue();
+    std::vector<const Entry*> entries(size_t(list.rowCount()));
+    for (int row = 0; row < list.rowCount(); ++row)
+        entries[size_t(row)] = list.entryAt(row);
+    const bool filterOn = appState().filterOn != 0;
+    const bool descending = sortState()[size_t(column)] < 0;
+    const TextKeys::Text text = ColumnText(column);
+    TextKeys columnKeys;
+    if (text)
+        columnKeys.build(entries, text);
+    TextKeys nameKeys; // made at the first tie only
+    TextKeys& tieKeys = column == ColumnName ? columnKeys : nameKeys;
+
+    list.sortRowNumbers([&](int a, int b) {
+        const Entry& ea = *entries[size_t(a)];
+        const Entry& eb = *entries[size_t(b)];
+        if (filterOn && ea.isMatched != eb.isMatched)
+            return ea.isMatched > eb.isMatched;
+        const int r = text ? columnKeys.compare(a, b) : CompareInColumn(ea, eb, column);
+        if (r != 0)
+            return descending ? r > 0 : r < 0;
+        if (!tieKeys.built())
+            tieKeys.build(entries, NameText);
+        return tieKeys.compare(a, b) < 0;
+    });
 }
 
 void ColumnClick(int column) {

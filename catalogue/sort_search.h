@@ -5,6 +5,7 @@
 #include "catalogue/columns.h"
 #include "catalogue/entry.h"
 
+#include <QLocale>
 #include <QString>
 #include <array>
 
@@ -16,6 +17,10 @@ SortState& sortState();
 void ResetSortState();
 // The first column whose sortState value is not 0 (Name when, against the rule, none is).
 int SortColumnIndex();
+
+// Texts are compared case-insensitively in the collation of the user's locale, taken at the
+// first comparison; a change of the locale (or a test) sets it again here.
+void SetSortLocale(const QLocale& locale);
 
 // Orders two entries for the list in `column`: negative when `a` goes first. While the filter
 // is on, matching entries come first in both directions. Entries equal in the column are

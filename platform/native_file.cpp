@@ -1,5 +1,6 @@
 #include "platform/native_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -31,10 +32,9 @@ QString DecodeFileName(const QByteArray& bytes) {
 
 QString SystemErrorText(int code) {
     wchar_t* text = nullptr;
-    DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0,
-                             nullptr);
+    DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     QString result = n ? QString::fromWCharArray(text, int(n)).trimmed() : QString();
     if (text)
         LocalFree(text);
@@ -45,15 +45,16 @@ QString SystemErrorText(int code) {
 
 // Decodes UTF-8, keeping each byte that is not part of a valid sequence as U+DC00 + byte.
 QString DecodeFileName(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
+    QString out(n, Qt::Uninitialized); // never more units than bytes
+    char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    qsizetype k = 0;
     qsizetype i = 0;
     while (i < n) {
         unsigned c = s[i];
         if (c < 0x80) {
-            out.append(QChar(char16_t(c)));
+            to[k++] = char16_t(c);
             ++i;
             continue;
         }
@@ -68,8 +69,8 @@ QString DecodeFileName(const QByteArray& bytes) {
             len = 4, cp = c & 0x07, min = 0x10000;
         }
         bool ok = len > 0 && i + len <= n;
-        for (int k = 1; ok && k < len; ++k) {
-            unsigned cc = s[i + k];
+        for (int j = 1; ok && j < len; ++j) {
+            unsigned cc = s[i + j];
             if ((cc & 0xC0) != 0x80)
                 ok = false;
             else
@@ -78,30 +79,32 @@ QString DecodeFileName(const QByteArray& bytes) {
         if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)))
             ok = false;
         if (!ok) {
-            out.append(QChar(char16_t(0xDC00 + c)));
+            to[k++] = char16_t(0xDC00 + c);
             ++i;
             continue;
         }
         if (cp >= 0x10000) {
-            out.append(QChar(QChar::highSurrogate(cp)));
-            out.append(QChar(QChar::lowSurrogate(cp)));
+            to[k++] = QChar::highSurrogate(cp);
+            to[k++] = QChar::lowSurrogate(cp);
         } else {
-            out.append(QChar(char16_t(cp)));
+            to[k++] = char16_t(cp);
         }
         i += len;
     }
+    out.truncate(k);
     return out;
 }
 
 QByteArray EncodeFileName(QStringView path) {
-    QByteArray out;
-    out.reserve(path.size());
     const qsizetype n = path.size();
+    QByteArray out(n * 3, Qt::Uninitialized); // at most three bytes for each unit
+    char* to = out.data();
+    qsizetype k = 0;
     for (qsizetype i = 0; i < n; ++i) {
         char16_t u = path[i].unicode();
         char32_t cp = u;
         if (u >= 0xDC80 && u <= 0xDCFF) {
-            out.append(char(u - 0xDC00)); // an escaped byte of an undecodable name
+            to[k++] = char(u - 0xDC00); // an escaped byte of an undecodable name
             continue;
         }
         if (QChar::isHighSurrogate(u) && i + 1 < n && path[i + 1].isLowSurrogate()) {
@@ -111,21 +114,22 @@ QByteArray EncodeFileName(QStringView path) {
             cp = 0xFFFD;
         }
         if (cp < 0x80) {
-            out.append(char(cp));
+            to[k++] = char(cp);
         } else if (cp < 0x800) {
-            out.append(char(0xC0 | (cp >> 6)));
-            out.append(char(0x80 | (cp & 0x3F)));
+            to[k++] = char(0xC0 | (cp >> 6));
+            to[k++] = char(0x80 | (cp & 0x3F));
         } else if (cp < 0x10000) {
-            out.append(char(0xE0 | (cp >> 12)));
-            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.append(char(0x80 | (cp & 0x3F)));
-        } else {
-            out.append(char(0xF0 | (cp >> 18)));
-            out.append(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.append(char(0x80 | (cp & 0x3F)));
+            to[k++] = char(0xE0 | (cp >> 12));
+            to[k++] = char(0x80 | ((cp >> 6) & 0x3F));
+            to[k++] = char(0x80 | (cp & 0x3F));
+        } else { // two units gave four bytes
+            to[k++] = char(0xF0 | (cp >> 18));
+            to[k++] = char(0x80 | ((cp >> 12) & 0x3F));
+            to[k++] = char(0x80 | ((cp >> 6) & 0x3F));
+            to[k++] = char(0x80 | (cp & 0x3F));
         }
     }
+    out.truncate(k);
     return out;
 }
 
@@ -216,7 +220,8 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
 
 #else
 
-static bool OpenPosix(std::intptr_t& handle, int& error, QStringView path, int flags) {
+static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size, QStringView path,
+                      int flags) {
     QByteArray name = EncodeFileName(path);
     if (name.isEmpty()) {
         error = ENOENT;
@@ -231,57 +236,67 @@ static bool OpenPosix(std::intptr_t& handle, int& error, QStringView path, int f
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    const bool described = ::fstat(fd, &st) == 0;
+    if (described && S_ISDIR(st.st_mode)) {
         ::close(fd);
         error = EISDIR;
         return false;
     }
+    size = described ? std::int64_t(st.st_size) : -1;
     handle = fd;
     return true;
 }
 
 bool NativeFile::openRead(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, path, O_RDONLY);
+    return OpenPosix(m_handle, m_error, m_size, path, O_RDONLY);
 }
 
 bool NativeFile::openWrite(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, path, O_WRONLY);
+    return OpenPosix(m_handle, m_error, m_size, path, O_WRONLY);
 }
 
 void NativeFile::close() {
     if (m_handle != -1)
         ::close(int(m_handle));
     m_handle = -1;
+    m_position = 0;
+    m_size = -1;
+    m_ahead.clear();
+    m_aheadStart = 0;
 }
 
 std::int64_t NativeFile::size() {
+    if (m_size >= 0)
+        return m_size;
     struct stat st {};
     if (::fstat(int(m_handle), &st) != 0) {
         m_error = errno;
         return -1;
     }
-    return st.st_size;
+    m_size = st.st_size;
+    return m_size;
 }
 
 bool NativeFile::seek(std::int64_t offset) {
-    if (::lseek(int(m_handle), off_t(offset), SEEK_SET) < 0) {
-        m_error = errno;
+    if (m_handle == -1 || offset < 0) {
+        m_error = m_handle == -1 ? EBADF : EINVAL;
         return false;
     }
+    m_position = offset;
     return true;
 }
 
-std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
-    auto* p = static_cast<char*>(buffer);
+// Reads up to `count` bytes at `offset`, retrying short reads; the number read, or -1.
+static std::int64_t ReadAt(int fd, char* to, std::int64_t count, std::int64_t offset, int& error) {
     std::int64_t total = 0;
     while (total < count) {
-        ssize_t got = ::read(int(m_handle), p + total, size_t(count - total));
+        const ssize_t got = ::pread(fd, to + total, size_t(count - total), off_t(offset + total));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            m_error = errno;
+            error = errno;
             return total > 0 ? total : -1;
         }
         if (got == 0)
@@ -291,21 +306,73 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
     return total;
 }
 
+static constexpr std::int64_t ReadAheadSize = 8192;
+
+std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
+    if (m_handle == -1) {
+        m_error = EBADF;
+        return -1;
+    }
+    if (count <= 0)
+        return 0;
+    auto* to = static_cast<char*>(buffer);
+    const std::int64_t aheadEnd = m_aheadStart + m_ahead.size();
+    // The block serves the read when it holds it, or holds everything up to the end.
+    const bool toEnd = !m_ahead.isEmpty() && m_size >= 0 && aheadEnd >= m_size;
+    const bool inside = m_position >= m_aheadStart && (m_position + count <= aheadEnd || toEnd);
+    if (!inside && count < ReadAheadSize) {
+        // Up to the end as the opening saw it: a short read then means no second call.
+        std::int64_t want = ReadAheadSize;
+        if (m_size >= 0)
+            want = std::min(want, m_size - m_position);
+        if (want <= 0)
+            return 0; // at or past the end
+        m_ahead.resize(want);
+        const std::int64_t got = ReadAt(int(m_handle), m_ahead.data(), want, m_position, m_error);
+        if (got < 0) {
+            m_ahead.clear();
+            return -1;
+        }
+        m_ahead.resize(got);
+        m_aheadStart = m_position;
+    } else if (!inside) {
+        const std::int64_t got = ReadAt(int(m_handle), to, count, m_position, m_error);
+        if (got > 0)
+            m_position += got;
+        return got;
+    }
+    const std::int64_t available = m_aheadStart + m_ahead.size() - m_position;
+    const std::int64_t n = std::max<std::int64_t>(0, std::min(count, available));
+    std::memcpy(to, m_ahead.constData() + (m_position - m_aheadStart), size_t(n));
+    m_position += n;
+    return n;
+}
+
 std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
+    if (m_handle == -1) {
+        m_error = EBADF;
+        return -1;
+    }
+    m_ahead.clear(); // what was read ahead may be stale now
+    m_size = -1;
     const auto* p = static_cast<const char*>(buffer);
     std::int64_t total = 0;
     while (total < count) {
-        ssize_t put = ::write(int(m_handle), p + total, size_t(count - total));
+        const ssize_t put =
+            ::pwrite(int(m_handle), p + total, size_t(count - total), off_t(m_position + total));
         if (put < 0 && errno == EINTR)
             continue;
         if (put < 0) {
             m_error = errno;
-            return total > 0 ? total : -1;
+            if (total > 0)
+                break;
+            return -1;
         }
         if (put == 0)
             break;
         total += put;
     }
+    m_position += total;
     return total;
 }
 

@@ -35,8 +35,8 @@ public:
     void close();
     bool isOpen() const;
 
-    std::int64_t size();                  // -1 on failure
-    bool seek(std::int64_t offset);       // from the beginning
+    std::int64_t size();            // -1 on failure
+    bool seek(std::int64_t offset); // from the beginning
     // Reads up to `count` bytes; returns the number read (0 at the end, -1 on failure).
     std::int64_t read(void* buffer, std::int64_t count);
     // Writes `count` bytes; returns the number written (-1 on failure).
@@ -47,4 +47,11 @@ public:
 private:
     std::intptr_t m_handle = -1;
     int m_error = 0;
+    // Linux: reads and writes go to the position kept here (pread/pwrite), and small reads are
+    // served from one read-ahead block, so that reading a file's scattered fields costs one
+    // system call instead of a seek and a read for each.
+    std::int64_t m_position = 0;
+    std::int64_t m_size = -1; // from the opening; -1 once a write may have changed it
+    QByteArray m_ahead;
+    std::int64_t m_aheadStart = 0;
 };

@@ -5,6 +5,7 @@
 #include "catalogue/sort_search.h"
 
 #include <QtTest>
+#include <random>
 
 namespace {
 
@@ -184,6 +185,64 @@ private slots:
         QVERIFY(list.isSelected(dRow));
         QCOMPARE(list.selectedCount(), 1);
         QCOMPARE(list.selectionModel()->currentIndex().row(), dRow);
+    }
+
+    // The list's sort makes its keys once per sort; its order must be the comparator's.
+    void sortAgreesWithTheComparator_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("filterOn");
+        QTest::newRow("C") << "C" << 0;
+        QTest::newRow("C, filter on") << "C" << 1;
+        QTest::newRow("English") << "en_US" << 0;
+        QTest::newRow("German, filter on") << "de_DE" << 1;
+        QTest::newRow("Swedish") << "sv_SE" << 0;
+    }
+    void sortAgreesWithTheComparator() {
+        QFETCH(QString, locale);
+        QFETCH(int, filterOn);
+        SetSortLocale(QLocale(locale));
+        const QStringList pieces{"a", "A", "b",  "\"", "é", "E",          "z",      "Z",
+                                 "ä", "å", "ö",  "o",  " ", "-",          "1",      "10",
+                                 "9", "ß", "ss", "İ",  "i", "\U0001D11E", "\uFFFD", "\u00A0"};
+        std::mt19937 rng(7);
+        auto text = [&](int maxPieces) {
+            QString t;
+            const int n = int(rng() % unsigned(maxPieces + 1));
+            for (int i = 0; i < n; ++i)
+                t += pieces[int(rng() % unsigned(pieces.size()))];
+            return t;
+        };
+        for (int i = 0; i < 400; ++i) {
+            Entry e;
+            e.name = text(4);
+            e.folder = text(2);
+            e.title = text(3);
+            e.subtitle = text(2);
+            e.lastWriteTime = qint64(rng() % 5) * 86400000;
+            e.size = (rng() % 2) ? 4294967295u - rng() % 3 : rng() % 3;
+            e.tuning[0] = quint8(rng() % 3 * 100);
+            e.tuning[11] = quint8(rng() % 2 * 200);
+            e.isMatched = quint8(filterOn ? rng() % 2 : 0);
+            catalogue().insertEntry(i, e, StateNormal);
+        }
+        appState().filterOn = filterOn;
+        for (int column = 0; column < ColumnCount; ++column) {
+            for (int direction : {1, -1}) {
+                SetSort(column, direction);
+                SortColumn();
+                for (int row = 1; row < catalogue().rowCount(); ++row) {
+                    const Entry& before = *catalogue().entryAt(row - 1);
+                    const Entry& after = *catalogue().entryAt(row);
+                    QVERIFY2(CompareEntries(before, after, column) <= 0,
+                             qPrintable(QStringLiteral("column %1, direction %2, row %3: %4 / %5")
+                                            .arg(column)
+                                            .arg(direction)
+                                            .arg(row)
+                                            .arg(before.name, after.name)));
+                }
+            }
+        }
+        SetSortLocale(QLocale());
     }
 };
 

@@ -129,6 +129,10 @@ private slots:
     }
     void cleanupTestCase() {
         SetCurrentFolder(startFolder);
+#ifndef Q_OS_WIN
+        // The temporary folder cannot remove a name whose bytes are not UTF-8 by itself.
+        ::unlink(EncodeFileName(root + rawName).constData());
+#endif
     }
 
     void init() {

@@ -1,0 +1,213 @@
+// Scan, sort and memory of the catalogue over a generated tree of 100,000 files, side by side
+// with a minimal walker that only opens each catalogue file and reads its first 258 bytes.
+//
+//   bench_scan [TREE_FOLDER] [ROUNDS]   (default /tmp/zuf-bench-tree, 3 rounds)
+//
+// The tree is generated on the first run and reused afterwards. Every figure is the best of
+// the rounds, with both contenders run alternately on the same warm file-system cache.
+
+#include "app/app_state.h"
+#include "bench/tree_generator.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/scan.h"
+#include "catalogue/sort_search.h"
+#include "platform/folder_walk.h"
+#include "platform/native_file.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSet>
+#include <algorithm>
+#include <cstdio>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#include <fcntl.h>
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#ifndef Q_OS_WIN
+bool EndsInCatalogueWord(const char* name) {
+    const size_t n = strlen(name);
+    if (n < 3)
+        return false;
+    char end[4] = {char(tolower(name[n - 3])), char(tolower(name[n - 2])),
+                   char(tolower(name[n - 1])), 0};
+    return strcmp(end, "zuf") == 0 || strcmp(end, "tab") == 0;
+}
+
+// The least a catalogue walk must do: list every folder, open every catalogue file and read
+// the bytes that hold its texts.
+void MinimalWalk(const std::string& folder, long& files) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    char head[258];
+    while (dirent* d = readdir(dir)) {
+        const char* name = d->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        const std::string path = folder + '/' + name;
+        if (d->d_type == DT_DIR) {
+            MinimalWalk(path, files);
+        } else if (EndsInCatalogueWord(name)) {
+            const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd >= 0) {
+                if (read(fd, head, sizeof head) >= 0)
+                    ++files;
+                close(fd);
+            }
+        }
+    }
+    closedir(dir);
+}
+
+// Bytes in use on the heap, large blocks (which malloc maps separately) included.
+size_t HeapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+#else
+void MinimalWalk(const std::string&, long&) {}
+size_t HeapInUse() {
+    return 0;
+}
+#endif
+
+double Ms(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// The processor time (user and system) this process has used, in ms: less disturbed than the
+// wall clock when other programs share the machine.
+double CpuMs() {
+#ifndef Q_OS_WIN
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+#else
+    return 0;
+#endif
+}
+
+// The character bytes of the rows' texts, each distinct block counted once (rows of one
+// folder share its folder text), terminators included.
+size_t TextBytes() {
+    QSet<const void*> seen;
+    size_t bytes = 0;
+    auto count = [&](const QString& text) {
+        if (text.isNull() || seen.contains(text.constData()))
+            return;
+        seen.insert(text.constData());
+        bytes += size_t(text.size() + 1) * 2;
+    };
+    const CatalogueModel& list = catalogue();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const Entry* e = list.entryAt(row);
+        count(e->name);
+        count(e->folder);
+        count(e->title);
+        count(e->subtitle);
+        count(e->comments);
+    }
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QString root =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/zuf-bench-tree");
+    const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+
+    QElapsedTimer timer;
+    timer.start();
+    bool existing = false;
+    const int written = GenerateTree(root, TreeShape{}, &existing);
+    if (!existing && written == 0) {
+        std::fprintf(stderr, "cannot write the tree below %s\n", qPrintable(root));
+        return 1;
+    }
+    if (!existing)
+        std::printf("tree generated: %d catalogue files in %.0f ms\n", written, Ms(timer));
+    if (!SetCurrentFolder(root)) {
+        std::fprintf(stderr, "cannot enter %s\n", qPrintable(root));
+        return 1;
+    }
+
+    // Warm the cache once, then alternate the contenders.
+    long walked = 0;
+    MinimalWalk(EncodeFileName(root).toStdString(), walked);
+    double bestWalk = 1e300, bestRefresh = 1e300, bestSortInRefresh = 1e300;
+    double cpuWalk = 1e300, cpuRefresh = 1e300;
+    size_t heapBefore = 0, heapAfter = 0;
+    for (int round = 0; round < rounds; ++round) {
+        walked = 0;
+        double cpu = CpuMs();
+        timer.restart();
+        MinimalWalk(EncodeFileName(root).toStdString(), walked);
+        bestWalk = std::min(bestWalk, Ms(timer));
+        cpuWalk = std::min(cpuWalk, CpuMs() - cpu);
+
+        ResetAppState();
+        heapBefore = HeapInUse();
+        cpu = CpuMs();
+        timer.restart();
+        RefreshCatalogue();
+        bestRefresh = std::min(bestRefresh, Ms(timer));
+        cpuRefresh = std::min(cpuRefresh, CpuMs() - cpu);
+        heapAfter = HeapInUse();
+
+        timer.restart();
+        SortColumn(); // the sort the refresh ends with, on a list in found order
+        bestSortInRefresh = std::min(bestSortInRefresh, Ms(timer));
+    }
+    const int rows = catalogue().rowCount();
+    std::printf("rows: %d (minimal walker opened %ld files)\n", rows, walked);
+    std::printf("scan:  refresh %.0f ms, minimal walker %.0f ms, ratio %.2f (target <= 1.50)\n",
+                bestRefresh, bestWalk, bestRefresh / bestWalk);
+    std::printf("       processor time: refresh %.0f ms, minimal walker %.0f ms, ratio %.2f\n",
+                cpuRefresh, cpuWalk, cpuRefresh / cpuWalk);
+    std::printf("       of the refresh, its closing sort by name: %.0f ms\n", bestSortInRefresh);
+
+    // Sort by each column, ascending then descending, from the order the click finds.
+    std::printf("sort by column (target < %.0f ms, a quarter of the refresh):\n", bestRefresh / 4);
+    static const char* const names[ColumnCount] = {"Name",  "Path",   "Date",  "Size",
+                                                   "Title", "Author", "Tuning"};
+    double worstSort = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        double ascending = 1e300, descending = 1e300;
+        for (int round = 0; round < rounds; ++round) {
+            sortState().fill(0);
+            sortState()[size_t(column)] = 1;
+            // Start each round from the order by name, as after a refresh.
+            timer.restart();
+            SortColumn();
+            ascending = std::min(ascending, Ms(timer));
+            sortState()[size_t(column)] = -1;
+            timer.restart();
+            SortColumn();
+            descending = std::min(descending, Ms(timer));
+            ResetSortState();
+            SortColumn();
+        }
+        worstSort = std::max({worstSort, ascending, descending});
+        std::printf("  %-7s ascending %6.0f ms, descending %6.0f ms\n", names[column], ascending,
+                    descending);
+    }
+    std::printf("  slowest %.0f ms = %.2f of the refresh\n", worstSort, worstSort / bestRefresh);
+
+    const size_t heap = heapAfter - heapBefore;
+    const size_t texts = TextBytes();
+    std::printf("memory: %.1f bytes per row in all, %.1f of them text characters, "
+                "%.1f beyond the texts (target <= 300)\n",
+                double(heap) / rows, double(texts) / rows, double(heap - texts) / rows);
+    std::printf("        (record %zu bytes; the list keeps the record and its state image)\n",
+                sizeof(Entry));
+    return 0;
+}

@@ -1,0 +1,131 @@
+// Reading and writing through NativeFile: scattered reads served from the read-ahead block
+// must give exactly the file's bytes, and writes must never be hidden by an older block.
+
+#include "platform/folder_walk.h"
+#include "platform/native_file.h"
+#include "tools/sample_writer.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <random>
+
+class TestNativeFile : public QObject {
+    Q_OBJECT
+    QTemporaryDir temp;
+
+    QString fileOf(int size, QByteArray& bytes) {
+        bytes.resize(size);
+        for (int i = 0; i < size; ++i)
+            bytes[i] = char((i * 131 + i / 256) & 0xFF);
+        const QString path = temp.path() + QStringLiteral("/f%1.bin").arg(size);
+        return WriteSampleFile(path, bytes) ? path : QString();
+    }
+
+private slots:
+    void scatteredReads_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("small") << 455;
+        QTest::newRow("one block") << 8192;
+        QTest::newRow("just over a block") << 8193;
+        QTest::newRow("several blocks") << 70000;
+    }
+    void scatteredReads() {
+        QFETCH(int, size);
+        QByteArray bytes;
+        const QString path = fileOf(size, bytes);
+        QVERIFY(!path.isEmpty());
+        NativeFile file;
+        QVERIFY(file.openRead(path));
+        QCOMPARE(file.size(), qint64(size));
+        std::mt19937 rng(size);
+        for (int i = 0; i < 500; ++i) {
+            const qint64 offset = qint64(rng() % unsigned(size + 300));
+            const qint64 count = (i % 10 == 0) ? qint64(rng() % 20000) : qint64(rng() % 600);
+            QVERIFY(file.seek(offset));
+            QByteArray got(count, '\0');
+            const qint64 n = file.read(got.data(), count);
+            const qint64 expected = std::max<qint64>(0, std::min<qint64>(count, size - offset));
+            QCOMPARE(n, expected);
+            QCOMPARE(got.left(n), bytes.mid(offset, n));
+            // A further read goes on where this one ended.
+            char next = 0;
+            const qint64 more = file.read(&next, 1);
+            QCOMPARE(more, offset + n < size ? 1 : 0);
+            if (more == 1)
+                QCOMPARE(next, bytes[offset + n]);
+        }
+    }
+
+    void sequentialReadsCoverTheFile() {
+        QByteArray bytes;
+        const QString path = fileOf(20000, bytes);
+        NativeFile file;
+        QVERIFY(file.openRead(path));
+        QByteArray all;
+        char chunk[777];
+        qint64 n;
+        while ((n = file.read(chunk, sizeof chunk)) > 0)
+            all.append(chunk, n);
+        QCOMPARE(n, 0);
+        QCOMPARE(all, bytes);
+    }
+
+    void writesReachTheFileAtTheirPlace() {
+        QByteArray bytes;
+        const QString path = fileOf(1000, bytes);
+        {
+            NativeFile file;
+            QVERIFY(file.openWrite(path));
+            QVERIFY(file.seek(10));
+            QCOMPARE(file.write("abc", 3), 3);
+            QCOMPARE(file.write("de", 2), 2); // goes on after the first write
+            QVERIFY(file.seek(998));
+            QCOMPARE(file.write("xyz", 3), 3); // grows the file by one byte
+            QCOMPARE(file.size(), 1001);
+        }
+        bytes.replace(10, 5, "abcde");
+        bytes.replace(998, 2, "xyz");
+        NativeFile file;
+        QVERIFY(file.openRead(path));
+        QByteArray got(2000, '\0');
+        QCOMPARE(file.read(got.data(), 2000), 1001);
+        QCOMPARE(got.left(1001), bytes);
+    }
+
+    void failures() {
+        NativeFile file;
+        QVERIFY(!file.openRead(temp.path())); // a folder is not a file
+        QVERIFY(!file.openRead(temp.path() + QStringLiteral("/missing")));
+        char c;
+        QCOMPARE(file.read(&c, 1), -1);
+        QVERIFY(!file.seek(0));
+        QByteArray bytes;
+        QVERIFY(file.openRead(fileOf(10, bytes)));
+        QVERIFY(!file.seek(-1));
+    }
+
+    void fileNamesSurviveTheRoundTrip_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ASCII") << QByteArray("song.zuf");
+        QTest::newRow("UTF-8") << QByteArray("\xc3\x9cn\xc3\xaf"
+                                             "c\xc3\xb8"
+                                             "d\xc3\xa9 \xe2\x99\xab");
+        QTest::newRow("four-byte UTF-8") << QByteArray("\xf0\x9d\x84\x9e.tab");
+        QTest::newRow("code page 1252") << QByteArray("caf\xe9.zuf");
+        QTest::newRow("lone continuation") << QByteArray("a\x80z");
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf");
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80");
+        QTest::newRow("cut sequence at the end") << QByteArray("ab\xe2\x99");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80");
+    }
+    void fileNamesSurviveTheRoundTrip() {
+        QFETCH(QByteArray, bytes);
+        const QString name = DecodeFileName(bytes);
+        QCOMPARE(EncodeFileName(name), bytes);
+        QVERIFY(name.size() <= bytes.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNativeFile)
+#include "tst_native_file.moc"
