@@ -76,6 +76,10 @@ bool CatalogueModel::setData(const QModelIndex& index, const QVariant& value, in
 
 bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
     row = std::clamp(row, 0, int(m_rows.size()));
+    if (m_updatesSuspended) {
+        m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
+        return true;
+    }
     beginInsertRows({}, row, row);
     m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
     endInsertRows();
@@ -98,6 +102,8 @@ void CatalogueModel::setStateImage(int row, StateImage image) {
     if (row < 0 || row >= int(m_rows.size()) || m_rows[size_t(row)].image == image)
         return;
     m_rows[size_t(row)].image = image;
+    if (m_updatesSuspended)
+        return;
     const QModelIndex cell = index(row, ColumnName);
     emit dataChanged(cell, cell, {Qt::DecorationRole, StateImageRole});
 }
@@ -105,20 +111,40 @@ void CatalogueModel::setStateImage(int row, StateImage image) {
 void CatalogueModel::removeEntryRow(int row) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
+    if (m_updatesSuspended) {
+        m_rows.erase(m_rows.begin() + row);
+        return;
+    }
     beginRemoveRows({}, row, row);
     m_rows.erase(m_rows.begin() + row);
     endRemoveRows();
 }
 
 void CatalogueModel::removeAllRows() {
-    beginResetModel();
+    if (!m_updatesSuspended)
+        beginResetModel();
     std::vector<Row>().swap(m_rows); // gives the memory back, not just the rows
-    endResetModel();
+    if (!m_updatesSuspended)
+        endResetModel();
     m_selection.clear();
 }
 
+void CatalogueModel::suspendViewUpdates() {
+    if (m_updatesSuspended)
+        return;
+    beginResetModel();
+    m_updatesSuspended = true;
+}
+
+void CatalogueModel::resumeViewUpdates() {
+    if (!m_updatesSuspended)
+        return;
+    m_updatesSuspended = false;
+    endResetModel();
+}
+
 void CatalogueModel::updateRow(int row) {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= int(m_rows.size()) || m_updatesSuspended)
         return;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
@@ -140,7 +166,8 @@ void CatalogueModel::sortRowNumbers(const std::function<bool(int, int)>& goesBef
 }
 
 void CatalogueModel::applyOrder(const std::vector<int>& order) {
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    if (!m_updatesSuspended)
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     std::vector<int> newPosition(m_rows.size());
@@ -149,6 +176,8 @@ void CatalogueModel::applyOrder(const std::vector<int>& order) {
         newPosition[size_t(order[i])] = int(i);
     }
     m_rows = std::move(sorted);
+    if (m_updatesSuspended)
+        return; // the views take the whole list afresh when updates resume
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());

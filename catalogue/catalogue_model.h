@@ -35,6 +35,10 @@ public:
     void removeEntryRow(int row);
     void removeAllRows();
     void updateRow(int row); // the row's texts changed: redraw it
+    // Between these two the views see no change (the list's redrawing is off): rows are added
+    // silently and the views take the whole list afresh at the end, as after a reset.
+    void suspendViewUpdates();
+    void resumeViewUpdates();
     // Sorts the rows with a strict-weak "goes before" built from a three-way comparator;
     // persistent indexes (and so the selection and focus) follow their rows.
     void sortRows(const std::function<int(const Entry&, const Entry&)>& compare);
@@ -66,6 +70,7 @@ private:
         StateImage image = StateNormal;
     };
     std::vector<Row> m_rows;
+    bool m_updatesSuspended = false;
     QItemSelectionModel m_selection;
 };
 

@@ -104,9 +104,11 @@ int RefreshCatalogue() {
     ui().drawInfoPanel(0);
     scratch().workingFolder = NormalisedFolder(CurrentFolder());
     ui().setStatusText(1, QStringLiteral("Press [Esc] to abort"));
+    list.suspendViewUpdates(); // the list is not redrawn during the walk
     app.abortScan = 0;
     if (!scratch().workingFolder.isEmpty())
         ScanFolder(scratch().workingFolder);
+    list.resumeViewUpdates();
     SortColumn();
     app.rowCount = list.rowCount();
     app.selectedCount = 0;

@@ -12,6 +12,7 @@
 #include "tools/sample_writer.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -164,7 +165,12 @@ private slots:
     }
 
     void wholeTree() {
+        QSignalSpy inserted(&catalogue(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy resets(&catalogue(), &QAbstractItemModel::modelReset);
         refreshIn(root);
+        // The views are not told of each row during the walk, only of the new list at its end.
+        QCOMPARE(inserted.size(), 0);
+        QVERIFY(resets.size() >= 1);
         QStringList expected{
             root + QStringLiteral("song with blanks.zuf"),
             root + QStringLiteral("Ünïcødé ♫.TAB"),
