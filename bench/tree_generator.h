@@ -120,9 +120,12 @@ inline int GenerateTree(const QString& root, const TreeShape& shape, bool* exist
                     return 0;
                 std::error_code error;
                 const auto age = std::chrono::hours(rng() % (24 * 365 * 20));
-                std::filesystem::last_write_time(
-                    std::filesystem::path(EncodeFileName(folder + name).toStdString()), now - age,
-                    error);
+#ifdef Q_OS_WIN
+                const std::filesystem::path file((folder + name).toStdWString());
+#else
+                const std::filesystem::path file(EncodeFileName(folder + name).toStdString());
+#endif
+                std::filesystem::last_write_time(file, now - age, error);
             }
         }
     }

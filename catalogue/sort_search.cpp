@@ -318,3 +318,9 @@ void ToggleSearchFilter() {
         app.filterOn = !app.filterOn;
     ApplySearchFilter();
 }
+
+void AcceptSearchWords(const QString& words, int flags) {
+    TakeSearchWords(words, flags);
+    appState().filterOn = 0;
+    ToggleSearchFilter();
+}

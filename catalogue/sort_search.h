@@ -50,3 +50,8 @@ void ApplySearchFilter();
 
 // The filter button: turns the filter over when there are search words, then runs the pass.
 void ToggleSearchFilter();
+
+// OK in the search dialog: takes the words and the flags (TakeSearchWords), turns the filter
+// off and continues as the filter button, so that words turn the filter on (or search again
+// while it is on) and empty words leave it off.
+void AcceptSearchWords(const QString& words, int flags);

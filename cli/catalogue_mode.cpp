@@ -36,7 +36,7 @@ struct CatalogueOptions {
     quint16 fields = DefaultReportFlags;
     int sortColumn = ColumnName;
     int sortDirection = 1;
-    QString words;
+    std::optional<QString> search; // the words of --search
     bool caseSensitive = false;
     bool cp1252 = false;
     std::optional<QString> folder;
@@ -109,7 +109,7 @@ QString ParseArguments(const QStringList& args, CatalogueOptions& options) {
             if (!ParseSort(value, options))
                 return QStringLiteral("not a column: ") + value;
         } else {
-            options.words = value;
+            options.search = value;
         }
     }
     return {};
@@ -144,14 +144,11 @@ int RunCatalogueMode(const QStringList& args) {
     SortState& sort = sortState();
     sort.fill(0);
     sort[size_t(options.sortColumn)] = options.sortDirection;
-    TakeSearchWords(options.words, options.caseSensitive ? 1 : 0);
 
     RefreshCatalogue();
-    AppState& app = appState();
-    if (!scratch().searchText.isEmpty()) {
-        app.filterOn = 1;
-        ApplySearchFilter();
-    }
+    if (options.search) // as the search dialog's OK: empty words leave the filter off
+        AcceptSearchWords(*options.search, options.caseSensitive ? 1 : 0);
+    const AppState& app = appState();
 
     const CatalogueModel& list = catalogue();
     const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;

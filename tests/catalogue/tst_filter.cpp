@@ -170,16 +170,35 @@ private slots:
     }
 
     void searchOkWhileOnSearchesAgain() {
-        TakeSearchWords(QStringLiteral("moon"), 0);
-        ToggleSearchFilter();
-        // OK of the search dialog: filter off, new words, then the filter button.
-        appState().filterOn = 0;
-        TakeSearchWords(QStringLiteral("five"), 0);
-        ToggleSearchFilter();
+        AcceptSearchWords(QStringLiteral("moon"), 0);
         QCOMPARE(appState().filterOn, 1);
+        AcceptSearchWords(QStringLiteral("FIVE"), 0);
+        QCOMPARE(appState().filterOn, 1);
+        QCOMPARE(scratch().searchText.text(), QStringLiteral("five"));
         QCOMPARE(appState().foundCount, 1);
         QCOMPARE(Names(), QStringLiteral("cabde"));
         QCOMPARE(Images(), QStringLiteral("12222"));
+    }
+
+    void searchOkWithEmptyWordsTurnsTheFilterOff() {
+        AcceptSearchWords(QStringLiteral("moon"), 0);
+        QCOMPARE(appState().filterOn, 1);
+        AcceptSearchWords(QString(), 0);
+        QCOMPARE(appState().filterOn, 0);
+        QCOMPARE(Names(), QStringLiteral("abcde"));
+        QCOMPARE(Images(), QStringLiteral("33433"));
+        QCOMPARE(catalogue().selectedCount(), 0);
+        QCOMPARE(recorder.status.value(3), QStringLiteral("Total: 5 file(s)"));
+    }
+
+    void theFilterButtonTurnsItOverWithTheSameWords() {
+        AcceptSearchWords(QStringLiteral("moon"), 0);
+        ToggleSearchFilter();
+        QCOMPARE(appState().filterOn, 0);
+        ToggleSearchFilter();
+        QCOMPARE(appState().filterOn, 1);
+        QCOMPARE(appState().foundCount, 3);
+        QCOMPARE(Images(), QStringLiteral("11122"));
     }
 
     void longTextsAreSearchedWhole() {
