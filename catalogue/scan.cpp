@@ -79,7 +79,7 @@ static void VisitFolder(const QString& path) {
             const QString subfolder = folder + item.name;
             ui().setStatusText(0, subfolder);
             VisitFolder(subfolder);
-        } else if (IsCatalogueFile(item.name)) {
+        } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
             if (!CatalogueFile(folder, item))
                 break;
         }

@@ -113,6 +113,8 @@ static bool Describe(int dirFd, const char* name, FolderItem& item) {
     if (fstatat(dirFd, name, &st, 0) != 0 && fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     item.isFolder = S_ISDIR(st.st_mode);
+    item.isSpecial =
+        S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode);
     item.lastWriteTime = TimeMs(st);
     item.size = std::uint64_t(st.st_size);
     item.id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};

@@ -18,6 +18,9 @@ struct FolderId {
 struct FolderItem {
     QString name;
     bool isFolder = false;
+    // A device, pipe or socket (looked at only when details are wanted): opening one could
+    // wait for ever or have effects, so it is never read.
+    bool isSpecial = false;
     // Filled for folders and for files whose name the listing was asked about:
     std::int64_t lastWriteTime = 0; // milliseconds since 1970-01-01 UTC
     std::uint64_t size = 0;
