@@ -59,36 +59,56 @@ static bool CatalogueFile(const QString& folder, const FolderItem& item) {
     return true;
 }
 
-static void VisitFolder(const QString& path) {
+namespace {
+// One folder being visited: its normalised path, its entries and the next one to examine.
+struct Visit {
+    QString folder;
+    std::vector<FolderItem> items;
+    size_t next = 0;
+};
+} // namespace
+
+// The start of a visit: nothing once the walk is aborted; one look for Esc; the folder's
+// entries, unless it cannot be read or was entered before.
+static bool StartVisit(const QString& path, Visit& visit) {
     AppState& app = appState();
     if (app.abortScan)
-        return;
+        return false;
     if (ui().scanEscPressed())
         app.abortScan = 1;
-    const QString folder = NormalisedFolder(path);
-    std::vector<FolderItem> items;
+    visit.folder = NormalisedFolder(path);
     FolderId self;
-    if (!ListFolder(folder, items, self, NeedsDetails) || !walkGuard.enter(self))
+    return ListFolder(visit.folder, visit.items, self, NeedsDetails) && walkGuard.enter(self);
+}
+
+// Depth first, each subfolder walked completely when it is met. The folders being visited are
+// kept on the heap, so that however deep the tree the walk cannot run out of stack.
+void ScanFolder(const QString& folder) {
+    walkGuard.entered.clear(); // a new walk
+    const AppState& app = appState();
+    std::vector<Visit> open(1);
+    if (!StartVisit(folder, open.back()))
         return;
-    for (const FolderItem& item : items) {
-        if (app.abortScan)
-            break;
+    while (!open.empty()) {
+        Visit& visit = open.back();
+        if (app.abortScan || visit.next >= visit.items.size()) {
+            open.pop_back();
+            continue;
+        }
+        const FolderItem& item = visit.items[visit.next++];
         if (item.isFolder) {
             if (walkGuard.seen(item.id))
                 continue;
-            const QString subfolder = folder + item.name;
+            const QString subfolder = visit.folder + item.name;
             ui().setStatusText(0, subfolder);
-            VisitFolder(subfolder);
+            Visit inner;
+            if (StartVisit(subfolder, inner))
+                open.push_back(std::move(inner));
         } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
-            if (!CatalogueFile(folder, item))
-                break;
+            if (!CatalogueFile(visit.folder, item))
+                visit.next = visit.items.size(); // the rest of this folder is skipped
         }
     }
-}
-
-void ScanFolder(const QString& folder) {
-    walkGuard.entered.clear(); // a new walk
-    VisitFolder(folder);
 }
 
 int RefreshCatalogue() {

@@ -347,6 +347,16 @@ private slots:
 #endif
     }
 
+    void nestingAsDeepAsPathsGo() {
+        QString deep = Below(temp.path(), QStringLiteral("Deep"));
+        const QString base = deep;
+        while (deep.size() < 3900) // near the longest path the system takes
+            deep += QStringLiteral("d/");
+        QVERIFY(WriteSampleFile(deep + QStringLiteral("bottom.zuf"), SampleFile{}));
+        refreshIn(base);
+        QCOMPARE(RowPaths(), QStringList{deep + QStringLiteral("bottom.zuf")});
+    }
+
     void missingFolderListsNothing() {
         std::vector<FolderItem> items{FolderItem{}};
         FolderId id{7, 7};
