@@ -18,7 +18,10 @@
 #include <QElapsedTimer>
 #include <QSet>
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #ifndef Q_OS_WIN
 #include <dirent.h>

@@ -7,8 +7,6 @@
 
 #include <QCollator>
 #include <QLocale>
-#include <algorithm>
-#include <cstring>
 
 SortState& sortState() {
     static SortState state{1, 0, 0, 0, 0, 0, 0};

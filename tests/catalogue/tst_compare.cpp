@@ -201,6 +201,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(int, filterOn);
         SetSortLocale(QLocale(locale));
+        QCOMPARE(CompareEntries(MakeEntry("abc"), MakeEntry("ABC"), ColumnName), 0);
         const QStringList pieces{"a", "A", "b",  "\"", "é", "E",          "z",      "Z",
                                  "ä", "å", "ö",  "o",  " ", "-",          "1",      "10",
                                  "9", "ß", "ss", "İ",  "i", "\U0001D11E", "\uFFFD", "\u00A0"};

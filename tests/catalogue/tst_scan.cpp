@@ -93,8 +93,12 @@ private slots:
 
         QVERIFY(WriteSampleFile(root + QStringLiteral("song with blanks.zuf"), older));
         QVERIFY(WriteSampleFile(root + QStringLiteral("Ünïcødé ♫.TAB"), newer));
+#ifndef Q_OS_WIN
         rawName = DecodeFileName(QByteArray("caf\xe9 \xff.zuf"));
         QVERIFY(rawName.contains(QChar(0xDCE9)));
+#else
+        rawName = QStringLiteral("caf\u00e9 \u00ff.zuf"); // names are UTF-16 there
+#endif
         QVERIFY(WriteSampleFile(root + rawName, older));
         QVERIFY(WriteSampleFile(root + QStringLiteral("crosstab"), older));
         QVERIFY(WriteSampleFile(root + QStringLiteral("tab"), older));
@@ -206,8 +210,10 @@ private slots:
             NativeFile file;
             QVERIFY2(file.openRead(path), qPrintable(path));
         }
+#ifndef Q_OS_WIN
         const QByteArray rawPath = EncodeFileName(root + rawName);
         QVERIFY(rawPath.endsWith(QByteArray("caf\xe9 \xff.zuf")));
+#endif
     }
 
     void rowsDescribeTheirFiles() {
