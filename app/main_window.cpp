@@ -36,6 +36,11 @@
 #include <QToolBar>
 #include <QToolTip>
 
+MainWindow::ChooseFolderFunction MainWindow::chooseFolder =
+    [](QWidget* owner, const QString& prompt, const QString& start) {
+        return QFileDialog::getExistingDirectory(owner, prompt, start, QFileDialog::ShowDirsOnly);
+    };
+
 // Paints the list's cells with the list preferences: without full row select only the Name
 // cell shows the selection; with track select the row under the mouse is highlighted.
 class ListDelegate : public QStyledItemDelegate {
@@ -73,13 +78,14 @@ MainWindow::MainWindow() {
     createMenus();
     m_client = new QWidget(this);
     setCentralWidget(m_client);
-    m_client->installEventFilter(this);
     m_panel = new InfoPanel(m_client);
     createList();
 
     SetUiHooks(this);
     SetFolderBox(this);
     AddToFolderHistory(scratch().workingFolder);
+    // One filter on the application sees the events of every widget: the client's resizes, the
+    // list's keys, double clicks and tooltips, the accelerators and the input during a scan.
     qApp->installEventFilter(this);
     layoutMainWindow();
 }
@@ -185,8 +191,6 @@ void MainWindow::createList() {
     connect(header, &QHeaderView::sectionResized, this, [this] { layoutMainWindow(); });
     insertColumns();
 
-    m_list->installEventFilter(this);
-    m_list->viewport()->installEventFilter(this);
     QItemSelectionModel* selection = model.selectionModel();
     connect(selection, &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected) {
@@ -556,8 +560,8 @@ void MainWindow::browseFolders() {
     QString start = folder;
     if (start.size() > 1 && start.endsWith(FolderSeparator()))
         start.chop(1);
-    const QString chosen = QFileDialog::getExistingDirectory(this, scratch().promptText.text(),
-                                                             start, QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        chooseFolder ? chooseFolder(this, scratch().promptText, start) : QString();
     NormaliseFolder(folder);
     if (chosen.isEmpty())
         return;

@@ -8,6 +8,7 @@
 #include "settings/settings_store.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -49,6 +50,12 @@ public:
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* dropDownMenu() const { return m_dropDown; }
     QWidget* clientArea() const { return m_client; }
+
+    // The folder browser of Browse Folders: opens on `start` with `prompt` above it and answers
+    // the chosen folder, or an empty text when the user cancelled. Tests replace it.
+    using ChooseFolderFunction =
+        std::function<QString(QWidget* owner, const QString& prompt, const QString& start)>;
+    static ChooseFolderFunction chooseFolder;
 
     // UiHooks
     void setStatusText(int part, const QString& text) override;

@@ -4,10 +4,12 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
+#include "app/layout.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "app/status_bar_widget.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/scan.h"
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "fileops/folder_history.h"
@@ -28,6 +30,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 
@@ -599,6 +602,141 @@ private slots:
         ShutDown(0);
         QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
         QCOMPARE(text, m_tree);
+    }
+
+    // Esc during the walk ends it early; the refresh still completes with what was found.
+    void scanEndsOnEsc() {
+        QCoreApplication::postEvent(m_window->list(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        RefreshCatalogue();
+        QCOMPARE(catalogue().rowCount(), 0);
+        QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Total: 0 file(s)"));
+        QCOMPARE(m_window->statusBarWidget()->partText(0), m_tree);
+        // The next walk is not aborted by the Esc of the last one.
+        RefreshCatalogue();
+        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+    }
+
+    // Other input given during the walk is dropped: no key, click or close acts.
+    void scanSwallowsOtherInput() {
+        bool modalSeen = false;
+        OnNextModal([&modalSeen](QWidget* modal) {
+            modalSeen = true;
+            modal->close();
+        });
+        QCoreApplication::postEvent(m_window->list(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, {}));
+        QCoreApplication::postEvent(m_window.get(), new QCloseEvent);
+        RefreshCatalogue();
+        QTest::qWait(50);
+        QVERIFY(!modalSeen);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        QCOMPARE(m_window->statusBarWidget()->partText(1), QStringLiteral("Focused: 1"));
+    }
+
+    void browseFoldersOpensOnWorkingFolder() {
+        const MainWindow::ChooseFolderFunction saved = MainWindow::chooseFolder;
+        QString openedOn;
+        QString prompt;
+        QString answer = m_otherTree;
+        MainWindow::chooseFolder = [&](QWidget*, const QString& text, const QString& start) {
+            prompt = text;
+            openedOn = start;
+            return answer;
+        };
+        QTest::keyClick(m_window->list(), Qt::Key_F3);
+        QCOMPARE(prompt, QStringLiteral("Select new working folder"));
+        QCOMPARE(openedOn + QLatin1Char('/'), m_tree);
+        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QCOMPARE(folderHistory().entries.front(), m_otherTree);
+        QCOMPARE(m_window->folderBox()->currentIndex(), 0);
+        QCOMPARE(m_window->folderBox()->currentText(), m_otherTree);
+        // Cancelled: nothing changes.
+        answer.clear();
+        m_window->runCommand(CmdBrowseFolders);
+        QCOMPARE(openedOn + QLatin1Char('/'), m_otherTree);
+        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(catalogue().rowCount(), 1);
+        MainWindow::chooseFolder = saved;
+    }
+
+    // Delete in the list posts the delete command only when something is selected.
+    void deleteKeyAsksForSelectedFiles_data() {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("nothing selected") << QList<int>{} << false;
+        QTest::newRow("one selected") << QList<int>{0} << true;
+    }
+    void deleteKeyAsksForSelectedFiles() {
+        QFETCH(QList<int>, rows);
+        QFETCH(bool, asks);
+        selectRows(rows);
+        bool asked = false;
+        OnNextModal([&asked](QWidget* modal) {
+            asked = true;
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QTest::keyClick(m_window->list(), Qt::Key_Delete);
+        QTest::qWait(100);
+        QCOMPARE(asked, asks);
+        QVERIFY(!QApplication::activeModalWidget());     // asked once, not twice
+        QCOMPARE(catalogue().rowCount(), goodCount + 1); // nothing deleted
+    }
+
+    // The name is edited in place; the file follows on disk.
+    void labelEditRenamesFile() {
+        const int row = rowNamed(QStringLiteral("autumn.zuf"));
+        QVERIFY(row >= 0);
+        QTableView* list = m_window->list();
+        const auto editName = [list](int at, const QString& name) {
+            list->edit(catalogue().index(at, ColumnName));
+            auto* editor = list->viewport()->findChild<QLineEdit*>();
+            QVERIFY(editor);
+            editor->setText(name);
+            QTest::keyClick(editor, Qt::Key_Return);
+        };
+        editName(row, QStringLiteral("autumn leaves.zuf"));
+        QTRY_VERIFY(QFile::exists(m_tree + QStringLiteral("autumn leaves.zuf")));
+        QVERIFY(!QFile::exists(m_tree + QStringLiteral("autumn.zuf")));
+        const int renamed = rowNamed(QStringLiteral("autumn leaves.zuf"));
+        QVERIFY(renamed >= 0);
+        // An unchanged name is no rename and asks nothing.
+        bool asked = false;
+        OnNextModal([&asked](QWidget* modal) {
+            asked = true;
+            modal->close();
+        });
+        editName(renamed, QStringLiteral("autumn leaves.zuf"));
+        QTest::qWait(50);
+        QVERIFY(!asked);
+        editName(renamed, QStringLiteral("autumn.zuf"));
+        QTRY_VERIFY(QFile::exists(m_tree + QStringLiteral("autumn.zuf")));
+    }
+
+    // With the tooltips preference, a cut-off cell shows its whole text; a cell that fits
+    // shows none.
+    void tooltipsForCutOffCells() {
+        QTableView* list = m_window->list();
+        // The tooltip shown after hovering the cell of row 0 in `column`, or an empty text
+        // when none is shown (a tooltip being hidden disappears after a short delay).
+        const auto tipAt = [list](int column) {
+            QToolTip::hideText();
+            (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+            const QRect cell = list->visualRect(catalogue().index(0, column));
+            QHelpEvent help(QEvent::ToolTip, cell.center(),
+                            list->viewport()->mapToGlobal(cell.center()));
+            QApplication::sendEvent(list->viewport(), &help);
+            (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 50);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        const QString folder = catalogue().entryAt(0)->folder;
+        QVERIFY(list->fontMetrics().horizontalAdvance(folder) > 80);
+        QCOMPARE(tipAt(ColumnPath), folder);
+        QCOMPARE(tipAt(ColumnSize), QString());
+        m_window->setExtendedStyle(StyleFullRowSelect);
+        QCOMPARE(tipAt(ColumnPath), QString());
     }
 
     void screenshot() {
