@@ -155,16 +155,6 @@ void CatalogueModel::sortRows(const std::function<int(const Entry&, const Entry&
     });
 }
 
-void CatalogueModel::sortRowNumbers(const std::function<bool(int, int)>& goesBefore) {
-    if (m_rows.size() < 2)
-        return;
-    // Sort a permutation, then move the rows and the persistent indexes along it.
-    std::vector<int> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), goesBefore);
-    applyOrder(order);
-}
-
 void CatalogueModel::applyOrder(const std::vector<int>& order) {
     if (!m_updatesSuspended)
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);

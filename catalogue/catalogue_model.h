@@ -7,7 +7,9 @@
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>
+#include <algorithm>
 #include <functional>
+#include <numeric>
 #include <vector>
 
 class CatalogueModel : public QAbstractTableModel {
@@ -44,7 +46,15 @@ public:
     void sortRows(const std::function<int(const Entry&, const Entry&)>& compare);
     // The same with a "goes before" of two row numbers (as they are before the sort), for
     // comparators that look up keys made once per sort.
-    void sortRowNumbers(const std::function<bool(int, int)>& goesBefore);
+    template <typename GoesBefore> void sortRowNumbers(GoesBefore goesBefore) {
+        if (m_rows.size() < 2)
+            return;
+        // Sort a permutation, then move the rows and the persistent indexes along it.
+        std::vector<int> order(m_rows.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), goesBefore);
+        applyOrder(order);
+    }
 
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }

@@ -7,6 +7,8 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <string>
+#include <string_view>
 
 SortState& sortState() {
     static SortState state{1, 0, 0, 0, 0, 0, 0};
@@ -114,10 +116,16 @@ public:
     void build(const std::vector<const Entry*>& entries, Text text) {
         const QCollator& collator = TextCollator();
         m_folded = collator.locale().language() == QLocale::C;
-        for (const Entry* entry : entries) {
-            if (m_folded)
-                m_foldedKeys.push_back(CaseFolded(text(*entry)));
-            else
+        if (m_folded) {
+            m_starts.reserve(entries.size() + 1);
+            for (const Entry* entry : entries) {
+                m_starts.push_back(m_foldedText.size());
+                AppendCaseFolded(text(*entry), m_foldedText);
+            }
+            m_starts.push_back(m_foldedText.size());
+        } else {
+            m_collatedKeys.reserve(entries.size());
+            for (const Entry* entry : entries)
                 m_collatedKeys.push_back(collator.sortKey(text(*entry).toString()));
         }
         m_built = true;
@@ -125,16 +133,22 @@ public:
     bool built() const { return m_built; }
     int compare(int a, int b) const {
         if (m_folded)
-            return QStringView(m_foldedKeys[size_t(a)]).compare(m_foldedKeys[size_t(b)]);
+            return foldedKey(a).compare(foldedKey(b));
         return m_collatedKeys[size_t(a)].compare(m_collatedKeys[size_t(b)]);
     }
 
 private:
+    std::u16string_view foldedKey(int row) const {
+        const size_t start = m_starts[size_t(row)];
+        return std::u16string_view(m_foldedText).substr(start, m_starts[size_t(row) + 1] - start);
+    }
+
     // Each character folded on its own, as the C locale's case-insensitive comparison does;
     // simple folding keeps the length.
-    static QString CaseFolded(QStringView text) {
-        QString out(text.size(), Qt::Uninitialized);
-        char16_t* to = reinterpret_cast<char16_t*>(out.data());
+    static void AppendCaseFolded(QStringView text, std::u16string& out) {
+        const size_t at = out.size();
+        out.resize(at + size_t(text.size()));
+        char16_t* to = out.data() + at;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
             if (u < 0x80) {
@@ -152,12 +166,12 @@ private:
                 to[i] = QChar::requiresSurrogates(folded) ? u : char16_t(folded);
             }
         }
-        return out;
     }
 
     bool m_built = false;
     bool m_folded = false;
-    std::vector<QString> m_foldedKeys;
+    std::u16string m_foldedText;  // the folded texts of all rows, one after the other
+    std::vector<size_t> m_starts; // where each row's text starts, and the end
     std::vector<QCollatorSortKey> m_collatedKeys;
 };
 
