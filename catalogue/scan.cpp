@@ -37,8 +37,6 @@ struct WalkGuard {
 };
 } // namespace
 
-static WalkGuard walkGuard;
-
 // Reads one accepted file of the folder and appends its row. False when the row could not be
 // inserted.
 static bool CatalogueFile(const QString& folder, const FolderItem& item) {
@@ -70,7 +68,7 @@ struct Visit {
 
 // The start of a visit: nothing once the walk is aborted; one look for Esc; the folder's
 // entries, unless it cannot be read or was entered before.
-static bool StartVisit(const QString& path, Visit& visit) {
+static bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
     AppState& app = appState();
     if (app.abortScan)
         return false;
@@ -78,16 +76,16 @@ static bool StartVisit(const QString& path, Visit& visit) {
         app.abortScan = 1;
     visit.folder = NormalisedFolder(path);
     FolderId self;
-    return ListFolder(visit.folder, visit.items, self, NeedsDetails) && walkGuard.enter(self);
+    return ListFolder(visit.folder, visit.items, self, NeedsDetails) && guard.enter(self);
 }
 
 // Depth first, each subfolder walked completely when it is met. The folders being visited are
 // kept on the heap, so that however deep the tree the walk cannot run out of stack.
 void ScanFolder(const QString& folder) {
-    walkGuard.entered.clear(); // a new walk
     const AppState& app = appState();
+    WalkGuard guard;
     std::vector<Visit> open(1);
-    if (!StartVisit(folder, open.back()))
+    if (!StartVisit(folder, open.back(), guard))
         return;
     while (!open.empty()) {
         Visit& visit = open.back();
@@ -97,12 +95,12 @@ void ScanFolder(const QString& folder) {
         }
         const FolderItem& item = visit.items[visit.next++];
         if (item.isFolder) {
-            if (walkGuard.seen(item.id))
+            if (guard.seen(item.id))
                 continue;
             const QString subfolder = visit.folder + item.name;
             ui().setStatusText(0, subfolder);
             Visit inner;
-            if (StartVisit(subfolder, inner))
+            if (StartVisit(subfolder, inner, guard))
                 open.push_back(std::move(inner));
         } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
             if (!CatalogueFile(visit.folder, item))
