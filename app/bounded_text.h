@@ -8,16 +8,7 @@
 
 // The longest prefix of `text` with at most `maxLength` UTF-16 units that does not end in the
 // middle of a surrogate pair.
-inline QString CutToLength(QStringView text, qsizetype maxLength) {
-    if (maxLength <= 0)
-        return {};
-    if (text.size() <= maxLength)
-        return text.toString();
-    qsizetype n = maxLength;
-    if (text[n - 1].isHighSurrogate() && text[n].isLowSurrogate())
-        --n;
-    return text.left(n).toString();
-}
+QString CutToLength(QStringView text, qsizetype maxLength);
 
 template <int Capacity>
 class BoundedText {
