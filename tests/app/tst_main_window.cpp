@@ -739,6 +739,63 @@ private slots:
         QCOMPARE(tipAt(ColumnPath), QString());
     }
 
+    // Keys of the accelerator table do nothing while a dialog runs.
+    void acceleratorsWaitForModalDialog() {
+        QStringList seen;
+        OnNextModal([&seen](QWidget* modal) {
+            seen << QString::fromLatin1(modal->metaObject()->className());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); // the about dialog's key
+            QApplication::processEvents();
+            seen << QString::fromLatin1(
+                QApplication::activeModalWidget()->metaObject()->className());
+            static_cast<QDialog*>(modal)->reject();
+        });
+        m_window->runCommand(CmdSearch);
+        QCOMPARE(seen, QStringList({"SearchDialog", "SearchDialog"}));
+    }
+
+    void aboutClosesWithKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Space on OK") << int(Qt::Key_Space);
+    }
+    void aboutClosesWithKeys() {
+        QFETCH(int, key);
+        QString title;
+        bool stayedOpen = false;
+        OnNextModal([&](QWidget* modal) {
+            title = modal->windowTitle();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            stayedOpen = modal->isVisible();
+            if (stayedOpen)
+                modal->close();
+        });
+        QTest::keyClick(m_window->list(), Qt::Key_F1);
+        QCOMPARE(title, QStringLiteral("About ZUF File Manager"));
+        QVERIFY(!stayedOpen);
+    }
+
+    void optionsColumnsBoxTogglesAll() {
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<OptionsDialog*>(modal);
+            QVERIFY(!dialog->allColumnsBox()->isChecked()); // starts unchecked
+            dialog->columnBox(ColumnSize)->setChecked(false);
+            dialog->allColumnsBox()->click();
+            for (int column = 1; column < ColumnCount; ++column)
+                QVERIFY(dialog->columnBox(column)->isChecked());
+            dialog->allColumnsBox()->click();
+            for (int column = 1; column < ColumnCount; ++column)
+                QVERIFY(!dialog->columnBox(column)->isChecked());
+            dialog->accept();
+        });
+        m_window->runCommand(CmdOptions);
+        for (int column = 1; column < ColumnCount; ++column)
+            QVERIFY(m_window->list()->isColumnHidden(column));
+        QVERIFY(!m_window->list()->isColumnHidden(ColumnName)); // Name has no box
+        QCOMPARE(m_window->list()->width(), 100);
+    }
+
     void screenshot() {
         selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
         m_window->resize(1000, 560);
