@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -281,7 +282,11 @@ private slots:
         QFETCH(QList<int>, disabled);
         selectRows(rows);
         scratch().viewerPath = viewer;
-        m_window->showContextMenu(m_window->mapToGlobal(QPoint(50, 80)));
+        // A right click in the list reaches the main window, which opens the menu.
+        QWidget* viewport = m_window->list()->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 200),
+                                viewport->mapToGlobal(QPoint(20, 200)));
+        QApplication::sendEvent(viewport, &click);
         QMenu* menu = m_window->contextMenu();
         QTRY_VERIFY(menu->isVisible());
         QList<int> grayed;
