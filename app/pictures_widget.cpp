@@ -158,12 +158,12 @@ void DrawRename(QPainter& p, bool e) {
     p.setPen(Line(ink, 1, e));
     p.setBrush(Tone(Qt::white, e));
     p.drawRect(QRectF(0.5, 4.5, 15, 7));
-    p.setPen(Line(blue, 1.4, e));
-    p.drawLine(QPointF(3, 6.5), QPointF(3, 9.5)); // a and b, as strokes
-    p.drawLine(QPointF(5, 6.5), QPointF(5, 9.5));
-    p.drawLine(QPointF(3, 8), QPointF(5, 8));
-    p.drawLine(QPointF(7.5, 6), QPointF(7.5, 9.5));
-    p.drawArc(QRectF(7.5, 7.5, 2.5, 2), -90 * 16, 180 * 16);
+    QFont font;
+    font.setPixelSize(7);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Line(blue, 1, e));
+    p.drawText(QRectF(1, 4, 10, 8), Qt::AlignCenter, QStringLiteral("ab"));
     p.setPen(Line(ink, 1.2, e));
     p.drawLine(QPointF(12, 2.5), QPointF(12, 13.5));
     p.drawLine(QPointF(10.5, 2.5), QPointF(13.5, 2.5));
