@@ -11,7 +11,9 @@
 #ifdef Q_OS_WIN
 #include <QFile>
 #else
+#include <cstdlib>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -121,11 +123,8 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
 
 #else
 
-QString WriteReportFile(const QString& path, const QByteArray& bytes) {
-    const int fd =
-        ::open(EncodeFileName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return SystemErrorText(errno);
+// Writes all bytes to an open descriptor and closes it; returns 0 or the error number.
+static int WriteAllAndClose(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     int error = 0;
     while (done < bytes.size() && error == 0) {
@@ -137,8 +136,52 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
         else if (n == 0)
             error = EIO;
     }
+    if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+        error = errno; // devices and pipes cannot be synced; that is no failure
     if (::close(fd) != 0 && error == 0)
         error = errno;
+    return error;
+}
+
+// A new file is created exclusively and removed again when its writing fails. An existing
+// regular file is replaced only once the new report is completely written beside it, so a
+// failed report never costs the old file its content. Anything else (a device, a pipe) is
+// written as it is.
+QString WriteReportFile(const QString& path, const QByteArray& bytes) {
+    QByteArray name = EncodeFileName(path);
+    if (name.isEmpty())
+        return SystemErrorText(ENOENT);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return SystemErrorText(errno);
+        const int error = WriteAllAndClose(fd, bytes);
+        if (error != 0)
+            ::unlink(name.constData());
+        return error == 0 ? QString() : SystemErrorText(error);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        const int fd = ::open(name.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0)
+            return SystemErrorText(errno);
+        const int error = WriteAllAndClose(fd, bytes);
+        return error == 0 ? QString() : SystemErrorText(error);
+    }
+    if (char* real = ::realpath(name.constData(), nullptr)) { // replace the file a link names
+        name = real;
+        ::free(real);
+    }
+    QByteArray temporary = name + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return SystemErrorText(errno);
+    ::fchmod(fd, st.st_mode & 07777);
+    int error = WriteAllAndClose(fd, bytes);
+    if (error == 0 && ::rename(temporary.constData(), name.constData()) != 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(temporary.constData());
     return error == 0 ? QString() : SystemErrorText(error);
 }
 

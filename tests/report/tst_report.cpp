@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 // song.zuf in /music/, 1234 bytes, a title with a quoted word, a six-string tuning.
 static Entry Song() {
     Entry e;
@@ -237,6 +242,45 @@ private slots:
         if (path.contains(QLatin1String("no-such-folder")))
             QVERIFY(!QFile::exists(path));
     }
+
+#ifdef Q_OS_LINUX
+    // A report that cannot be written completely leaves an existing file as it was and no
+    // half-written file behind. A file size limit makes every write past 10 bytes fail.
+    void failedReplaceKeepsOldFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("existing file") << true;
+        QTest::newRow("new file") << false;
+    }
+    void failedReplaceKeepsOldFile() {
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("zuflist.txt"));
+        const QByteArray old(100, 'x');
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        struct rlimit saved {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        struct rlimit small = saved;
+        small.rlim_cur = 10;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString error = WriteReportFile(path, QByteArray(1000, 'r'));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 exists ? QStringList{QStringLiteral("zuflist.txt")} : QStringList{});
+        if (exists) {
+            QFile back(path);
+            QVERIFY(back.open(QIODevice::ReadOnly));
+            QCOMPARE(back.readAll(), old);
+        }
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestReport)
