@@ -168,6 +168,46 @@ private slots:
         QVERIFY(w.minimumSize() == QSize(480, 320));
     }
 
+    // A stored working folder that no longer exists: the first list shows the directory the
+    // program was started in, which is then saved as the working folder.
+    void startUpInMissingStoredFolder() {
+        m_window.reset();
+        QVERIFY(QDir::setCurrent(m_otherTree));
+        ResetAppState();
+        ResetFolderHistory();
+        QFile::remove(m_settingsFile);
+        WriteSetting(u"szPathName1", m_dir.filePath(QStringLiteral("vanished/")));
+        m_window = StartUp();
+        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        m_window->close();
+        ShutDown(0);
+        QString stored;
+        ReadSetting(u"szPathName1", u"", stored, 512);
+        QCOMPARE(stored, m_otherTree);
+    }
+
+    // The stored history comes first in stored order; the working folder then moves to the
+    // front of it when the folder box is made.
+    void startUpHistoryOrder() {
+        m_window.reset();
+        ResetAppState();
+        ResetFolderHistory();
+        QFile::remove(m_settingsFile);
+        const QString one = m_dir.filePath(QStringLiteral("one/"));
+        const QString two = m_dir.filePath(QStringLiteral("two/"));
+        WriteSetting(u"szPathList0", one);
+        WriteSetting(u"szPathList1", two);
+        WriteSetting(u"szPathList2", m_tree);
+        WriteSetting(u"szPathName1", m_tree);
+        m_window = StartUp();
+        QComboBox* box = m_window->folderBox();
+        QCOMPARE(box->count(), 3);
+        QCOMPARE((QStringList{box->itemText(0), box->itemText(1), box->itemText(2)}),
+                 (QStringList{m_tree, one, two}));
+        QCOMPARE(box->currentIndex(), 0);
+    }
+
     void toolbarEntries() {
         const QList<QAction*> actions = m_window->toolbar()->actions();
         QStringList tips;
