@@ -208,6 +208,22 @@ private slots:
         QCOMPARE(box->currentIndex(), 0);
     }
 
+    // The stored window rectangle places the window and comes back unchanged at the close.
+    void windowPositionRoundTrip() {
+        m_window.reset();
+        ResetAppState();
+        ResetFolderHistory();
+        QFile::remove(m_settingsFile);
+        WriteSetting(u"szPathName1", m_tree);
+        WriteSetting(u"WindowPos", u"10,20,650,500");
+        m_window = StartUp();
+        QCOMPARE(m_window->geometry(), QRect(10, 20, 640, 480));
+        m_window->close();
+        QString stored;
+        ReadSetting(u"WindowPos", u"", stored, 64);
+        QCOMPARE(stored, QStringLiteral("10,20,650,500"));
+    }
+
     void toolbarEntries() {
         const QList<QAction*> actions = m_window->toolbar()->actions();
         QStringList tips;
