@@ -8,6 +8,7 @@
 #include "fileops/folder_path.h"
 #include "format/file_summary.h"
 #include "platform/folder_walk.h"
+#include "platform/native_file.h"
 
 #include <set>
 #include <utility>
@@ -22,10 +23,6 @@ int IsCatalogueFile(QStringView name) {
                : 0;
 }
 
-static bool NeedsDetails(const QString& name) {
-    return IsCatalogueFile(name) != 0;
-}
-
 namespace {
 // The folders entered during one walk, by device and inode (or volume and file id), so that
 // links leading back into the tree, or to a folder seen already, are not followed again.
@@ -37,19 +34,37 @@ struct WalkGuard {
 };
 } // namespace
 
+// The record's time and size for a file the listing did not describe: from the opened file,
+// or, when it cannot be opened, from the entry itself. False when the file has vanished since
+// the listing, or is no longer a file.
+static bool TakeDetails(NativeFile& file, const QString& path, FolderItem& item) {
+    if (item.hasDetails)
+        return true;
+    std::int64_t size = 0;
+    if (file.isOpen() && file.sizeAndTime(size, item.lastWriteTime)) {
+        item.size = std::uint64_t(size);
+        return true;
+    }
+    return DescribeItem(path, item) && !item.isFolder && !item.isSpecial;
+}
+
 // Reads one accepted file of the folder and appends its row. False when the row could not be
 // inserted.
-static bool CatalogueFile(const QString& folder, const FolderItem& item) {
+static bool CatalogueFile(const QString& folder, FolderItem item) {
     AppState& app = appState();
     FileSummary& summary = fileSummary();
+    summary.currentPath = folder + item.name;
+    NativeFile file;
+    file.openRead(summary.currentPath);
+    if (!TakeDetails(file, summary.currentPath, item))
+        return true; // vanished meanwhile: no row, as if it had not been listed
     Entry& current = summary.currentEntry;
     current.name = item.name;
     current.folder = folder;
     current.lastWriteTime = item.lastWriteTime;
     current.size = quint32(item.size); // the low 32 bits
     current.isBad = 0;
-    summary.currentPath = folder + item.name;
-    OpenCurrentFile(1);
+    ReadCurrentFile(file, 1);
     if (!InsertEntryRow(app.foundCount))
         return false;
     ++app.foundCount;
@@ -76,7 +91,7 @@ static bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
         app.abortScan = 1;
     visit.folder = NormalisedFolder(path);
     FolderId self;
-    return ListFolder(visit.folder, visit.items, self, NeedsDetails) && guard.enter(self);
+    return ListFolder(visit.folder, visit.items, self) && guard.enter(self);
 }
 
 // Depth first, each subfolder walked completely when it is met. The folders being visited are

@@ -69,11 +69,15 @@ static void ReadNewerTexts(NativeFile& file, FileSummary& summary) {
 }
 
 void OpenCurrentFile(int readMode) {
-    FileSummary& summary = fileSummary();
     NativeFile file;
-    const bool opened = file.openRead(summary.currentPath);
+    file.openRead(fileSummary().currentPath);
+    ReadCurrentFile(file, readMode);
+}
+
+void ReadCurrentFile(NativeFile& file, int readMode) {
+    FileSummary& summary = fileSummary();
     summary.clearRead();
-    if (!opened) {
+    if (!file.isOpen()) {
         summary.currentEntry.isBad = 1;
         summary.title = QStringLiteral("Can't open file");
         return;

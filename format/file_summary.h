@@ -8,6 +8,8 @@
 #include <QString>
 #include <array>
 
+class NativeFile;
+
 struct FileSummary {
     Entry currentEntry;  // the current file's record as the list keeps it; the caller fills it
     QString currentPath; // full path of the current file; the caller fills it
@@ -47,6 +49,9 @@ FileSummary& fileSummary();
 // Reads currentPath into the summary. readMode 1: texts and score summary without the notes
 // (the scan); 2: with the notes (the information panel). May set currentEntry.isBad.
 void OpenCurrentFile(int readMode);
+// The same for a file the caller has opened already (or tried to: a file that is not open
+// gets the outcome of a failed opening).
+void ReadCurrentFile(NativeFile& file, int readMode);
 
 // Writes the 200-byte information block of an older-generation file at currentPath. Returns 1
 // when the whole block was written, 0 when the file could not be opened for writing or the

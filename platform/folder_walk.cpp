@@ -27,8 +27,7 @@ static std::wstring LongPath(const QString& folder) {
 }
 
 static std::int64_t FileTimeToMs(const FILETIME& t) {
-    const std::uint64_t ticks = (std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    return std::int64_t(ticks / 10000) - 11644473600000LL; // from 1601 to 1970
+    return FileTimeMs((std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime);
 }
 
 static bool FolderIdOf(const std::wstring& path, FolderId& id) {
@@ -46,8 +45,7 @@ static bool FolderIdOf(const std::wstring& path, FolderId& id) {
     return true;
 }
 
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
-                WantsDetails wantsDetails) {
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self) {
     items.clear();
     std::wstring base = LongPath(folder);
     if (!base.empty() && base.back() != L'\\')
@@ -67,16 +65,29 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
         FolderItem item;
         item.name = name;
         item.isFolder = isFolder;
-        if (isFolder || !wantsDetails || wantsDetails(name)) {
-            item.lastWriteTime = FileTimeToMs(found.ftLastWriteTime);
-            item.size = (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-        }
+        item.hasDetails = true;
+        item.lastWriteTime = FileTimeToMs(found.ftLastWriteTime);
+        item.size = (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         if (isFolder)
             FolderIdOf(base + found.cFileName, item.id);
         items.push_back(std::move(item));
     } while (FindNextFileW(search, &found));
     FindClose(search);
     self = id;
+    return true;
+}
+
+bool DescribeItem(const QString& path, FolderItem& item) {
+    const std::wstring native = LongPath(path);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(native.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    item.isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+    item.hasDetails = true;
+    item.lastWriteTime = FileTimeToMs(data.ftLastWriteTime);
+    item.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (item.isFolder)
+        FolderIdOf(native, item.id);
     return true;
 }
 
@@ -102,10 +113,6 @@ QString CurrentFolder() {
 
 #else
 
-static std::int64_t TimeMs(const struct stat& st) {
-    return std::int64_t(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
-}
-
 // Fills the item from the entry's status, following links; a link that leads nowhere is
 // described by the link itself.
 static bool Describe(int dirFd, const char* name, FolderItem& item) {
@@ -115,14 +122,14 @@ static bool Describe(int dirFd, const char* name, FolderItem& item) {
     item.isFolder = S_ISDIR(st.st_mode);
     item.isSpecial =
         S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode);
-    item.lastWriteTime = TimeMs(st);
+    item.hasDetails = true;
+    item.lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     item.size = std::uint64_t(st.st_size);
     item.id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
     return true;
 }
 
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
-                WantsDetails wantsDetails) {
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self) {
     items.clear();
     const QByteArray path = EncodeFileName(folder);
     if (path.isEmpty())
@@ -145,20 +152,20 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
             continue;
         FolderItem item;
         item.name = DecodeFileName(QByteArray(raw));
-        // The entry's type saves a status call for the files nobody asks about; folders,
-        // links and unknown types are always looked at.
-        const bool plainFile = d->d_type == DT_REG;
-        if (plainFile && wantsDetails && !wantsDetails(item.name)) {
-            items.push_back(std::move(item));
-            continue;
-        }
-        if (!Describe(dirfd(dir), raw, item))
+        // The entry's type saves the status call for plain files: whoever opens one learns
+        // its time and size from the opening. Folders, links and unknown types are looked at.
+        if (d->d_type != DT_REG && !Describe(dirfd(dir), raw, item))
             continue; // vanished meanwhile
         items.push_back(std::move(item));
     }
     closedir(dir);
     self = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
     return true;
+}
+
+bool DescribeItem(const QString& path, FolderItem& item) {
+    const QByteArray native = EncodeFileName(path);
+    return !native.isEmpty() && Describe(AT_FDCWD, native.constData(), item);
 }
 
 bool SetCurrentFolder(const QString& folder, int* error) {

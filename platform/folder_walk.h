@@ -21,21 +21,25 @@ struct FolderItem {
     // A device, pipe or socket (looked at only when details are wanted): opening one could
     // wait for ever or have effects, so it is never read.
     bool isSpecial = false;
-    // Filled for folders and for files whose name the listing was asked about:
+    // Filled when hasDetails is set: always for folders and links. A plain file may be left
+    // without them when the file system's own entry type says what it is: whoever opens it
+    // reads its time and size from the opened file (or from DescribeItem), which saves a
+    // status call for each file.
+    bool hasDetails = false;
     std::int64_t lastWriteTime = 0; // milliseconds since 1970-01-01 UTC
     std::uint64_t size = 0;
     FolderId id;
 };
 
-// Decides from a name whether a file's time and size are wanted.
-using WantsDetails = bool (*)(const QString& name);
-
 // Lists the folder (a path that may end in the separator) without "." and "..", in the order
-// the file system returns them. Files get their time and size only when `wantsDetails` says
-// so (nullptr: every file). Returns false, with nothing listed, when the folder cannot be
+// the file system returns them. Returns false, with nothing listed, when the folder cannot be
 // read; `self` then stays untouched.
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
-                WantsDetails wantsDetails = nullptr);
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self);
+
+// Fills the item's kind, time, size and identity from the entry at `path`, as the listing
+// does (following links; a link that leads nowhere describes itself). False when the entry no
+// longer exists.
+bool DescribeItem(const QString& path, FolderItem& item);
 
 // The process's current directory as a path text (undecodable bytes kept), empty on failure.
 QString CurrentFolder();

@@ -20,6 +20,14 @@ QChar FolderSeparator() {
 #endif
 }
 
+std::int64_t FileTimeMs(std::int64_t seconds, std::int64_t nanoseconds) {
+    return seconds * 1000 + nanoseconds / 1000000;
+}
+
+std::int64_t FileTimeMs(std::uint64_t ticks) {
+    return std::int64_t(ticks / 10000) - 11644473600000LL; // from 1601 to 1970
+}
+
 #ifdef Q_OS_WIN
 
 QByteArray EncodeFileName(QStringView path) {
@@ -190,6 +198,18 @@ std::int64_t NativeFile::size() {
     return s.QuadPart;
 }
 
+bool NativeFile::sizeAndTime(std::int64_t& size, std::int64_t& lastWriteTime) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(H(m_handle), &info)) {
+        m_error = int(GetLastError());
+        return false;
+    }
+    size = std::int64_t((std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    lastWriteTime = FileTimeMs((std::uint64_t(info.ftLastWriteTime.dwHighDateTime) << 32) |
+                               info.ftLastWriteTime.dwLowDateTime);
+    return true;
+}
+
 bool NativeFile::seek(std::int64_t offset) {
     LARGE_INTEGER d;
     d.QuadPart = offset;
@@ -220,8 +240,8 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
 
 #else
 
-static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size, QStringView path,
-                      int flags) {
+static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
+                      std::int64_t& lastWriteTime, QStringView path, int flags) {
     QByteArray name = EncodeFileName(path);
     if (name.isEmpty()) {
         error = ENOENT;
@@ -243,18 +263,19 @@ static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size, QSt
         return false;
     }
     size = described ? std::int64_t(st.st_size) : -1;
+    lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     handle = fd;
     return true;
 }
 
 bool NativeFile::openRead(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, path, O_RDONLY);
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, path, O_RDONLY);
 }
 
 bool NativeFile::openWrite(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, path, O_WRONLY);
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, path, O_WRONLY);
 }
 
 void NativeFile::close() {
@@ -268,15 +289,24 @@ void NativeFile::close() {
 }
 
 std::int64_t NativeFile::size() {
-    if (m_size >= 0)
-        return m_size;
-    struct stat st {};
-    if (::fstat(int(m_handle), &st) != 0) {
-        m_error = errno;
-        return -1;
+    std::int64_t size = -1;
+    std::int64_t lastWriteTime = 0;
+    return sizeAndTime(size, lastWriteTime) ? size : -1;
+}
+
+bool NativeFile::sizeAndTime(std::int64_t& size, std::int64_t& lastWriteTime) {
+    if (m_size < 0) {
+        struct stat st {};
+        if (m_handle == -1 || ::fstat(int(m_handle), &st) != 0) {
+            m_error = m_handle == -1 ? EBADF : errno;
+            return false;
+        }
+        m_size = st.st_size;
+        m_lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     }
-    m_size = st.st_size;
-    return m_size;
+    size = m_size;
+    lastWriteTime = m_lastWriteTime;
+    return true;
 }
 
 bool NativeFile::seek(std::int64_t offset) {

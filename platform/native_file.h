@@ -18,6 +18,11 @@ QChar FolderSeparator();
 QByteArray EncodeFileName(QStringView path);
 QString DecodeFileName(const QByteArray& bytes);
 
+// Milliseconds since 1970-01-01 UTC of a file time as the system gives it: seconds and
+// nanoseconds since 1970 (Linux), or 100-nanosecond ticks since 1601 (Windows).
+std::int64_t FileTimeMs(std::int64_t seconds, std::int64_t nanoseconds);
+std::int64_t FileTimeMs(std::uint64_t ticks);
+
 // The operating system's own message for an error code (errno on Linux, GetLastError on
 // Windows).
 QString SystemErrorText(int code);
@@ -35,7 +40,9 @@ public:
     void close();
     bool isOpen() const;
 
-    std::int64_t size();            // -1 on failure
+    std::int64_t size(); // -1 on failure
+    // The open file's size and last write time (ms since 1970-01-01 UTC); false on failure.
+    bool sizeAndTime(std::int64_t& size, std::int64_t& lastWriteTime);
     bool seek(std::int64_t offset); // from the beginning
     // Reads up to `count` bytes; returns the number read (0 at the end, -1 on failure).
     std::int64_t read(void* buffer, std::int64_t count);
@@ -51,7 +58,8 @@ private:
     // served from one read-ahead block, so that reading a file's scattered fields costs one
     // system call instead of a seek and a read for each.
     std::int64_t m_position = 0;
-    std::int64_t m_size = -1; // from the opening; -1 once a write may have changed it
+    std::int64_t m_size = -1;         // from the opening; -1 once a write may have changed it
+    std::int64_t m_lastWriteTime = 0; // from the opening, while m_size is known
     QByteArray m_ahead;
     std::int64_t m_aheadStart = 0;
 };

@@ -363,6 +363,64 @@ private slots:
         QCOMPARE(RowPaths(), QStringList{deep + QStringLiteral("bottom.zuf")});
     }
 
+    // A link to a file is listed with the time and size of the file it leads to; a file that
+    // cannot be opened still gets its row, with its own time and size.
+    void linkedAndUnreadableFiles() {
+#ifdef Q_OS_WIN
+        QSKIP("links and file modes are POSIX here");
+#else
+        const QString base = Below(temp.path(), QStringLiteral("Odd files"));
+        SampleFile sample;
+        sample.title = QStringLiteral("Target");
+        QVERIFY(WriteSampleFile(base + QStringLiteral("target.bin"), sample));
+        QVERIFY(WriteSampleFile(base + QStringLiteral("shut.zuf"), sample));
+        QVERIFY(MakeLink(base + QStringLiteral("target.bin"), base + QStringLiteral("link.zuf")));
+        QVERIFY(::chmod(EncodeFileName(base + QStringLiteral("shut.zuf")).constData(), 0) == 0);
+        struct stat target {};
+        struct stat shut {};
+        QCOMPARE(::stat(EncodeFileName(base + QStringLiteral("target.bin")).constData(), &target),
+                 0);
+        QCOMPARE(::stat(EncodeFileName(base + QStringLiteral("shut.zuf")).constData(), &shut), 0);
+        auto timeOf = [](const struct stat& st) {
+            return qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        };
+        // Root opens every file: the walk runs in a child process that gives up root first.
+        const pid_t child = ::geteuid() == 0 ? ::fork() : 0;
+        QVERIFY(child >= 0);
+        if (child > 0) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            ::chmod(EncodeFileName(temp.path()).constData(), 0700);
+            QVERIFY(WIFEXITED(status));
+            QCOMPARE(WEXITSTATUS(status), 0);
+            return;
+        }
+        const bool inChild = ::geteuid() == 0;
+        if (inChild && (::chmod(EncodeFileName(temp.path()).constData(), 0755) != 0 ||
+                        ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        refreshIn(base);
+        int failures = 0;
+        auto check = [&](bool ok) { failures += ok ? 0 : 1; };
+        check(catalogue().rowCount() == 2);
+        for (int row = 0; row < catalogue().rowCount(); ++row) {
+            const Entry* e = catalogue().entryAt(row);
+            check(qint64(e->size) == qint64(target.st_size)); // both files have the same bytes
+            if (e->name == QLatin1String("link.zuf")) {
+                check(e->title == QStringLiteral("Target") && !e->isBad);
+                check(e->lastWriteTime == timeOf(target));
+            } else {
+                check(e->name == QLatin1String("shut.zuf"));
+                check(e->title == QStringLiteral("Can't open file") && e->isBad);
+                check(e->lastWriteTime == timeOf(shut));
+            }
+        }
+        if (inChild)
+            ::_exit(failures == 0 ? 0 : 1);
+        QCOMPARE(failures, 0);
+#endif
+    }
+
     void missingFolderListsNothing() {
         std::vector<FolderItem> items{FolderItem{}};
         FolderId id{7, 7};

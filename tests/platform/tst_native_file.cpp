@@ -93,6 +93,28 @@ private slots:
         QCOMPARE(got.left(1001), bytes);
     }
 
+    // The size and time the opening saw, and after a write the file's new ones.
+    void sizeAndTimeFollowTheFile() {
+        QByteArray bytes;
+        const QString path = fileOf(300, bytes);
+        FolderItem listed;
+        QVERIFY(DescribeItem(path, listed));
+        NativeFile file;
+        std::int64_t size = -1, time = 0;
+        QVERIFY(!file.sizeAndTime(size, time)); // nothing open
+        QVERIFY(file.openWrite(path));
+        QVERIFY(file.sizeAndTime(size, time));
+        QCOMPARE(size, 300);
+        QCOMPARE(time, listed.lastWriteTime);
+        QVERIFY(file.seek(400));
+        QCOMPARE(file.write("z", 1), 1);
+        QVERIFY(file.sizeAndTime(size, time));
+        QCOMPARE(size, 401);
+        QVERIFY(DescribeItem(path, listed));
+        QCOMPARE(time, listed.lastWriteTime);
+        QCOMPARE(qint64(listed.size), 401);
+    }
+
     void failures() {
         NativeFile file;
         QVERIFY(!file.openRead(temp.path())); // a folder is not a file
