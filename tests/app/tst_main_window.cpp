@@ -16,6 +16,7 @@
 #include "format/file_summary.h"
 #include "info/info_panel.h"
 #include "settings/settings_store.h"
+#include "tests/fileops/dialog_test_support.h"
 #include "tools/sample_writer.h"
 
 #include <QAction>
@@ -464,11 +465,9 @@ private slots:
             auto* dialog = static_cast<OptionsDialog*>(modal);
             QVERIFY(dialog->styleBox(0)->isChecked()); // grid lines
             QVERIFY(!dialog->columnBox(ColumnTitle)->isChecked());
-            dialog->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly);
-            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-                if (button->text() == QLatin1String("&Defaults"))
-                    button->click();
-            }
+            QPushButton* defaults = dialog_support::Button(dialog, QStringLiteral("&Defaults"));
+            QVERIFY(defaults);
+            defaults->click();
             QApplication::processEvents(); // the posted refresh of the boxes
             QVERIFY(dialog->columnBox(ColumnTitle)->isChecked());
             QVERIFY(!dialog->styleBox(0)->isChecked());
@@ -524,11 +523,8 @@ private slots:
         };
         OnNextModal([](QWidget* modal) {
             auto* dialog = static_cast<OptionsDialog*>(modal);
-            QPushButton* browse = nullptr;
-            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-                if (button->text() == QLatin1String("&Browse..."))
-                    browse = button;
-            }
+            QPushButton* browse = dialog_support::Button(dialog, QStringLiteral("&Browse..."));
+            QVERIFY(browse);
             browse->click(); // no field had the focus: the editor's
             QCOMPARE(dialog->editorField()->text(), QStringLiteral("/chosen/editor"));
             dialog->viewerField()->setFocus();
