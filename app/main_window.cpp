@@ -24,11 +24,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -80,6 +82,10 @@ MainWindow::MainWindow() {
     setCentralWidget(m_client);
     m_panel = new InfoPanel(m_client);
     createList();
+
+    m_hoverTimer.setSingleShot(true);
+    m_hoverTimer.setInterval(400);
+    connect(&m_hoverTimer, &QTimer::timeout, this, &MainWindow::selectHoveredRow);
 
     SetUiHooks(this);
     SetFolderBox(this);
@@ -411,8 +417,28 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             postCommand(CmdRunEditor);
         else if (event->type() == QEvent::ToolTip)
             return handleListTooltip(event);
+        else if (event->type() == QEvent::MouseMove)
+            trackHover(static_cast<QMouseEvent*>(event));
     }
     return false;
+}
+
+// With track select on, a row the mouse rests on for a moment becomes the selection.
+void MainWindow::trackHover(const QMouseEvent* event) {
+    if (!ListBehaviourFromStyle(m_appliedStyle).hoverTracking || event->buttons() != Qt::NoButton)
+        return;
+    m_hoverRow = m_list->indexAt(event->position().toPoint()).row();
+    m_hoverTimer.start();
+}
+
+void MainWindow::selectHoveredRow() {
+    const QPoint cursor = m_list->viewport()->mapFromGlobal(QCursor::pos());
+    const int row = m_list->indexAt(cursor).row();
+    if (row < 0 || row != m_hoverRow || !ListBehaviourFromStyle(m_appliedStyle).hoverTracking ||
+        QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return;
+    catalogue().selectionModel()->setCurrentIndex(
+        catalogue().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // The accelerator table acts on the keys of every part of this window, but not while a

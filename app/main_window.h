@@ -8,12 +8,14 @@
 #include "settings/settings_store.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
 
 class InfoPanel;
 class QComboBox;
+class QMouseEvent;
 class QMenu;
 class QTableView;
 class QToolBar;
@@ -95,6 +97,8 @@ private:
     bool handleListEvent(QEvent* event);
     bool handleListTooltip(QEvent* event);
     bool swallowDuringScan(QObject* watched, QEvent* event);
+    void trackHover(const QMouseEvent* event);
+    void selectHoveredRow();
     void readBackColumnWidths();
 
     void folderBoxChanged();
@@ -121,6 +125,8 @@ private:
     bool m_escPressed = false;
     bool m_listFrozen = false;
     bool m_resettingList = false;
+    QTimer m_hoverTimer; // track select: how long the mouse rests on a row
+    int m_hoverRow = -1;
 };
 
 // Start-up after the application object exists: the start-up settings, the main window, shown,

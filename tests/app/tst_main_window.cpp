@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -851,6 +852,30 @@ private slots:
             QVERIFY(m_window->list()->isColumnHidden(column));
         QVERIFY(!m_window->list()->isColumnHidden(ColumnName)); // Name has no box
         QCOMPARE(m_window->list()->width(), 100);
+    }
+
+    // Track select: the row the mouse rests on becomes the selection; without it, nothing.
+    void trackSelectSelectsRestingRow_data() {
+        QTest::addColumn<quint32>("style");
+        QTest::addColumn<int>("selectedRow");
+        QTest::newRow("track select") << quint32(StyleTrackSelect | StyleFullRowSelect) << 3;
+        QTest::newRow("default style") << quint32(DefaultListExStyle) << 0;
+    }
+    void trackSelectSelectsRestingRow() {
+        QFETCH(quint32, style);
+        QFETCH(int, selectedRow);
+        m_window->setExtendedStyle(style);
+        QWidget* viewport = m_window->list()->viewport();
+        const QPoint point =
+            m_window->list()->visualRect(catalogue().index(3, ColumnTitle)).center();
+        QCursor::setPos(viewport->mapToGlobal(point));
+        QMouseEvent move(QEvent::MouseMove, point, viewport->mapToGlobal(point), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        if (selectedRow == 0)
+            QTest::qWait(600); // longer than the resting time: nothing may happen
+        QTRY_VERIFY(catalogue().isSelected(selectedRow));
+        QCOMPARE(catalogue().selectedCount(), 1);
     }
 
     void screenshot() {
