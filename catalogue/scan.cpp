@@ -34,6 +34,25 @@ struct WalkGuard {
 };
 } // namespace
 
+// "Found: N files", composed in one text block: it is shown after every file.
+static QString FoundText(int count) {
+    char16_t text[32] = u"Found: ";
+    char16_t* end = text + 7;
+    char16_t digits[12];
+    int n = 0;
+    unsigned rest = unsigned(qMax(count, 0));
+    do {
+        digits[n++] = char16_t(u'0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    while (n > 0)
+        *end++ = digits[--n];
+    for (const char16_t c : u" files")
+        if (c != 0)
+            *end++ = c;
+    return QString(reinterpret_cast<const QChar*>(text), end - text);
+}
+
 // The record's time and size for a file the listing did not describe: from the opened file,
 // or, when it cannot be opened, from the entry itself. False when the file has vanished since
 // the listing, or is no longer a file.
@@ -50,17 +69,17 @@ static bool TakeDetails(NativeFile& file, const QString& path, FolderItem& item)
 
 // Reads one accepted file of the folder and appends its row. False when the row could not be
 // inserted.
-static bool CatalogueFile(const QString& folder, FolderItem item) {
+static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
     AppState& app = appState();
     FileSummary& summary = fileSummary();
-    summary.currentPath = folder + item.name;
+    summary.currentPath = folder.path() + item.name;
     NativeFile file;
-    file.openRead(summary.currentPath);
+    file.openReadIn(folder, item.name);
     if (!TakeDetails(file, summary.currentPath, item))
         return true; // vanished meanwhile: no row, as if it had not been listed
     Entry& current = summary.currentEntry;
     current.name = item.name;
-    current.folder = folder;
+    current.folder = folder.path();
     current.lastWriteTime = item.lastWriteTime;
     current.size = quint32(item.size); // the low 32 bits
     current.isBad = 0;
@@ -68,7 +87,7 @@ static bool CatalogueFile(const QString& folder, FolderItem item) {
     if (!InsertEntryRow(app.foundCount))
         return false;
     ++app.foundCount;
-    ui().setStatusText(3, QStringLiteral("Found: %1 files").arg(app.foundCount));
+    ui().setStatusText(3, FoundText(app.foundCount));
     return true;
 }
 
@@ -99,6 +118,7 @@ static bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
 void ScanFolder(const QString& folder) {
     const AppState& app = appState();
     WalkGuard guard;
+    NativeFolder files; // the folder whose files are being read
     std::vector<Visit> open(1);
     if (!StartVisit(folder, open.back(), guard))
         return;
@@ -118,7 +138,9 @@ void ScanFolder(const QString& folder) {
             if (StartVisit(subfolder, inner, guard))
                 open.push_back(std::move(inner));
         } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
-            if (!CatalogueFile(visit.folder, item))
+            if (files.path() != visit.folder)
+                files.open(visit.folder);
+            if (!CatalogueFile(files, item))
                 visit.next = visit.items.size(); // the rest of this folder is skipped
         }
     }

@@ -3,11 +3,15 @@
 #include "format/file_summary.h"
 #include "format/score_summary.h"
 
+#include <algorithm>
+
 QByteArray ReadBytes(NativeFile& file, qint64 count) {
-    // NativeFile::read reads on until `count` or the end of the file; the rest stays zero.
-    QByteArray bytes(qMax<qint64>(count, 0), '\0');
-    if (!bytes.isEmpty())
-        file.read(bytes.data(), bytes.size());
+    // NativeFile::read reads on until `count` or the end of the file; the rest is zeroed.
+    QByteArray bytes(qMax<qint64>(count, 0), Qt::Uninitialized);
+    if (bytes.isEmpty())
+        return bytes;
+    const qint64 got = qMax<qint64>(file.read(bytes.data(), bytes.size()), 0);
+    std::fill(bytes.begin() + got, bytes.end(), '\0');
     return bytes;
 }
 
@@ -45,7 +49,7 @@ QByteArray ReadCountedBytes(NativeFile& file) {
 
 // The older layout's three texts: code page 1252 strings one behind the other from offset 0.
 // The title ends at offset 199 at the latest; the others run to their own NUL within `head`.
-static void ReadOlderTexts(QByteArray head, FileSummary& summary) {
+static void ReadOlderTexts(QByteArray& head, FileSummary& summary) {
     head[199] = '\0';
     qsizetype start = 0;
     for (BoundedText<512>* target : {&summary.title, &summary.subtitle}) {
@@ -84,7 +88,7 @@ void ReadCurrentFile(NativeFile& file, int readMode) {
     }
     // The first 1024 bytes hold the older layout's texts, the newer layout's header and the
     // generation bytes at 204 and 205.
-    const QByteArray head = ReadBytesAt(file, 0, 1024);
+    QByteArray head = ReadBytesAt(file, 0, 1024);
     summary.generation = ByteAt(head, 205);
     if (ByteAt(head, 204) == 4 && summary.generation >= 10) {
         std::copy_n(head.constData(), summary.header.size(), summary.header.begin());

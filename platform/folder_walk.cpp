@@ -6,6 +6,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -151,7 +152,7 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
         FolderItem item;
-        item.name = DecodeFileName(QByteArray(raw));
+        item.name = DecodeFileName(QByteArray::fromRawData(raw, qsizetype(strlen(raw))));
         // The entry's type saves the status call for plain files: whoever opens one learns
         // its time and size from the opening. Folders, links and unknown types are looked at.
         if (d->d_type != DT_REG && !Describe(dirfd(dir), raw, item))

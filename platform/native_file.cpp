@@ -178,6 +178,22 @@ bool NativeFile::openRead(QStringView path) {
     return OpenWin(m_handle, m_error, path, GENERIC_READ);
 }
 
+bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
+    return openRead(folder.m_path + name);
+}
+
+NativeFolder::~NativeFolder() {
+    close();
+}
+
+void NativeFolder::open(const QString& path) {
+    m_path = path;
+}
+
+void NativeFolder::close() {
+    m_path.clear();
+}
+
 bool NativeFile::openWrite(QStringView path) {
     close();
     return OpenWin(m_handle, m_error, path, GENERIC_WRITE);
@@ -240,16 +256,17 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
 
 #else
 
+// Opens `name` (a path, or a name inside the open folder `folderFd`).
 static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
-                      std::int64_t& lastWriteTime, QStringView path, int flags) {
-    QByteArray name = EncodeFileName(path);
-    if (name.isEmpty()) {
+                      std::int64_t& lastWriteTime, int folderFd, QStringView name, int flags) {
+    const QByteArray bytes = EncodeFileName(name);
+    if (bytes.isEmpty()) {
         error = ENOENT;
         return false;
     }
     int fd;
     do {
-        fd = ::open(name.constData(), flags | O_CLOEXEC);
+        fd = ::openat(folderFd, bytes.constData(), flags | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error = errno;
@@ -270,12 +287,44 @@ static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
 
 bool NativeFile::openRead(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, path, O_RDONLY);
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_RDONLY);
+}
+
+bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
+    if (folder.m_handle == -1)
+        return openRead(folder.m_path + name);
+    close();
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, int(folder.m_handle), name,
+                     O_RDONLY);
 }
 
 bool NativeFile::openWrite(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, path, O_WRONLY);
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_WRONLY);
+}
+
+NativeFolder::~NativeFolder() {
+    close();
+}
+
+void NativeFolder::open(const QString& path) {
+    close();
+    m_path = path;
+    const QByteArray bytes = EncodeFileName(path);
+    if (bytes.isEmpty())
+        return;
+    int fd;
+    do {
+        fd = ::open(bytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    m_handle = fd;
+}
+
+void NativeFolder::close() {
+    if (m_handle != -1)
+        ::close(int(m_handle));
+    m_handle = -1;
+    m_path.clear();
 }
 
 void NativeFile::close() {

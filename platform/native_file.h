@@ -27,6 +27,27 @@ std::int64_t FileTimeMs(std::uint64_t ticks);
 // Windows).
 QString SystemErrorText(int code);
 
+// An open folder whose files are then opened by their names alone, so that the system does not
+// walk the folder's whole path again for each of them. Closed by the destructor.
+class NativeFolder {
+public:
+    NativeFolder() = default;
+    ~NativeFolder();
+    NativeFolder(const NativeFolder&) = delete;
+    NativeFolder& operator=(const NativeFolder&) = delete;
+
+    // The folder path ends in the separator. When the folder cannot be opened, its files are
+    // opened by their whole paths instead; the path is kept either way.
+    void open(const QString& path);
+    void close();
+    const QString& path() const { return m_path; }
+
+private:
+    friend class NativeFile;
+    QString m_path;
+    std::intptr_t m_handle = -1;
+};
+
 // One open file, closed by the destructor. Never creates a file.
 class NativeFile {
 public:
@@ -35,7 +56,8 @@ public:
     NativeFile(const NativeFile&) = delete;
     NativeFile& operator=(const NativeFile&) = delete;
 
-    bool openRead(QStringView path);  // existing file, read only
+    bool openRead(QStringView path);                                  // existing file, read only
+    bool openReadIn(const NativeFolder& folder, const QString& name); // the same, inside the folder
     bool openWrite(QStringView path); // existing file, write only, not truncated
     void close();
     bool isOpen() const;

@@ -5,9 +5,14 @@
 #include "platform/native_file.h"
 #include "tools/sample_writer.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 class TestNativeFile : public QObject {
     Q_OBJECT
@@ -125,6 +130,40 @@ private slots:
         QByteArray bytes;
         QVERIFY(file.openRead(fileOf(10, bytes)));
         QVERIFY(!file.seek(-1));
+    }
+
+    // A file opened by its name inside an open folder is the file its whole path names; a
+    // folder that cannot be opened leaves its files to be opened by their whole paths.
+    void openedInsideAFolder_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("folderOpens");
+        QTest::newRow("plain name") << QByteArray("in folder.zuf") << true;
+        QTest::newRow("undecodable bytes") << QByteArray("caf\xe9 \xff.zuf") << true;
+        QTest::newRow("folder gone") << QByteArray("in folder.zuf") << false;
+    }
+    void openedInsideAFolder() {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, folderOpens);
+        const QString folder = temp.path() + QStringLiteral("/inside/");
+        QVERIFY(QDir().mkpath(folder));
+        const QString fileName = DecodeFileName(name);
+        QVERIFY(WriteSampleFile(folder + fileName, QByteArray("inside bytes")));
+        NativeFolder opened;
+        opened.open(folderOpens ? folder : temp.path() + QStringLiteral("/missing/"));
+        NativeFile file;
+        QCOMPARE(file.openReadIn(opened, fileName), folderOpens);
+        if (folderOpens) {
+            char got[32] = {};
+            QCOMPARE(file.read(got, sizeof got), 12);
+            QCOMPARE(QByteArray(got), QByteArray("inside bytes"));
+            QCOMPARE(file.size(), 12);
+        }
+        QVERIFY(!file.openReadIn(opened, QStringLiteral("not there.zuf")));
+        QVERIFY(!file.isOpen());
+#ifndef Q_OS_WIN
+        // The temporary folder cannot remove a name whose bytes are not UTF-8 by itself.
+        QVERIFY(::unlink(EncodeFileName(folder + fileName).constData()) == 0);
+#endif
     }
 
     void fileNamesSurviveTheRoundTrip_data() {
