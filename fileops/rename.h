@@ -19,9 +19,12 @@ QString NameFromTitle(QStringView title);
 // its current name unchanged when the title is empty.
 QString RenameSuggestion();
 
+// The part of a field that MoveFirstWord reads.
+constexpr int MoveFirstWordRead = 199;
+
 // "Word rest.ext" becomes "rest (Word).zuf": the first word moves behind the rest, which ends
-// at the next full stop. Answers the text unchanged when the text does not start with a word
-// followed by a space, or when no full stop follows the rest.
+// at the next full stop. Answers the text unchanged when its first 199 characters do not
+// start with a word followed by a space, or hold no full stop after the rest.
 QString MoveFirstWord(const QString& text);
 
 // True when the name holds a folder separator (or a NUL): such a name would leave the folder.

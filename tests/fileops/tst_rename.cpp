@@ -101,6 +101,14 @@ private slots:
                                     << " rest (Word).zuf";
         QTest::newRow("empty") << ""
                                << "";
+        // Only the field's first 199 characters are read.
+        const QString x193(193, u'x');
+        QTest::newRow("stop as the 199th character")
+            << QString("Word " + x193 + ".zuf") << QString(x193 + " (Word).zuf");
+        QTest::newRow("stop as the 200th character")
+            << QString("Word " + x193 + "y.zuf") << QString("Word " + x193 + "y.zuf");
+        QTest::newRow("space as the 200th character") << QString(QString(199, u'w') + " rest.zuf")
+                                                      << QString(QString(199, u'w') + " rest.zuf");
     }
     void moveFirstWord() {
         QFETCH(QString, text);
