@@ -110,6 +110,7 @@ NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
     m_name = new QLineEdit(this);
     m_name->setMaxLength(DestinationTextMax);
     nameCaption->setBuddy(m_name);
+    rootCaption->setBuddy(m_name); // the root cannot take the focus: its key goes to the name
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     ok->setDefault(true);
@@ -127,4 +128,8 @@ NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
 void NewFolderDialog::accept() {
     CreateNewFolder(m_root->text(), m_name->text());
     done(1);
+}
+
+void NewFolderDialog::reject() {
+    done(2);
 }

@@ -36,8 +36,8 @@ private:
 };
 
 // "Create Directory": "&Root:" over the folder the new one goes into (the destination, or the
-// working folder before the first), "&New Folder:" over the name; OK creates it and makes it
-// the destination.
+// working folder before the first), "&New Folder:" over the name; OK creates it, makes it the
+// destination and closes with 1; Cancel and Esc close with 2.
 class NewFolderDialog : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +47,7 @@ public:
     QLabel* rootLabel() const { return m_root; }
 
     void accept() override;
+    void reject() override;
 
 private:
     QLabel* m_root = nullptr;

@@ -87,3 +87,7 @@ void InfoEditDialog::accept() {
     if (SaveInfoTexts(m_row, texts, m_dialogs) == InfoSaveResult::Saved)
         done(1);
 }
+
+void InfoEditDialog::reject() {
+    done(2);
+}

@@ -25,6 +25,7 @@ public:
     QPushButton* saveButton() const { return m_save; }
 
     void accept() override;
+    void reject() override; // Cancel and Esc close with 2
 
 private:
     int m_row = 0;

@@ -174,14 +174,42 @@ private slots:
         QVERIFY(QFileInfo(made).isDir());
     }
 
+    void newFolderCancelKeepsTheDestination_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cancel") << false;
+    }
     void newFolderCancelKeepsTheDestination() {
+        QFETCH(bool, byKey);
         scratch().destFolder = m_work;
         NewFolderDialog create(nullptr);
+        QVERIFY(ShowActive(&create));
         create.nameField()->setText(QStringLiteral("never"));
-        QTest::mouseClick(Button(&create, QStringLiteral("Cancel")), Qt::LeftButton);
-        QCOMPARE(create.result(), 0);
+        if (byKey)
+            QTest::keyClick(create.nameField(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(Button(&create, QStringLiteral("Cancel")), Qt::LeftButton);
+        QCOMPARE(create.result(), 2);
         QCOMPARE(scratch().destFolder, m_work);
         QVERIFY(!QFileInfo::exists(m_work + QStringLiteral("never")));
+    }
+
+    // Each caption's key reaches the name field: the root itself takes no focus.
+    void newFolderCaptionKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Alt+R, Root") << int(Qt::Key_R);
+        QTest::newRow("Alt+N, New Folder") << int(Qt::Key_N);
+    }
+    void newFolderCaptionKeys() {
+        QFETCH(int, key);
+        NewFolderDialog create(nullptr);
+        QVERIFY(ShowActive(&create));
+        QPushButton* ok = Button(&create, QStringLiteral("OK"));
+        ok->setFocus();
+        QTRY_VERIFY(ok->hasFocus());
+        QTest::keyClick(&create, Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY(create.nameField()->hasFocus());
+        QVERIFY(create.isVisible());
     }
 
     void renameDialogRenames() {

@@ -75,14 +75,24 @@ private slots:
         QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("a\r\nb"));
     }
 
+    void cancelWritesNothing_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("Cancel") << false;
+    }
     void cancelWritesNothing() {
+        QFETCH(bool, byKey);
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
         InfoEditDialog dialog(nullptr, 0, dialogs);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("Never saved"));
-        QTest::keyClick(dialog.titleField(), Qt::Key_Escape);
-        QCOMPARE(dialog.result(), 0);
+        if (byKey)
+            QTest::keyClick(dialog.titleField(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(Button(&dialog, QStringLiteral("Cancel")), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), 2);
         QCOMPARE(ReadAll(m_work + NameOf(0)), before);
         QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
     }
