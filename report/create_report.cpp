@@ -27,10 +27,9 @@ QString ReportLeftOutText(int rowsLeftOut, int rowCount) {
 }
 
 // Writes the report file, asking first when a file of that name exists.
-static void WriteReportToFile(ReportDialogs& dialogs, const QString& path,
-                              const QByteArray& bytes) {
-    if (PathExists(path) && ConfirmedReportPath() != path &&
-        !dialogs.warnYesNo(ReportReplaceText(path)))
+static void WriteReportToFile(ReportDialogs& dialogs, const QString& path, const QByteArray& bytes,
+                              bool replaceConfirmed) {
+    if (PathExists(path) && !replaceConfirmed && !dialogs.warnYesNo(ReportReplaceText(path)))
         return;
     const bool written = WriteReportFile(path, bytes).isEmpty();
     dialogs.showMessage(written ? ReportCreatedText(path) : ReportNotCreatedText(path));
@@ -48,13 +47,15 @@ void CreateReport(ReportDialogs& dialogs) {
     ScratchPool& work = scratch();
     if (work.reportPath.isEmpty())
         work.reportPath = DefaultReportPath();
-    if (!dialogs.runReportDialog())
+    const bool ok = dialogs.runReportDialog();
+    const QString confirmed = ConfirmedReportPath();
+    ConfirmedReportPath().clear(); // a chooser's consent holds for this dialog's report only
+    if (!ok)
         return;
     const quint16 flags = settings().reportFlags;
     const ReportText report = CreateReportText(SelectedReportRows(), flags);
     if (flags & ReportToFile)
-        WriteReportToFile(dialogs, work.reportPath, report.bytes);
+        WriteReportToFile(dialogs, work.reportPath, report.bytes, confirmed == work.reportPath);
     else
         WriteReportToClipboard(dialogs, report);
-    ConfirmedReportPath().clear();
 }

@@ -20,8 +20,9 @@ public:
     virtual bool warnYesNo(const QString& text) = 0;
 };
 
-// The file chooser of the report dialog asked before naming an existing file: a report to
-// exactly this path replaces it without asking again.
+// The file chooser of the report dialog asked before naming an existing file: the report of
+// the dialog now open, to exactly this path, replaces it without asking again. The consent
+// ends with that dialog, whether it ends with OK or Cancel.
 void ConfirmReportReplacement(const QString& path);
 
 // "<path>\r\nalready exists.\r\nReplace it?"

@@ -94,6 +94,47 @@ private slots:
         QCOMPARE(dialogs.messages, replaced ? QStringList{ReportCreatedText(path)} : QStringList{});
     }
 
+    // A replacement confirmed in the file chooser holds only for the report of that dialog: after
+    // Cancel, the next report to the same existing file asks again.
+    void chooserConfirmationEndsWithCancel() {
+        const QString path = m_work + NameOf(1);
+        const QByteArray before = ReadAll(path);
+        scratch().reportPath = path;
+        settings().reportFlags = ReportName | ReportToFile;
+        ReportScript cancelled;
+        cancelled.ok = false;
+        cancelled.duringDialog = [&] { ConfirmReportReplacement(path); };
+        CreateReport(cancelled);
+
+        ReportScript dialogs; // no chooser this time; No to the question
+        dialogs.warnAnswers = {false};
+        CreateReport(dialogs);
+
+        QCOMPARE(dialogs.warnings, QStringList{ReportReplaceText(path)});
+        QCOMPARE(ReadAll(path), before);
+        QVERIFY(dialogs.messages.isEmpty());
+    }
+
+    void noRowSelectedToAFile_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("new file") << false;
+        QTest::newRow("existing file, Yes") << true;
+    }
+    void noRowSelectedToAFile() {
+        QFETCH(bool, exists);
+        catalogue().clearSelectionAndFocus();
+        const QString path = exists ? m_work + NameOf(1) : m_work + QStringLiteral("empty.txt");
+        QCOMPARE(QFile::exists(path), exists);
+        scratch().reportPath = path;
+        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        ReportScript dialogs;
+        dialogs.warnAnswers = {true};
+        CreateReport(dialogs);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(ReadAll(path), QByteArray());
+        QCOMPARE(dialogs.messages, QStringList{ReportCreatedText(path)});
+    }
+
     void clipboardGetsTheText() {
         settings().reportFlags = ReportName | ReportTitle;
         ReportScript dialogs;
