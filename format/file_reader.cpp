@@ -5,20 +5,43 @@
 
 #include <algorithm>
 
-QByteArray ReadBytes(NativeFile& file, qint64 count) {
+void ReadBytes(NativeFile& file, char* to, qint64 count) {
+    if (count <= 0)
+        return;
     // NativeFile::read reads on until `count` or the end of the file; the rest is zeroed.
+    const qint64 got = qMax<qint64>(file.read(to, count), 0);
+    std::fill(to + got, to + count, '\0');
+}
+
+void ReadBytesAt(NativeFile& file, qint64 offset, char* to, qint64 count) {
+    if (file.seek(offset))
+        ReadBytes(file, to, count);
+    else if (count > 0)
+        std::fill(to, to + count, '\0');
+}
+
+QByteArray ReadBytes(NativeFile& file, qint64 count) {
     QByteArray bytes(qMax<qint64>(count, 0), Qt::Uninitialized);
-    if (bytes.isEmpty())
-        return bytes;
-    const qint64 got = qMax<qint64>(file.read(bytes.data(), bytes.size()), 0);
-    std::fill(bytes.begin() + got, bytes.end(), '\0');
+    ReadBytes(file, bytes.data(), bytes.size());
     return bytes;
 }
 
 QByteArray ReadBytesAt(NativeFile& file, qint64 offset, qint64 count) {
-    if (!file.seek(offset))
-        return QByteArray(qMax<qint64>(count, 0), '\0');
-    return ReadBytes(file, count);
+    QByteArray bytes(qMax<qint64>(count, 0), Qt::Uninitialized);
+    ReadBytesAt(file, offset, bytes.data(), bytes.size());
+    return bytes;
+}
+
+quint16 ReadWord(NativeFile& file) {
+    char word[2];
+    ReadBytes(file, word, 2);
+    return WordAt(QByteArrayView(word, 2), 0);
+}
+
+quint16 ReadWordAt(NativeFile& file, qint64 offset) {
+    char word[2];
+    ReadBytesAt(file, offset, word, 2);
+    return WordAt(QByteArrayView(word, 2), 0);
 }
 
 QByteArrayView SliceOf(QByteArrayView bytes, qint64 offset, qint64 count) {
@@ -43,14 +66,15 @@ quint32 DwordAt(QByteArrayView bytes, qint64 offset) {
 }
 
 QByteArray ReadCountedBytes(NativeFile& file) {
-    const quint16 count = WordAt(ReadBytes(file, 2), 0);
+    const quint16 count = ReadWord(file);
     return ReadBytes(file, count);
 }
 
 // The older layout's three texts: code page 1252 strings one behind the other from offset 0.
 // The title ends at offset 199 at the latest; the others run to their own NUL within `head`.
-static void ReadOlderTexts(QByteArray& head, FileSummary& summary) {
-    head[199] = '\0';
+static void ReadOlderTexts(char (&block)[1024], FileSummary& summary) {
+    block[199] = '\0';
+    const QByteArrayView head(block, sizeof block);
     qsizetype start = 0;
     for (BoundedText<512>* target : {&summary.title, &summary.subtitle}) {
         const QByteArrayView rest = SliceOf(head, start);
@@ -88,13 +112,15 @@ void ReadCurrentFile(NativeFile& file, int readMode) {
     }
     // The first 1024 bytes hold the older layout's texts, the newer layout's header and the
     // generation bytes at 204 and 205.
-    QByteArray head = ReadBytesAt(file, 0, 1024);
+    char block[1024];
+    ReadBytesAt(file, 0, block, sizeof block);
+    const QByteArrayView head(block, sizeof block);
     summary.generation = ByteAt(head, 205);
     if (ByteAt(head, 204) == 4 && summary.generation >= 10) {
-        std::copy_n(head.constData(), summary.header.size(), summary.header.begin());
+        std::copy_n(block, summary.header.size(), summary.header.begin());
         ReadNewerTexts(file, summary);
     } else {
-        ReadOlderTexts(head, summary);
+        ReadOlderTexts(block, summary);
     }
     ReadScoreSummary(file, readMode == 2);
 }

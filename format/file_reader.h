@@ -13,6 +13,13 @@
 QByteArray ReadBytes(NativeFile& file, qint64 count);
 // The same from `offset`.
 QByteArray ReadBytesAt(NativeFile& file, qint64 offset, qint64 count);
+// The same into the caller's buffer of `count` bytes, for the small fixed blocks read from
+// every file: no block of their own to allocate.
+void ReadBytes(NativeFile& file, char* to, qint64 count);
+void ReadBytesAt(NativeFile& file, qint64 offset, char* to, qint64 count);
+// The little-endian word at the current position, or at `offset` (0 for missing bytes).
+quint16 ReadWord(NativeFile& file);
+quint16 ReadWordAt(NativeFile& file, qint64 offset);
 
 // The part of `bytes` from `offset` on, at most `count` bytes (-1: to the end); empty when the
 // offset lies outside.

@@ -49,7 +49,9 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     if (withNotes && notesOffset != 0 && file.seek(notesOffset))
         s.notesLength = qint16(ReadCountedString(file, s.notes));
 
-    const QByteArray info = ReadBytesAt(file, DwordAt(header, 92), 16);
+    char infoBlock[16];
+    ReadBytesAt(file, DwordAt(header, 92), infoBlock, sizeof infoBlock);
+    const QByteArrayView info(infoBlock, sizeof infoBlock);
     if (WordAt(info, 0) != 12)
         return MarkFileBad(file);
     s.measures = WordAt(info, 2);
@@ -58,7 +60,9 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     s.timeSignature = quint16(ByteAt(info, 13) << 8 | ByteAt(info, 12));
 
     const qint64 listOffset = DwordAt(header, 96);
-    const QByteArray list = ReadBytesAt(file, listOffset, 4);
+    char listBlock[4];
+    ReadBytesAt(file, listOffset, listBlock, sizeof listBlock);
+    const QByteArrayView list(listBlock, sizeof listBlock);
     if (WordAt(list, 0) != 68)
         return MarkFileBad(file);
     s.lastModule = quint16(WordAt(list, 2) - 1);
@@ -70,7 +74,9 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     const int count = int(qMin<qint64>(ModulesToRead(s.lastModule), present));
     if (count < ModulesToRead(s.lastModule))
         s.lastModule = quint16(qMax(count, 1) - 1);
-    const QByteArray records = ReadBytes(file, qint64(count) * 68);
+    char recordBlock[MaxModules * 68];
+    ReadBytes(file, recordBlock, qint64(count) * 68);
+    const QByteArrayView records(recordBlock, qsizetype(count) * 68);
     for (int i = 0; i < count; ++i) {
         const QByteArrayView record = SliceOf(records, i * 68, 68);
         Utf8ToWide(s.moduleNames[i], SliceOf(record, 32, 31));
@@ -121,7 +127,7 @@ static qint64 OlderTablesEnd(const FileSummary& s, quint16 w256) {
 // Skips the length-prefixed blocks from `p`; stops as soon as the position passes the end.
 static qint64 SkipBlocks(NativeFile& file, qint64 p, qint64 fileSize, quint16 blockCount) {
     for (int i = 0; i < blockCount && p <= fileSize; ++i)
-        p += 2 + qint64(WordAt(ReadBytesAt(file, p, 2), 0));
+        p += 2 + qint64(ReadWordAt(file, p));
     return p;
 }
 
@@ -139,7 +145,9 @@ static qint64 RecordGroupsSize(const FileSummary& s) {
 // Reads the module records at `p`; false when they are inconsistent.
 static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s) {
     const int count = ModulesToRead(s.lastModule);
-    const QByteArray records = ReadBytesAt(file, p, qint64(count) * 50);
+    char recordBlock[MaxModules * 50];
+    ReadBytesAt(file, p, recordBlock, qint64(count) * 50);
+    const QByteArrayView records(recordBlock, qsizetype(count) * 50);
     quint8 runningSum = 0;
     for (int i = 0; i < count; ++i) {
         const QByteArrayView record = SliceOf(records, i * 50, 50);
@@ -205,7 +213,7 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
         return MarkFileBad(file);
     p += RecordGroupsSize(s);
     if (s.notesLength != 0) {
-        const quint16 length = WordAt(ReadBytesAt(file, p, 2), 0);
+        const quint16 length = ReadWordAt(file, p);
         p += 2 + length;
         if (withNotes && length != 0 && p <= fileSize)
             s.notes = Cp1252ToWideFit(ReadBytes(file, length), 32768);
@@ -220,7 +228,9 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
 int ReadScoreSummary(NativeFile& file, bool withNotes) {
     FileSummary& s = fileSummary();
     const qint64 fileSize = qMax<qint64>(file.size(), 0);
-    const QByteArray fixed = ReadBytesAt(file, 200, 58);
+    char fixedBlock[58];
+    ReadBytesAt(file, 200, fixedBlock, sizeof fixedBlock);
+    const QByteArrayView fixed(fixedBlock, sizeof fixedBlock);
     s.generation = ByteAt(fixed, 5);
     if (ByteAt(fixed, 4) == 4 && s.generation >= 10)
         return ReadNewerSummary(file, fileSize, withNotes);
