@@ -95,20 +95,28 @@ private slots:
     }
 
     void typedTextBecomesTheNextDefault_data() {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("button"); // empty: the key, typed in the folder box
+        QTest::addColumn<int>("key");
         QTest::addColumn<int>("result");
-        QTest::newRow("OK") << "OK" << 1;
-        QTest::newRow("Cancel") << "Cancel" << 2;
+        QTest::newRow("OK") << "OK" << 0 << 1;
+        QTest::newRow("Cancel") << "Cancel" << 0 << 2;
+        QTest::newRow("Enter") << "" << int(Qt::Key_Return) << 1;
+        QTest::newRow("Esc") << "" << int(Qt::Key_Escape) << 2;
     }
     void typedTextBecomesTheNextDefault() {
         QFETCH(QString, button);
+        QFETCH(int, key);
         QFETCH(int, result);
         const QString typed = m_dir.path() + QStringLiteral("/Temp");
         {
             DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
             QVERIFY(ShowActive(&dialog));
             dialog.folderBox()->setCurrentText(typed);
-            QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+            if (button.isEmpty())
+                QTest::keyClick(dialog.folderBox()->lineEdit(), Qt::Key(key));
+            else
+                QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+            QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), result);
         }
         QCOMPARE(scratch().destFolder, NormalisedFolder(typed));
