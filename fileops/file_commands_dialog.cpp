@@ -49,7 +49,7 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void showMessage(const QString& text) override {
-        ShowMessageBox(m_owner, ReportMessageTitle.toString(), text);
+        ShowMessageBox(m_owner, ReportMessageTitle.toString(), text, QMessageBox::NoIcon);
     }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
 

@@ -2,11 +2,14 @@
 // The message boxes of the file commands and the report. The logic builds its texts with
 // CR LF line breaks; the boxes show them as lines.
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
 
-// A message with only OK: information icon. An empty caption leaves the window system's own.
-void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text);
+// A message with only OK, with the information icon unless told otherwise (the report's
+// messages carry none). An empty caption leaves the window system's own.
+void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
+                    QMessageBox::Icon icon = QMessageBox::Information);
 // A warning with Yes and No under the program's caption: true for Yes.
 bool AskYesNo(QWidget* owner, const QString& text);

@@ -358,10 +358,12 @@ private slots:
         scratch().destFolder = m_work;
         scratch().promptText = QStringLiteral("Copy");
         QString text, caption;
+        int icon = -1;
         WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
             WhenOpen<QMessageBox>([&](QMessageBox* box) {
                 text = box->text();
                 caption = box->windowTitle();
+                icon = box->icon();
                 box->accept();
             });
             dialog->done(AnswerYes);
@@ -371,6 +373,7 @@ private slots:
         QCOMPARE(text, SystemErrorText(EEXIST) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
         QCOMPARE(caption, QString()); // the window system's own caption
+        QCOMPARE(icon, int(QMessageBox::Information));
         QCOMPARE(catalogue().rowCount(), 2);
     }
 

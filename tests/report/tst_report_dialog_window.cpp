@@ -168,11 +168,16 @@ private slots:
         SelectRows({0, 2});
         settings().reportFlags = ReportName | ReportToFile;
         scratch().reportPath.clear();
-        QString message;
+        QString message, caption;
+        int icon = -1;
+        QStringList buttons;
         WhenOpen<ReportDialog>([&](ReportDialog* dialog) {
             QCOMPARE(dialog->pathField()->text(), m_work + QStringLiteral("zuflist.txt"));
             WhenOpen<QMessageBox>([&](QMessageBox* box) {
                 message = box->text();
+                caption = box->windowTitle();
+                icon = box->icon();
+                buttons = ButtonTexts(box);
                 box->accept();
             });
             dialog->accept();
@@ -180,6 +185,9 @@ private slots:
         RunReportDialog(nullptr);
         const QString path = m_work + QStringLiteral("zuflist.txt");
         QCOMPARE(message, path + QStringLiteral("\nhas been successfully created"));
+        QCOMPARE(caption, QStringLiteral("ZUF File Manager U v1.21"));
+        QCOMPARE(icon, int(QMessageBox::NoIcon)); // only the text and OK
+        QCOMPARE(buttons.size(), 1);
         QCOMPARE(ReadAll(path), (NameOf(0) + "\t\r\n" + NameOf(2) + "\t\r\n").toLatin1());
     }
 };
