@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTimer>
 #include <QtTest>
 
@@ -142,6 +143,37 @@ private slots:
         QCOMPARE(dialog.titleField()->text(), title);
         QCOMPARE(dialog.subtitleField()->text(), subtitle);
         QVERIFY(dialog.subtitleField()->hasFocus());
+    }
+
+    // The comments field: the selection across the line break is converted and stays selected.
+    void caseToolsOnTheComments_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("comments");
+        QTest::newRow("ABC") << "ABC"
+                             << "line ONE\nTWO two";
+        QTest::newRow("Abc") << "Abc"
+                             << "line One\nTwo two";
+    }
+    void caseToolsOnTheComments() {
+        QFETCH(QString, button);
+        QFETCH(QString, comments);
+        ScriptedDialogs dialogs;
+        InfoEditDialog dialog(nullptr, 0, dialogs);
+        QVERIFY(ShowActive(&dialog));
+        dialog.commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
+        dialog.commentsField()->setFocus();
+        QTRY_VERIFY(dialog.commentsField()->hasFocus());
+        QTextCursor cursor = dialog.commentsField()->textCursor();
+        cursor.setPosition(5);
+        cursor.setPosition(12, QTextCursor::KeepAnchor); // "one\ntwo"
+        dialog.commentsField()->setTextCursor(cursor);
+        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
+        QCOMPARE(dialog.commentsField()->toPlainText(), comments);
+        QVERIFY(dialog.commentsField()->hasFocus());
+        const QTextCursor after = dialog.commentsField()->textCursor();
+        QCOMPARE(after.selectionStart(), 5);
+        QCOMPARE(after.selectionEnd(), 12);
+        QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
     }
 
     void quoteToolOnTheTitle() {
