@@ -24,7 +24,7 @@ QString InitialDestination() {
 
 void TakeDestination(const QString& text) {
     ScratchPool& work = scratch();
-    QString folder = CutToLength(text, DestinationTextMax);
+    QString folder = text; // kept whole: a cut path would name another folder
     if (!folder.isEmpty() && !IsAbsoluteFolder(folder))
         folder.prepend(work.workingFolder);
     work.destFolder = NormaliseFolder(folder);

@@ -4,14 +4,15 @@
 
 #include <QString>
 
-// The longest folder text the dialogs take.
+// The longest new folder name the dialogs take. Folder paths are kept whole: a path cut
+// short would name another folder.
 constexpr int DestinationTextMax = 255;
 
 // The folder the destination dialog shows when it opens: the last destination, or the working
 // folder before the first.
 QString InitialDestination();
 
-// Takes the dialog's text (at most 255 characters) as the destination, normalised. A relative
+// Takes the dialog's text as the destination, normalised. A relative
 // folder is taken below the working folder, so that files never go to wherever the process
 // happens to stand.
 void TakeDestination(const QString& text);

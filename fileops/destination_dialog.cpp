@@ -43,7 +43,6 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title) : QDi
     m_folder->setEditable(true);
     m_folder->setInsertPolicy(QComboBox::NoInsert);
     m_folder->setMinimumContentsLength(40);
-    m_folder->lineEdit()->setMaxLength(DestinationTextMax);
     label->setBuddy(m_folder);
     layout->addWidget(label);
     layout->addWidget(m_folder);
@@ -93,7 +92,7 @@ void DestinationDialog::browse() {
 }
 
 void DestinationDialog::newFolder() {
-    scratch().destFolder = CutToLength(m_folder->currentText(), DestinationTextMax);
+    scratch().destFolder = m_folder->currentText();
     runNewFolder(this);
     m_folder->setCurrentText(scratch().destFolder);
 }

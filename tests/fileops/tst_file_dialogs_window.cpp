@@ -137,6 +137,19 @@ private slots:
         QCOMPARE(empty.result(), 2); // nowhere to go: nothing is moved or copied
     }
 
+    // A destination deeper than 255 characters is taken whole, never cut into another folder.
+    void longDestinationIsKeptWhole() {
+        const QString deep = m_dir.path() + QLatin1Char('/') + QString(120, QLatin1Char('d')) +
+                             QLatin1Char('/') + QString(120, QLatin1Char('e')) +
+                             QStringLiteral("/f");
+        scratch().destFolder = NormalisedFolder(deep);
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        QCOMPARE(dialog.folderBox()->currentText(), NormalisedFolder(deep));
+        dialog.accept();
+        QCOMPARE(dialog.result(), 1);
+        QCOMPARE(scratch().destFolder, NormalisedFolder(deep));
+    }
+
     void browseStartsFromTheDestination() {
         scratch().destFolder = m_work;
         DestinationDialog dialog(nullptr, QStringLiteral("Move"));
