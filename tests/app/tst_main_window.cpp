@@ -74,6 +74,14 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     timer->start();
 }
 
+// The widget of a just-opened dialog that keys go to, once the dialog is the active window:
+// under a slow machine the focus arrives a little after the dialog appears.
+QWidget* KeyTarget(QWidget* modal) {
+    if (!QTest::qWaitForWindowActive(modal))
+        qWarning("the dialog did not become active");
+    return modal->focusWidget() ? modal->focusWidget() : modal;
+}
+
 QStringList RowNames() {
     QStringList names;
     for (int row = 0; row < catalogue().rowCount(); ++row)
@@ -802,7 +810,7 @@ private slots:
         QStringList seen;
         OnNextModal([&seen](QWidget* modal) {
             seen << QString::fromLatin1(modal->metaObject()->className());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1); // the about dialog's key
+            QTest::keyClick(KeyTarget(modal), Qt::Key_F1); // the about dialog's key
             QApplication::processEvents();
             seen << QString::fromLatin1(
                 QApplication::activeModalWidget()->metaObject()->className());
@@ -824,7 +832,7 @@ private slots:
         bool stayedOpen = false;
         OnNextModal([&](QWidget* modal) {
             title = modal->windowTitle();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+            QTest::keyClick(KeyTarget(modal), Qt::Key(key));
             stayedOpen = modal->isVisible();
             if (stayedOpen)
                 modal->close();
