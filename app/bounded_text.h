@@ -23,7 +23,10 @@ public:
         return *this;
     }
     BoundedText& operator=(const QString& text) {
-        assign(text);
+        if (!text.isEmpty() && text.size() <= maxLength)
+            m_text = text; // it fits: shared, not copied
+        else
+            assign(text);
         return *this;
     }
 
