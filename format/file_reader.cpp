@@ -65,9 +65,14 @@ quint32 DwordAt(QByteArrayView bytes, qint64 offset) {
     return quint32(WordAt(bytes, offset)) | (quint32(WordAt(bytes, offset + 2)) << 16);
 }
 
-QByteArray ReadCountedBytes(NativeFile& file) {
+QByteArrayView ReadCountedBytes(NativeFile& file, char (&small)[512], QByteArray& large) {
     const quint16 count = ReadWord(file);
-    return ReadBytes(file, count);
+    if (count <= sizeof small) {
+        ReadBytes(file, small, count);
+        return QByteArrayView(small, count);
+    }
+    large = ReadBytes(file, count);
+    return large;
 }
 
 // The older layout's three texts: code page 1252 strings one behind the other from offset 0.

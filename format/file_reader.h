@@ -31,13 +31,17 @@ quint16 WordAt(QByteArrayView bytes, qint64 offset);
 quint32 DwordAt(QByteArrayView bytes, qint64 offset);
 
 // Reads a counted string at the current position: a u16 byte count L and L bytes of UTF-8.
-QByteArray ReadCountedBytes(NativeFile& file);
+// The string's bytes go to `small` when they fit there, else to `large`; the bytes read.
+QByteArrayView ReadCountedBytes(NativeFile& file, char (&small)[512], QByteArray& large);
 
 // Reads a counted string at the current position into `target` (Utf8ToWide: a count of 0, or
 // a first byte NUL, leaves the target as it was; a text longer than the target is cut at its
 // capacity). Returns the byte count L read from the file.
 template <int Capacity> int ReadCountedString(NativeFile& file, BoundedText<Capacity>& target) {
-    const QByteArray bytes = ReadCountedBytes(file);
+    // Most texts are short: their bytes stay on the stack.
+    char small[512];
+    QByteArray large;
+    const QByteArrayView bytes = ReadCountedBytes(file, small, large);
     Utf8ToWide(target, bytes);
     return int(bytes.size());
 }
