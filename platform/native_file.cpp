@@ -333,7 +333,7 @@ void NativeFile::close() {
     m_handle = -1;
     m_position = 0;
     m_size = -1;
-    m_ahead.clear();
+    m_aheadSize = 0;
     m_aheadStart = 0;
 }
 
@@ -385,8 +385,6 @@ static std::int64_t ReadAt(int fd, char* to, std::int64_t count, std::int64_t of
     return total;
 }
 
-static constexpr std::int64_t ReadAheadSize = 8192;
-
 std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
     if (m_handle == -1) {
         m_error = EBADF;
@@ -395,9 +393,9 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
     if (count <= 0)
         return 0;
     auto* to = static_cast<char*>(buffer);
-    const std::int64_t aheadEnd = m_aheadStart + m_ahead.size();
+    const std::int64_t aheadEnd = m_aheadStart + m_aheadSize;
     // The block serves the read when it holds it, or holds everything up to the end.
-    const bool toEnd = !m_ahead.isEmpty() && m_size >= 0 && aheadEnd >= m_size;
+    const bool toEnd = m_aheadSize > 0 && m_size >= 0 && aheadEnd >= m_size;
     const bool inside = m_position >= m_aheadStart && (m_position + count <= aheadEnd || toEnd);
     if (!inside && count < ReadAheadSize) {
         // Up to the end as the opening saw it: a short read then means no second call.
@@ -406,13 +404,12 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
             want = std::min(want, m_size - m_position);
         if (want <= 0)
             return 0; // at or past the end
-        m_ahead.resize(want);
-        const std::int64_t got = ReadAt(int(m_handle), m_ahead.data(), want, m_position, m_error);
+        const std::int64_t got = ReadAt(int(m_handle), m_ahead, want, m_position, m_error);
         if (got < 0) {
-            m_ahead.clear();
+            m_aheadSize = 0;
             return -1;
         }
-        m_ahead.resize(got);
+        m_aheadSize = got;
         m_aheadStart = m_position;
     } else if (!inside) {
         const std::int64_t got = ReadAt(int(m_handle), to, count, m_position, m_error);
@@ -420,9 +417,10 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
             m_position += got;
         return got;
     }
-    const std::int64_t available = m_aheadStart + m_ahead.size() - m_position;
+    const std::int64_t available = m_aheadStart + m_aheadSize - m_position;
     const std::int64_t n = std::max<std::int64_t>(0, std::min(count, available));
-    std::memcpy(to, m_ahead.constData() + (m_position - m_aheadStart), size_t(n));
+    if (n > 0)
+        std::memcpy(to, m_ahead + (m_position - m_aheadStart), size_t(n));
     m_position += n;
     return n;
 }
@@ -432,7 +430,7 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
         m_error = EBADF;
         return -1;
     }
-    m_ahead.clear(); // what was read ahead may be stale now
+    m_aheadSize = 0; // what was read ahead may be stale now
     m_size = -1;
     const auto* p = static_cast<const char*>(buffer);
     std::int64_t total = 0;

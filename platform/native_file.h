@@ -82,6 +82,10 @@ private:
     std::int64_t m_position = 0;
     std::int64_t m_size = -1;         // from the opening; -1 once a write may have changed it
     std::int64_t m_lastWriteTime = 0; // from the opening, while m_size is known
-    QByteArray m_ahead;
+    // The block lives inside the object, so that opening and reading a small file allocates
+    // nothing.
+    static constexpr std::int64_t ReadAheadSize = 8192;
+    char m_ahead[ReadAheadSize];
+    std::int64_t m_aheadSize = 0;
     std::int64_t m_aheadStart = 0;
 };
