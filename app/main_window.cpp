@@ -7,6 +7,7 @@
 #include "app/layout.h"
 #include "app/options_dialog.h"
 #include "app/pictures_widget.h"
+#include "app/program_info.h"
 #include "app/status_bar_widget.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -66,7 +67,7 @@ public:
 };
 
 MainWindow::MainWindow() {
-    setWindowTitle(QStringLiteral("ZUF File Manager U v1.21"));
+    setWindowTitle(ProgramCaption.toString());
     setWindowIcon(ProgramIcon());
     setMinimumSize(480, 320);
     move(0, 0);

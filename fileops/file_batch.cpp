@@ -9,8 +9,6 @@
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
 
-const QStringView ProgramCaption = u"ZUF File Manager U v1.21";
-
 QString FileCommandVerb(int command) {
     if (command < CommandMove || command > CommandDelete)
         return {};

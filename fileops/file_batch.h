@@ -41,9 +41,6 @@ public:
     virtual void showMessage(const QString& text) = 0;
 };
 
-// The caption of the program's own message boxes.
-extern const QStringView ProgramCaption; // "ZUF File Manager U v1.21"
-
 // The verb of a file command (102 "Move", 103 "Copy", 104 "Rename", 105 "Delete"); empty for
 // any other number.
 QString FileCommandVerb(int command);

@@ -1,6 +1,7 @@
 #include "fileops/file_commands_dialog.h"
 
 #include "app/app_state.h"
+#include "app/program_info.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/message_dialog.h"
@@ -49,7 +50,7 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void showMessage(const QString& text) override {
-        ShowMessageBox(m_owner, ReportMessageTitle.toString(), text, QMessageBox::NoIcon);
+        ShowMessageBox(m_owner, ProgramCaption.toString(), text, QMessageBox::NoIcon);
     }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
 

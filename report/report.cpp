@@ -17,8 +17,6 @@
 #include <unistd.h>
 #endif
 
-const QStringView ReportMessageTitle = u"ZUF File Manager U v1.21";
-
 // Collects the pieces of one line in the output's encoding.
 struct ReportTarget {
     ReportEncoding encoding;

@@ -68,7 +68,6 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes);
 // The report path proposed on the first report of a run: "zuflist.txt" in the working folder.
 QString DefaultReportPath();
 
-// The texts of the report's message box.
-extern const QStringView ReportMessageTitle; // "ZUF File Manager U v1.21"
+// The texts of the report's message box, which has the program's caption (ProgramCaption).
 QString ReportCreatedText(const QString& path);
 QString ReportNotCreatedText(const QString& path);
