@@ -1,17 +1,42 @@
 #include "app/launch.h"
 
-#include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WIN
+#include <QProcess>
+#else
+#include "platform/native_file.h"
+
+#include <cerrno>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+#endif
+
 namespace {
+
+#ifndef Q_OS_WIN
+// A path of this file system that names a regular file, taken byte for byte: names that are
+// not valid UTF-8 are found as well.
+bool IsRegularFile(const QString& path) {
+    struct stat status {};
+    return ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+bool IsExecutableFile(const QString& path) {
+    return IsRegularFile(path) && ::access(EncodeFileName(path).constData(), X_OK) == 0;
+}
 
 // A path that names an executable file, or a bare name found on the search path.
 bool ProgramExists(const QString& programPath) {
     if (!programPath.contains(QLatin1Char('/')))
         return !QStandardPaths::findExecutable(programPath).isEmpty();
-    const QFileInfo info(programPath);
-    return info.isFile() && info.isExecutable();
+    return IsExecutableFile(programPath);
 }
 
 // A Windows program: a drive path ("C:\...") is for wine to find; a path of this file system
@@ -19,8 +44,31 @@ bool ProgramExists(const QString& programPath) {
 bool WindowsProgramExists(const QString& programPath) {
     if (!programPath.startsWith(QLatin1Char('/')))
         return true;
-    return QFileInfo(programPath).isFile();
+    return IsRegularFile(programPath);
 }
+
+// Starts the plan's program with its arguments as the exact bytes of their names, without a
+// shell, and lets a waiting thread collect its exit so that no finished child lingers.
+bool SpawnDetached(const LaunchPlan& plan) {
+    std::vector<QByteArray> words;
+    words.push_back(EncodeFileName(plan.program));
+    for (const QString& argument : plan.arguments)
+        words.push_back(EncodeFileName(argument));
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return false;
+    std::thread([child] {
+        int status = 0;
+        while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    return true;
+}
+#endif
 
 } // namespace
 
@@ -48,5 +96,9 @@ bool LaunchProgram(const QString& programPath, const QString& filePath) {
         PlanLaunch(programPath, filePath, QStandardPaths::findExecutable(QStringLiteral("wine")));
     if (plan.program.isEmpty())
         return false;
+#ifdef Q_OS_WIN
     return QProcess::startDetached(plan.program, plan.arguments);
+#else
+    return SpawnDetached(plan);
+#endif
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Starting the editor or the viewer with the selected file: the program with the file's path as
-// its one argument, never through a shell. On systems other than Windows a program path ending
+// its one argument, never through a shell; on Linux the program and the path are passed as the
+// exact bytes of their names. On systems other than Windows a program path ending
 // in ".exe" is started through wine when wine is installed.
 
 #include <QString>

@@ -1,6 +1,7 @@
 // Starting the editor or the viewer: what is started, with which arguments, and when nothing is.
 
 #include "app/launch.h"
+#include "platform/native_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,6 +68,36 @@ private slots:
         const LaunchPlan plan = PlanLaunch(program, QStringLiteral("/music/my song.zuf"), wine);
         QCOMPARE(plan.program, expectedProgram);
         QCOMPARE(plan.arguments, expectedArguments);
+    }
+
+    // The "editor" is a script that writes the count and the bytes of its arguments to a file:
+    // the file's path reaches it byte for byte, blanks and bytes that are not UTF-8 included.
+    void launchPassesExactBytes_data() {
+        QTest::addColumn<QByteArray>("fileName");
+        QTest::newRow("blanks") << QByteArray("my song.zuf");
+        QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9 tune.zuf");
+        QTest::newRow("code page 1252 byte") << QByteArray("caf\xe9 tune.zuf");
+        QTest::newRow("lone continuation bytes") << QByteArray("\x80\xff.zuf");
+        QTest::newRow("quote and dollar") << QByteArray("it's $HOME.zuf");
+    }
+    void launchPassesExactBytes() {
+        QFETCH(QByteArray, fileName);
+        const QString record = m_dir.filePath(QStringLiteral("arguments.bin"));
+        QFile::remove(record);
+        const QString script = m_dir.filePath(QStringLiteral("recorder"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"$0.part\"\nmv \"$0.part\" '" +
+                   QFile::encodeName(record) + "'\n");
+        file.close();
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        const QByteArray pathBytes = EncodeFileName(m_dir.path()) + '/' + fileName;
+        QVERIFY(LaunchProgram(script, DecodeFileName(pathBytes)));
+        QTRY_VERIFY(QFile::exists(record));
+        QFile result(record);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll(), "1|" + pathBytes);
     }
 
     void missingProgramStartsNothing() {
