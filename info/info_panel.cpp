@@ -1,6 +1,7 @@
 #include "info/info_panel.h"
 
 #include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"
 
@@ -25,6 +26,13 @@ int DrawBlock(QPainter& painter, const QRect& r, int flags, const QString& text)
     return height;
 }
 
+// The row that mode 1 shows: the selected one (the current row only when, against the rule,
+// none is selected). The focus may rest on a row that a Ctrl+click has just deselected.
+int SelectedRow() {
+    const int row = catalogue().nextRow(-1, true);
+    return row >= 0 ? row : appState().currentRow;
+}
+
 } // namespace
 
 PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, const QFont& font) {
@@ -33,7 +41,7 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
     if (mode == 0)
         return painting;
     if (mode == 1)
-        LoadEntryAsCurrent(appState().currentRow);
+        LoadEntryAsCurrent(SelectedRow());
     OpenCurrentFile(2);
     painting.drewFile = true;
     painting.content = ComposePanel(fileSummary());
@@ -75,7 +83,11 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
     Separator(painter, r);
     painter.setPen(Qt::black);
     const int nameLeft = std::max(60, metrics.horizontalAdvance(QStringLiteral("Module 16")) + 8);
-    painting.modulesDrawn = ModuleLinesThatFit(r.top(), r.bottom(), h, int(c.modules.size()));
+    // The fitting rules take the bottom edge as the first row below the panel.
+    const int bottom = r.bottom() + 1;
+    painting.modulesTop = r.top();
+    painting.lineHeight = h;
+    painting.modulesDrawn = ModuleLinesThatFit(r.top(), bottom, h, int(c.modules.size()));
     for (int i = 0; i < painting.modulesDrawn; ++i) {
         const int baseline = r.top() + metrics.ascent();
         painter.drawText(r.left(), baseline, c.modules[size_t(i)].label);
@@ -86,7 +98,8 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
     if (!c.notes.isEmpty()) {
         Separator(painter, r);
         painter.setPen(Qt::black);
-        painting.notesDrawn = NotesFit(r.top(), r.bottom());
+        painting.notesTop = r.top();
+        painting.notesDrawn = NotesFit(r.top(), bottom);
         if (painting.notesDrawn)
             painter.drawText(r, wrapped | Qt::TextExpandTabs, c.notes);
     }

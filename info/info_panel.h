@@ -8,14 +8,17 @@
 
 class QPainter;
 
-// Paints the panel into `panel`. Mode 0 fills the background only; mode 1 makes the row
-// currentRow the current file first; modes 1 and 2 read the current file (with its notes)
-// and paint it. Returns what was painted; `modulesDrawn` tells how many module lines fitted.
+// Paints the panel into `panel`. Mode 0 fills the background only; mode 1 makes the selected
+// row the current file first; modes 1 and 2 read the current file (with its notes) and paint
+// it. Returns what was painted; `modulesDrawn` tells how many module lines fitted.
 struct PanelPainting {
     bool drewFile = false;
     PanelContent content;
     int modulesDrawn = 0;
     bool notesDrawn = false;
+    int modulesTop = 0; // where the first module line begins
+    int lineHeight = 0; // the height of one module line
+    int notesTop = 0;   // where the notes begin, below their separator
 };
 PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, const QFont& font);
 

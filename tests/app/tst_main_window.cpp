@@ -27,6 +27,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -618,6 +619,74 @@ private slots:
         QVERIFY(painted.content.modules.empty());
         QCOMPARE(painted.modulesDrawn, 0);
         QVERIFY(!painted.notesDrawn);
+    }
+
+    // The panel shows the one selected row, also when the focus stays on a row that a
+    // Ctrl+click has just deselected.
+    void panelShowsSelectedRowNotFocusedOne_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("second deselected") << "autumn.zuf"
+                                           << "zebra.ZUF";
+        QTest::newRow("other pair") << "danny.zuf"
+                                    << "blue moon.zuf";
+    }
+    void panelShowsSelectedRowNotFocusedOne() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QTableView* list = m_window->list();
+        const auto centre = [&](const QString& name) {
+            return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
+        };
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(first));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
+        QTRY_COMPARE(appState().selectedCount, 2);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
+        QTRY_COMPARE(appState().selectedCount, 1);
+        QVERIFY(catalogue().isSelected(rowNamed(first)));
+        m_window->infoPanel()->repaint();
+        const PanelPainting& painted = m_window->infoPanel()->lastPainting();
+        QVERIFY(painted.drewFile);
+        QCOMPARE(painted.content.name, first);
+    }
+
+    // A module line is drawn while its top is at most 16 pixels above the panel's bottom edge;
+    // the notes only while more than 16 pixels are left. The panel's height decides, counted
+    // from the tops found in a tall panel.
+    void panelModulesAndNotesStopAtBottom_data() {
+        QTest::addColumn<QString>("anchor"); // "modules" or "notes": which top the height follows
+        QTest::addColumn<int>("extra");      // panel height = that top + extra
+        QTest::addColumn<int>("modules");
+        QTest::addColumn<bool>("notes");
+        QTest::newRow("module line 16 above the bottom") << "modules" << 16 << 1 << false;
+        QTest::newRow("module line 15 above the bottom") << "modules" << 15 << 0 << false;
+        QTest::newRow("notes 17 above the bottom") << "notes" << 17 << 1 << true;
+        QTest::newRow("notes 16 above the bottom") << "notes" << 16 << 1 << false;
+    }
+    void panelModulesAndNotesStopAtBottom() {
+        QFETCH(QString, anchor);
+        QFETCH(int, extra);
+        QFETCH(int, modules);
+        QFETCH(bool, notes);
+        selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
+        const QFont font = m_window->infoPanel()->font();
+        QImage image(400, 1000, QImage::Format_ARGB32);
+        PanelPainting tall;
+        {
+            QPainter painter(&image);
+            tall = DrawInfoPanel(painter, QRect(0, 0, 400, 1000), 1, font);
+        }
+        QCOMPARE(tall.modulesDrawn, 1);
+        QVERIFY(tall.notesDrawn);
+        const int top = anchor == QLatin1String("notes") ? tall.notesTop : tall.modulesTop;
+        PanelPainting shorter;
+        {
+            QPainter painter(&image);
+            shorter = DrawInfoPanel(painter, QRect(0, 0, 400, top + extra), 1, font);
+        }
+        QCOMPARE(shorter.modulesTop, tall.modulesTop);
+        QCOMPARE(shorter.modulesDrawn, modules);
+        QCOMPARE(shorter.notesDrawn, notes);
     }
 
     void panelIsBlankWithoutOneSelection() {
