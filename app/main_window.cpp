@@ -405,6 +405,10 @@ void MainWindow::showContextMenu(const QPoint& globalPosition) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (m_scanning)
         return swallowDuringScan(watched, event);
+    // Whenever the window becomes active (at start, after a dialog, back from another
+    // program) the keyboard focus goes to the list.
+    if (watched == this && event->type() == QEvent::WindowActivate)
+        focusList();
     if (watched == m_client && event->type() == QEvent::Resize) {
         layoutMainWindow();
         return false;

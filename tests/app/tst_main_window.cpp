@@ -889,6 +889,38 @@ private slots:
         QCOMPARE(seen, QStringList({"SearchDialog", "SearchDialog"}));
     }
 
+    // The window gives the focus to the list whenever it becomes active again, wherever the
+    // focus was before: after a dialog opened by key or by command.
+    void focusReturnsToListAfterDialog_data() {
+        QTest::addColumn<QString>("focusedBefore");
+        QTest::addColumn<int>("command");
+        QTest::newRow("folder box, about") << "folder box" << int(CmdAbout);
+        QTest::newRow("folder box, search") << "folder box" << int(CmdSearch);
+        QTest::newRow("list, options") << "list" << int(CmdOptions);
+    }
+    void focusReturnsToListAfterDialog() {
+        QFETCH(QString, focusedBefore);
+        QFETCH(int, command);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QWidget* before = focusedBefore == QLatin1String("list")
+                              ? static_cast<QWidget*>(m_window->list())
+                              : static_cast<QWidget*>(m_window->folderBox());
+        before->setFocus();
+        QTRY_VERIFY(before->hasFocus());
+        bool opened = false;
+        OnNextModal([&opened](QWidget* modal) {
+            opened = true;
+            QTest::keyClick(KeyTarget(modal), Qt::Key_Escape);
+        });
+        m_window->runCommand(command);
+        QVERIFY(opened);
+        // The offscreen platform hands the activation back only when asked, as a desktop does
+        // when the dialog closes.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTRY_VERIFY(m_window->list()->hasFocus());
+    }
+
     void aboutClosesWithKeys_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Enter") << int(Qt::Key_Return);
