@@ -25,8 +25,11 @@ void RestoreListDefaults(ListColumns& list) {
         if (column > 0)
             spec.visible = 1;
     }
+    // Each width change makes the window lay out again, which reads the list's widths back
+    // into the column table: the list is therefore given the default itself, not the table's
+    // value, which still holds an old width until its own column has been set.
     for (int column = 0; column < ColumnCount; ++column)
-        list.setColumnWidth(column, s.columnTable[size_t(column)].width);
+        list.setColumnWidth(column, DefaultColumnWidth(column));
 }
 
 void ApplyListOptions(quint32 checkedStyleBits, const std::array<bool, ColumnCount>& columnBoxes,

@@ -496,6 +496,35 @@ private slots:
                                                : 0));
     }
 
+    // "&Defaults" puts every column back at its default width, in the list and in the column
+    // table, whichever columns had been widened or narrowed before.
+    void optionsDefaultsRestoresEveryWidth_data() {
+        QTest::addColumn<QList<int>>("changedWidths"); // column, width pairs
+        QTest::newRow("path and size") << QList<int>{ColumnPath, 200, ColumnSize, 150};
+        QTest::newRow("name, author and tuning")
+            << QList<int>{ColumnName, 300, ColumnAuthor, 30, ColumnTuning, 250};
+        QTest::newRow("every column")
+            << QList<int>{0, 11, 1, 12, 2, 13, 3, 14, 4, 15, 5, 16, 6, 17};
+    }
+    void optionsDefaultsRestoresEveryWidth() {
+        QFETCH(QList<int>, changedWidths);
+        MainWindow& w = *m_window;
+        for (int i = 0; i + 1 < changedWidths.size(); i += 2)
+            w.list()->horizontalHeader()->resizeSection(changedWidths[i], changedWidths[i + 1]);
+        QCOMPARE(settings().columnTable[size_t(changedWidths[0])].width, changedWidths[1]);
+        OnNextModal([](QWidget* modal) {
+            auto* dialog = static_cast<OptionsDialog*>(modal);
+            dialog_support::Button(dialog, QStringLiteral("&Defaults"))->click();
+            dialog->reject();
+        });
+        w.runCommand(CmdOptions);
+        const int defaults[ColumnCount] = {100, 80, 60, 40, 100, 100, 100};
+        for (int column = 0; column < ColumnCount; ++column) {
+            QCOMPARE(w.list()->horizontalHeader()->sectionSize(column), defaults[column]);
+            QCOMPARE(settings().columnTable[size_t(column)].width, defaults[column]);
+        }
+    }
+
     void optionsOkHidesColumnAndClearsUnofferedBits() {
         MainWindow& w = *m_window;
         settings().listExStyle = 0x0004 | 0x0020;
