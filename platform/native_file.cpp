@@ -173,6 +173,8 @@ static bool OpenWin(std::intptr_t& handle, int& error, QStringView path, DWORD a
     return true;
 }
 
+// Reading never waits: a pipe that stands where a file was listed opens at once and reads
+// as empty instead of blocking the scan or the panel.
 bool NativeFile::openRead(QStringView path) {
     close();
     return OpenWin(m_handle, m_error, path, GENERIC_READ);
@@ -287,7 +289,8 @@ static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
 
 bool NativeFile::openRead(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_RDONLY);
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path,
+                     O_RDONLY | O_NONBLOCK);
 }
 
 bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
@@ -295,7 +298,7 @@ bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
         return openRead(folder.m_path + name);
     close();
     return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, int(folder.m_handle), name,
-                     O_RDONLY);
+                     O_RDONLY | O_NONBLOCK);
 }
 
 bool NativeFile::openWrite(QStringView path) {

@@ -11,6 +11,7 @@
 #include <random>
 
 #ifndef Q_OS_WIN
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -165,6 +166,22 @@ private slots:
         QVERIFY(::unlink(EncodeFileName(folder + fileName).constData()) == 0);
 #endif
     }
+
+#ifndef Q_OS_WIN
+    // A pipe where a file was expected opens without waiting for a writer and reads as empty.
+    void pipeOpensWithoutWaiting() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("song.zuf"));
+        QCOMPARE(::mkfifo(EncodeFileName(path).constData(), 0600), 0);
+        NativeFile file;
+        QVERIFY(file.openRead(path));
+        char byte = 0;
+        QVERIFY(file.read(&byte, 1) <= 0);
+        NativeFolder folder;
+        folder.open(dir.path() + QLatin1Char('/'));
+        QVERIFY(file.openReadIn(folder, QStringLiteral("song.zuf")));
+    }
+#endif
 
     void fileNamesSurviveTheRoundTrip_data() {
         QTest::addColumn<QByteArray>("bytes");
