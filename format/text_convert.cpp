@@ -22,22 +22,40 @@ static int Utf8Length(char16_t unit) {
     return unit < 0x800 ? 2 : 3;
 }
 
+// The common case: no byte of 0x80..0x9F, where code page 1252 differs from Latin-1, and the
+// whole text fits. Such a text converts in one go. Bytes 0xA0 and above take two UTF-8 bytes.
+static bool FitsAsLatin1(QByteArrayView text, qint64 room) {
+    qint64 utf8 = text.size();
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80 && byte <= 0x9F)
+            return false;
+        utf8 += byte >= 0xA0;
+    }
+    return utf8 <= room;
+}
+
 QString Cp1252ToWideFit(QByteArrayView input, int limit) {
-    QString out;
     const qsizetype end = input.indexOf('\0');
     const qsizetype length = end < 0 ? input.size() : end;
     // The UTF-8 text plus its NUL must take fewer than `limit` bytes.
     qint64 room = qint64(limit) - 2;
     if (room <= 0 || length == 0)
-        return out;
-    out.reserve(qMin<qint64>(length, room));
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t unit = Cp1252ToUnit(static_cast<unsigned char>(input[i]));
+        return {};
+    const QByteArrayView text = input.first(length);
+    if (FitsAsLatin1(text, room))
+        return QString::fromLatin1(text);
+    QString out(qMin<qint64>(length, room), Qt::Uninitialized);
+    QChar* units = out.data();
+    qsizetype kept = 0;
+    for (const char c : text) {
+        const char16_t unit = Cp1252ToUnit(static_cast<unsigned char>(c));
         room -= Utf8Length(unit);
         if (room < 0)
             break;
-        out.append(QChar(unit));
+        units[kept++] = QChar(unit);
     }
+    out.truncate(kept);
     return out;
 }
 

@@ -25,6 +25,12 @@ private slots:
         QTest::newRow("limit 0") << QByteArray("abc") << 0 << QString();
         QTest::newRow("negative limit") << QByteArray("abc") << -5 << QString();
         QTest::newRow("limit 3 keeps one") << QByteArray("abc") << 3 << QStringLiteral("a");
+        QTest::newRow("99 e-acute fill 198 bytes")
+            << QByteArray(99, '\xE9') << 200 << QString(99, QChar(0xE9));
+        QTest::newRow("a-acute after 197 letters does not fit")
+            << QByteArray(197, 'x') + '\xE1' << 200 << QString(197, u'x');
+        QTest::newRow("accents around a euro")
+            << QByteArray("\xE9\x80\xE9") << 200 << QString::fromUtf16(u"\u00E9\u20AC\u00E9");
         QTest::newRow("two-byte char not split") << QByteArray("a\xE9") << 4 << QStringLiteral("a");
     }
     void fit() {
