@@ -8,6 +8,7 @@
 #include "platform/native_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -58,8 +59,23 @@ bool SpawnDetached(const LaunchPlan& plan) {
     for (QByteArray& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
+    // The program runs in a session of its own, with no signal blocked and SIGPIPE at its
+    // default, whatever this process has set up.
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    ::posix_spawnattr_setsigmask(&attributes, &none);
+    ::posix_spawnattr_setsigdefault(&attributes, &pipe);
+    ::posix_spawnattr_setflags(&attributes,
+                               POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t child = 0;
-    if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+    const int failed = ::posix_spawnp(&child, argv[0], nullptr, &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
+    if (failed != 0)
         return false;
     std::thread([child] {
         int status = 0;

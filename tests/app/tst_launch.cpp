@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(result.readAll(), "1|" + pathBytes);
     }
 
+    // The started program leads a session of its own: closing this program's terminal or
+    // session leaves the editor running.
+    void launchedProgramLeadsItsSession() {
+        const QString record = m_dir.filePath(QStringLiteral("session.txt"));
+        const QString script = m_dir.filePath(QStringLiteral("session recorder"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\nset -- $(cat /proc/$$/stat)\necho \"$1 $6\" > \"$0.part\"\nmv "
+                   "\"$0.part\" '" +
+                   QFile::encodeName(record) + "'\n");
+        file.close();
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(LaunchProgram(script, QStringLiteral("/a.zuf")));
+        QTRY_VERIFY(QFile::exists(record));
+        QFile result(record);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const QList<QByteArray> ids = result.readAll().trimmed().split(' ');
+        QCOMPARE(ids.size(), 2);
+        QCOMPARE(ids[1], ids[0]);
+    }
+
     void missingProgramStartsNothing() {
         QVERIFY(!LaunchProgram(m_dir.filePath(QStringLiteral("gone")), QStringLiteral("/a.zuf")));
         QVERIFY(!LaunchProgram(QString(), QStringLiteral("/a.zuf")));
