@@ -3,6 +3,7 @@
 #include "catalogue/columns.h"
 #include "format/file_summary.h"
 #include "info/panel_text.h"
+#include "platform/folder_walk.h"
 #include "platform/native_file.h"
 
 #include <QDir>
@@ -79,7 +80,9 @@ QString InfoModeText() {
 // Makes `path` the current file: its absolute folder (ending in the separator) and its name.
 static void LoadPathAsCurrent(const QString& path) {
     const QChar separator = FolderSeparator();
-    QString absolute = QDir::isAbsolutePath(path) ? path : QDir::currentPath() + u'/' + path;
+    // The current folder as the platform names it, so that a folder whose name is not UTF-8
+    // keeps its bytes (QDir::currentPath() would replace them).
+    QString absolute = QDir::isAbsolutePath(path) ? path : CurrentFolder() + u'/' + path;
     absolute = QDir::toNativeSeparators(QDir::cleanPath(absolute));
     const qsizetype cut = absolute.lastIndexOf(separator) + 1;
     FileSummary& s = fileSummary();

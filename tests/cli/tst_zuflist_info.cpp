@@ -4,6 +4,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 class TestZuflistInfo : public QObject {
@@ -120,6 +126,45 @@ private slots:
         QCOMPARE(run.status, 0);
         const QByteArray expected = u"Name: tab\\tand\\\\back sl\u00E4sh.zuf\n"_s.toUtf8();
         QVERIFY2(run.out.startsWith(expected), run.out.constData());
+    }
+
+    // A relative FILE is taken in the current folder, whatever bytes that folder's name holds:
+    // the folder line gives them back as they are and the file is read.
+    void relativeFileInCurrentFolder_data() {
+        QTest::addColumn<QByteArray>("folderName"); // the name's bytes
+        QTest::addColumn<QByteArray>("printfName"); // the same, as a printf format
+        QTest::newRow("ascii") << QByteArray("plain") << QByteArray("plain");
+        QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9") << QByteArray("caf\\303\\251");
+        QTest::newRow("not utf-8") << QByteArray("d\xFF") << QByteArray("d\\377");
+        QTest::newRow("latin-1 text") << QByteArray("\xE9t\xE9") << QByteArray("\\351t\\351");
+    }
+    void relativeFileInCurrentFolder() {
+#ifndef Q_OS_UNIX
+        QSKIP("folder names that are not UTF-8 exist on POSIX file systems only");
+#else
+        QFETCH(QByteArray, folderName);
+        QFETCH(QByteArray, printfName);
+        const QByteArray root = QFile::encodeName(m_dir.path()) + "/cwd-" + QTest::currentDataTag();
+        const QByteArray inner = root + '/' + folderName;
+        QVERIFY(::mkdir(root.constData(), 0700) == 0);
+        QVERIFY(::mkdir(inner.constData(), 0700) == 0);
+        const int fd = ::open((inner + "/e.zuf").constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const QByteArray zeros(300, '\0');
+        QCOMPARE(::write(fd, zeros.constData(), size_t(zeros.size())), ssize_t(zeros.size()));
+        ::close(fd);
+
+        QProcess process;
+        process.setWorkingDirectory(QFile::decodeName(root));
+        process.start(u"/bin/sh"_s,
+                      {u"-c"_s, u"cd \"$(printf \"$1\")\" && exec \"$0\" --info e.zuf"_s,
+                       QStringLiteral(ZUFLIST_PATH), QString::fromLatin1(printfName)});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1); // the file holds only zeros
+        const QByteArray expected = "Name: e.zuf\nFolder: " + inner +
+                                    "/\nTitle: Empty ZUF File\nSubtitle: \nComments: \n\n";
+        QCOMPARE(process.readAllStandardOutput(), expected);
+#endif
     }
 
     void usageErrors() {
