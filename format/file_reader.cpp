@@ -131,11 +131,11 @@ void ReadCurrentFile(NativeFile& file, int readMode) {
 }
 
 // The block of three code page 1252 texts with their NULs, bounded as the editing dialog
-// bounds them: title at most 199 bytes, subtitle 198 minus the title, comments 197 minus both.
+// bounds them: together at most 197 bytes, so that all three NULs stay inside the block.
 static QByteArray BuildInfoBlock(QStringView title, QStringView subtitle, QStringView comments) {
-    const QByteArray t = WideToCp1252(title).left(199);
-    const QByteArray s = WideToCp1252(subtitle).left(198 - t.size());
-    const QByteArray c = WideToCp1252(comments).left(197 - t.size() - s.size());
+    const QByteArray t = WideToCp1252(title).left(InfoBlockTextBytes);
+    const QByteArray s = WideToCp1252(subtitle).left(InfoBlockTextBytes - t.size());
+    const QByteArray c = WideToCp1252(comments).left(InfoBlockTextBytes - t.size() - s.size());
     QByteArray block = t + '\0' + s + '\0' + c + '\0';
     block.resize(200, '\0');
     return block;

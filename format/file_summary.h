@@ -57,3 +57,8 @@ void ReadCurrentFile(NativeFile& file, int readMode);
 // when the whole block was written, 0 when the file could not be opened for writing or the
 // write failed or came up short; the rest of the file is never touched.
 int WriteInfoBlock(QStringView title, QStringView subtitle, QStringView comments);
+
+// The information block's room for the three texts together: 200 bytes less their three NULs.
+// Each text is bounded by what the ones before it leave, so that every NUL stays inside the
+// block and the next read finds the same three texts.
+constexpr int InfoBlockTextBytes = 197;

@@ -12,7 +12,6 @@ namespace {
 
 // The size of the information block, and the least size of an older-generation file: the
 // block and the bytes 204 and 205 that tell the generation.
-constexpr int InfoBlockBytes = 200;
 constexpr qint64 InfoFileMinimum = 206;
 
 // The longest prefix of `text` up to its first NUL that takes at most `maxBytes` bytes in
@@ -43,11 +42,11 @@ qsizetype BlockBytes(QStringView text) {
 
 InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments) {
     InfoTexts packed;
-    packed.title = CutToBytes(title, InfoBlockBytes - 1);
+    packed.title = CutToBytes(title, InfoBlockTextBytes);
     const qsizetype a = BlockBytes(packed.title);
-    packed.subtitle = CutToBytes(subtitle, InfoBlockBytes - 2 - a);
+    packed.subtitle = CutToBytes(subtitle, InfoBlockTextBytes - a);
     const qsizetype b = BlockBytes(packed.subtitle);
-    packed.comments = CutToBytes(comments, InfoBlockBytes - 3 - a - b);
+    packed.comments = CutToBytes(comments, InfoBlockTextBytes - a - b);
     return packed;
 }
 

@@ -9,8 +9,10 @@
 #include <QStringView>
 
 // The three texts as they go into the block. In code page 1252 each character is one byte:
-// the title keeps at most 199 of them (a), the subtitle 198 - a (b), the comments 197 - a - b,
-// so that the texts and their three NULs fit the 200 bytes.
+// the title keeps at most 197 of them (a), the subtitle 197 - a (b), the comments 197 - a - b,
+// so that the texts and all three NULs fit the 200 bytes. (Allowing the title 199 bytes and
+// the subtitle 198 minus it would push the later NULs past the block, and the next read would
+// take the score's numbers for the subtitle.)
 struct InfoTexts {
     QString title;
     QString subtitle;

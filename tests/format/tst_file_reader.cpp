@@ -631,13 +631,37 @@ private slots:
         QCOMPARE(s.notes.text(), QStringLiteral("Notes stay"));
     }
 
+    // Whatever the lengths, the three texts and their NULs stay inside the block, so the next
+    // read finds exactly what was kept, never the score's numbers as a subtitle.
+    void writeInfoBlockBoundsTexts_data() {
+        QTest::addColumn<int>("title");
+        QTest::addColumn<int>("subtitle");
+        QTest::addColumn<int>("comments");
+        QTest::addColumn<int>("keptTitle");
+        QTest::addColumn<int>("keptSubtitle");
+        QTest::addColumn<int>("keptComments");
+        QTest::newRow("long title") << 250 << 1 << 1 << 197 << 0 << 0;
+        QTest::newRow("title of 198") << 198 << 3 << 3 << 197 << 0 << 0;
+        QTest::newRow("title and subtitle") << 100 << 98 << 5 << 100 << 97 << 0;
+        QTest::newRow("all three share") << 50 << 50 << 200 << 50 << 50 << 97;
+    }
     void writeInfoBlockBoundsTexts() {
+        QFETCH(int, title);
+        QFETCH(int, subtitle);
+        QFETCH(int, comments);
+        QFETCH(int, keptTitle);
+        QFETCH(int, keptSubtitle);
+        QFETCH(int, keptComments);
         const QString path = put(BuildSampleFile(SampleFile()));
         fileSummary().currentPath = path;
-        QCOMPARE(WriteInfoBlock(QString(250, u't'), QStringLiteral("s"), QStringLiteral("c")), 1);
+        QCOMPARE(
+            WriteInfoBlock(QString(title, u't'), QString(subtitle, u's'), QString(comments, u'c')),
+            1);
         const FileSummary& s = read(path);
         QCOMPARE(s.currentEntry.isBad, quint8(0));
-        QCOMPARE(s.title.text(), QString(198, u't'));
+        QCOMPARE(s.title.text(), QString(keptTitle, u't'));
+        QCOMPARE(s.subtitle.text(), QString(keptSubtitle, u's'));
+        QCOMPARE(s.comments.text(), QString(keptComments, u'c'));
         QCOMPARE(s.measures, quint16(16));
     }
 
