@@ -10,8 +10,8 @@
 
 namespace {
 
-// The size of the information block, and the least size of an older-generation file: the
-// block and the bytes 204 and 205 that tell the generation.
+// The least size of an older-generation file: the 200-byte information block and the bytes 204
+// and 205 that tell the generation.
 constexpr qint64 InfoFileMinimum = 206;
 
 // The longest prefix of `text` up to its first NUL that takes at most `maxBytes` bytes in
