@@ -20,10 +20,10 @@ void RestoreListDefaults(ListColumns& list) {
     s.listExStyle = DefaultListExStyle;
     list.setExtendedStyle(s.listExStyle);
     for (int column = 0; column < ColumnCount; ++column) {
-        ColumnSpec& spec = s.columnTable[size_t(column)];
-        spec.width = DefaultColumnWidth(column);
+        ColumnSpec& columnSpec = s.columnTable[size_t(column)];
+        columnSpec.width = DefaultColumnWidth(column);
         if (column > 0)
-            spec.visible = 1;
+            columnSpec.visible = 1;
     }
     // Each width change makes the window lay out again, which reads the list's widths back
     // into the column table: the list is therefore given the default itself, not the table's
@@ -37,12 +37,12 @@ void ApplyListOptions(quint32 checkedStyleBits, const std::array<bool, ColumnCou
     Settings& s = settings();
     s.listExStyle = checkedStyleBits & OptionsStyleMask;
     for (int column = 1; column < ColumnCount; ++column) {
-        ColumnSpec& spec = s.columnTable[size_t(column)];
+        ColumnSpec& columnSpec = s.columnTable[size_t(column)];
         const bool wanted = columnBoxes[size_t(column)];
-        if (bool(spec.visible) == wanted)
+        if (bool(columnSpec.visible) == wanted)
             continue;
-        spec.visible = wanted ? 1 : 0;
-        list.setColumnWidth(column, wanted ? spec.width : 0);
+        columnSpec.visible = wanted ? 1 : 0;
+        list.setColumnWidth(column, wanted ? columnSpec.width : 0);
     }
     list.setExtendedStyle(s.listExStyle);
 }

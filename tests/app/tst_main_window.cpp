@@ -129,14 +129,14 @@ private slots:
         m_tree = m_dir.filePath(QStringLiteral("tree")) + QLatin1Char('/');
         m_otherTree = m_dir.filePath(QStringLiteral("other")) + QLatin1Char('/');
         int extra = 0;
-        for (const SampleSpec& spec : samples) {
+        for (const SampleSpec& sample : samples) {
             SampleFile file;
-            file.title = QString::fromUtf8(spec.title);
-            file.subtitle = QString::fromUtf8(spec.subtitle);
+            file.title = QString::fromUtf8(sample.title);
+            file.subtitle = QString::fromUtf8(sample.subtitle);
             file.comments = QString(extra += 7, QLatin1Char('x'));
-            file.measures = quint16(spec.measures);
+            file.measures = quint16(sample.measures);
             file.notes = QStringLiteral("Play it slowly.");
-            QVERIFY(WriteSampleFile(m_tree + QString::fromUtf8(spec.path), file));
+            QVERIFY(WriteSampleFile(m_tree + QString::fromUtf8(sample.path), file));
         }
         QVERIFY(WriteSampleFile(m_tree + QString::fromUtf8(damagedName),
                                 QByteArray("not a tablature file at all")));

@@ -33,14 +33,14 @@ const RowSpec rows[] = {
 };
 
 void FillList() {
-    for (const RowSpec& spec : rows) {
+    for (const RowSpec& row : rows) {
         Entry e;
-        e.name = QString::fromUtf8(spec.name);
-        e.title = QString::fromUtf8(spec.title);
-        e.subtitle = QString::fromUtf8(spec.subtitle);
-        e.comments = QString::fromUtf8(spec.comments);
-        e.isBad = quint8(spec.bad);
-        catalogue().insertEntry(catalogue().rowCount(), e, spec.bad ? StateBad : StateNormal);
+        e.name = QString::fromUtf8(row.name);
+        e.title = QString::fromUtf8(row.title);
+        e.subtitle = QString::fromUtf8(row.subtitle);
+        e.comments = QString::fromUtf8(row.comments);
+        e.isBad = quint8(row.bad);
+        catalogue().insertEntry(catalogue().rowCount(), e, row.bad ? StateBad : StateNormal);
     }
     appState().rowCount = catalogue().rowCount();
     appState().selectedCount = 0;
