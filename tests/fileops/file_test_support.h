@@ -136,6 +136,16 @@ inline bool LoadLibrary(const QString& folder, int n) {
     return true;
 }
 
+// An emptied folder "music" below `root` holding the library's n files, and a fresh program
+// state listing them. Returns the folder, or an empty text when something failed.
+inline QString FreshLibrary(const QString& root, int n) {
+    const QString work = NormalisedFolder(root + QStringLiteral("/music"));
+    QDir(work).removeRecursively();
+    if (!QDir().mkpath(work) || !WriteLibrary(work, n) || !LoadLibrary(work, n))
+        return {};
+    return work;
+}
+
 inline void SelectRows(const QList<int>& rows) {
     catalogue().clearSelectionAndFocus();
     for (int row : rows)

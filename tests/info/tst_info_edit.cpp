@@ -18,11 +18,8 @@ class TestInfoEdit : public QObject {
 
 private slots:
     void init() {
-        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
-        QDir(m_work).removeRecursively();
-        QVERIFY(QDir().mkpath(m_work));
-        QVERIFY(WriteLibrary(m_work, 2));
-        QVERIFY(LoadLibrary(m_work, 2));
+        m_work = FreshLibrary(m_dir.path(), 2);
+        QVERIFY(!m_work.isEmpty());
     }
 
     void saveWritesTheBlockAndTheRowFollows() {

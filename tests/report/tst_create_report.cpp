@@ -30,11 +30,8 @@ class TestCreateReport : public QObject {
 
 private slots:
     void init() {
-        m_work = NormalisedFolder(m_dir.path() + QStringLiteral("/music"));
-        QDir(m_work).removeRecursively();
-        QVERIFY(QDir().mkpath(m_work));
-        QVERIFY(WriteLibrary(m_work, 3));
-        QVERIFY(LoadLibrary(m_work, 3));
+        m_work = FreshLibrary(m_dir.path(), 3);
+        QVERIFY(!m_work.isEmpty());
         SelectRows({0, 2});
     }
 
