@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "fileops/folder_history.h"
 #include "fileops/folder_path.h"
+#include "platform/folder_walk.h"
 #include "platform/native_file.h"
 
 #include <QDir>
@@ -11,9 +12,6 @@
 #include <limits>
 #include <memory>
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 const QStringView DefaultEditorPath = u"C:\\Program Files (x86)\\Strumlex\\strumlex.exe";
 const QStringView DefaultViewerPath = u"C:\\Program Files (x86)\\Strumlex\\zufview.exe";
@@ -124,16 +122,6 @@ qint32 SettingDecimal(QStringView text) {
     if (negative)
         return qint32(-value);
     return qint32(std::min(value, limit - 1));
-}
-
-// Makes `folder` the process's current directory; a failure leaves it as it was.
-static void SetCurrentFolder(const QString& folder) {
-#ifdef Q_OS_WIN
-    QDir::setCurrent(folder);
-#else
-    // Through the file system's own bytes, so that names that are not UTF-8 work too.
-    [[maybe_unused]] const int result = ::chdir(EncodeFileName(folder).constData());
-#endif
 }
 
 static QString HistoryValueName(int index) {
