@@ -1,6 +1,7 @@
 #include "app/about_dialog.h"
 
 #include "app/pictures_widget.h"
+#include "base/program_info.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,7 +11,8 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("About ZUF File Manager"));
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
-    auto* title = new QLabel(QStringLiteral("ZUF File Manager v1.21"), this);
+    auto* title =
+        new QLabel(QStringLiteral("ZUF File Manager v") + ProgramVersion.toString(), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

@@ -7,7 +7,7 @@
 #include "app/layout.h"
 #include "app/options_dialog.h"
 #include "app/pictures_widget.h"
-#include "app/program_info.h"
+#include "base/program_info.h"
 #include "app/status_bar_widget.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"

@@ -1,7 +1,7 @@
 #include "fileops/file_commands_dialog.h"
 
 #include "app/app_state.h"
-#include "app/program_info.h"
+#include "base/program_info.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/message_dialog.h"

@@ -1,6 +1,6 @@
 #include "fileops/message_dialog.h"
 
-#include "app/program_info.h"
+#include "base/program_info.h"
 #include "fileops/file_batch.h"
 
 #include <QMessageBox>
