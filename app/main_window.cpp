@@ -7,8 +7,8 @@
 #include "app/layout.h"
 #include "app/options_dialog.h"
 #include "app/pictures_widget.h"
-#include "base/program_info.h"
 #include "app/status_bar_widget.h"
+#include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/scan.h"
@@ -643,11 +643,15 @@ void MainWindow::toggleFilter() {
 
 // ---- start and end of the run -------------------------------------------------------------
 
-std::unique_ptr<MainWindow> StartUp() {
+std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     LoadStartupSettings();
+    if (!start.folder.isEmpty())
+        SetCurrentFolder(start.folder);
     auto window = std::make_unique<MainWindow>();
     window->show();
     RefreshCatalogue();
+    if (!start.fileName.isEmpty())
+        SelectStartFile(start.fileName);
     window->layoutMainWindow();
     window->focusList();
     return window;

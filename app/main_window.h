@@ -3,6 +3,7 @@
 // it and the status bar; the menus, the keys and the dispatch of every command.
 
 #include "app/options.h"
+#include "app/start_target.h"
 #include "app/ui_hooks.h"
 #include "fileops/folder_history.h"
 #include "settings/settings_store.h"
@@ -130,7 +131,8 @@ private:
 };
 
 // Start-up after the application object exists: the start-up settings, the main window, shown,
-// the first refresh of the working folder and the focus on the list.
-std::unique_ptr<MainWindow> StartUp();
+// the first refresh of the working folder and the focus on the list. A start target from the
+// command line replaces the stored working folder and selects its file.
+std::unique_ptr<MainWindow> StartUp(const StartTarget& start = {});
 // After the event loop: the exit settings. Returns the loop's exit code.
 int ShutDown(int exitCode);

@@ -7,6 +7,7 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
+#include "app/start_target.h"
 #include "app/status_bar_widget.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
@@ -196,6 +197,47 @@ private slots:
         QString stored;
         ReadSetting(u"szPathName1", u"", stored, 512);
         QCOMPARE(stored, m_otherTree);
+    }
+
+    // A file on the command line starts in the file's folder with that file alone selected and
+    // shown in the panel; a folder starts in the folder as usual. Either replaces the stored
+    // working folder.
+    void startUpOnArgument_data() {
+        QTest::addColumn<QString>("argument"); // below the tree
+        QTest::addColumn<QString>("folder");   // the working folder expected, below the tree
+        QTest::addColumn<QString>("selected"); // the name of the one selected row
+        QTest::newRow("file") << "blue moon.zuf"
+                              << ""
+                              << "blue moon.zuf";
+        QTest::newRow("file in a subfolder") << "folk/zebra.ZUF"
+                                             << "folk/"
+                                             << "zebra.ZUF";
+        QTest::newRow("folder") << "folk"
+                                << "folk/"
+                                << "cliffs.tab";
+    }
+    void startUpOnArgument() {
+        QFETCH(QString, argument);
+        QFETCH(QString, folder);
+        QFETCH(QString, selected);
+        m_window.reset();
+        ResetAppState();
+        ResetFolderHistory();
+        QFile::remove(m_settingsFile);
+        WriteSetting(u"szPathName1", m_otherTree);
+        const StartTarget start = StartTargetFor(m_tree + argument);
+        QCOMPARE(start.error, QString());
+        m_window = StartUp(start);
+        QCOMPARE(scratch().workingFolder, m_tree + folder);
+        const QModelIndexList rows = m_window->list()->selectionModel()->selectedRows();
+        QCOMPARE(rows.size(), 1);
+        const int row = rows.constFirst().row();
+        QCOMPARE(catalogue().entryAt(row)->name, selected);
+        QCOMPARE(appState().currentRow, row);
+        QCOMPARE(m_window->list()->currentIndex().row(), row);
+        QCOMPARE(fileSummary().currentPath, m_tree + folder + selected);
+        // A path that names nothing is refused with the system's text.
+        QVERIFY(!StartTargetFor(m_tree + QStringLiteral("missing.zuf")).error.isEmpty());
     }
 
     // The stored history comes first in stored order; the working folder then moves to the

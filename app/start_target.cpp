@@ -1,0 +1,54 @@
+#include "app/start_target.h"
+
+#include "app/app_state.h"
+#include "app/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
+#include "fileops/folder_path.h"
+#include "platform/native_file.h"
+
+#include <QDir>
+#include <filesystem>
+#include <system_error>
+
+StartTarget StartTargetFor(const QString& argument) {
+    const QString path =
+        QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(argument)));
+#ifdef Q_OS_WIN
+    const std::filesystem::path native(path.toStdWString());
+#else
+    const QByteArray bytes = EncodeFileName(path);
+    const std::filesystem::path native(std::string(bytes.constData(), size_t(bytes.size())));
+#endif
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(native, error);
+    StartTarget target;
+    if (error) {
+        target.error = SystemErrorText(error.value());
+        return target;
+    }
+    if (std::filesystem::is_directory(status)) {
+        target.folder = NormalisedFolder(path);
+        return target;
+    }
+    const qsizetype cut = path.lastIndexOf(FolderSeparator());
+    target.folder = path.left(cut + 1);
+    target.fileName = path.mid(cut + 1);
+    return target;
+}
+
+bool SelectStartFile(const QString& fileName) {
+    CatalogueModel& list = catalogue();
+    const QString& folder = scratch().workingFolder;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const Entry* entry = list.entryAt(row);
+        if (entry->name != fileName || !SameFolder(entry->folder, folder))
+            continue;
+        list.clearSelectionAndFocus();
+        appState().currentRow = row;
+        list.selectAndFocus(row);
+        ui().ensureRowVisible(row);
+        UpdateStatus();
+        return true;
+    }
+    return false;
+}
