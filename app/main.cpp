@@ -44,53 +44,69 @@ QStringList Arguments(int argc, char* argv[]) {
     return arguments;
 }
 
+struct Reading {
+    enum Next { Start, End, AfterQt } next = Start;
+    int exitCode = 0;  // End: the program's exit code
+    StartTarget start; // Start: where the window starts
+};
+
+// Reads the command line: --help and --version print and end the program, a file or folder
+// gives the start target, a mistake is told on standard error and ends the program. Before
+// the application object has taken out Qt's own options (-platform, -style and the like) an
+// unknown option may be one of those, and the reading waits for them to be gone (AfterQt).
+Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
+    CommandLine commandLine;
+    const bool parsed = commandLine.parse(arguments);
+    if (commandLine.isSet(commandLine.help)) {
+        // Without an application object the parser does not know the program's name.
+        Print(stdout, commandLine.helpText().replace(QStringLiteral("<executable_name>"),
+                                                     QStringLiteral("zuffile")));
+        return {Reading::End, 0, {}};
+    }
+    if (commandLine.isSet(commandLine.version)) {
+        Print(stdout, QStringLiteral("zuffile %1\n").arg(ProgramVersion));
+        return {Reading::End, 0, {}};
+    }
+    if (!parsed && !qtOptionsRemoved)
+        return {Reading::AfterQt, 0, {}};
+    const QStringList paths = commandLine.positionalArguments();
+    if (!parsed || paths.size() > 1) {
+        const QString error = parsed ? QStringLiteral("Only one file or folder can be opened.")
+                                     : commandLine.errorText();
+        Print(stderr, QStringLiteral("zuffile: %1\nTry 'zuffile --help'.\n").arg(error));
+        return {Reading::End, 1, {}};
+    }
+    if (paths.isEmpty())
+        return {};
+    StartTarget start = StartTargetFor(paths.constFirst());
+    if (!start.error.isEmpty()) {
+        Print(stderr, QStringLiteral("zuffile: %1: %2\n").arg(paths.constFirst(), start.error));
+        return {Reading::End, 1, {}};
+    }
+    return {Reading::Start, 0, start};
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --help and --version are answered before the application object exists, so that they
-    // work without a window system. Qt's own options (-platform, -style) are not known yet
-    // and are ignored here; the application object takes them out of the arguments.
-    {
-        CommandLine early;
-        early.parse(Arguments(argc, argv));
-        if (early.isSet(early.help)) {
-            // Without an application object the parser does not know the program's name.
-            Print(stdout, early.helpText().replace(QStringLiteral("<executable_name>"),
-                                                   QStringLiteral("zuffile")));
-            return 0;
-        }
-        if (early.isSet(early.version)) {
-            Print(stdout, QStringLiteral("zuffile %1\n").arg(ProgramVersion));
-            return 0;
-        }
-    }
+    // Read before the application object exists, so that --help, --version and mistakes are
+    // answered without a window system.
+    Reading reading = ReadCommandLine(Arguments(argc, argv), false);
+    if (reading.next == Reading::End)
+        return reading.exitCode;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zuffile"));
     QApplication::setApplicationVersion(ProgramVersion.toString());
     QApplication::setDesktopFileName(QStringLiteral("com.strumlex.zuffile"));
     QApplication::setWindowIcon(ProgramIcon());
-
-    CommandLine commandLine;
-    const QStringList arguments = Arguments(argc, argv);
-    if (!commandLine.parse(arguments) || commandLine.positionalArguments().size() > 1) {
-        const QString error = commandLine.errorText().isEmpty()
-                                  ? QStringLiteral("Only one file or folder can be opened.")
-                                  : commandLine.errorText();
-        Print(stderr, QStringLiteral("zuffile: %1\nTry 'zuffile --help'.\n").arg(error));
-        return 1;
-    }
-    StartTarget start;
-    if (!commandLine.positionalArguments().isEmpty()) {
-        const QString path = commandLine.positionalArguments().constFirst();
-        start = StartTargetFor(path);
-        if (!start.error.isEmpty()) {
-            Print(stderr, QStringLiteral("zuffile: %1: %2\n").arg(path, start.error));
-            return 1;
-        }
+    if (reading.next == Reading::AfterQt) {
+        reading = ReadCommandLine(Arguments(argc, argv), true);
+        if (reading.next == Reading::End)
+            return reading.exitCode;
     }
 
-    const std::unique_ptr<MainWindow> window = StartUp(start);
+    const std::unique_ptr<MainWindow> window = StartUp(reading.start);
     const int exitCode = QApplication::exec();
     return ShutDown(exitCode);
 }

@@ -645,8 +645,9 @@ void MainWindow::toggleFilter() {
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     LoadStartupSettings();
-    if (!start.folder.isEmpty())
-        SetCurrentFolder(start.folder);
+    // The start folder replaces the stored one before the window makes its folder box of it.
+    if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
+        scratch().workingFolder = start.folder;
     auto window = std::make_unique<MainWindow>();
     window->show();
     RefreshCatalogue();

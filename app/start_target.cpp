@@ -31,7 +31,7 @@ StartTarget StartTargetFor(const QString& argument) {
         return target;
     }
     const qsizetype cut = path.lastIndexOf(FolderSeparator());
-    target.folder = path.left(cut + 1);
+    target.folder = NormalisedFolder(path.left(cut + 1));
     target.fileName = path.mid(cut + 1);
     return target;
 }

@@ -229,6 +229,7 @@ private slots:
         QCOMPARE(start.error, QString());
         m_window = StartUp(start);
         QCOMPARE(scratch().workingFolder, m_tree + folder);
+        QCOMPARE(m_window->folderBox()->currentText(), m_tree + folder);
         const QModelIndexList rows = m_window->list()->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);
         const int row = rows.constFirst().row();
