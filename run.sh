@@ -6,6 +6,13 @@ cd "$(dirname "$0")"
 . ./tools/install-packages.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target zuffile zuflist make-demo-library-bin
+# Only a demo library that the maker made (it leaves a marker file) is replaced; a folder of the
+# same name without the marker may hold the user's own files and is left as it is.
+if [ -e demo-library ] && [ ! -f demo-library/.made-by-make-demo-library ]; then
+    echo "== demo-library/ was not made by the demo library maker (no .made-by-make-demo-library" >&2
+    echo "== in it), so it is left as it is. Move it away to get a fresh demo library." >&2
+    exit 1
+fi
 rm -rf demo-library
 build/make-demo-library demo-library
 

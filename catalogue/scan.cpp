@@ -75,6 +75,12 @@ static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
     summary.currentPath = folder.path() + item.name;
     NativeFile file;
     file.openReadIn(folder, item.name);
+    // A long read (the check of a huge file for zeros) looks for Esc as the walk does.
+    file.setAbortCheck([&app] {
+        if (ui().scanEscPressed())
+            app.abortScan = 1;
+        return app.abortScan != 0;
+    });
     if (!TakeDetails(file, summary.currentPath, item))
         return true; // vanished meanwhile: no row, as if it had not been listed
     Entry& current = summary.currentEntry;
@@ -84,6 +90,8 @@ static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
     current.size = quint32(item.size); // the low 32 bits
     current.isBad = 0;
     ReadCurrentFile(file, 1);
+    if (app.abortScan)
+        return true; // Esc during the read: the file was not read to the end and gets no row
     if (!InsertEntryRow(app.foundCount))
         return false;
     ++app.foundCount;

@@ -1,5 +1,7 @@
 #include "cli/catalogue_mode.h"
 
+#include "cli/output.h"
+
 #include "app/app_state.h"
 #include "app/status.h"
 #include "catalogue/catalogue_model.h"
@@ -7,10 +9,9 @@
 #include "catalogue/sort_search.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
-#include "report/report.h"
 
+#include <QCommandLineParser>
 #include <cstdio>
-#include <optional>
 
 QString CatalogueModeUsage() {
     return QStringLiteral(
@@ -27,20 +28,12 @@ QString CatalogueModeUsage() {
         "            descending (default: name ascending)\n"
         "  WORDS     at most 31 characters, lower-cased unless --case; empty words leave the\n"
         "            filter off\n"
-        "  The count (\"Total: N file(s)\" or \"Found: N file(s)\") goes to standard error.\n");
+        "  The count (\"Total: N file(s)\" or \"Found: N file(s)\") goes to standard error.\n"
+        "  Exit status: 0, or 2 on a usage error, a folder that cannot be entered or listed,\n"
+        "  or standard output that cannot be written.\n");
 }
 
 namespace {
-
-struct CatalogueOptions {
-    quint16 fields = DefaultReportFlags;
-    int sortColumn = ColumnName;
-    int sortDirection = 1;
-    std::optional<QString> search; // the words of --search
-    bool caseSensitive = false;
-    bool cp1252 = false;
-    std::optional<QString> folder;
-};
 
 // A field mask: decimal or 0x-hex, at most 16 bits.
 std::optional<quint16> ParseMask(const QString& text) {
@@ -69,75 +62,69 @@ bool ParseSort(const QString& text, CatalogueOptions& options) {
     return false;
 }
 
-// Fills the options; returns what is wrong with the arguments, or an empty text.
-QString ParseArguments(const QStringList& args, CatalogueOptions& options) {
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool isOption = !optionsEnded && arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
-        if (!isOption) {
-            if (options.folder)
-                return QStringLiteral("more than one folder: ") + arg;
-            options.folder = arg;
-            continue;
-        }
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (arg == QLatin1String("--case")) {
-            options.caseSensitive = true;
-            continue;
-        }
-        if (arg == QLatin1String("--cp1252")) {
-            options.cp1252 = true;
-            continue;
-        }
-        const bool takesValue = arg == QLatin1String("--fields") ||
-                                arg == QLatin1String("--sort") || arg == QLatin1String("--search");
-        if (!takesValue)
-            return QStringLiteral("unknown option ") + arg;
-        if (i + 1 >= args.size())
-            return arg + QStringLiteral(" needs a value");
-        const QString& value = args[++i];
-        if (arg == QLatin1String("--fields")) {
-            const auto mask = ParseMask(value);
-            if (!mask)
-                return QStringLiteral("not a field mask: ") + value;
-            options.fields = *mask;
-        } else if (arg == QLatin1String("--sort")) {
-            if (!ParseSort(value, options))
-                return QStringLiteral("not a column: ") + value;
-        } else {
-            options.search = value;
-        }
-    }
-    return {};
-}
-
-void WriteBytes(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
-void ErrorLine(const QString& message) {
-    WriteBytes(stderr, (QStringLiteral("zuflist: ") + message + QLatin1Char('\n')).toUtf8());
-}
+const QString FieldsOption = QStringLiteral("fields");
+const QString SortOption = QStringLiteral("sort");
+const QString SearchOption = QStringLiteral("search");
+const QString CaseOption = QStringLiteral("case");
+const QString Cp1252Option = QStringLiteral("cp1252");
 
 } // namespace
 
-int RunCatalogueMode(const QStringList& args) {
-    CatalogueOptions options;
-    const QString wrong = ParseArguments(args, options);
-    if (!wrong.isEmpty()) {
-        ErrorLine(wrong);
-        WriteBytes(stderr, (QStringLiteral("usage: ") + CatalogueModeUsage()).toUtf8());
-        return 2;
+void AddCatalogueOptions(QCommandLineParser& parser) {
+    parser.addOption({FieldsOption, {}, QStringLiteral("MASK")});
+    parser.addOption({SortOption, {}, QStringLiteral("COLUMN")});
+    parser.addOption({SearchOption, {}, QStringLiteral("WORDS")});
+    parser.addOption({CaseOption, {}});
+    parser.addOption({Cp1252Option, {}});
+}
+
+bool HasCatalogueOptions(const QCommandLineParser& parser) {
+    for (const QString& name : {FieldsOption, SortOption, SearchOption, CaseOption, Cp1252Option})
+        if (parser.isSet(name))
+            return true;
+    return false;
+}
+
+QString TakeCatalogueOptions(const QCommandLineParser& parser, CatalogueOptions& options) {
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() > 1)
+        return QStringLiteral("more than one folder: ") + folders[1];
+    if (!folders.isEmpty())
+        options.folder = folders[0];
+    if (parser.isSet(FieldsOption)) {
+        const QString value = parser.value(FieldsOption);
+        const auto mask = ParseMask(value);
+        if (!mask)
+            return QStringLiteral("not a field mask: ") + value;
+        options.fields = *mask;
     }
+    if (parser.isSet(SortOption) && !ParseSort(parser.value(SortOption), options))
+        return QStringLiteral("not a column: ") + parser.value(SortOption);
+    if (parser.isSet(SearchOption))
+        options.search = parser.value(SearchOption);
+    options.caseSensitive = parser.isSet(CaseOption);
+    options.cp1252 = parser.isSet(Cp1252Option);
+    return {};
+}
+
+int RunCatalogueMode(const CatalogueOptions& options) {
     int error = 0;
     if (options.folder && !SetCurrentFolder(*options.folder, &error)) {
         ErrorLine(QStringLiteral("cannot enter folder %1: %2")
                       .arg(*options.folder, SystemErrorText(error)));
         return 2;
+    }
+    // The scan skips a folder it cannot list; when that is the folder asked for, no row can be
+    // read at all, and an empty catalogue would pass for a folder without files.
+    {
+        std::vector<FolderItem> items;
+        FolderId self;
+        if (!ListFolder(QStringLiteral("."), items, self, &error)) {
+            ErrorLine(
+                QStringLiteral("cannot list folder %1: %2")
+                    .arg(options.folder.value_or(QStringLiteral(".")), SystemErrorText(error)));
+            return 2;
+        }
     }
 
     ResetSortState();
@@ -153,8 +140,10 @@ int RunCatalogueMode(const QStringList& args) {
     const CatalogueModel& list = catalogue();
     const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false))
-        WriteBytes(stdout, ReportLine(*list.entryAt(row), options.fields, encoding));
-    std::fflush(stdout);
-    WriteBytes(stderr, (CountText(app.filterOn, app.foundCount, app.rowCount) + u'\n').toUtf8());
-    return 0;
+        WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));
+    const int status = FinishOutput(0);
+    const QByteArray count =
+        (CountText(app.filterOn, app.foundCount, app.rowCount) + u'\n').toUtf8();
+    std::fwrite(count.constData(), 1, size_t(count.size()), stderr);
+    return status;
 }

@@ -1,12 +1,34 @@
 #pragma once
 // zuflist's catalogue mode: the report line of every file below a folder.
 
+#include "report/report.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// Runs the catalogue mode with the command-line arguments that follow the program name.
-// Returns the exit status: 0, or 2 on a usage error (the usage text then goes to stderr).
-int RunCatalogueMode(const QStringList& args);
+class QCommandLineParser;
+
+struct CatalogueOptions {
+    quint16 fields = DefaultReportFlags;
+    int sortColumn = 0; // ColumnName
+    int sortDirection = 1;
+    std::optional<QString> search; // the words of --search
+    bool caseSensitive = false;
+    bool cp1252 = false;
+    std::optional<QString> folder;
+};
+
+// Declares --fields, --sort, --search, --case and --cp1252.
+void AddCatalogueOptions(QCommandLineParser& parser);
+// True when any of those options was given.
+bool HasCatalogueOptions(const QCommandLineParser& parser);
+// Fills the options from the parsed command line; returns what is wrong, or an empty text.
+QString TakeCatalogueOptions(const QCommandLineParser& parser, CatalogueOptions& options);
+
+// Runs the catalogue mode. Returns the exit status: 0, or 2 when the folder cannot be entered
+// or listed, or standard output cannot be written (the reason then goes to standard error).
+int RunCatalogueMode(const CatalogueOptions& options);
 
 // The lines of --help that describe the catalogue mode.
 QString CatalogueModeUsage();

@@ -1,5 +1,7 @@
 #include "cli/info_mode.h"
 
+#include "cli/output.h"
+
 #include "catalogue/columns.h"
 #include "format/file_summary.h"
 #include "info/panel_text.h"
@@ -18,7 +20,7 @@ QString InfoModeUsage() {
         "  module read (at most 16) and Notes (when not empty), then an empty line. Values\n"
         "  escape backslash, CR, LF and TAB as \\\\ \\r \\n \\t. Output is UTF-8.\n"
         "  Exit status: 0 when every file was good, 1 when any was bad or could not be opened,\n"
-        "  2 on a usage error.\n");
+        "  2 on a usage error or when standard output cannot be written.\n");
 }
 
 QString EscapeValue(const QString& value) {
@@ -78,12 +80,14 @@ QString InfoModeText() {
 }
 
 // Makes `path` the current file: its absolute folder (ending in the separator) and its name.
+// The path is not cleaned: "link/../x.zuf" is opened as the system resolves it, through the
+// link's target, and not as the text would read with the "link/.." taken away.
 static void LoadPathAsCurrent(const QString& path) {
     const QChar separator = FolderSeparator();
     // The current folder as the platform names it, so that a folder whose name is not UTF-8
     // keeps its bytes (QDir::currentPath() would replace them).
     QString absolute = QDir::isAbsolutePath(path) ? path : CurrentFolder() + u'/' + path;
-    absolute = QDir::toNativeSeparators(QDir::cleanPath(absolute));
+    absolute = QDir::toNativeSeparators(absolute);
     const qsizetype cut = absolute.lastIndexOf(separator) + 1;
     FileSummary& s = fileSummary();
     s.currentEntry = Entry{};
@@ -94,13 +98,12 @@ static void LoadPathAsCurrent(const QString& path) {
 
 // Writes the text as UTF-8; names with undecodable bytes get their own bytes back.
 static void Print(const QString& text) {
-    const QByteArray bytes = EncodeFileName(text);
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    WriteOutput(EncodeFileName(text));
 }
 
 int RunInfoMode(const QStringList& files) {
     if (files.isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("usage:\n") + InfoModeUsage()), stderr);
+        ErrorText(QStringLiteral("usage:\n") + InfoModeUsage());
         return 2;
     }
     int status = 0;
@@ -111,6 +114,5 @@ int RunInfoMode(const QStringList& files) {
             status = 1;
         Print(InfoModeText());
     }
-    std::fflush(stdout);
-    return status;
+    return FinishOutput(status);
 }

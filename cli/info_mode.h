@@ -6,7 +6,8 @@
 
 // Prints the summary of each file in `files` to standard output. Returns the exit status: 0
 // when every file was good, 1 when any was bad or could not be opened, 2 on a usage error (no
-// file given; the usage text then goes to standard error).
+// file given; the usage text then goes to standard error) or when standard output cannot be
+// written.
 int RunInfoMode(const QStringList& files);
 
 // The lines of --help that describe the information mode.

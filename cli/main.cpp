@@ -1,30 +1,62 @@
 // zuflist: the command-line companion. `zuflist --info FILE...` prints each file's summary;
 // every other form catalogues a folder (cli/catalogue_mode.h).
 
+#include "base/program_info.h"
 #include "cli/catalogue_mode.h"
 #include "cli/info_mode.h"
+#include "cli/output.h"
 #include "platform/native_file.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <cstdio>
 
 static QString HelpText() {
     return QStringLiteral("Usage:\n") + InfoModeUsage() + u'\n' + CatalogueModeUsage() +
-           QStringLiteral("\nzuflist --help\n  Prints this text.\n");
+           QStringLiteral("\nzuflist --help\n  Prints this text.\n"
+                          "\nzuflist --version\n  Prints the program's name and version.\n");
+}
+
+// What is wrong with the arguments, and the usage, on standard error; the exit status 2.
+static int UsageError(const QString& wrong) {
+    ErrorLine(wrong);
+    ErrorText(QStringLiteral("usage: ") + CatalogueModeUsage());
+    return 2;
 }
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     // Arguments are decoded as file names are, so that undecodable bytes survive.
     QStringList args;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 0; i < argc; ++i)
         args << DecodeFileName(QByteArray(argv[i]));
-    if (!args.isEmpty() && (args[0] == u"--help" || args[0] == u"-h")) {
-        const QByteArray text = HelpText().toUtf8();
-        std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-        return 0;
+
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption info(QStringLiteral("info"));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addOption(info);
+    AddCatalogueOptions(parser);
+    if (!parser.parse(args))
+        return UsageError(parser.errorText());
+
+    if (parser.isSet(help)) {
+        WriteOutput(HelpText().toUtf8());
+        return FinishOutput(0);
     }
-    if (!args.isEmpty() && args[0] == u"--info")
-        return RunInfoMode(args.mid(1));
-    return RunCatalogueMode(args);
+    if (parser.isSet(version)) {
+        WriteOutput((QStringLiteral("zuflist ") + ProgramVersion.toString() + u'\n').toUtf8());
+        return FinishOutput(0);
+    }
+    if (parser.isSet(info)) {
+        if (HasCatalogueOptions(parser))
+            return UsageError(QStringLiteral("--info takes no catalogue options"));
+        return RunInfoMode(parser.positionalArguments());
+    }
+    CatalogueOptions options;
+    const QString wrong = TakeCatalogueOptions(parser, options);
+    if (!wrong.isEmpty())
+        return UsageError(wrong);
+    return RunCatalogueMode(options);
 }

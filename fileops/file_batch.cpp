@@ -32,10 +32,19 @@ QString FileErrorText(int errorCode) {
     return system + QStringLiteral("\r\n") + source;
 }
 
-void ShowFileError(FileDialogs& dialogs, int errorCode) {
-    const QString text = FileErrorText(errorCode);
+QString MoveSourceKeptText(int errorCode) {
+    return SystemErrorText(errorCode) + QStringLiteral("\r\n") + fileSummary().currentPath +
+           QStringLiteral("\r\nThe copy was made: ") + scratch().targetPath +
+           QStringLiteral("\r\nThe original stays.");
+}
+
+static void ShowErrorText(FileDialogs& dialogs, const QString& text) {
     scratch().textBuffer = text;
     dialogs.showFileError(text);
+}
+
+void ShowFileError(FileDialogs& dialogs, int errorCode) {
+    ShowErrorText(dialogs, FileErrorText(errorCode));
 }
 
 bool FolderInside(const QString& folder, const QString& root) {
@@ -101,11 +110,16 @@ struct FileBatch {
         return true;
     }
 
-    // Deletes the current file; false after a reported failure.
+    // Deletes the current file; false after a reported failure. After a move's copy the text
+    // says that the copy exists and the original stays.
     bool deleteSource() {
         if (int error = DeleteFileNative(fileSummary().currentPath)) {
-            scratch().targetPath.clear();
-            ShowFileError(dialogs, error);
+            if (command == CommandMove) {
+                ShowErrorText(dialogs, MoveSourceKeptText(error));
+            } else {
+                scratch().targetPath.clear();
+                ShowFileError(dialogs, error);
+            }
             return false;
         }
         return true;

@@ -52,6 +52,10 @@ QString ConfirmationQuestion(int command);
 // The text of a file error: with scratch().targetPath set, "<system text>\r\nCan't copy:
 // <currentPath>\r\nTo: <targetPath>", otherwise "<system text>\r\n<currentPath>".
 QString FileErrorText(int errorCode);
+// The text of a move whose copy was made but whose source could not be deleted afterwards:
+// "<system text>\r\n<currentPath>\r\nThe copy was made: <targetPath>\r\nThe original
+// stays.", so that the user knows there are two files now.
+QString MoveSourceKeptText(int errorCode);
 // Shows FileErrorText(errorCode) through the dialogs.
 void ShowFileError(FileDialogs& dialogs, int errorCode);
 

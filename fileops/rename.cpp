@@ -27,7 +27,8 @@ QString NameFromTitle(QStringView title) {
 
 QString RenameSuggestion() {
     const Entry& current = fileSummary().currentEntry;
-    return current.title.isEmpty() ? current.name : NameFromTitle(current.title);
+    // A bad or empty file's title is the placeholder text ("Bad ZUF File"), not a name.
+    return current.title.isEmpty() || current.isBad ? current.name : NameFromTitle(current.title);
 }
 
 QString MoveFirstWord(const QString& whole) {

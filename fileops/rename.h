@@ -16,7 +16,8 @@ constexpr int RenameNameMax = 255;
 QString NameFromTitle(QStringView title);
 
 // The name the rename dialog proposes for the current file: NameFromTitle of its title, or
-// its current name unchanged when the title is empty.
+// its current name unchanged when the title is empty or the file is marked bad (its title is
+// then a placeholder such as "Bad ZUF File").
 QString RenameSuggestion();
 
 // The part of a field that MoveFirstWord reads.

@@ -2,6 +2,9 @@
 
 #include "format/file_reader.h"
 #include "format/file_summary.h"
+#include "platform/native_file.h"
+
+#include <QElapsedTimer>
 
 // Module records of either layout hold at most 12 tuning bytes (record offsets 20 to 31).
 static constexpr int MaxTuningBytes = 12;
@@ -12,14 +15,30 @@ static int ModulesToRead(quint16 lastModule) {
     return qMin(int(lastModule) + 1, MaxModules);
 }
 
+// True when the first `size` bytes are all zero. The holes of a sparse file are zeros that
+// need no reading, so a huge file that uses no disk is judged at once. A long read asks the
+// file every 50 ms whether to give up (the scan's Esc); it then answers false.
 static bool AllBytesZero(NativeFile& file, qint64 size) {
     static constexpr qint64 Chunk = 65536;
-    if (!file.seek(0))
-        return false;
-    for (qint64 done = 0; done < size; done += Chunk) {
-        const QByteArray chunk = ReadBytes(file, qMin(Chunk, size - done));
-        if (chunk.count('\0') != chunk.size())
-            return false;
+    static constexpr qint64 AbortCheckMs = 50;
+    QElapsedTimer sinceCheck;
+    sinceCheck.start();
+    std::int64_t start = 0;
+    std::int64_t end = 0;
+    for (qint64 from = 0; from < size && file.dataRange(from, start, end); from = end) {
+        end = qMin<qint64>(end, size);
+        for (qint64 at = start; at < end; at += Chunk) {
+            if (!file.seek(at))
+                return false;
+            const QByteArray chunk = ReadBytes(file, qMin(Chunk, end - at));
+            if (chunk.count('\0') != chunk.size())
+                return false;
+            if (sinceCheck.elapsed() >= AbortCheckMs) {
+                if (file.abortRequested())
+                    return false;
+                sinceCheck.restart();
+            }
+        }
     }
     return true;
 }

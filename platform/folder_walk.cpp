@@ -46,18 +46,21 @@ static bool FolderIdOf(const std::wstring& path, FolderId& id) {
     return true;
 }
 
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self) {
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error) {
     items.clear();
     std::wstring base = LongPath(folder);
     if (!base.empty() && base.back() != L'\\')
         base += L'\\';
     FolderId id;
-    if (!FolderIdOf(base, id))
-        return false;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((base + L"*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    HANDLE search = INVALID_HANDLE_VALUE;
+    if (FolderIdOf(base, id))
+        search = FindFirstFileW((base + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        if (error)
+            *error = int(GetLastError());
         return false;
+    }
     do {
         const QString name = QString::fromWCharArray(found.cFileName);
         const bool isFolder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
@@ -130,21 +133,22 @@ static bool Describe(int dirFd, const char* name, FolderItem& item) {
     return true;
 }
 
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self) {
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error) {
     items.clear();
-    const QByteArray path = EncodeFileName(folder);
-    if (path.isEmpty())
-        return false;
-    int fd;
-    do {
-        fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return false;
+    const AtPath at(folder);
+    int fd = -1;
+    if (at.ok()) {
+        do {
+            fd = ::openat(at.dir(), at.name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        } while (fd < 0 && errno == EINTR);
+    }
     struct stat st {};
-    DIR* dir = fstat(fd, &st) == 0 ? fdopendir(fd) : nullptr;
+    DIR* dir = fd >= 0 && fstat(fd, &st) == 0 ? fdopendir(fd) : nullptr;
     if (!dir) {
-        ::close(fd);
+        if (error)
+            *error = at.ok() ? errno : at.error();
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
     while (const dirent* d = readdir(dir)) {
@@ -165,16 +169,27 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
 }
 
 bool DescribeItem(const QString& path, FolderItem& item) {
-    const QByteArray native = EncodeFileName(path);
-    return !native.isEmpty() && Describe(AT_FDCWD, native.constData(), item);
+    const AtPath at(path);
+    return at.ok() && Describe(at.dir(), at.name(), item);
 }
 
 bool SetCurrentFolder(const QString& folder, int* error) {
-    const QByteArray path = EncodeFileName(folder);
-    if (!path.isEmpty() && ::chdir(path.constData()) == 0)
+    const AtPath at(folder);
+    int result = -1;
+    if (at.ok() && at.dir() == AT_FDCWD) {
+        result = ::chdir(at.name());
+    } else if (at.ok()) {
+        const int fd = ::openat(at.dir(), at.name(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        result = fd >= 0 ? ::fchdir(fd) : -1;
+        const int saved = errno;
+        if (fd >= 0)
+            ::close(fd);
+        errno = saved;
+    }
+    if (result == 0)
         return true;
     if (error)
-        *error = path.isEmpty() ? ENOENT : errno;
+        *error = at.ok() ? errno : at.error();
     return false;
 }
 

@@ -33,8 +33,9 @@ struct FolderItem {
 
 // Lists the folder (a path that may end in the separator) without "." and "..", in the order
 // the file system returns them. Returns false, with nothing listed, when the folder cannot be
-// read; `self` then stays untouched.
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self);
+// read; `self` then stays untouched and `error`, when given, receives the system error code.
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
+                int* error = nullptr);
 
 // Fills the item's kind, time, size and identity from the entry at `path`, as the listing
 // does (following links; a link that leads nowhere describes itself). False when the entry no

@@ -7,9 +7,19 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Opens a folder only to reach what lies in it.
+static int AtOpenFolder(int dir, const char* name) {
+    int fd;
+    do {
+        fd = ::openat(dir, name, O_PATH | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
 #endif
 
 QChar FolderSeparator() {
@@ -145,6 +155,50 @@ QString SystemErrorText(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
+AtPath::AtPath(QStringView path) : m_name(EncodeFileName(path)), m_dir(AT_FDCWD) {
+    if (m_name.isEmpty()) {
+        m_error = ENOENT;
+        return;
+    }
+    // Each call takes at most PATH_MAX - 1 bytes; the leading folders of a longer path are
+    // opened in pieces that end at a separator.
+    constexpr qsizetype Piece = PATH_MAX - 1;
+    qsizetype start = 0;
+    while (m_name.size() - start > Piece) {
+        qsizetype next = 1; // an absolute path starts from the root folder
+        QByteArray piece("/");
+        if (start > 0 || m_name[0] != '/') {
+            const qsizetype cut = m_name.lastIndexOf('/', start + Piece - 1);
+            if (cut <= start) {
+                m_error = ENAMETOOLONG; // one name longer than any file system takes
+                break;
+            }
+            piece = m_name.mid(start, cut - start);
+            next = cut + 1;
+        }
+        const int fd = AtOpenFolder(m_dir, piece.constData());
+        const int openError = errno;
+        if (m_dir != AT_FDCWD)
+            ::close(m_dir);
+        m_dir = fd < 0 ? AT_FDCWD : fd;
+        if (fd < 0) {
+            m_error = openError;
+            break;
+        }
+        start = next;
+        while (start < m_name.size() && m_name[start] == '/')
+            ++start;
+    }
+    m_name.remove(0, start);
+    if (m_name.isEmpty())
+        m_name = "."; // the path named a folder and ended at a piece's separator
+}
+
+AtPath::~AtPath() {
+    if (m_dir != AT_FDCWD)
+        ::close(m_dir);
+}
+
 #endif
 
 NativeFile::~NativeFile() {
@@ -247,6 +301,13 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
     return got;
 }
 
+bool NativeFile::dataRange(std::int64_t from, std::int64_t& start, std::int64_t& end) {
+    const std::int64_t total = size();
+    start = from;
+    end = total;
+    return from < total;
+}
+
 std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
     DWORD put = 0;
     if (!WriteFile(H(m_handle), buffer, DWORD(count), &put, nullptr)) {
@@ -261,14 +322,16 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
 // Opens `name` (a path, or a name inside the open folder `folderFd`).
 static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
                       std::int64_t& lastWriteTime, int folderFd, QStringView name, int flags) {
-    const QByteArray bytes = EncodeFileName(name);
-    if (bytes.isEmpty()) {
-        error = ENOENT;
+    const AtPath at(name);
+    if (!at.ok()) {
+        error = at.error();
         return false;
     }
+    // A name inside an open folder is short; a whole path is taken from where AtPath reached.
+    const int dir = folderFd == AT_FDCWD ? at.dir() : folderFd;
     int fd;
     do {
-        fd = ::openat(folderFd, bytes.constData(), flags | O_CLOEXEC);
+        fd = ::openat(dir, at.name(), flags | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         error = errno;
@@ -313,14 +376,9 @@ NativeFolder::~NativeFolder() {
 void NativeFolder::open(const QString& path) {
     close();
     m_path = path;
-    const QByteArray bytes = EncodeFileName(path);
-    if (bytes.isEmpty())
-        return;
-    int fd;
-    do {
-        fd = ::open(bytes.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    m_handle = fd;
+    const AtPath at(path);
+    if (at.ok())
+        m_handle = AtOpenFolder(at.dir(), at.name());
 }
 
 void NativeFolder::close() {
@@ -426,6 +484,22 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
         std::memcpy(to, m_ahead + (m_position - m_aheadStart), size_t(n));
     m_position += n;
     return n;
+}
+
+bool NativeFile::dataRange(std::int64_t from, std::int64_t& start, std::int64_t& end) {
+    const std::int64_t total = size();
+    if (from >= total)
+        return false;
+    start = from;
+    end = total;
+    const off_t data = ::lseek(int(m_handle), off_t(from), SEEK_DATA);
+    if (data < 0)
+        return errno != ENXIO; // ENXIO: only a hole follows; otherwise no hole support
+    const off_t hole = ::lseek(int(m_handle), data, SEEK_HOLE);
+    start = std::min<std::int64_t>(data, total);
+    if (hole >= 0)
+        end = std::min<std::int64_t>(hole, total);
+    return start < end;
 }
 
 std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {

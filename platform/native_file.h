@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
+#include <functional>
 
 // The folder separator of this platform: '\\' on Windows, '/' elsewhere.
 QChar FolderSeparator();
@@ -26,6 +27,31 @@ std::int64_t FileTimeMs(std::uint64_t ticks);
 // The operating system's own message for an error code (errno on Linux, GetLastError on
 // Windows).
 QString SystemErrorText(int code);
+
+#ifndef Q_OS_WIN
+// A path as the *at system calls take it: a folder descriptor and a name relative to it. A
+// path too long for one call (PATH_MAX) is reached by opening its leading folders a piece at a
+// time, each piece short enough for one call, so that depth never limits what can be opened,
+// listed, renamed, copied or deleted. The folders resolve as the system resolves them ("..",
+// links). Closes the folder it opened.
+class AtPath {
+public:
+    explicit AtPath(QStringView path);
+    ~AtPath();
+    AtPath(const AtPath&) = delete;
+    AtPath& operator=(const AtPath&) = delete;
+
+    bool ok() const { return m_error == 0; }
+    int error() const { return m_error; } // ENOENT for an empty path, or why a folder failed
+    int dir() const { return m_dir; }     // AT_FDCWD or the open folder holding name()
+    const char* name() const { return m_name.constData(); }
+
+private:
+    QByteArray m_name;
+    int m_dir;
+    int m_error = 0;
+};
+#endif
 
 // An open folder whose files are then opened by their names alone, so that the system does not
 // walk the folder's whole path again for each of them. Closed by the destructor.
@@ -73,7 +99,18 @@ public:
 
     int lastError() const { return m_error; } // the system error code of the last failure
 
+    // The next stretch of the file at or after `from` that may hold data: [start, end). Holes
+    // of a sparse file (which read as zeros) are skipped where the file system tells them;
+    // elsewhere the stretch runs to the end of the file. False when no data follows `from`.
+    bool dataRange(std::int64_t from, std::int64_t& start, std::int64_t& end);
+
+    // Whoever reads the file at length asks abortRequested() now and then; the answer comes
+    // from the check set here (the scan's look for Esc), false without one.
+    void setAbortCheck(std::function<bool()> check) { m_abortCheck = std::move(check); }
+    bool abortRequested() const { return m_abortCheck && m_abortCheck(); }
+
 private:
+    std::function<bool()> m_abortCheck;
     std::intptr_t m_handle = -1;
     int m_error = 0;
     // Linux: reads and writes go to the position kept here (pread/pwrite), and small reads are

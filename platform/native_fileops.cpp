@@ -49,15 +49,10 @@ bool PathExists(const QString& path) {
 
 namespace {
 
-// The encoded name, or empty for an empty path (which no call accepts).
-QByteArray Name(const QString& path) {
-    return EncodeFileName(path);
-}
-
-int OpenRetry(const char* name, int flags, mode_t mode = 0) {
+int OpenRetry(const AtPath& at, int flags, mode_t mode = 0) {
     int fd;
     do {
-        fd = ::open(name, flags | O_CLOEXEC, mode);
+        fd = ::openat(at.dir(), at.name(), flags | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -107,13 +102,15 @@ int FinishCopy(int out, const struct stat& source) {
 
 } // namespace
 
+// Every path is taken through AtPath, so that a file in a folder deeper than one system call
+// can name is handled like any other.
+
 int CopyFileNoReplace(const QString& from, const QString& to) {
-    const QByteArray source = Name(from);
-    const QByteArray target = Name(to);
-    if (source.isEmpty() || target.isEmpty())
-        return ENOENT;
+    const AtPath source(from);
+    if (!source.ok())
+        return source.error();
     // Opened without waiting, so that a pipe or device under a file's name cannot hang the copy.
-    const int in = OpenRetry(source.constData(), O_RDONLY | O_NONBLOCK);
+    const int in = OpenRetry(source, O_RDONLY | O_NONBLOCK);
     if (in < 0)
         return errno;
     struct stat st {};
@@ -122,9 +119,12 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
         error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     if (!error && ::fcntl(in, F_SETFL, ::fcntl(in, F_GETFL) & ~O_NONBLOCK) != 0)
         error = errno;
+    const AtPath target(to);
+    if (!error && !target.ok())
+        error = target.error();
     int out = -1;
     if (!error) {
-        out = OpenRetry(target.constData(), O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
+        out = OpenRetry(target, O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
         if (out < 0)
             error = errno; // nothing was created: an existing file stays untouched
     }
@@ -135,34 +135,34 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
         if (::close(out) != 0 && !error)
             error = errno;
         if (error)
-            ::unlink(target.constData()); // our own partial copy, created exclusively above
+            ::unlinkat(target.dir(), target.name(), 0); // our own partial copy, made above
     }
     ::close(in);
     return error;
 }
 
 int DeleteFileNative(const QString& path) {
-    const QByteArray name = Name(path);
-    if (name.isEmpty())
-        return ENOENT;
+    const AtPath at(path);
+    if (!at.ok())
+        return at.error();
     struct stat st {};
-    if (::lstat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+    if (::fstatat(at.dir(), at.name(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
         return EISDIR;
-    return ::unlink(name.constData()) == 0 ? 0 : errno;
+    return ::unlinkat(at.dir(), at.name(), 0) == 0 ? 0 : errno;
 }
 
 int RenameNoReplace(const QString& from, const QString& to) {
-    const QByteArray source = Name(from);
-    const QByteArray target = Name(to);
-    if (source.isEmpty() || target.isEmpty())
-        return ENOENT;
-    if (source == target) {
+    const AtPath source(from);
+    const AtPath target(to);
+    if (!source.ok() || !target.ok())
+        return source.ok() ? target.error() : source.error();
+    if (EncodeFileName(from) == EncodeFileName(to)) {
         struct stat st {};
-        return ::lstat(source.constData(), &st) == 0 ? 0 : errno;
+        return ::fstatat(source.dir(), source.name(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
     }
 #ifdef SYS_renameat2
     constexpr unsigned renameNoReplace = 1; // RENAME_NOREPLACE
-    if (::syscall(SYS_renameat2, AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+    if (::syscall(SYS_renameat2, source.dir(), source.name(), target.dir(), target.name(),
                   renameNoReplace) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
@@ -170,27 +170,27 @@ int RenameNoReplace(const QString& from, const QString& to) {
 #endif
     // The file system cannot rename without replacing: a new link fails on an existing name,
     // then the old name goes.
-    if (::link(source.constData(), target.constData()) != 0)
+    if (::linkat(source.dir(), source.name(), target.dir(), target.name(), 0) != 0)
         return errno;
-    if (::unlink(source.constData()) != 0) {
+    if (::unlinkat(source.dir(), source.name(), 0) != 0) {
         const int error = errno;
-        ::unlink(target.constData()); // the link made above, the file keeps its old name
+        ::unlinkat(target.dir(), target.name(), 0); // the link made above; the old name stays
         return error;
     }
     return 0;
 }
 
 int MakeFolder(const QString& path) {
-    const QByteArray name = Name(path);
-    if (name.isEmpty())
-        return ENOENT;
-    return ::mkdir(name.constData(), 0777) == 0 ? 0 : errno;
+    const AtPath at(path);
+    if (!at.ok())
+        return at.error();
+    return ::mkdirat(at.dir(), at.name(), 0777) == 0 ? 0 : errno;
 }
 
 bool PathExists(const QString& path) {
-    const QByteArray name = Name(path);
+    const AtPath at(path);
     struct stat st {};
-    return !name.isEmpty() && ::lstat(name.constData(), &st) == 0;
+    return at.ok() && ::fstatat(at.dir(), at.name(), &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 #endif

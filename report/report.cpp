@@ -31,9 +31,11 @@ static void ReportWrite(ReportTarget& target, QStringView text) {
         target.line += text.toUtf8();
 }
 
-// A file name or folder: in UTF-8 the file system's own bytes, so that a name that is not
-// valid UTF-8 is printed as it is stored.
-static void ReportWriteName(ReportTarget& target, QStringView text) {
+// A file name or folder, cleaned like the text fields: a name may hold a tab, CR or LF, which
+// would shift the columns or split the line. In UTF-8 the file system's own bytes, so that a
+// name that is not valid UTF-8 is printed as it is stored.
+static void ReportWriteName(ReportTarget& target, QStringView name) {
+    const QString text = CleanReportField(name);
     if (target.encoding == ReportEncoding::Cp1252)
         target.line += WideToCp1252(text);
     else

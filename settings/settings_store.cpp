@@ -7,11 +7,12 @@
 #include "platform/native_file.h"
 
 #include <QDir>
+#include <QIODevice>
 #include <QSettings>
 #include <QStringList>
+#include <cstring>
 #include <limits>
 #include <memory>
-
 
 const QStringView DefaultEditorPath = u"C:\\Program Files (x86)\\Strumlex\\strumlex.exe";
 const QStringView DefaultViewerPath = u"C:\\Program Files (x86)\\Strumlex\\zufview.exe";
@@ -43,37 +44,282 @@ void SetSettingsFile(const QString& iniPath) {
     settingsFile() = iniPath;
 }
 
+#ifndef Q_OS_WIN
+// The settings file on Linux: an INI file like the one QSettings writes, except that texts are
+// the bytes they stand for. File names are bytes, and a folder whose name is not UTF-8 must
+// survive a run byte for byte; QSettings' own INI reader would turn such bytes into U+FFFD.
+// Bytes are decoded as file names are (undecodable bytes as lone surrogates) and encoded back
+// the same way.
+namespace {
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// ASCII white space only: a byte above 0x7F is part of a character, never a blank.
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+QByteArrayView Trimmed(QByteArrayView text) {
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// A key as the file writes it: %XX and %UXXXX escapes, a backslash for the group separator.
+QString UnescapedKey(QByteArrayView raw) {
+    QString key;
+    qsizetype plain = 0; // start of the bytes not yet decoded
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const bool wide = raw[i] == '%' && i + 1 < raw.size() && raw[i + 1] == 'U';
+        const qsizetype digits = wide ? 4 : 2;
+        const qsizetype first = i + (wide ? 2 : 1);
+        if (raw[i] == '\\') {
+            key += DecodeFileName(raw.sliced(plain, i - plain).toByteArray()) + u'/';
+            plain = i + 1;
+            continue;
+        }
+        if (raw[i] != '%' || first + digits > raw.size())
+            continue;
+        int code = 0;
+        for (qsizetype k = first; k < first + digits && code >= 0; ++k)
+            code = HexValue(raw[k]) < 0 ? -1 : code * 16 + HexValue(raw[k]);
+        if (code < 0)
+            continue;
+        key += DecodeFileName(raw.sliced(plain, i - plain).toByteArray()) + QChar(char16_t(code));
+        plain = first + digits;
+        i = plain - 1;
+    }
+    return key + DecodeFileName(raw.sliced(plain).toByteArray());
+}
+
+QByteArray EscapedKey(QStringView key) {
+    QByteArray out;
+    for (const QChar c : key) {
+        const char16_t u = c.unicode();
+        if (u == u'/')
+            out += '\\';
+        else if ((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+                 u == u'_' || u == u'-' || u == u'.')
+            out += char(u);
+        else if (u <= 0xFF)
+            out += '%' + QByteArray::number(int(u), 16).rightJustified(2, '0').toUpper();
+        else
+            out += "%U" + QByteArray::number(int(u), 16).rightJustified(4, '0').toUpper();
+    }
+    return out;
+}
+
+// One piece of a value while it is read: its bytes, and which of them came from quotes or
+// escapes (blanks there are kept; blanks around the piece outside quotes are not).
+struct ValuePiece {
+    QByteArray bytes;
+    qsizetype firstKept = -1; // the first quoted or escaped byte, -1 for none
+    qsizetype endKept = 0;    // just after the last quoted or escaped byte
+
+    void add(char c, bool kept) {
+        if (kept) {
+            if (firstKept < 0)
+                firstKept = bytes.size();
+            endKept = bytes.size() + 1;
+        }
+        bytes += c;
+    }
+    void addAll(const QByteArray& more) {
+        for (const char c : more)
+            add(c, true);
+    }
+    QString text() const {
+        auto blank = [this](qsizetype i) { return IsBlank(bytes[i]); };
+        qsizetype begin = 0;
+        while (begin < bytes.size() && (firstKept < 0 || begin < firstKept) && blank(begin))
+            ++begin;
+        qsizetype end = bytes.size();
+        while (end > begin && end > endKept && blank(end - 1))
+            --end;
+        return DecodeFileName(bytes.mid(begin, end - begin));
+    }
+};
+
+// A value as the file writes it: parts in double quotes, backslash escapes, pieces separated
+// by unquoted commas (a list), a comment after an unquoted semicolon.
+QVariant UnescapedValue(QByteArrayView raw) {
+    QList<ValuePiece> pieces(1);
+    bool quoted = false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        ValuePiece& piece = pieces.back();
+        const char c = raw[i];
+        if (c == '"') {
+            quoted = !quoted;
+            if (quoted && piece.firstKept < 0)
+                piece.firstKept = piece.bytes.size(); // "" keeps an empty text
+        } else if (!quoted && c == ',') {
+            pieces.append(ValuePiece{});
+        } else if (!quoted && c == ';') {
+            break;
+        } else if (c != '\\' || i + 1 == raw.size()) {
+            piece.add(c, quoted);
+        } else {
+            const char e = raw[++i];
+            static constexpr char from[] = "abfnrtv";
+            static constexpr char to[] = "\a\b\f\n\r\t\v";
+            if (const char* hit = e ? std::strchr(from, e) : nullptr) {
+                piece.add(to[hit - from], true);
+            } else if (e == 'x' || (e >= '0' && e <= '7')) {
+                const bool hex = e == 'x';
+                char32_t code = hex ? 0 : char32_t(e - '0');
+                for (int n = 0; i + 1 < raw.size() && n < (hex ? 4 : 2); ++n) {
+                    const int d = HexValue(raw[i + 1]);
+                    if (d < 0 || (!hex && d > 7))
+                        break;
+                    code = code * (hex ? 16 : 8) + char32_t(d);
+                    ++i;
+                }
+                piece.addAll(QString::fromUcs4(&code, 1).toUtf8());
+            } else {
+                piece.add(e, true); // \\ \" \' \? \; \, and anything else stand for themselves
+            }
+        }
+    }
+    if (pieces.size() > 1) {
+        QStringList texts;
+        for (const ValuePiece& piece : pieces)
+            texts << piece.text();
+        return texts;
+    }
+    const QString text = pieces.front().text();
+    if (text.startsWith(u"@ByteArray(") && text.endsWith(u')')) {
+        QByteArray bytes;
+        for (const QChar c : QStringView(text).sliced(11).chopped(1)) {
+            const char16_t u = c.unicode();
+            bytes += char(u >= 0xDC80 && u <= 0xDCFF ? u - 0xDC00 : u);
+        }
+        return bytes;
+    }
+    if (text.startsWith(u"@@"))
+        return text.mid(1);
+    return text;
+}
+
+QByteArray EscapedText(QStringView text) {
+    const QByteArray bytes = EncodeFileName(text);
+    const bool quote = bytes.contains(',') || bytes.contains(';') || bytes.contains('=') ||
+                       (!bytes.isEmpty() && (IsBlank(bytes.front()) || IsBlank(bytes.back())));
+    QByteArray out = quote ? "\"" : "";
+    for (const char c : bytes) {
+        static constexpr char from[] = "\a\b\f\n\r\t\v";
+        static constexpr char to[] = "abfnrtv";
+        if (c == '\\' || c == '"') {
+            out += '\\';
+            out += c;
+        } else if (const char* hit = c ? std::strchr(from, c) : nullptr) {
+            out += '\\';
+            out += to[hit - from];
+        } else if (quint8(c) < 0x20 || c == 0x7F) {
+            out += "\\x" + QByteArray::number(int(c), 16).rightJustified(4, '0');
+        } else {
+            out += c;
+        }
+    }
+    return quote ? out + '"' : out;
+}
+
+QByteArray EscapedValue(const QVariant& value) {
+    if (value.typeId() == QMetaType::QByteArray) {
+        QString text = QStringLiteral("@ByteArray(");
+        for (const char c : value.toByteArray())
+            text += QChar(char16_t(quint8(c)));
+        return EscapedText(text + u')');
+    }
+    if (value.typeId() == QMetaType::QStringList) {
+        QList<QByteArray> pieces;
+        for (const QString& piece : value.toStringList())
+            pieces << EscapedText(piece);
+        return pieces.join(", ");
+    }
+    const QString text = value.toString();
+    return EscapedText(text.startsWith(u'@') ? u'@' + text : text);
+}
+
+bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
+    QString group;
+    for (const QByteArray& whole : device.readAll().split('\n')) {
+        const QByteArrayView line = Trimmed(whole);
+        if (line.isEmpty() || line.front() == ';' || line.front() == '#')
+            continue;
+        if (line.front() == '[' && line.back() == ']') {
+            group = UnescapedKey(line.sliced(1).chopped(1));
+            if (group.compare(u"General", Qt::CaseInsensitive) == 0)
+                group.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0)
+            continue;
+        const QString key = UnescapedKey(Trimmed(line.first(equals)));
+        map.insert(group.isEmpty() ? key : group + u'/' + key,
+                   UnescapedValue(Trimmed(line.sliced(equals + 1))));
+    }
+    return true;
+}
+
+bool WriteSettingsFile(QIODevice& device, const QSettings::SettingsMap& map) {
+    QByteArray root = "[General]\n";
+    QMap<QString, QByteArray> groups;
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(u'/');
+        const QByteArray line = EscapedKey(slash < 0 ? it.key() : it.key().mid(slash + 1)) + '=' +
+                                EscapedValue(it.value()) + '\n';
+        if (slash < 0)
+            root += line;
+        else
+            groups[it.key().left(slash)] += line;
+    }
+    QByteArray out = map.isEmpty() ? QByteArray() : root;
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+        out += "\n[" + EscapedKey(it.key()) + "]\n" + it.value();
+    return device.write(out) == out.size();
+}
+
+QSettings::Format SettingsFileFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), ReadSettingsFile, WriteSettingsFile);
+    return format;
+}
+
+} // namespace
+#endif
+
 // The program's key, read exactly as stored: no system-wide or organisation-wide fallbacks.
 static std::unique_ptr<QSettings> OpenKey() {
+#ifdef Q_OS_WIN
     auto key =
         settingsFile().isEmpty()
             ? std::make_unique<QSettings>(QStringLiteral("Strumlex"), QStringLiteral("ZUFFile"))
             : std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
+#else
+    const QSettings::Format format = SettingsFileFormat();
+    auto key = settingsFile().isEmpty() ? std::make_unique<QSettings>(format, QSettings::UserScope,
+                                                                      QStringLiteral("Strumlex"),
+                                                                      QStringLiteral("ZUFFile"))
+                                        : std::make_unique<QSettings>(settingsFile(), format);
+#endif
     key->setFallbacksEnabled(false);
     return key;
 }
 
-// A text that carries undecodable file-name bytes (lone surrogates) cannot be stored as text
-// in an INI file; such a text is stored as its file-system bytes instead and decoded back the
-// same way, so that a folder with such a name survives the run.
-static bool NeedsByteForm(QStringView text) {
-#ifdef Q_OS_WIN
-    (void)text;
-    return false;
-#else
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate()))
-            return true;
-        if (text[i].isHighSurrogate() && (i + 1 == text.size() || !text[i + 1].isLowSurrogate()))
-            return true;
-    }
-    return false;
-#endif
-}
-
 static QString StoredText(const QVariant& value) {
     switch (value.typeId()) {
-    case QMetaType::QByteArray:
+    case QMetaType::QByteArray: // the form an earlier version gave undecodable names
         return DecodeFileName(value.toByteArray());
     case QMetaType::QStringList: // an INI text with unquoted commas reads back as a list
         return value.toStringList().join(u',');
@@ -82,10 +328,13 @@ static QString StoredText(const QVariant& value) {
     }
 }
 
-int ReadSetting(QStringView name, QStringView defaultText, QString& buffer, int byteLimit) {
-    const std::unique_ptr<QSettings> key = OpenKey();
+// ReadSetting and WriteSetting on a key already open: the Load and Save functions open the key
+// once, so that the file is read once and written once however many values they take, however
+// large the file.
+static int ReadFrom(QSettings& key, QStringView name, QStringView defaultText, QString& buffer,
+                    int byteLimit) {
     const QString valueName = name.toString();
-    const QVariant value = key->contains(valueName) ? key->value(valueName) : QVariant();
+    const QVariant value = key.contains(valueName) ? key.value(valueName) : QVariant();
     QString text = StoredText(value);
     const qsizetype nul = text.indexOf(QChar(0));
     if (nul >= 0)
@@ -98,12 +347,17 @@ int ReadSetting(QStringView name, QStringView defaultText, QString& buffer, int 
     return int(text.size());
 }
 
+static void WriteTo(QSettings& key, QStringView name, QStringView text) {
+    key.setValue(name.toString(), text.toString());
+}
+
+int ReadSetting(QStringView name, QStringView defaultText, QString& buffer, int byteLimit) {
+    return ReadFrom(*OpenKey(), name, defaultText, buffer, byteLimit);
+}
+
 int WriteSetting(QStringView name, QStringView text) {
     const std::unique_ptr<QSettings> key = OpenKey();
-    if (NeedsByteForm(text))
-        key->setValue(name.toString(), EncodeFileName(text));
-    else
-        key->setValue(name.toString(), text.toString());
+    WriteTo(*key, name, text);
     key->sync();
     return key->status() == QSettings::NoError ? 1 : 0;
 }
@@ -134,11 +388,11 @@ static QString ColumnValueName(int column) {
 
 // Reads the stored history, stopping at the first absent or empty value, and adds it from the
 // last read to the first, so that the history holds it in stored order.
-static void LoadFolderHistory() {
+static void LoadFolderHistory(QSettings& key) {
     QStringList stored;
     for (int i = 0; i < StoredHistoryMax; ++i) {
         QString folder;
-        if (ReadSetting(HistoryValueName(i), {}, folder, PathLimit) == 0)
+        if (ReadFrom(key, HistoryValueName(i), {}, folder, PathLimit) == 0)
             break;
         stored << folder;
     }
@@ -147,8 +401,9 @@ static void LoadFolderHistory() {
 }
 
 void LoadStartupSettings() {
+    const std::unique_ptr<QSettings> key = OpenKey();
     ScratchPool& pool = scratch();
-    if (ReadSetting(u"szPathName1", {}, pool.workingFolder, PathLimit) == 0) {
+    if (ReadFrom(*key, u"szPathName1", {}, pool.workingFolder, PathLimit) == 0) {
         pool.workingFolder.clear();
         GetDocumentsFolder(pool.workingFolder);
         NormaliseFolder(pool.workingFolder);
@@ -157,26 +412,27 @@ void LoadStartupSettings() {
         SetCurrentFolder(pool.workingFolder);
 
     QString text;
-    ReadSetting(u"szStrumlexPath", DefaultEditorPath, text, ProgramPathLimit);
+    ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, ProgramPathLimit);
     pool.editorPath = text;
-    ReadSetting(u"szZufViewPath", DefaultViewerPath, text, ProgramPathLimit);
+    ReadFrom(*key, u"szZufViewPath", DefaultViewerPath, text, ProgramPathLimit);
     pool.viewerPath = text;
 
-    ReadSetting(u"dwExStyle", u"1056", text, NumberLimit);
+    ReadFrom(*key, u"dwExStyle", u"1056", text, NumberLimit);
     settings().listExStyle = quint32(SettingDecimal(text));
 
-    LoadFolderHistory();
+    LoadFolderHistory(*key);
 }
 
 void SaveExitSettings() {
+    const std::unique_ptr<QSettings> key = OpenKey(); // written once, when it closes
     const ScratchPool& pool = scratch();
-    WriteSetting(u"szPathName1", pool.workingFolder);
+    WriteTo(*key, u"szPathName1", pool.workingFolder);
     const std::vector<QString>& entries = folderHistory().entries;
     for (int i = 0; i < int(entries.size()) && i < StoredHistoryMax; ++i)
-        WriteSetting(HistoryValueName(i), entries[i]);
-    WriteSetting(u"szZufViewPath", pool.viewerPath.text());
-    WriteSetting(u"szStrumlexPath", pool.editorPath.text());
-    WriteSetting(u"dwExStyle", QString::number(qint32(settings().listExStyle)));
+        WriteTo(*key, HistoryValueName(i), entries[i]);
+    WriteTo(*key, u"szZufViewPath", pool.viewerPath.text());
+    WriteTo(*key, u"szStrumlexPath", pool.editorPath.text());
+    WriteTo(*key, u"dwExStyle", QString::number(qint32(settings().listExStyle)));
 }
 
 // "left,top,right,bottom": a text with fewer than three commas, or a rectangle without area,
@@ -197,39 +453,42 @@ static bool ParseWindowPos(const QString& text, QRect& outer) {
 }
 
 void LoadWindowSettings(WindowPlacement& window) {
+    const std::unique_ptr<QSettings> key = OpenKey();
     QString text;
     quint16 mask = 127;
-    if (ReadSetting(u"wColumns", u"127", text, NumberLimit) != 0)
+    if (ReadFrom(*key, u"wColumns", u"127", text, NumberLimit) != 0)
         mask = quint16(SettingDecimal(text));
 
     ColumnTable& columns = settings().columnTable;
     for (int i = 0; i < ColumnCount; ++i) {
-        ReadSetting(ColumnValueName(i), QString::number(columns[i].width), text, NumberLimit);
+        ReadFrom(*key, ColumnValueName(i), QString::number(columns[i].width), text, NumberLimit);
         columns[i].width = std::max(SettingDecimal(text), MinimumColumnWidth);
         columns[i].visible = (mask >> i) & 1;
     }
 
     QRect outer;
-    if (ReadSetting(u"WindowPos", {}, text, WindowPosLimit) != 0 && ParseWindowPos(text, outer))
+    if (ReadFrom(*key, u"WindowPos", {}, text, WindowPosLimit) != 0 && ParseWindowPos(text, outer))
         window.moveWithoutRepaint(outer);
 }
 
 void SaveWindowSettings(const WindowPlacement& window) {
+    const std::unique_ptr<QSettings> key = OpenKey(); // written once, when it closes
     const ColumnTable& columns = settings().columnTable;
     int mask = 1; // the Name column is always shown again in the next run
     for (int i = 0; i < ColumnCount; ++i) {
-        WriteSetting(ColumnValueName(i), QString::number(columns[i].width));
+        WriteTo(*key, ColumnValueName(i), QString::number(columns[i].width));
         if (i > 0 && columns[i].visible)
             mask |= 1 << i;
     }
-    WriteSetting(u"wColumns", QString::number(mask));
+    WriteTo(*key, u"wColumns", QString::number(mask));
 
     if (window.isMinimized())
         return;
     const QRect outer = window.outerRect();
-    WriteSetting(u"WindowPos", QStringLiteral("%1,%2,%3,%4")
-                                   .arg(outer.x())
-                                   .arg(outer.y())
-                                   .arg(qint64(outer.x()) + outer.width())
-                                   .arg(qint64(outer.y()) + outer.height()));
+    WriteTo(*key, u"WindowPos",
+            QStringLiteral("%1,%2,%3,%4")
+                .arg(outer.x())
+                .arg(outer.y())
+                .arg(qint64(outer.x()) + outer.width())
+                .arg(qint64(outer.y()) + outer.height()));
 }

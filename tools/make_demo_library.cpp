@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <initializer_list>
 
@@ -202,6 +203,9 @@ bool WriteDamagedFiles(const QString& dir) {
 
 } // namespace
 
+// The name of the marker file written into every demo library.
+static constexpr char DemoLibraryMarker[] = ".made-by-make-demo-library";
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
@@ -220,6 +224,13 @@ int main(int argc, char* argv[]) {
             ok = false;
     }
     ok &= WriteDamagedFiles(dir);
+    // The marker tells ./run.sh that this folder is the maker's own and may be replaced; a
+    // folder without it holds someone's files and is left alone.
+    QFile marker(dir + u'/' + QLatin1String(DemoLibraryMarker));
+    ok &= marker.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          marker.write("Made by make-demo-library: ./run.sh replaces this folder on every run.\n") >
+              0;
+    marker.close();
     std::printf("%d files written below %s\n", written + 4, qPrintable(dir));
     return ok ? 0 : 1;
 }

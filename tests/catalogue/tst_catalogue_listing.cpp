@@ -7,6 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct Run {
@@ -57,6 +62,11 @@ private slots:
         QVERIFY(write(QStringLiteral("sub/c.tab"), QStringLiteral("Café moon"),
                       QStringLiteral("Tab\tAuthor"), 900));
         QVERIFY(write(QStringLiteral("sub/notes.txt"), QStringLiteral("Moon"), QString(), 0));
+    }
+
+    void cleanupTestCase() {
+        // The temporary folder cannot remove the deep tree by itself.
+        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), temp.path()});
     }
 
     void listing_data() {
@@ -143,6 +153,108 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.startsWith("zuflist: "));
+    }
+
+    // A folder that cannot be read gives no row at all: that is an error, not an empty list.
+    void unreadableFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("mode"); // 0: a plain file instead of a folder
+        QTest::addColumn<bool>("byPermission");
+        QTest::newRow("not a folder") << "file.txt" << 0 << false;
+        QTest::newRow("cannot be listed") << "unlistable" << 0300 << true;
+        QTest::newRow("cannot be entered") << "unenterable" << 0600 << true;
+    }
+    void unreadableFolder() {
+#ifndef Q_OS_UNIX
+        QSKIP("folder permissions are POSIX");
+#else
+        QFETCH(QString, name);
+        QFETCH(int, mode);
+        QFETCH(bool, byPermission);
+        if (byPermission && ::geteuid() == 0)
+            QSKIP("permissions do not hold for root");
+        const QString path = temp.path() + u'/' + name;
+        if (mode == 0) {
+            QVERIFY(WriteSampleFile(path, QByteArray("text")));
+        } else {
+            QVERIFY(QDir().mkpath(path + QStringLiteral("/inner")));
+            QVERIFY(write(QStringLiteral("../") + name + QStringLiteral("/x.zuf"), {}, {}, 0));
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
+        }
+        const Run run = RunList({path});
+        if (mode != 0)
+            ::chmod(QFile::encodeName(path).constData(), 0700); // removable again
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith("zuflist: ") && run.err.contains(QFile::encodeName(path)),
+                 run.err.constData());
+#endif
+    }
+
+    // Standard output that cannot take the listing (a full disk, a closed output) is an error
+    // on standard error, never a silent success.
+    void failingOutput_data() {
+        QTest::addColumn<QString>("redirection");
+        QTest::addColumn<QStringList>("args");
+        const QStringList catalogue{"--fields", "1", root};
+        QTest::newRow("catalogue to a full disk") << ">/dev/full" << catalogue;
+        QTest::newRow("catalogue to a closed output") << ">&-" << catalogue;
+        QTest::newRow("info to a full disk")
+            << ">/dev/full" << QStringList{"--info", root + "b.zuf"};
+        QTest::newRow("help to a closed output") << ">&-" << QStringList{"--help"};
+        QTest::newRow("version to a full disk") << ">/dev/full" << QStringList{"--version"};
+    }
+    void failingOutput() {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a POSIX shell and /dev/full");
+#else
+        QFETCH(QString, redirection);
+        QFETCH(QStringList, args);
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      QStringList{QStringLiteral("-c"),
+                                  QStringLiteral("exec \"$0\" \"$@\" ") + redirection,
+                                  QStringLiteral(ZUFLIST_PATH)} +
+                          args);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 2);
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(err.contains("zuflist: can't write standard output: "), err.constData());
+#endif
+    }
+
+    // Folders deeper than one system call can name are listed like any other, from above and
+    // from inside.
+    void deepFolders_data() {
+        QTest::addColumn<bool>("fromInside");
+        QTest::newRow("from the top") << false;
+        QTest::newRow("from the deep folder") << true;
+    }
+    void deepFolders() {
+        QFETCH(bool, fromInside);
+        const QString top = temp.path() + QStringLiteral("/deep");
+        QString deep = top;
+        for (int i = 0; i < 24; ++i)
+            deep += u'/' + QString(250, QChar(u'a' + i));
+        if (!QFile::exists(top)) {
+            // Made a step at a time from inside, as no single call takes the whole path.
+            const QString start = QDir::currentPath();
+            QVERIFY(QDir().mkdir(top));
+            QVERIFY(QDir::setCurrent(top));
+            for (int i = 0; i < 24; ++i) {
+                const QString name(250, QChar(u'a' + i));
+                QVERIFY(QDir().mkdir(name));
+                QVERIFY(QDir::setCurrent(name));
+            }
+            const bool written = WriteSampleFile(QStringLiteral("x.zuf"), SampleFile());
+            QVERIFY(QDir::setCurrent(start));
+            QVERIFY(written);
+        }
+        QVERIFY(EncodeFileName(deep).size() > 4096);
+        const Run run =
+            RunList({QStringLiteral("--fields"), QStringLiteral("1"), fromInside ? deep : top});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, QByteArray("x.zuf\t\r\n"));
     }
 
     void helpDescribesTheCatalogueMode() {

@@ -1,4 +1,7 @@
+#include "base/program_info.h"
 #include "tools/sample_writer.h"
+
+#include <QDir>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -179,6 +182,29 @@ private slots:
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("zuflist --info FILE..."));
         QVERIFY(run.out.contains("[FOLDER]"));
+        const Run version = zuflist({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.out, (u"zuflist "_s + ProgramVersion.toString() + u'\n').toUtf8());
+    }
+
+    // "link/../x.zuf" names the x.zuf beside the link's target, as the system resolves it,
+    // not the x.zuf beside the link that the text would suggest.
+    void pathsResolveAsTheSystemDoes() {
+#ifndef Q_OS_UNIX
+        QSKIP("symbolic links to folders are POSIX");
+#else
+        SampleFile here;
+        here.title = u"Beside the link"_s;
+        SampleFile there;
+        there.title = u"Beside the target"_s;
+        QVERIFY(WriteSampleFile(folder() + u"links/x.zuf"_s, here));
+        QVERIFY(WriteSampleFile(folder() + u"elsewhere/x.zuf"_s, there));
+        QVERIFY(QDir().mkpath(folder() + u"elsewhere/target"_s));
+        QVERIFY(QFile::link(folder() + u"elsewhere/target"_s, folder() + u"links/link"_s));
+        const Run run = zuflist({u"--info"_s, u"links/link/../x.zuf"_s});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("\nTitle: Beside the target\n"), run.out.constData());
+#endif
     }
 };
 

@@ -208,7 +208,10 @@ private slots:
 
         const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
 
-        QCOMPARE(dialogs.fileErrors, QStringList{shortForm(EPERM, m_work + NameOf(0))});
+        QCOMPARE(dialogs.fileErrors,
+                 QStringList{shortForm(EPERM, m_work + NameOf(0)) +
+                             QStringLiteral("\r\nThe copy was made: ") + dest + NameOf(0) +
+                             QStringLiteral("\r\nThe original stays.")});
         QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
         QCOMPARE(ReadAll(dest + NameOf(0)), bytes);
         // The row stays and describes the new copy.

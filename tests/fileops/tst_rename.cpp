@@ -65,18 +65,23 @@ private slots:
     void suggestion_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bad");
         QTest::addColumn<QString>("suggestion");
         QTest::newRow("from the title") << "Blue Moon"
-                                        << "x.zuf"
-                                        << "Blue Moon.zuf";
+                                        << "x.zuf" << false << "Blue Moon.zuf";
         QTest::newRow("empty title keeps the name") << ""
-                                                    << "old.tab"
-                                                    << "old.tab";
+                                                    << "old.tab" << false << "old.tab";
+        QTest::newRow("bad file keeps the name") << "Bad ZUF File"
+                                                 << "Concerto.zuf" << true << "Concerto.zuf";
+        QTest::newRow("empty file keeps the name") << "Empty ZUF File"
+                                                   << "Etude.tab" << true << "Etude.tab";
     }
     void suggestion() {
         QFETCH(QString, title);
         QFETCH(QString, name);
+        QFETCH(bool, bad);
         QFETCH(QString, suggestion);
+        fileSummary().currentEntry.isBad = bad ? 1 : 0;
         fileSummary().currentEntry.title = title;
         fileSummary().currentEntry.name = name;
         QCOMPARE(RenameSuggestion(), suggestion);

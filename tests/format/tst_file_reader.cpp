@@ -2,6 +2,7 @@
 #include "format/score_summary.h"
 #include "tools/sample_writer.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -294,6 +295,41 @@ private slots:
         QFETCH(QString, title);
         const FileSummary& s = readBytes(bytes);
         verifyBad(s, title.toLatin1().constData());
+    }
+
+    // A huge sparse file uses no disk and reads as zeros: its holes are judged without being
+    // read, so the verdict comes at once and stays what reading every byte would give.
+    void sparseFiles_data() {
+        QTest::addColumn<qint64>("dataAt"); // where one chunk of bytes is written, -1: none
+        QTest::addColumn<char>("byte");
+        QTest::addColumn<QString>("title");
+        constexpr qint64 size = qint64(256) << 30;
+        QTest::newRow("holes only") << qint64(-1) << '\0' << "Empty ZUF File";
+        QTest::newRow("written zeros between holes") << (size / 2) << '\0' << "Empty ZUF File";
+        QTest::newRow("a byte between holes") << (size / 2) << '\1' << "Bad ZUF File";
+        QTest::newRow("a byte at the end") << (size - 1) << '\1' << "Bad ZUF File";
+    }
+    void sparseFiles() {
+        QFETCH(qint64, dataAt);
+        QFETCH(char, byte);
+        QFETCH(QString, title);
+        constexpr qint64 size = qint64(256) << 30;
+        const QString path = m_dir.filePath(QStringLiteral("sparse.zuf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        if (::ftruncate(file.handle(), off_t(size)) != 0)
+            QSKIP("the file system takes no file of 256 GiB");
+        if (dataAt >= 0) {
+            const QByteArray chunk(int(qMin<qint64>(65536, size - dataAt)), byte);
+            QVERIFY(file.seek(dataAt));
+            QCOMPARE(file.write(chunk), qint64(chunk.size()));
+        }
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        verifyBad(read(path), title.toLatin1().constData());
+        // Reading 256 GiB of zeros would take minutes.
+        QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     }
 
     void unopenableFile_data() {

@@ -3,14 +3,17 @@
 
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
+#include "platform/native_fileops.h"
 #include "tools/sample_writer.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
 
 #ifndef Q_OS_WIN
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -180,6 +183,61 @@ private slots:
         NativeFolder folder;
         folder.open(dir.path() + QLatin1Char('/'));
         QVERIFY(file.openReadIn(folder, QStringLiteral("song.zuf")));
+    }
+#endif
+
+#ifndef Q_OS_WIN
+    // Paths longer than one system call takes: every operation reaches the file through its
+    // folders a piece at a time, both as a whole path and, for relative paths, from a deep
+    // current folder.
+    void deepPaths_data() {
+        QTest::addColumn<bool>("relative");
+        QTest::newRow("absolute") << false;
+        QTest::newRow("relative to a deep current folder") << true;
+    }
+    void deepPaths() {
+        QFETCH(bool, relative);
+        const QString start = QDir::currentPath();
+        QTemporaryDir dir;
+        QString deep = dir.path();
+        QVERIFY(QDir::setCurrent(deep));
+        for (int i = 0; i < 20; ++i) { // made a step at a time from inside
+            const QString name(250, QChar(u'a' + i));
+            QVERIFY(QDir().mkdir(name));
+            QVERIFY(QDir::setCurrent(name));
+            deep += u'/' + name;
+        }
+        QVERIFY(EncodeFileName(deep).size() > 4096);
+        QVERIFY(QDir::setCurrent(start));
+        QVERIFY(SetCurrentFolder(deep));
+        QCOMPARE(CurrentFolder(), deep);
+        const QString at = relative ? QString() : deep + u'/';
+        const QString base = relative ? QString(200, u'z') + QStringLiteral("/..") : deep;
+
+        QCOMPARE(MakeFolder(at + QStringLiteral("sub")), 0);
+        QVERIFY(WriteSampleFile(QStringLiteral("sub/x.zuf"), QByteArray("deep bytes")));
+        QCOMPARE(MakeFolder(at + QString(200, u'z')), 0);
+        const QString x = base + QStringLiteral("/sub/x.zuf");
+        NativeFile file;
+        QVERIFY(file.openRead(x));
+        char got[16] = {};
+        QCOMPARE(file.read(got, sizeof got), 10);
+        file.close();
+        std::vector<FolderItem> items;
+        FolderId self;
+        QVERIFY(ListFolder(base + QStringLiteral("/sub/"), items, self));
+        QCOMPARE(items.size(), size_t(1));
+        QCOMPARE(CopyFileNoReplace(x, at + QStringLiteral("sub/y.zuf")), 0);
+        QCOMPARE(CopyFileNoReplace(x, at + QStringLiteral("sub/y.zuf")), EEXIST);
+        QCOMPARE(RenameNoReplace(at + QStringLiteral("sub/y.zuf"), x), EEXIST);
+        QCOMPARE(RenameNoReplace(at + QStringLiteral("sub/y.zuf"), at + QStringLiteral("z.zuf")),
+                 0);
+        QVERIFY(PathExists(deep + QStringLiteral("/z.zuf")));
+        QCOMPARE(DeleteFileNative(deep + QStringLiteral("/z.zuf")), 0);
+        QVERIFY(!PathExists(at + QStringLiteral("z.zuf")));
+        QVERIFY(QDir::setCurrent(start));
+        // The temporary folder cannot remove a tree this deep by itself.
+        QCOMPARE(QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), dir.path()}), 0);
     }
 #endif
 

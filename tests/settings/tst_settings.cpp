@@ -369,6 +369,32 @@ private slots:
         QCOMPARE(scratch().viewerPath.text(), QString());
         QCOMPARE(folderHistory().historyCount(), 10);
     }
+
+#ifndef Q_OS_WIN
+    // A folder whose name is not UTF-8 is read and written back byte for byte, however the
+    // file writes it.
+    void undecodableBytesSurvive_data() {
+        QTest::addColumn<QByteArray>("value"); // as the file holds it
+        QTest::newRow("code page 1252 folder") << QByteArray("/m\xfasica/");
+        QTest::newRow("mixed with UTF-8") << QByteArray("/caf\xc3\xa9/d\xe9j\xe0/");
+        QTest::newRow("quoted, with a comma") << QByteArray("\"/a,b\xff/\"");
+        QTest::newRow("escaped quote and backslash") << QByteArray("/x\\\\y\\\"\xe9/");
+    }
+    void undecodableBytesSurvive() {
+        QFETCH(QByteArray, value);
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nszPathName1=" + value + "\nszPathList0=" + value + "\n");
+        file.close();
+        LoadStartupSettings();
+        QCOMPARE(folderHistory().historyCount(), 1);
+        SaveExitSettings();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        QVERIFY2(saved.contains("\nszPathName1=" + value + '\n'), saved.constData());
+        QVERIFY2(saved.contains("\nszPathList0=" + value + '\n'), saved.constData());
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestSettings)

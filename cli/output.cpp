@@ -1,0 +1,55 @@
+#include "cli/output.h"
+
+#include "platform/native_file.h"
+
+#include <cerrno>
+#include <cstdio>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#endif
+
+// The system error code of the first failed write, 0 while every write succeeded.
+static int& outputError() {
+    static int error = 0;
+    return error;
+}
+
+static void NoteFailure() {
+    if (outputError() == 0)
+        outputError() = errno != 0 ? errno : EIO;
+}
+
+void WriteOutput(QByteArrayView bytes) {
+#ifndef Q_OS_WIN
+    // A closed standard output would make writes go nowhere, or to whatever file the program
+    // opens next under the same number.
+    if (outputError() == 0 && ::fcntl(1, F_GETFD) == -1)
+        NoteFailure();
+#endif
+    if (outputError() != 0 || bytes.isEmpty())
+        return;
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        NoteFailure();
+}
+
+void ErrorText(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+void ErrorLine(const QString& message) {
+    ErrorText(QStringLiteral("zuflist: ") + message + u'\n');
+}
+
+int FinishOutput(int status) {
+    WriteOutput({});
+    errno = 0;
+    if (outputError() == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+        NoteFailure();
+    if (outputError() == 0)
+        return status;
+    ErrorLine(QStringLiteral("can't write standard output: ") + SystemErrorText(outputError()));
+    return 2;
+}
