@@ -24,6 +24,7 @@ static int UsageError(const QString& wrong) {
 }
 
 int main(int argc, char* argv[]) {
+    PrepareStandardStreams();
     QCoreApplication app(argc, argv);
     // Arguments are decoded as file names are, so that undecodable bytes survive.
     QStringList args;

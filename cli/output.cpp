@@ -20,13 +20,20 @@ static void NoteFailure() {
         outputError() = errno != 0 ? errno : EIO;
 }
 
-void WriteOutput(QByteArrayView bytes) {
+void PrepareStandardStreams() {
 #ifndef Q_OS_WIN
-    // A closed standard output would make writes go nowhere, or to whatever file the program
-    // opens next under the same number.
-    if (outputError() == 0 && ::fcntl(1, F_GETFD) == -1)
-        NoteFailure();
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        if (fd == 1)
+            outputError() = EBADF;
+        // The lowest free number is this one, as the ones below are open.
+        ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+    }
 #endif
+}
+
+void WriteOutput(QByteArrayView bytes) {
     if (outputError() != 0 || bytes.isEmpty())
         return;
     errno = 0;

@@ -5,6 +5,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+// Runs first in main: a closed standard stream is opened on the null device, so that no file
+// the program opens later takes its number; a closed standard output counts as a failed write.
+void PrepareStandardStreams();
+
 // Writes the bytes to standard output; a failure is remembered for FinishOutput.
 void WriteOutput(QByteArrayView bytes);
 

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <string_view>
 
 const QStringView DefaultEditorPath = u"C:\\Program Files (x86)\\Strumlex\\strumlex.exe";
 const QStringView DefaultViewerPath = u"C:\\Program Files (x86)\\Strumlex\\zufview.exe";
@@ -40,8 +41,16 @@ static QString& settingsFile() {
     return path;
 }
 
+// The key the start-up and closing moments share: opened once, so that the file is read once
+// however many values they take, and written once at each closing moment.
+static std::unique_ptr<QSettings>& sessionKey() {
+    static std::unique_ptr<QSettings> key;
+    return key;
+}
+
 void SetSettingsFile(const QString& iniPath) {
     settingsFile() = iniPath;
+    sessionKey().reset();
 }
 
 #ifndef Q_OS_WIN
@@ -75,8 +84,15 @@ QByteArrayView Trimmed(QByteArrayView text) {
     return text;
 }
 
+bool HasAnyOf(QByteArrayView text, const char* bytes) {
+    return std::string_view(text.data(), size_t(text.size())).find_first_of(bytes) !=
+           std::string_view::npos;
+}
+
 // A key as the file writes it: %XX and %UXXXX escapes, a backslash for the group separator.
 QString UnescapedKey(QByteArrayView raw) {
+    if (!HasAnyOf(raw, "%\\"))
+        return DecodeFileName(raw.toByteArray());
     QString key;
     qsizetype plain = 0; // start of the bytes not yet decoded
     for (qsizetype i = 0; i < raw.size(); ++i) {
@@ -153,6 +169,8 @@ struct ValuePiece {
 // A value as the file writes it: parts in double quotes, backslash escapes, pieces separated
 // by unquoted commas (a list), a comment after an unquoted semicolon.
 QVariant UnescapedValue(QByteArrayView raw) {
+    if (!HasAnyOf(raw, "\"\\,;") && (raw.isEmpty() || raw.front() != '@'))
+        return DecodeFileName(raw.toByteArray()); // the common plain text, already trimmed
     QList<ValuePiece> pieces(1);
     bool quoted = false;
     for (qsizetype i = 0; i < raw.size(); ++i) {
@@ -252,8 +270,12 @@ QByteArray EscapedValue(const QVariant& value) {
 
 bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
     QString group;
-    for (const QByteArray& whole : device.readAll().split('\n')) {
-        const QByteArrayView line = Trimmed(whole);
+    const QByteArray all = device.readAll();
+    for (qsizetype start = 0, end = 0; start < all.size(); start = end + 1) {
+        end = all.indexOf('\n', start);
+        if (end < 0)
+            end = all.size();
+        const QByteArrayView line = Trimmed(QByteArrayView(all).sliced(start, end - start));
         if (line.isEmpty() || line.front() == ';' || line.front() == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
@@ -315,6 +337,13 @@ static std::unique_ptr<QSettings> OpenKey() {
 #endif
     key->setFallbacksEnabled(false);
     return key;
+}
+
+static QSettings& SessionKey() {
+    std::unique_ptr<QSettings>& key = sessionKey();
+    if (!key)
+        key = OpenKey();
+    return *key;
 }
 
 static QString StoredText(const QVariant& value) {
@@ -401,7 +430,7 @@ static void LoadFolderHistory(QSettings& key) {
 }
 
 void LoadStartupSettings() {
-    const std::unique_ptr<QSettings> key = OpenKey();
+    QSettings* key = &SessionKey();
     ScratchPool& pool = scratch();
     if (ReadFrom(*key, u"szPathName1", {}, pool.workingFolder, PathLimit) == 0) {
         pool.workingFolder.clear();
@@ -424,7 +453,7 @@ void LoadStartupSettings() {
 }
 
 void SaveExitSettings() {
-    const std::unique_ptr<QSettings> key = OpenKey(); // written once, when it closes
+    QSettings* key = &SessionKey();
     const ScratchPool& pool = scratch();
     WriteTo(*key, u"szPathName1", pool.workingFolder);
     const std::vector<QString>& entries = folderHistory().entries;
@@ -433,6 +462,8 @@ void SaveExitSettings() {
     WriteTo(*key, u"szZufViewPath", pool.viewerPath.text());
     WriteTo(*key, u"szStrumlexPath", pool.editorPath.text());
     WriteTo(*key, u"dwExStyle", QString::number(qint32(settings().listExStyle)));
+    key->sync(); // the one write of this moment
+    sessionKey().reset(); // the run ends: nothing reads or writes the store after this
 }
 
 // "left,top,right,bottom": a text with fewer than three commas, or a rectangle without area,
@@ -453,7 +484,7 @@ static bool ParseWindowPos(const QString& text, QRect& outer) {
 }
 
 void LoadWindowSettings(WindowPlacement& window) {
-    const std::unique_ptr<QSettings> key = OpenKey();
+    QSettings* key = &SessionKey();
     QString text;
     quint16 mask = 127;
     if (ReadFrom(*key, u"wColumns", u"127", text, NumberLimit) != 0)
@@ -472,7 +503,7 @@ void LoadWindowSettings(WindowPlacement& window) {
 }
 
 void SaveWindowSettings(const WindowPlacement& window) {
-    const std::unique_ptr<QSettings> key = OpenKey(); // written once, when it closes
+    QSettings* key = &SessionKey();
     const ColumnTable& columns = settings().columnTable;
     int mask = 1; // the Name column is always shown again in the next run
     for (int i = 0; i < ColumnCount; ++i) {
@@ -482,13 +513,14 @@ void SaveWindowSettings(const WindowPlacement& window) {
     }
     WriteTo(*key, u"wColumns", QString::number(mask));
 
-    if (window.isMinimized())
-        return;
-    const QRect outer = window.outerRect();
-    WriteTo(*key, u"WindowPos",
-            QStringLiteral("%1,%2,%3,%4")
-                .arg(outer.x())
-                .arg(outer.y())
-                .arg(qint64(outer.x()) + outer.width())
-                .arg(qint64(outer.y()) + outer.height()));
+    if (!window.isMinimized()) {
+        const QRect outer = window.outerRect();
+        WriteTo(*key, u"WindowPos",
+                QStringLiteral("%1,%2,%3,%4")
+                    .arg(outer.x())
+                    .arg(outer.y())
+                    .arg(qint64(outer.x()) + outer.width())
+                    .arg(qint64(outer.y()) + outer.height()));
+    }
+    key->sync(); // the one write of this moment
 }
