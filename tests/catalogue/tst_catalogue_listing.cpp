@@ -231,6 +231,9 @@ private slots:
         QTest::newRow("from the deep folder") << true;
     }
     void deepFolders() {
+#ifndef Q_OS_UNIX
+        QSKIP("paths beyond PATH_MAX are a POSIX matter");
+#else
         QFETCH(bool, fromInside);
         const QString top = temp.path() + QStringLiteral("/deep");
         QString deep = top;
@@ -255,6 +258,7 @@ private slots:
             RunList({QStringLiteral("--fields"), QStringLiteral("1"), fromInside ? deep : top});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QByteArray("x.zuf\t\r\n"));
+#endif
     }
 
     void helpDescribesTheCatalogueMode() {

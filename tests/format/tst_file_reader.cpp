@@ -310,6 +310,9 @@ private slots:
         QTest::newRow("a byte at the end") << (size - 1) << '\1' << "Bad ZUF File";
     }
     void sparseFiles() {
+#ifndef Q_OS_UNIX
+        QSKIP("sparse files are made with ftruncate");
+#else
         QFETCH(qint64, dataAt);
         QFETCH(char, byte);
         QFETCH(QString, title);
@@ -330,6 +333,7 @@ private slots:
         verifyBad(read(path), title.toLatin1().constData());
         // Reading 256 GiB of zeros would take minutes.
         QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+#endif
     }
 
     void unopenableFile_data() {
