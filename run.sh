@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./tools/install-packages.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+. ./tools/build-options.sh
+cmake -S . -B build "${zuf_build_options[@]}" >/dev/null
 cmake --build build -j "$(nproc)" --target zuffile zuflist make-demo-library-bin
 # Only a demo library that the maker made (it leaves a marker file) is replaced; a folder of the
 # same name without the marker may hold the user's own files and is left as it is.

@@ -5,19 +5,20 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./tools/install-packages.sh
+. ./tools/build-options.sh
 
 jobs=$(nproc)
 fuzz_seconds=${FUZZ_SECONDS:-60}
 
 echo "== build (warnings are errors)"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUF_WERROR=ON
+cmake -S . -B build "${zuf_build_options[@]}"
 cmake --build build -j "$jobs"
 echo "== tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZUF_WERROR=ON -DZUF_SANITIZE=ON \
-    -DZUF_BENCH=OFF
+    -DZUF_BENCH=OFF "${zuf_launcher[@]}"
 cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 QT_QPA_PLATFORM=offscreen \
