@@ -5,7 +5,9 @@
 //
 // The store is read at two moments (start-up and the creation of the main window) and written
 // at two (the closing of the main window and the end of the run); dialogs change the record in
-// memory only.
+// memory only. The four moments share one open key: the file is read once, at start-up, and
+// written once at each closing moment, however many values they take. On Linux the file keeps
+// texts as the bytes they stand for, so a folder name that is not UTF-8 survives the run.
 
 #include "catalogue/columns.h"
 
@@ -27,6 +29,7 @@ Settings& settings();
 void ResetSettings();
 
 // Tests point the store at an INI file of their own; an empty path restores the program's key.
+// Either way the open key of the moments is closed, and the next moment opens the new file.
 void SetSettingsFile(const QString& iniPath);
 
 // The default program paths, used when nothing is stored.
