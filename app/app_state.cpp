@@ -21,6 +21,11 @@ void ResetAppState() {
     catalogue().removeAllRows();
 }
 
+int SingleFileRow() {
+    const QModelIndexList rows = catalogue().selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.front().row() : -1;
+}
+
 static UiHooks* installedHooks = nullptr;
 
 UiHooks& ui() {

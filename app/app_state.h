@@ -44,3 +44,9 @@ void ResetAppState();
 // Rewrites the status bar, the toolbar states and the information panel after a change of the
 // list or of the selection; does nothing while selectedCount is -16.
 void UpdateStatus();
+
+// The row that the commands acting on one file (edit information, run the editor or viewer,
+// rename in place) act on: the one selected row, the file the panel shows. -1 unless exactly
+// one row is selected. The focus may rest elsewhere (a Ctrl+click that deselected its row), and
+// a sort moves the selected row; neither changes which file this is.
+int SingleFileRow();

@@ -2,6 +2,11 @@
 
 #include <QStandardPaths>
 
+#ifndef Q_OS_WIN
+#include <QDir>
+#include <QFileInfo>
+#endif
+
 #ifdef Q_OS_WIN
 #include <QProcess>
 #else
@@ -40,12 +45,46 @@ bool ProgramExists(const QString& programPath) {
     return IsExecutableFile(programPath);
 }
 
-// A Windows program: a drive path ("C:\...") is for wine to find; a path of this file system
-// must exist.
+// The folder of wine's drives: $WINEPREFIX, or ~/.wine.
+QString WineDrives() {
+    QString prefix = qEnvironmentVariable("WINEPREFIX");
+    if (prefix.isEmpty())
+        prefix = QDir::homePath() + QStringLiteral("/.wine");
+    return prefix + QStringLiteral("/dosdevices/");
+}
+
+// The entry `name` of `folder`, its letter case ignored as wine ignores it; empty when the
+// folder has none.
+QString EntryIgnoringCase(const QString& folder, const QString& name) {
+    const QString exact = folder + QLatin1Char('/') + name;
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + QLatin1Char('/') + entry;
+    }
+    return {};
+}
+
+// A Windows program: a path of this file system must exist; a drive path ("C:\...") must
+// exist on wine's drive of that letter. Any other form is for wine to find.
 bool WindowsProgramExists(const QString& programPath) {
-    if (!programPath.startsWith(QLatin1Char('/')))
+    if (programPath.startsWith(QLatin1Char('/')))
+        return IsRegularFile(programPath);
+    if (programPath.size() < 3 || programPath[1] != QLatin1Char(':') || !programPath[0].isLetter())
         return true;
-    return IsRegularFile(programPath);
+    QString path = WineDrives() + programPath[0].toLower() + QLatin1Char(':');
+    const QStringList names = programPath.mid(2)
+                                  .replace(QLatin1Char('/'), QLatin1Char('\\'))
+                                  .split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    for (const QString& name : names) {
+        path = EntryIgnoringCase(path, name);
+        if (path.isEmpty())
+            return false;
+    }
+    return IsRegularFile(path);
 }
 
 // Starts the plan's program with its arguments as the exact bytes of their names, without a
@@ -117,4 +156,20 @@ bool LaunchProgram(const QString& programPath, const QString& filePath) {
 #else
     return SpawnDetached(plan);
 #endif
+}
+
+QString ProgramNotFoundText(const QString& programName, const QString& programPath,
+                            const QString& winePath) {
+    QString text = programPath.isEmpty()
+                       ? QStringLiteral("No program is set for %1.").arg(programName)
+                       : QStringLiteral("%1 was not found:\r\n%2").arg(programName, programPath);
+#ifndef Q_OS_WIN
+    if (winePath.isEmpty() && programPath.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        text += QStringLiteral("\r\nA Windows program is started through wine, which is not "
+                               "installed.");
+#else
+    (void)winePath;
+#endif
+    return text + QStringLiteral("\r\n\r\nSet the program's path in the menu under \"ZUF File "
+                                 "Options...\".");
 }

@@ -20,3 +20,9 @@ LaunchPlan PlanLaunch(const QString& programPath, const QString& filePath, const
 // Plans with the wine found on the search path and starts the program detached. Answers
 // whether a program was started; callers ignore the outcome.
 bool LaunchProgram(const QString& programPath, const QString& filePath);
+
+// What the user is told when `programName` ("Strumlex", "ZUF View") could not be started from
+// `programPath`: that it was not found, with its path, and where its path is set. `winePath` as
+// for PlanLaunch: a Windows program on another system needs wine.
+QString ProgramNotFoundText(const QString& programName, const QString& programPath,
+                            const QString& winePath);

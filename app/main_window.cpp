@@ -16,6 +16,7 @@
 #include "catalogue/sort_search.h"
 #include "fileops/file_commands_dialog.h"
 #include "fileops/folder_path.h"
+#include "fileops/message_dialog.h"
 #include "format/file_summary.h"
 #include "info/info_panel.h"
 #include "platform/folder_walk.h"
@@ -26,6 +27,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -33,11 +35,14 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolTip>
+#include <QWindow>
 
 MainWindow::ChooseFolderFunction MainWindow::chooseFolder =
     [](QWidget* owner, const QString& prompt, const QString& start) {
@@ -54,8 +59,13 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem cell = option;
-        if (!behaviour.fullRowHighlight && index.column() != ColumnName)
+        if (!behaviour.fullRowHighlight && index.column() != ColumnName) {
             cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+            // The view has filled the selected row's background already: the other cells
+            // paint their own over it and look unselected.
+            if (option.state & QStyle::State_Selected)
+                painter->fillRect(option.rect, option.palette.brush(QPalette::Base));
+        }
         if (behaviour.hoverTracking && (option.state & QStyle::State_MouseOver) &&
             !(cell.state & QStyle::State_Selected)) {
             QColor hover = option.palette.color(QPalette::Highlight);
@@ -63,6 +73,32 @@ public:
             painter->fillRect(option.rect, hover);
         }
         QStyledItemDelegate::paint(painter, cell, index);
+    }
+};
+
+// The list of a report view: Home and End go to the first and the last row (Shift extends the
+// selection), and a name is edited in place only on the one selected row, the file the panel
+// shows and the rename acts on.
+class ListView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+    bool isEditing() const { return state() == EditingState; }
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
+        const int rows = model() ? model()->rowCount() : 0;
+        if ((action != MoveHome && action != MoveEnd) || rows == 0)
+            return QTableView::moveCursor(action, modifiers);
+        const int column = std::max(currentIndex().column(), 0);
+        return model()->index(action == MoveHome ? 0 : rows - 1, column);
+    }
+    // A click on a selected name only starts a short wait (a double click may follow); the
+    // editing itself is asked for again when the wait ends and the selection has settled.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+        if (trigger != SelectedClicked && index.row() != SingleFileRow())
+            return false;
+        return QTableView::edit(index, trigger, event);
     }
 };
 
@@ -167,10 +203,13 @@ void MainWindow::createList() {
         const Entry* entry = catalogue().entryAt(row);
         if (!entry || newName.isEmpty() || newName == entry->name)
             return false; // an unchanged label is no rename
-        return EndLabelEdit(row, newName);
+        if (!EndLabelEdit(row, newName))
+            return false;
+        UpdateStatus(); // the panel shows the new name at once
+        return true;
     };
 
-    m_list = new QTableView(m_client);
+    m_list = new ListView(m_client);
     m_list->setModel(&model);
     m_list->setSelectionModel(model.selectionModel());
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -200,11 +239,10 @@ void MainWindow::createList() {
 
     QItemSelectionModel* selection = model.selectionModel();
     connect(selection, &QItemSelectionModel::selectionChanged, this,
-            [this](const QItemSelection& selected) {
-                onListItemChanged(selected.isEmpty() ? -1 : selected.last().bottom());
-            });
-    connect(selection, &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { onListItemChanged(current.row()); });
+            &MainWindow::onListItemChanged);
+    connect(selection, &QItemSelectionModel::currentChanged, this, &MainWindow::onListItemChanged);
+    // A sort moves the focused row: "Focused" follows it.
+    connect(&model, &QAbstractItemModel::layoutChanged, this, &MainWindow::onListItemChanged);
     // Emptying the list resets the header's sections: the columns keep the table's widths.
     connect(&model, &QAbstractItemModel::modelAboutToBeReset, this,
             [this] { m_resettingList = true; });
@@ -228,13 +266,15 @@ void MainWindow::insertColumns() {
     m_resettingList = false;
 }
 
-// A row became focused or selected (row -1: only a deselection): it is the current row.
-void MainWindow::onListItemChanged(int row) {
+// The selection, the focus or the order of the rows changed: the focused row, where it now
+// stands, is the current row.
+void MainWindow::onListItemChanged() {
     AppState& app = appState();
     if (app.selectedCount == -16)
         return;
-    if (row >= 0)
-        app.currentRow = row;
+    const QModelIndex focus = catalogue().selectionModel()->currentIndex();
+    if (focus.isValid())
+        app.currentRow = focus.row();
     UpdateStatus();
 }
 
@@ -322,27 +362,19 @@ void MainWindow::setToolbarState(const ToolbarState& state) {
     for (int command : {CmdEditInformation, CmdRunEditor})
         m_toolbarActions[command]->setEnabled(state.singleCommands);
     m_toolbarActions[CmdFilter]->setChecked(state.filterPressed);
-    if (m_listFrozen) { // the scan has ended
-        m_listFrozen = false;
-        m_list->setUpdatesEnabled(true);
-    }
 }
 
 void MainWindow::drawInfoPanel(int mode) {
     m_panel->draw(mode);
 }
 
-// Once per folder of the scan: the list stays still, the window repaints, input other than
-// Esc is dropped.
+// Once per folder of the scan: the window repaints, input other than Esc is dropped. Esc, or
+// closing the window, ends the walk.
 bool MainWindow::scanEscPressed() {
-    if (!m_listFrozen) {
-        m_listFrozen = true;
-        m_list->setUpdatesEnabled(false);
-    }
     m_scanning = true;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     m_scanning = false;
-    const bool pressed = m_escPressed;
+    const bool pressed = m_escPressed || m_closeRequested;
     m_escPressed = false;
     return pressed;
 }
@@ -359,8 +391,17 @@ bool MainWindow::isMinimized() const {
     return QWidget::isMinimized();
 }
 
+// The stored rectangle may come from another screen, or be any numbers at all: it is fitted
+// to the screens before the window takes it.
 void MainWindow::moveWithoutRepaint(const QRect& outer) {
-    setGeometry(outer);
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    }
+    setGeometry(FitWindowRect(outer, minimumSize(), screens));
 }
 
 void MainWindow::resetContent() {
@@ -463,9 +504,12 @@ bool MainWindow::handleAccelerator(QObject* watched, QEvent* event) {
     return true;
 }
 
-// Enter and Delete in the list post their commands when something is selected.
+// Enter and Delete in the list post their commands when something is selected. The keys of
+// a name being edited in place are the editor's: Enter there ends the editing and reaches the
+// list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
-    if (event->type() != QEvent::KeyPress || appState().selectedCount < 1)
+    if (event->type() != QEvent::KeyPress || appState().selectedCount < 1 ||
+        static_cast<ListView*>(m_list)->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -514,7 +558,12 @@ bool MainWindow::swallowDuringScan(QObject* watched, QEvent* event) {
     case QEvent::NonClientAreaMouseButtonDblClick:
         return true;
     case QEvent::Close:
-        return watched == this;
+        // Closing ends the walk; the window closes normally once the refresh is complete.
+        if (watched != this)
+            return false;
+        m_closeRequested = true;
+        event->ignore();
+        return true;
     default:
         return false;
     }
@@ -581,8 +630,7 @@ void MainWindow::folderBoxChanged() {
     app.selectedCount = -16;
     history.historyIndex = chosen;
     app.filterOn = 0;
-    RefreshCatalogue();
-    layoutMainWindow();
+    refreshList();
 }
 
 void MainWindow::browseFolders() {
@@ -600,8 +648,7 @@ void MainWindow::browseFolders() {
     AddToFolderHistory(folder);
     appState().filterOn = 0;
     SetCurrentFolder(folder);
-    RefreshCatalogue();
-    layoutMainWindow();
+    refreshList();
 }
 
 void MainWindow::moveOrCopy(int command) {
@@ -621,12 +668,19 @@ void MainWindow::fileBatch(int command) {
 }
 
 void MainWindow::runProgram(int command) {
-    if (appState().selectedCount != 1)
+    const int row = SingleFileRow();
+    if (appState().selectedCount != 1 || row < 0)
         return;
-    LoadEntryAsCurrent(appState().currentRow);
-    const QString& program =
-        command == CmdRunEditor ? scratch().editorPath.text() : scratch().viewerPath.text();
-    LaunchProgram(program, fileSummary().currentPath);
+    LoadEntryAsCurrent(row);
+    const bool editor = command == CmdRunEditor;
+    const QString& program = editor ? scratch().editorPath.text() : scratch().viewerPath.text();
+    if (LaunchProgram(program, fileSummary().currentPath))
+        return;
+    const QString name = editor ? QStringLiteral("Strumlex") : QStringLiteral("ZUF View");
+    ShowMessageBox(
+        this,
+        ProgramNotFoundText(name, program, QStandardPaths::findExecutable(QStringLiteral("wine"))),
+        QMessageBox::Warning);
 }
 
 void MainWindow::search() {
@@ -641,6 +695,27 @@ void MainWindow::toggleFilter() {
     m_toolbarActions[CmdFilter]->setChecked(appState().filterOn != 0);
 }
 
+// The walk of the working folder; a close asked for during it is carried out afterwards, with
+// the normal close sequence.
+void MainWindow::refreshList() {
+    RefreshCatalogue();
+    layoutMainWindow();
+    if (m_closeRequested)
+        close();
+}
+
+// Shows the window and lets it be painted before the first walk, which may take a while. Input
+// meanwhile is dropped as during the walk.
+void MainWindow::showBeforeScan() {
+    show();
+    QDeadlineTimer deadline(2000);
+    m_scanning = true;
+    while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    m_scanning = false;
+}
+
 // ---- start and end of the run -------------------------------------------------------------
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
@@ -649,11 +724,10 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
         scratch().workingFolder = start.folder;
     auto window = std::make_unique<MainWindow>();
-    window->show();
-    RefreshCatalogue();
-    if (!start.fileName.isEmpty())
+    window->showBeforeScan();
+    window->refreshList();
+    if (!start.fileName.isEmpty() && window->isVisible())
         SelectStartFile(start.fileName);
-    window->layoutMainWindow();
     window->focusList();
     return window;
 }

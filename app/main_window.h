@@ -43,6 +43,10 @@ public:
     // Enables the context menu's items for the current selection and shows it.
     void showContextMenu(const QPoint& globalPosition);
     void focusList();
+    // Shows the window and lets it paint before the first walk.
+    void showBeforeScan();
+    // Walks the working folder into the list; a close asked for meanwhile follows it.
+    void refreshList();
 
     QTableView* list() const { return m_list; }
     QComboBox* folderBox() const { return m_folderBox; }
@@ -93,7 +97,7 @@ private:
     void createMenus();
     void createList();
     void insertColumns();
-    void onListItemChanged(int row);
+    void onListItemChanged();
     bool handleAccelerator(QObject* watched, QEvent* event);
     bool handleListEvent(QEvent* event);
     bool handleListTooltip(QEvent* event);
@@ -124,7 +128,7 @@ private:
     quint32 m_appliedStyle = 0;
     bool m_scanning = false;
     bool m_escPressed = false;
-    bool m_listFrozen = false;
+    bool m_closeRequested = false; // the window was closed during the walk
     bool m_resettingList = false;
     QTimer m_hoverTimer; // track select: how long the mouse rests on a row
     int m_hoverRow = -1;

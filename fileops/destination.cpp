@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/bounded_text.h"
 #include "fileops/folder_path.h"
+#include "platform/folder_walk.h"
 #include "platform/native_fileops.h"
 
 #include <QDir>
@@ -22,18 +23,29 @@ QString InitialDestination() {
     return work.destFolder;
 }
 
-void TakeDestination(const QString& text) {
-    ScratchPool& work = scratch();
+static QString DestinationFolder(const QString& text) {
     QString folder = text; // kept whole: a cut path would name another folder
     if (!folder.isEmpty() && !IsAbsoluteFolder(folder))
-        folder.prepend(work.workingFolder);
-    work.destFolder = NormaliseFolder(folder);
+        folder.prepend(scratch().workingFolder);
+    return NormaliseFolder(folder);
+}
+
+void TakeDestination(const QString& text) {
+    scratch().destFolder = DestinationFolder(text);
+}
+
+QString NewFolderPath(const QString& root, const QString& name) {
+    return NormalisedFolder(DestinationFolder(root) + CutToLength(name, DestinationTextMax));
 }
 
 int CreateNewFolder(const QString& root, const QString& name) {
     ScratchPool& work = scratch();
-    TakeDestination(root);
+    const QString folder = NewFolderPath(root, name);
     work.editText = CutToLength(name, DestinationTextMax);
-    work.destFolder = NormalisedFolder(work.destFolder + work.editText.text());
-    return MakeFolder(work.destFolder);
+    FolderItem existing;
+    const int error = MakeFolder(folder);
+    if (error != 0 && !(DescribeItem(folder, existing) && existing.isFolder))
+        return error;
+    work.destFolder = folder;
+    return 0;
 }

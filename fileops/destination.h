@@ -17,8 +17,13 @@ QString InitialDestination();
 // happens to stand.
 void TakeDestination(const QString& text);
 
-// The new-folder dialog's OK: the destination becomes the root (normalised) with the new name
-// appended (normalised again), and that folder is created. A creation that fails (the folder
-// exists, a parent is missing) is not reported: the copy into it reports it later. Returns
-// the system's error code of the creation, 0 on success.
+// The folder the new-folder dialog makes: the root taken as a destination (normalised, a
+// relative root below the working folder) with the new name appended, normalised again.
+QString NewFolderPath(const QString& root, const QString& name);
+
+// The new-folder dialog's OK: creates NewFolderPath(root, name) and makes it the destination;
+// a folder of that name that exists already is taken as it is. When the folder cannot be made
+// (no permission, a read-only file system, a file of that name, a missing parent) the
+// destination stays as it was, so that no copy is sent to a folder that does not exist, and
+// the system's error code is returned; 0 on success.
 int CreateNewFolder(const QString& root, const QString& name);

@@ -4,6 +4,7 @@
 #include "fileops/destination.h"
 #include "fileops/folder_history.h"
 #include "fileops/folder_path.h"
+#include "fileops/message_dialog.h"
 #include "platform/native_file.h"
 
 #include <QComboBox>
@@ -124,8 +125,16 @@ NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
     m_name->setFocus();
 }
 
+// A folder that cannot be made is reported in the system's words; the dialog stays open with
+// the name, and the destination stays as it was.
 void NewFolderDialog::accept() {
-    CreateNewFolder(m_root->text(), m_name->text());
+    const int error = CreateNewFolder(m_root->text(), m_name->text());
+    if (error != 0) {
+        ShowMessageBox(this, SystemErrorText(error) + QStringLiteral("\r\n") +
+                                 NewFolderPath(m_root->text(), m_name->text()));
+        m_name->setFocus();
+        return;
+    }
     done(1);
 }
 

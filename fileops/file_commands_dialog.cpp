@@ -1,7 +1,6 @@
 #include "fileops/file_commands_dialog.h"
 
 #include "app/app_state.h"
-#include "base/program_info.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/message_dialog.h"
@@ -29,11 +28,9 @@ public:
         return ConfirmationDialog(m_owner, question, path).exec();
     }
     int renameFile() override { return RenameFileDialog(m_owner, *this).exec(); }
-    void showFileError(const QString& text) override { ShowMessageBox(m_owner, QString(), text); }
+    void showFileError(const QString& text) override { ShowMessageBox(m_owner, text); }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
-    void showMessage(const QString& text) override {
-        ShowMessageBox(m_owner, ProgramCaption.toString(), text);
-    }
+    void showMessage(const QString& text) override { ShowMessageBox(m_owner, text); }
 
 private:
     QWidget* m_owner;
@@ -50,7 +47,7 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void showMessage(const QString& text) override {
-        ShowMessageBox(m_owner, ProgramCaption.toString(), text, QMessageBox::NoIcon);
+        ShowMessageBox(m_owner, text, QMessageBox::NoIcon);
     }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
 
@@ -75,9 +72,9 @@ void RunFileBatchCommand(QWidget* owner, int command) {
 }
 
 void RunInfoEditDialog(QWidget* owner) {
-    if (appState().selectedCount != 1)
+    const int row = SingleFileRow();
+    if (appState().selectedCount != 1 || row < 0)
         return;
-    const int row = appState().currentRow;
     LoadInfoFile(row);
     WindowFileDialogs dialogs(owner);
     InfoEditDialog(owner, row, dialogs).exec();

@@ -9,9 +9,8 @@ static QString Lines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
-                    QMessageBox::Icon icon) {
-    QMessageBox box(icon, caption, Lines(text), QMessageBox::Ok, owner);
+void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, ProgramCaption.toString(), Lines(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -7,9 +7,9 @@
 
 class QWidget;
 
-// A message with only OK, with the information icon unless told otherwise (the report's
-// messages carry none). An empty caption leaves the window system's own.
-void ShowMessageBox(QWidget* owner, const QString& caption, const QString& text,
+// A message with only OK under the program's caption, with the information icon unless told
+// otherwise (the report's messages carry none).
+void ShowMessageBox(QWidget* owner, const QString& text,
                     QMessageBox::Icon icon = QMessageBox::Information);
 // A warning with Yes and No under the program's caption: true for Yes.
 bool AskYesNo(QWidget* owner, const QString& text);

@@ -28,6 +28,15 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs)
     m_tools = new TextToolTracker(this);
     const FileSummary& summary = fileSummary();
 
+    m_fileName = new QLabel(summary.currentEntry.name, this);
+    m_fileName->setTextFormat(Qt::PlainText);
+    m_fileName->setToolTip(summary.currentPath);
+    // A long name is cut at the dialog's edge rather than widening the dialog.
+    m_fileName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QFont bold = m_fileName->font();
+    bold.setBold(true);
+    m_fileName->setFont(bold);
+
     m_title = new QLineEdit(summary.title.text(), this);
     m_subtitle = new QLineEdit(summary.subtitle.text(), this);
     m_comments = new QPlainTextEdit(EditLines(summary.comments), this);
@@ -66,14 +75,15 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs)
     connect(m_save, &QPushButton::clicked, this, &InfoEditDialog::accept);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Caption(QStringLiteral("&Title:"), m_title, this), 0, 0);
-    layout->addWidget(m_title, 1, 0);
-    layout->addWidget(Caption(QStringLiteral("&Sub-Title:"), m_subtitle, this), 2, 0);
-    layout->addWidget(m_subtitle, 3, 0);
-    layout->addWidget(Caption(QStringLiteral("&Comments:"), m_comments, this), 4, 0);
-    layout->addWidget(m_comments, 5, 0);
-    layout->addLayout(buttons, 6, 0);
-    layout->addWidget(m_notes, 7, 0);
+    layout->addWidget(m_fileName, 0, 0);
+    layout->addWidget(Caption(QStringLiteral("&Title:"), m_title, this), 1, 0);
+    layout->addWidget(m_title, 2, 0);
+    layout->addWidget(Caption(QStringLiteral("&Sub-Title:"), m_subtitle, this), 3, 0);
+    layout->addWidget(m_subtitle, 4, 0);
+    layout->addWidget(Caption(QStringLiteral("&Comments:"), m_comments, this), 5, 0);
+    layout->addWidget(m_comments, 6, 0);
+    layout->addLayout(buttons, 7, 0);
+    layout->addWidget(m_notes, 8, 0);
     setMinimumWidth(420);
     m_title->setFocus();
 }

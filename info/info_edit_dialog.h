@@ -1,5 +1,6 @@
 #pragma once
-// "Information": the title, subtitle and comments of the current file for editing, its notes
+// "Information": the name of the file it edits, above the fields, so that the user sees which
+// file Save to File writes; the title, subtitle and comments of that file for editing, its notes
 // read-only, the case and quote tools, and "Save to File", offered only for an intact file of
 // the older generation. A saved block closes the dialog with 1; a refused or failed save is
 // reported and leaves the dialog open with the user's texts. Cancel and Esc close with 2.
@@ -7,6 +8,7 @@
 #include <QDialog>
 
 class FileDialogs;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -18,6 +20,7 @@ public:
     // `row` is the list row of the current file, which follows a successful save.
     InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs);
 
+    QLabel* fileNameLabel() const { return m_fileName; }
     QLineEdit* titleField() const { return m_title; }
     QLineEdit* subtitleField() const { return m_subtitle; }
     QPlainTextEdit* commentsField() const { return m_comments; }
@@ -30,6 +33,7 @@ public:
 private:
     int m_row = 0;
     FileDialogs& m_dialogs;
+    QLabel* m_fileName = nullptr;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_subtitle = nullptr;
     QPlainTextEdit* m_comments = nullptr;

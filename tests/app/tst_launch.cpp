@@ -3,6 +3,7 @@
 #include "app/launch.h"
 #include "platform/native_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,6 +27,15 @@ private slots:
         QFile::setPermissions(m_program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile exe(m_dir.filePath(QStringLiteral("viewer.EXE")));
         QVERIFY(exe.open(QIODevice::WriteOnly));
+        // Wine's drive C: holds the editor, with other letter cases than the stored path.
+        const QString driveC = m_dir.filePath(QStringLiteral("prefix/drive_c"));
+        QVERIFY(QDir().mkpath(driveC + QStringLiteral("/program files (x86)/Strumlex")));
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("prefix/dosdevices"))));
+        QVERIFY(QFile::link(QStringLiteral("../drive_c"),
+                            m_dir.filePath(QStringLiteral("prefix/dosdevices/c:"))));
+        QFile editor(driveC + QStringLiteral("/program files (x86)/Strumlex/STRUMLEX.exe"));
+        QVERIFY(editor.open(QIODevice::WriteOnly));
+        qputenv("WINEPREFIX", m_dir.filePath(QStringLiteral("prefix")).toLocal8Bit());
     }
 
     void plan_data() {
@@ -54,6 +64,10 @@ private slots:
             << "/usr/bin/wine"
             << "/usr/bin/wine"
             << QStringList{"C:\\Program Files (x86)\\Strumlex\\strumlex.exe", file};
+        QTest::newRow("windows drive path missing on wine's drive")
+            << "C:\\Program Files (x86)\\Strumlex\\zufview.exe"
+            << "/usr/bin/wine"
+            << "" << QStringList{};
         QTest::newRow("windows program without wine") << exe << ""
                                                       << "" << QStringList{};
         QTest::newRow("missing windows program")

@@ -53,6 +53,46 @@ private slots:
         QVERIFY(PanelRect(950, 0, 900, 400).isEmpty()); // list wider than the window
     }
 
+    // A stored window rectangle is fitted to the screens before it is used.
+    void fitWindowRect_data() {
+        QTest::addColumn<QRect>("stored");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<QRect>("fitted");
+        const QRect laptop(0, 0, 1280, 800);
+        const QRect panelOnTop(0, 30, 1280, 770);
+        const QRect right(1280, 0, 1920, 1080);
+        QTest::newRow("fits: unchanged")
+            << QRect(10, 20, 640, 480) << QList<QRect>{laptop} << QRect(10, 20, 640, 480);
+        QTest::newRow("huge: the whole screen")
+            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{laptop} << laptop;
+        QTest::newRow("huge: not under the top panel")
+            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{panelOnTop} << panelOnTop;
+        QTest::newRow("wider than the screen, from far left")
+            << QRect(-5000, 100, 9999999, 600) << QList<QRect>{laptop} << QRect(0, 100, 1280, 600);
+        QTest::newRow("below the minimum size")
+            << QRect(10, 20, 100, 50) << QList<QRect>{laptop} << QRect(10, 20, 480, 320);
+        QTest::newRow("off the screen: the nearest place on it")
+            << QRect(3000, 2000, 640, 480) << QList<QRect>{laptop} << QRect(640, 320, 640, 480);
+        QTest::newRow("off every screen: onto the primary")
+            << QRect(-3000, -3000, 640, 480) << QList<QRect>{laptop, right}
+            << QRect(0, 0, 640, 480);
+        QTest::newRow("partly on: kept")
+            << QRect(1200, 700, 640, 480) << QList<QRect>{laptop} << QRect(1200, 700, 640, 480);
+        QTest::newRow("across two screens: kept")
+            << QRect(1000, 100, 640, 480) << QList<QRect>{laptop, right}
+            << QRect(1000, 100, 640, 480);
+        QTest::newRow("too large for the second screen")
+            << QRect(1300, 50, 3000, 3000) << QList<QRect>{laptop, right} << right;
+        QTest::newRow("no screen: minimum only")
+            << QRect(5, 5, 100, 100) << QList<QRect>{} << QRect(5, 5, 480, 320);
+    }
+    void fitWindowRect() {
+        QFETCH(QRect, stored);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(QRect, fitted);
+        QCOMPARE(FitWindowRect(stored, QSize(480, 320), screens), fitted);
+    }
+
     void styleBits_data() {
         QTest::addColumn<quint32>("style");
         QTest::addColumn<QList<bool>>("behaviour");

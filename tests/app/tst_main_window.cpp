@@ -9,12 +9,14 @@
 #include "app/options_dialog.h"
 #include "app/start_target.h"
 #include "app/status_bar_widget.h"
+#include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "fileops/folder_history.h"
 #include "format/file_summary.h"
+#include "info/info_edit_dialog.h"
 #include "info/info_panel.h"
 #include "settings/settings_store.h"
 #include "tests/fileops/dialog_test_support.h"
@@ -26,10 +28,13 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
@@ -120,6 +125,19 @@ private:
             catalogue().selectAndFocus(row);
     }
     int rowNamed(const QString& name) { return int(RowNames().indexOf(name)); }
+    // An editor that writes its argument count and first argument into `marker`.
+    QString writeEditorScript(const QString& marker) {
+        const QString script = m_dir.filePath(QStringLiteral("editor.sh"));
+        QFile file(script);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n")
+                       .arg(marker)
+                       .toUtf8());
+        file.close();
+        file.setPermissions(file.permissions() | QFile::ExeOwner);
+        return script;
+    }
 
 private slots:
     void initTestCase() {
@@ -262,20 +280,41 @@ private slots:
         QCOMPARE(box->currentIndex(), 0);
     }
 
-    // The stored window rectangle places the window and comes back unchanged at the close.
+    // The stored window rectangle places the window and comes back unchanged at the close;
+    // one larger than the screen is cut to the screen's available area (where the window
+    // system puts its frame is its own affair).
+    void windowPositionRoundTrip_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QRect>("placed"); // empty: the primary screen's available area
+        QTest::newRow("fits") << "10,20,650,500" << QRect(10, 20, 640, 480);
+        QTest::newRow("far larger than the screen") << "0,0,9999999,9999999" << QRect();
+    }
     void windowPositionRoundTrip() {
+        QFETCH(QString, stored);
+        QFETCH(QRect, placed);
         m_window.reset();
         ResetAppState();
         ResetFolderHistory();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
-        WriteSetting(u"WindowPos", u"10,20,650,500");
+        WriteSetting(u"WindowPos", stored);
         m_window = StartUp();
-        QCOMPARE(m_window->geometry(), QRect(10, 20, 640, 480));
+        const QRect geometry = m_window->geometry();
+        if (placed.isEmpty()) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            QCOMPARE(geometry.size(), screen.size());
+            QVERIFY(geometry.intersects(screen));
+        } else {
+            QCOMPARE(geometry, placed);
+        }
         m_window->close();
-        QString stored;
-        ReadSetting(u"WindowPos", u"", stored, 64);
-        QCOMPARE(stored, QStringLiteral("10,20,650,500"));
+        QString saved;
+        ReadSetting(u"WindowPos", u"", saved, 64);
+        QCOMPARE(saved, QStringLiteral("%1,%2,%3,%4")
+                            .arg(geometry.left())
+                            .arg(geometry.top())
+                            .arg(geometry.left() + geometry.width())
+                            .arg(geometry.top() + geometry.height()));
     }
 
     void toolbarEntries() {
@@ -444,6 +483,127 @@ private slots:
         QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
         QCOMPARE(sortState()[ColumnSize], -1);
         QCOMPARE(sortState()[ColumnName], 0);
+    }
+
+    // The commands on one file act on the one selected row, the file the panel shows, wherever
+    // a sort has moved it and wherever the focus rests; "Focused" shows the focused row.
+    void singleFileCommandsActOnTheSelectedRow_data() {
+        QTest::addColumn<QString>("selected"); // clicked
+        QTest::addColumn<QString>("toggled");  // then Ctrl+clicked twice, when given
+        QTest::addColumn<int>("sortColumn");   // then this header clicked, when not -1
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("after a sort") << "autumn.zuf"
+                                      << "" << int(ColumnSize) << "autumn.zuf";
+        QTest::newRow("after a Ctrl+click deselection") << "danny.zuf"
+                                                        << "zebra.ZUF" << -1 << "zebra.ZUF";
+        QTest::newRow("Ctrl+click deselection, then a sort")
+            << "blue moon.zuf"
+            << "autumn.zuf" << int(ColumnTitle) << "autumn.zuf";
+    }
+    void singleFileCommandsActOnTheSelectedRow() {
+        QFETCH(QString, selected);
+        QFETCH(QString, toggled);
+        QFETCH(int, sortColumn);
+        QFETCH(QString, focused);
+        const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
+        QFile::remove(marker);
+        scratch().editorPath = writeEditorScript(marker);
+        QTableView* list = m_window->list();
+        const auto centre = [&](const QString& name) {
+            return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
+        };
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(selected));
+        if (!toggled.isEmpty()) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              centre(toggled));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              centre(toggled));
+        }
+        if (sortColumn >= 0) {
+            QHeaderView* header = list->horizontalHeader();
+            const int x =
+                header->sectionViewportPosition(sortColumn) + header->sectionSize(sortColumn) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+        }
+        QTRY_COMPARE(appState().selectedCount, 1);
+        QVERIFY(catalogue().isSelected(rowNamed(selected)));
+        QCOMPARE(m_window->statusBarWidget()->partText(1),
+                 QStringLiteral("Focused: %1").arg(rowNamed(focused) + 1));
+
+        QString edited;
+        OnNextModal([&edited](QWidget* modal) {
+            if (auto* dialog = qobject_cast<InfoEditDialog*>(modal))
+                edited = dialog->fileNameLabel()->text();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QTest::keyClick(list, Qt::Key_F2);
+        QCOMPARE(edited, selected);
+
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(QFile::exists(marker) && QFileInfo(marker).size() > 0);
+        QFile result(marker);
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        const Entry* entry = catalogue().entryAt(rowNamed(selected));
+        QCOMPARE(QString::fromUtf8(result.readAll()),
+                 QStringLiteral("1|") + entry->folder + entry->name);
+    }
+
+    // Home and End go to the first and the last row; Shift extends the selection.
+    void homeAndEndMoveBetweenRows_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QList<int>>("selected"); // the focus ends on the last of them
+        const int last = goodCount;               // six rows
+        QTest::newRow("End") << 1 << int(Qt::Key_End) << false << QList<int>{last};
+        QTest::newRow("Home") << 4 << int(Qt::Key_Home) << false << QList<int>{0};
+        QTest::newRow("Shift+End") << 3 << int(Qt::Key_End) << true << QList<int>{3, 4, last};
+        QTest::newRow("Shift+Home") << 2 << int(Qt::Key_Home) << true << QList<int>{2, 1, 0};
+    }
+    void homeAndEndMoveBetweenRows() {
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(QList<int>, selected);
+        QTableView* list = m_window->list();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(catalogue().index(start, ColumnSize)).center());
+        QTest::keyClick(list, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QList<int> rows;
+        for (int row = catalogue().nextRow(-1, true); row >= 0;
+             row = catalogue().nextRow(row, true))
+            rows << row;
+        QList<int> expected = selected;
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(rows, expected);
+        QCOMPARE(list->currentIndex().row(), selected.last());
+        QCOMPARE(list->currentIndex().column(), int(ColumnSize));
+    }
+
+    // Without full row select only the Name cell shows the selection; the other cells of the
+    // selected row look like those of any other row.
+    void fullRowSelectPaintsTheRow_data() {
+        QTest::addColumn<quint32>("style");
+        QTest::addColumn<bool>("sizeCellHighlighted");
+        QTest::newRow("on") << quint32(DefaultListExStyle) << true;
+        QTest::newRow("off") << quint32(StyleInfoTip) << false;
+    }
+    void fullRowSelectPaintsTheRow() {
+        QFETCH(quint32, style);
+        QFETCH(bool, sizeCellHighlighted);
+        settings().listExStyle = style;
+        m_window->layoutMainWindow();
+        selectRows({1});
+        QTableView* list = m_window->list();
+        const QImage image = list->viewport()->grab().toImage();
+        const auto background = [&](int row, int column) {
+            const QRect cell = list->visualRect(catalogue().index(row, column));
+            return image.pixelColor(cell.left() + 2, cell.center().y());
+        };
+        const QColor unselected = background(2, ColumnSize);
+        QVERIFY(background(1, ColumnName) != unselected);
+        QCOMPARE(background(1, ColumnSize) != unselected, sizeCellHighlighted);
+        QCOMPARE(background(1, ColumnTuning) != unselected, sizeCellHighlighted);
     }
 
     void searchAndFilterRoundTrip() {
@@ -771,15 +931,8 @@ private slots:
     // selected the posted command does nothing.
     void enterRunsEditorWithPath() {
         const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
-        const QString script = m_dir.filePath(QStringLiteral("editor.sh"));
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n")
-                       .arg(marker)
-                       .toUtf8());
-        file.close();
-        file.setPermissions(file.permissions() | QFile::ExeOwner);
-        scratch().editorPath = script;
+        QFile::remove(marker);
+        scratch().editorPath = writeEditorScript(marker);
 
         selectRows({0, 1});
         QTest::keyClick(m_window->list(), Qt::Key_Return);
@@ -793,6 +946,35 @@ private slots:
         QVERIFY(result.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(result.readAll()),
                  QStringLiteral("1|") + m_tree + QStringLiteral("blue moon.zuf"));
+
+        // A program that does not exist is reported with its path.
+        const QString missing = m_dir.filePath(QStringLiteral("gone/strumlex"));
+        scratch().editorPath = missing;
+        QString text, caption;
+        OnNextModal([&](QWidget* modal) {
+            text = static_cast<QMessageBox*>(modal)->text();
+            caption = modal->windowTitle();
+            modal->close();
+        });
+        QTest::keyClick(m_window->list(), Qt::Key_Return);
+        QTRY_VERIFY(!text.isEmpty());
+        QVERIFY2(text.startsWith(QStringLiteral("Strumlex was not found:\n") + missing),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("ZUF File Options")));
+        QCOMPARE(caption, ProgramCaption.toString());
+    }
+
+    // Closing the window during the walk ends the walk, then closes the window normally.
+    void closeDuringScanClosesNormally() {
+        QFile::remove(m_settingsFile);
+        QCoreApplication::postEvent(m_window.get(), new QCloseEvent);
+        m_window->refreshList();
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(catalogue().rowCount(), 0); // ended in the first folder
+        QCOMPARE(appState().selectedCount, -16);
+        QString text;
+        QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
+        QVERIFY(ReadSetting(u"Column1", u"", text, 16) > 0);
     }
 
     void closeStoresWindowSettings() {
@@ -824,7 +1006,7 @@ private slots:
         QCOMPARE(catalogue().rowCount(), goodCount + 1);
     }
 
-    // Other input given during the walk is dropped: no key, click or close acts.
+    // Other input given during the walk is dropped: no key or click acts.
     void scanSwallowsOtherInput() {
         bool modalSeen = false;
         OnNextModal([&modalSeen](QWidget* modal) {
@@ -833,7 +1015,6 @@ private slots:
         });
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, {}));
-        QCoreApplication::postEvent(m_window.get(), new QCloseEvent);
         RefreshCatalogue();
         QTest::qWait(50);
         QVERIFY(!modalSeen);
@@ -904,9 +1085,17 @@ private slots:
             editor->setText(name);
             QTest::keyClick(editor, Qt::Key_Return);
         };
+        // Only the one selected row's name is edited: the file the panel shows.
+        selectRows({row + 1});
+        list->edit(catalogue().index(row, ColumnName));
+        QVERIFY(!list->viewport()->findChild<QLineEdit*>());
+        selectRows({row});
         editName(row, QStringLiteral("autumn leaves.zuf"));
         QTRY_VERIFY(QFile::exists(m_tree + QStringLiteral("autumn leaves.zuf")));
         QVERIFY(!QFile::exists(m_tree + QStringLiteral("autumn.zuf")));
+        // The panel shows the new name at once.
+        QCOMPARE(m_window->infoPanel()->lastPainting().content.name,
+                 QStringLiteral("autumn leaves.zuf"));
         const int renamed = rowNamed(QStringLiteral("autumn leaves.zuf"));
         QVERIFY(renamed >= 0);
         // An unchanged name is no rename and asks nothing.

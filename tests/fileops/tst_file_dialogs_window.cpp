@@ -12,6 +12,7 @@
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
 
+#include "base/program_info.h"
 #include "fileops/file_commands_dialog.h"
 
 #include <QApplication>
@@ -164,32 +165,53 @@ private slots:
         QCOMPARE(dialog.folderBox()->count(), 0); // the box's own list is not refilled
     }
 
+    // A folder that is made becomes the destination; one that cannot be made is reported in the
+    // system's words, keeps the dialog open and leaves the destination as it was.
     void newFolderRoundTrip_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected"); // below the working folder
+        QTest::addColumn<int>("error");
         QTest::newRow("named") << "Folk Songs"
-                               << "Folk Songs/";
+                               << "Folk Songs/" << 0;
         QTest::newRow("empty name: the root itself") << ""
-                                                     << "";
+                                                     << "" << 0;
+        QTest::newRow("name taken by a file") << NameOf(0) << "" << int(EEXIST);
+        QTest::newRow("parent missing") << "missing/inner"
+                                        << "" << int(ENOENT);
     }
     void newFolderRoundTrip() {
         QFETCH(QString, name);
         QFETCH(QString, expected);
+        QFETCH(int, error);
         DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
-        QString rootShown;
+        QString rootShown, message, caption;
         dialog.runNewFolder = [&](QWidget* owner) {
             NewFolderDialog create(owner);
             QCOMPARE(create.windowTitle(), QStringLiteral("Create Directory"));
             rootShown = create.rootLabel()->text();
             create.nameField()->setText(name);
+            WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                message = box->text();
+                caption = box->windowTitle();
+                box->accept();
+            });
             QTest::mouseClick(Button(&create, QStringLiteral("OK")), Qt::LeftButton);
-            QCOMPARE(create.result(), 1);
+            QCOMPARE(create.result(), error ? 0 : 1);
         };
         QTest::mouseClick(Button(&dialog, QStringLiteral("New Folder...")), Qt::LeftButton);
         QCOMPARE(rootShown, m_work);
         const QString made = m_work + QString(expected).replace(u'/', FolderSeparator());
         QCOMPARE(dialog.folderBox()->currentText(), made);
+        QCOMPARE(scratch().destFolder, made);
         QVERIFY(QFileInfo(made).isDir());
+        if (error) {
+            const QString tried =
+                NormalisedFolder(m_work + QString(name).replace(u'/', FolderSeparator()));
+            QCOMPARE(message, SystemErrorText(error) + u'\n' + tried);
+            QCOMPARE(caption, ProgramCaption.toString());
+        } else {
+            QVERIFY(message.isEmpty());
+        }
     }
 
     void newFolderCancelKeepsTheDestination_data() {
@@ -382,7 +404,7 @@ private slots:
         const QString path = m_work + NameOf(1);
         QCOMPARE(text, SystemErrorText(EEXIST) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
-        QCOMPARE(caption, QString()); // the window system's own caption
+        QCOMPARE(caption, ProgramCaption.toString());
         QCOMPARE(icon, int(QMessageBox::Information));
         QCOMPARE(catalogue().rowCount(), 2);
     }

@@ -198,7 +198,7 @@ private slots:
         RunInfoEditDialog(nullptr);
         QVERIFY(!opened);
         appState().selectedCount = 1;
-        appState().currentRow = 0;
+        SelectRows({0});
         RunInfoEditDialog(nullptr);
         QVERIFY(opened);
     }
