@@ -726,7 +726,13 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     auto window = std::make_unique<MainWindow>();
     window->showBeforeScan();
     window->refreshList();
-    if (!start.fileName.isEmpty() && window->isVisible())
+    if (!window->isVisible()) {
+        // Closed during the first walk: the event loop has not run yet and would not end on
+        // its own, so it ends as soon as it starts.
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        return window;
+    }
+    if (!start.fileName.isEmpty())
         SelectStartFile(start.fileName);
     window->focusList();
     return window;
