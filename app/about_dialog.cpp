@@ -8,19 +8,18 @@
 #include <QPushButton>
 
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("About ZUF File Manager"));
+    setWindowTitle(tr("About ZUF File Manager"));
     auto* icon = new QLabel(this);
     icon->setPixmap(ProgramIcon().pixmap(48, 48));
-    auto* title =
-        new QLabel(QStringLiteral("ZUF File Manager v") + ProgramVersion.toString(), this);
+    auto* title = new QLabel(tr("ZUF File Manager v%1").arg(ProgramVersion.toString()), this);
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto* credits = new QLabel(QStringLiteral("Catalogues, searches and tidies folder trees of\n"
-                                              "ZUF tablature files of both generations.\n"
-                                              "Written with C++ and Qt."),
+    auto* credits = new QLabel(tr("Catalogues, searches and tidies folder trees of\n"
+                                  "ZUF tablature files of both generations.\n"
+                                  "Written with C++ and Qt."),
                                this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -86,6 +89,23 @@ Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
     return {Reading::Start, 0, start};
 }
 
+// Installs the translations for the user's language: Qt's own (the standard dialogs and
+// buttons) from Qt's folder, and the program's from its resources. A language without a
+// translation, or a file without one translated text, leaves the English texts.
+void InstallTranslations(QApplication& application) {
+    const QLocale locale;
+    const std::pair<QString, QString> sources[] = {
+        {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+        {QStringLiteral("zuffile"), QStringLiteral(":/i18n")}};
+    for (const auto& [name, folder] : sources) {
+        auto* translator = new QTranslator(&application);
+        if (translator->load(locale, name, QStringLiteral("_"), folder) && !translator->isEmpty())
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -100,6 +120,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(ProgramVersion.toString());
     QApplication::setDesktopFileName(QStringLiteral("com.strumlex.zuffile"));
     QApplication::setWindowIcon(ProgramIcon());
+    InstallTranslations(application);
     if (reading.next == Reading::AfterQt) {
         reading = ReadCommandLine(Arguments(argc, argv), true);
         if (reading.next == Reading::End)

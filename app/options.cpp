@@ -4,16 +4,22 @@
 #include "settings/settings_store.h"
 
 const std::array<StyleBox, 6> OptionsStyleBoxes = {{
-    {StyleGridLines, u"Grid &Lines"},
-    {StyleTrackSelect, u"&Track Select"},
-    {StyleHeaderDragDrop, u"&Header Drag and Drop"},
-    {StyleFullRowSelect, u"Full &Row Select"},
-    {StyleFlatScrollBar, u"Flat &Scrollbar"},
-    {StyleInfoTip, u"T&ooltips"},
+    {StyleGridLines, QT_TRANSLATE_NOOP("OptionsDialog", "Grid &Lines")},
+    {StyleTrackSelect, QT_TRANSLATE_NOOP("OptionsDialog", "&Track Select")},
+    {StyleHeaderDragDrop, QT_TRANSLATE_NOOP("OptionsDialog", "&Header Drag and Drop")},
+    {StyleFullRowSelect, QT_TRANSLATE_NOOP("OptionsDialog", "Full &Row Select")},
+    {StyleFlatScrollBar, QT_TRANSLATE_NOOP("OptionsDialog", "Flat &Scrollbar")},
+    {StyleInfoTip, QT_TRANSLATE_NOOP("OptionsDialog", "T&ooltips")},
 }};
 
-const std::array<const char16_t*, ColumnCount> OptionsColumnBoxTexts = {
-    u"", u"&Path", u"&Date", u"&Size", u"&Title", u"&Author", u"Tu&ning"};
+const std::array<const char*, ColumnCount> OptionsColumnBoxTexts = {
+    "",
+    QT_TRANSLATE_NOOP("OptionsDialog", "&Path"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "&Date"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "&Size"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "&Title"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "&Author"),
+    QT_TRANSLATE_NOOP("OptionsDialog", "Tu&ning")};
 
 void RestoreListDefaults(ListColumns& list) {
     Settings& s = settings();

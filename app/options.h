@@ -20,12 +20,12 @@ public:
 // The style bits that have a check box, in the dialog's order, with the boxes' texts.
 struct StyleBox {
     quint32 bit;
-    const char16_t* text;
+    const char* text; // to be translated in the context OptionsDialog
 };
 extern const std::array<StyleBox, 6> OptionsStyleBoxes;
 
 // The column boxes' texts for columns 1 to 6 (index 0 is the Name column, which has none).
-extern const std::array<const char16_t*, ColumnCount> OptionsColumnBoxTexts;
+extern const std::array<const char*, ColumnCount> OptionsColumnBoxTexts;
 
 // "&Defaults": listExStyle 1056 applied to the list, the default widths in the column table
 // with columns 1 to 6 visible, and every column of the list, Name included, at its default

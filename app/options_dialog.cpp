@@ -16,13 +16,13 @@
 OptionsDialog::ChooseFileFunction OptionsDialog::chooseFile = ChooseProgramFile;
 
 OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner), m_list(list) {
-    setWindowTitle(QStringLiteral("ZUF File Options"));
+    setWindowTitle(tr("ZUF File Options"));
 
-    m_allColumns = new QCheckBox(QStringLiteral("&Columns:"), this);
+    m_allColumns = new QCheckBox(tr("&Columns:"), this);
     auto* columnLayout = new QVBoxLayout;
     columnLayout->addWidget(m_allColumns);
     for (int column = 1; column < ColumnCount; ++column) {
-        auto* box = new QCheckBox(QString::fromUtf16(OptionsColumnBoxTexts[size_t(column)]), this);
+        auto* box = new QCheckBox(tr(OptionsColumnBoxTexts[size_t(column)]), this);
         m_columnBoxes[size_t(column)] = box;
         columnLayout->addWidget(box);
     }
@@ -32,21 +32,21 @@ OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner)
             m_columnBoxes[size_t(column)]->setChecked(checked);
     });
 
-    auto* preferences = new QGroupBox(QStringLiteral("List &Preferences:"), this);
+    auto* preferences = new QGroupBox(tr("List &Preferences:"), this);
     auto* preferenceLayout = new QVBoxLayout(preferences);
     for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i) {
-        m_styleBoxes[i] = new QCheckBox(QString::fromUtf16(OptionsStyleBoxes[i].text), this);
+        m_styleBoxes[i] = new QCheckBox(tr(OptionsStyleBoxes[i].text), this);
         preferenceLayout->addWidget(m_styleBoxes[i]);
     }
 
-    auto* paths = new QGroupBox(QStringLiteral("Strumlex + ZUFView &Paths"), this);
+    auto* paths = new QGroupBox(tr("Strumlex + ZUFView &Paths"), this);
     m_editorField = new QLineEdit(scratch().editorPath.text(), paths);
     m_viewerField = new QLineEdit(scratch().viewerPath.text(), paths);
     m_editorField->setMaxLength(255);
     m_viewerField->setMaxLength(255);
     m_editorField->installEventFilter(this);
     m_viewerField->installEventFilter(this);
-    auto* browseButton = new QPushButton(QStringLiteral("&Browse..."), paths);
+    auto* browseButton = new QPushButton(tr("&Browse..."), paths);
     connect(browseButton, &QPushButton::clicked, this, &OptionsDialog::browse);
     auto* pathLayout = new QGridLayout(paths);
     pathLayout->addWidget(m_editorField, 0, 0);
@@ -54,10 +54,10 @@ OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner)
     pathLayout->addWidget(m_viewerField, 1, 0);
     m_editorField->setMinimumWidth(280);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    auto* defaults = new QPushButton(QStringLiteral("&Defaults"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    auto* defaults = new QPushButton(tr("&Defaults"), this);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     connect(defaults, &QPushButton::clicked, this, &OptionsDialog::restoreDefaults);
@@ -128,12 +128,12 @@ void OptionsDialog::accept() {
 
 bool ChooseProgramFile(QWidget* owner, bool viewer, QString& path) {
     const QString title =
-        viewer ? QStringLiteral("Search for ZufView") : QStringLiteral("Search for Strumlex");
+        viewer ? OptionsDialog::tr("Search for ZufView") : OptionsDialog::tr("Search for Strumlex");
 #ifdef Q_OS_WIN
-    const QString filter = QStringLiteral("Executable files (*.exe)");
+    const QString filter = OptionsDialog::tr("Executable files (*.exe)");
 #else
     // Programs of this system have no extension; the Windows ones run through wine.
-    const QString filter = QStringLiteral("Executable files (*.exe);;All files (*)");
+    const QString filter = OptionsDialog::tr("Executable files (*.exe);;All files (*)");
 #endif
     const QString chosen = QFileDialog::getOpenFileName(owner, title, path, filter);
     if (chosen.isEmpty())

@@ -7,12 +7,20 @@
 
 StatusBarWidget::StatusBarWidget(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
+    setAccessibleName(tr("Status"));
 }
 
 void StatusBarWidget::setPartText(int part, const QString& text) {
     if (part < 0 || part >= int(m_texts.size()) || m_texts[size_t(part)] == text)
         return;
     m_texts[size_t(part)] = text;
+    // The parts are painted, not widgets of their own: assistive tools read them, one a
+    // line, as the bar's description.
+    QStringList parts;
+    for (const QString& shown : m_texts)
+        if (!shown.isEmpty())
+            parts << shown;
+    setAccessibleDescription(parts.join(u'\n'));
     update();
 }
 

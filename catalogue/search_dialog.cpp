@@ -10,14 +10,14 @@
 #include <QPushButton>
 
 SearchDialog::SearchDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Search in Information"));
+    setWindowTitle(tr("Search in Information"));
     m_words = new QLineEdit(scratch().searchText.text(), this);
     m_words->setMinimumWidth(300);
-    m_case = new QCheckBox(QStringLiteral("&Case Sensitivity"), this);
+    m_case = new QCheckBox(tr("&Case Sensitivity"), this);
     m_case->setChecked(settings().searchFlags & 1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     connect(ok, &QPushButton::clicked, this, &SearchDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &SearchDialog::reject);
 

@@ -17,7 +17,7 @@ static QLabel* PlainLine(const QString& text, const char* name, QWidget* parent)
 
 ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, const QString& path)
     : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Confirmation"));
+    setWindowTitle(tr("Confirmation"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlainLine(question, "question", this));
     layout->addWidget(PlainLine(path, "path", this));
@@ -26,10 +26,12 @@ ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, 
     const struct {
         const char* text;
         int answer;
-    } choices[] = {
-        {"&All", AnswerAll}, {"&No", AnswerNo}, {"Cancel", AnswerCancel}, {"&Yes", AnswerYes}};
+    } choices[] = {{QT_TR_NOOP("&All"), AnswerAll},
+                   {QT_TR_NOOP("&No"), AnswerNo},
+                   {QT_TR_NOOP("Cancel"), AnswerCancel},
+                   {QT_TR_NOOP("&Yes"), AnswerYes}};
     for (const auto& choice : choices) {
-        auto* button = new QPushButton(QString::fromLatin1(choice.text), this);
+        auto* button = new QPushButton(tr(choice.text), this);
         const int answer = choice.answer;
         connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
         buttons->addWidget(button);

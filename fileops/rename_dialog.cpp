@@ -16,7 +16,7 @@
 
 RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs)
     : QDialog(owner), m_dialogs(dialogs) {
-    setWindowTitle(QStringLiteral("Rename File"));
+    setWindowTitle(tr("Rename File"));
     m_tools = new TextToolTracker(this);
     const Entry& current = fileSummary().currentEntry;
     scratch().editText = RenameSuggestion();
@@ -35,23 +35,25 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs)
     const struct {
         const char* text;
         int tool;
-    } caseButtons[] = {{"ABC", CaseUpper}, {"abc", CaseLower}, {"Abc", CaseWords}};
+    } caseButtons[] = {{QT_TR_NOOP("ABC"), CaseUpper},
+                       {QT_TR_NOOP("abc"), CaseLower},
+                       {QT_TR_NOOP("Abc"), CaseWords}};
     for (const auto& button : caseButtons) {
-        auto* push = new QPushButton(QString::fromLatin1(button.text), this);
+        auto* push = new QPushButton(tr(button.text), this);
         const int tool = button.tool;
         connect(push, &QPushButton::clicked, this, [this, tool] { m_tools->applyCase(tool); });
         tools->addWidget(push);
     }
-    auto* moveWord = new QPushButton(QStringLiteral("Move First &Word"), this);
+    auto* moveWord = new QPushButton(tr("Move First &Word"), this);
     connect(moveWord, &QPushButton::clicked, this, [this] { m_tools->moveFirstWord(); });
     tools->addWidget(moveWord);
-    m_check = new QCheckBox(QStringLiteral("Check duplicated names"), this);
+    m_check = new QCheckBox(tr("Check duplicated names"), this);
     m_check->setChecked(settings().renameFlags & 1);
     tools->addWidget(m_check);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* skip = new QPushButton(QStringLiteral("&Skip"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* skip = new QPushButton(tr("&Skip"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &RenameFileDialog::accept);
     connect(skip, &QPushButton::clicked, this, [this] { done(AnswerNo); });

@@ -33,6 +33,26 @@ int SelectedRow() {
     return row >= 0 ? row : appState().currentRow;
 }
 
+// The panel's text for assistive tools, in the order it is painted: each summary label beside
+// its value, each module's label beside its name.
+QString Description(const PanelContent& c) {
+    QStringList lines;
+    for (const QString& text : {c.name, c.folder, c.title, c.subtitle, c.comments})
+        if (!text.isEmpty())
+            lines << text;
+    if (c.showSummary) {
+        const QStringList labels = c.labels.split(u'\n');
+        const QStringList values = c.values.split(u'\n');
+        for (qsizetype i = 0; i < labels.size(); ++i)
+            lines << labels[i] + u' ' + values.value(i);
+        for (const PanelModuleLine& module : c.modules)
+            lines << module.label + u' ' + module.name;
+        if (!c.notes.isEmpty())
+            lines << c.notes;
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, const QFont& font) {
@@ -109,6 +129,7 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
 
 InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("File information"));
 }
 
 void InfoPanel::draw(int mode) {
@@ -121,4 +142,7 @@ void InfoPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int mode = m_explicitMode >= 0 ? m_explicitMode : (appState().selectedCount == 1 ? 1 : 0);
     m_last = DrawInfoPanel(painter, rect(), mode, font());
+    const QString description = m_last.drewFile ? Description(m_last.content) : QString();
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
 }

@@ -19,8 +19,8 @@ static constexpr int ReportPathMax = 255;
 
 // The system's save dialog for the report path; it asks before naming an existing file.
 static QString ChooseReportFile(QWidget* owner, const QString& path) {
-    QFileDialog dialog(owner, QStringLiteral("Report"), scratch().workingFolder,
-                       QStringLiteral("Text files (*.txt)"));
+    QFileDialog dialog(owner, ReportDialog::tr("Report"), scratch().workingFolder,
+                       ReportDialog::tr("Text files (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
@@ -32,24 +32,24 @@ static QString ChooseReportFile(QWidget* owner, const QString& path) {
 }
 
 ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Report"));
+    setWindowTitle(tr("Report"));
     chooseFile = ChooseReportFile;
     const quint16 flags = settings().reportFlags;
     auto* layout = new QGridLayout(this);
     const struct {
         const char* text;
         int bit;
-    } fields[] = {{"File &Path", ReportFolder},
-                  {"File &Name", ReportName},
-                  {"&Full Path (Path+Name)", ReportFullPath},
-                  {"File &Size", ReportSize},
-                  {"File &Date", ReportDate},
-                  {"&Title", ReportTitle},
-                  {"&Author", ReportAuthor},
-                  {"First module T&uning", ReportTuning}};
+    } fields[] = {{QT_TR_NOOP("File &Path"), ReportFolder},
+                  {QT_TR_NOOP("File &Name"), ReportName},
+                  {QT_TR_NOOP("&Full Path (Path+Name)"), ReportFullPath},
+                  {QT_TR_NOOP("File &Size"), ReportSize},
+                  {QT_TR_NOOP("File &Date"), ReportDate},
+                  {QT_TR_NOOP("&Title"), ReportTitle},
+                  {QT_TR_NOOP("&Author"), ReportAuthor},
+                  {QT_TR_NOOP("First module T&uning"), ReportTuning}};
     int line = 0;
     for (const auto& field : fields) {
-        auto* box = new QCheckBox(QString::fromLatin1(field.text), this);
+        auto* box = new QCheckBox(tr(field.text), this);
         box->setChecked(flags & field.bit);
         const int bit = field.bit;
         connect(box, &QCheckBox::toggled, this,
@@ -58,8 +58,8 @@ ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
         layout->addWidget(box, line / 2, line % 2);
         ++line;
     }
-    m_clipboard = new QRadioButton(QStringLiteral("Copy to &Clipboard"), this);
-    m_file = new QRadioButton(QStringLiteral("Save to &File"), this);
+    m_clipboard = new QRadioButton(tr("Copy to &Clipboard"), this);
+    m_file = new QRadioButton(tr("Save to &File"), this);
     (flags & ReportToFile ? m_file : m_clipboard)->setChecked(true);
     layout->addWidget(m_clipboard, 4, 0);
     layout->addWidget(m_file, 4, 1);
@@ -70,15 +70,16 @@ ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
     m_path = new QLineEdit(scratch().reportPath, this);
     m_path->setMaxLength(ReportPathMax);
     m_path->setMinimumWidth(300);
-    m_browse = new QPushButton(QStringLiteral("..."), this);
+    m_browse = new QPushButton(tr("..."), this);
+    m_browse->setAccessibleName(tr("Browse"));
     connect(m_browse, &QPushButton::clicked, this, &ReportDialog::browse);
     pathRow->addWidget(m_path);
     pathRow->addWidget(m_browse);
     layout->addLayout(pathRow, 5, 0, 1, 2);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(ok);

@@ -1,0 +1,99 @@
+// The window texts go through the translator: with a translator installed that marks every
+// text it is asked for, each dialog's title, buttons, boxes, group titles and fixed labels
+// come out marked. A text that skipped tr() would stay bare, and a screen reader would have
+// nothing to say for a control without text or accessible name.
+
+#include "tests/fileops/file_test_support.h"
+
+#include "app/about_dialog.h"
+#include "app/options.h"
+#include "app/options_dialog.h"
+#include "catalogue/search_dialog.h"
+#include "fileops/confirmation_dialog.h"
+#include "fileops/rename_dialog.h"
+#include "report/report_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTranslator>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Translates every text to itself in brackets, so that a translated text can be told from one
+// that was never looked up.
+class MarkingTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return source && *source ? u'[' + QString::fromUtf8(source) + u']' : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+bool Marked(const QString& text) {
+    return text.startsWith(u'[') && text.endsWith(u']');
+}
+
+struct FixedList : ListColumns {
+    quint32 style = 0;
+    quint32 extendedStyle() const override { return style; }
+    void setExtendedStyle(quint32 value) override { style = value; }
+    void setColumnWidth(int, int) override {}
+};
+
+using MakeDialog = std::function<QDialog*()>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(MakeDialog)
+
+class TestTranslationWindow : public QObject {
+    Q_OBJECT
+
+    MarkingTranslator m_translator;
+    FixedList m_list;
+    test_support::ScriptedDialogs m_dialogs;
+
+private slots:
+    void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
+
+    void textsAreTranslated_data() {
+        QTest::addColumn<MakeDialog>("make");
+        QTest::newRow("about") << MakeDialog([] { return new AboutDialog(nullptr); });
+        QTest::newRow("options") << MakeDialog(
+            [this] { return new OptionsDialog(nullptr, m_list); });
+        QTest::newRow("rename") << MakeDialog(
+            [this] { return new RenameFileDialog(nullptr, m_dialogs); });
+        QTest::newRow("confirmation") << MakeDialog([] {
+            return new ConfirmationDialog(nullptr, QStringLiteral("Delete?"), QStringLiteral("/m"));
+        });
+        QTest::newRow("search") << MakeDialog([] { return new SearchDialog(nullptr); });
+        QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
+    }
+    void textsAreTranslated() {
+        QFETCH(MakeDialog, make);
+        const std::unique_ptr<QDialog> dialog(make());
+        QVERIFY2(Marked(dialog->windowTitle()), qPrintable(dialog->windowTitle()));
+        int seen = 0;
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+            const QString said =
+                button->text().isEmpty() ? button->accessibleName() : button->text();
+            QVERIFY2(Marked(said), qPrintable(said));
+            ++seen;
+        }
+        for (const QGroupBox* box : dialog->findChildren<QGroupBox*>())
+            QVERIFY2(Marked(box->title()), qPrintable(box->title()));
+        // Labels with an object name show the data they are given (a file name, a question).
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->objectName().isEmpty() && !label->text().isEmpty())
+                QVERIFY2(Marked(label->text()), qPrintable(label->text()));
+        QVERIFY(seen > 0);
+    }
+};
+
+QTEST_MAIN(TestTranslationWindow)
+#include "tst_translation_window.moc"
