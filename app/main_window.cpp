@@ -109,7 +109,7 @@ MainWindow::MainWindow() {
     move(0, 0);
     resize(900, 560);
     LoadWindowSettings(*this);
-    ResetSortState();
+    catalogue().setSort(DefaultSortState);
 
     m_status = new StatusBarWidget(this);
     setStatusBar(m_status);
@@ -233,7 +233,8 @@ void MainWindow::createList() {
     header->setSectionsClickable(true);
     header->setMinimumSectionSize(10);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    connect(header, &QHeaderView::sectionClicked, this, [](int column) { ColumnClick(column); });
+    connect(header, &QHeaderView::sectionClicked, this,
+            [](int column) { ColumnClick(catalogue(), column, appState().filterOn != 0); });
     connect(header, &QHeaderView::sectionResized, this, [this] { layoutMainWindow(); });
     insertColumns();
 

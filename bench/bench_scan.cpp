@@ -176,7 +176,7 @@ int main(int argc, char* argv[]) {
         heapAfter = HeapInUse();
 
         timer.restart();
-        SortColumn(); // the sort the refresh ends with, on a list in found order
+        SortColumn(catalogue(), false); // the sort the refresh ends with, on a list in found order
         bestSortInRefresh = std::min(bestSortInRefresh, Ms(timer));
     }
     const int rows = catalogue().rowCount();
@@ -197,18 +197,21 @@ int main(int argc, char* argv[]) {
     for (int column = 0; column < ColumnCount; ++column) {
         double ascending = 1e300, descending = 1e300;
         for (int round = 0; round < rounds; ++round) {
-            sortState().fill(0);
-            sortState()[size_t(column)] = 1;
+            CatalogueModel& list = catalogue();
+            SortState sort{};
+            sort[size_t(column)] = 1;
+            list.setSort(sort);
             // Start each round from the order by name, as after a refresh.
             timer.restart();
-            SortColumn();
+            SortColumn(list, false);
             ascending = std::min(ascending, Ms(timer));
-            sortState()[size_t(column)] = -1;
+            sort[size_t(column)] = -1;
+            list.setSort(sort);
             timer.restart();
-            SortColumn();
+            SortColumn(list, false);
             descending = std::min(descending, Ms(timer));
-            ResetSortState();
-            SortColumn();
+            list.setSort(DefaultSortState);
+            SortColumn(list, false);
         }
         worstSort = std::max({worstSort, ascending, descending});
         std::printf("  %-7s ascending %6.0f ms, descending %6.0f ms\n", names[column], ascending,

@@ -3,6 +3,7 @@
 // one selection model whose current index is the list's focus. The window's table view shows
 // this model and this selection model as they are.
 
+#include "catalogue/columns.h"
 #include "catalogue/entry.h"
 
 #include <QAbstractTableModel>
@@ -56,6 +57,10 @@ public:
         applyOrder(order);
     }
 
+    // The order the rows are kept in; SortColumn applies it.
+    const SortState& sort() const { return m_sort; }
+    void setSort(const SortState& sort) { m_sort = sort; }
+
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
     int selectedCount() const;
@@ -81,6 +86,7 @@ private:
     };
     std::vector<Row> m_rows;
     bool m_updatesSuspended = false;
+    SortState m_sort = DefaultSortState;
     QItemSelectionModel m_selection;
 };
 

@@ -17,6 +17,12 @@ enum ColumnIndex : int {
 };
 constexpr int ColumnCount = 7;
 
+// One value per column: 0 not the sort column, positive ascending, negative descending.
+// Exactly one value is not 0.
+using SortState = std::array<int, ColumnCount>;
+// Name ascending, as at the creation of the main window.
+constexpr SortState DefaultSortState{1, 0, 0, 0, 0, 0, 0};
+
 struct ColumnSpec {
     int format = 0; // 0 left aligned, 1 right aligned
     int width = 0;  // pixels

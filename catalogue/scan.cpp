@@ -172,7 +172,7 @@ int RefreshCatalogue() {
     if (!scratch().workingFolder.isEmpty())
         ScanFolder(scratch().workingFolder);
     list.resumeViewUpdates();
-    SortColumn();
+    SortColumn(list, app.filterOn != 0);
     app.rowCount = list.rowCount();
     app.selectedCount = 0;
     app.currentRow = 0;

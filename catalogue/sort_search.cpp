@@ -10,19 +10,9 @@
 #include <string>
 #include <string_view>
 
-SortState& sortState() {
-    static SortState state{1, 0, 0, 0, 0, 0, 0};
-    return state;
-}
-
-void ResetSortState() {
-    sortState() = SortState{1, 0, 0, 0, 0, 0, 0};
-}
-
-int SortColumnIndex() {
-    const SortState& state = sortState();
+int SortColumnIndex(const SortState& sort) {
     for (int i = 0; i < ColumnCount; ++i) {
-        if (state[size_t(i)] != 0)
+        if (sort[size_t(i)] != 0)
             return i;
     }
     return ColumnName;
@@ -88,16 +78,16 @@ static int CompareInColumn(const Entry& a, const Entry& b, int column) {
     }
 }
 
-int CompareEntries(const Entry& a, const Entry& b, int column) {
-    if (appState().filterOn) {
+int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort,
+                   bool filterOn) {
+    if (filterOn) {
         const int d = int(b.isMatched) - int(a.isMatched);
         if (d != 0)
             return d;
     }
     const int r = CompareInColumn(a, b, column);
     if (r != 0) {
-        const bool descending =
-            column >= 0 && column < ColumnCount && sortState()[size_t(column)] < 0;
+        const bool descending = column >= 0 && column < ColumnCount && sort[size_t(column)] < 0;
         return descending ? -r : r;
     }
     return CompareText(a.name, b.name);
@@ -206,14 +196,12 @@ TextKeys::Text ColumnText(int column) {
 } // namespace
 
 // Orders the rows exactly as CompareEntries does, with the texts' keys made once.
-void SortColumn() {
-    const int column = SortColumnIndex();
-    CatalogueModel& list = catalogue();
+void SortColumn(CatalogueModel& list, bool filterOn) {
+    const int column = SortColumnIndex(list.sort());
     std::vector<const Entry*> entries(size_t(list.rowCount()));
     for (int row = 0; row < list.rowCount(); ++row)
         entries[size_t(row)] = list.entryAt(row);
-    const bool filterOn = appState().filterOn != 0;
-    const bool descending = sortState()[size_t(column)] < 0;
+    const bool descending = list.sort()[size_t(column)] < 0;
     const TextKeys::Text text = ColumnText(column);
     TextKeys columnKeys;
     if (text)
@@ -235,10 +223,10 @@ void SortColumn() {
     });
 }
 
-void ColumnClick(int column) {
+void ColumnClick(CatalogueModel& list, int column, bool filterOn) {
     if (column < 0 || column >= ColumnCount)
         return;
-    SortState& state = sortState();
+    SortState state = list.sort();
     for (int i = 0; i < ColumnCount; ++i) {
         int& value = state[size_t(i)];
         if (i == column)
@@ -246,7 +234,8 @@ void ColumnClick(int column) {
         else
             value = 0;
     }
-    SortColumn();
+    list.setSort(state);
+    SortColumn(list, filterOn);
 }
 
 // Lower-cases character by character (simple case mapping), keeping the length, so that the
@@ -315,7 +304,7 @@ void ApplySearchFilter() {
         }
     }
     list.clearSelectionAndFocus();
-    SortColumn();
+    SortColumn(list, app.filterOn != 0);
     if (app.filterOn) {
         ui().ensureRowVisible(0);
         if (app.foundCount > 0)

@@ -9,30 +9,28 @@
 #include <QString>
 #include <array>
 
-// One value per column: 0 not the sort column, positive ascending, negative descending.
-// Exactly one value is not 0.
-using SortState = std::array<int, ColumnCount>;
-SortState& sortState();
-// Name ascending, as at the creation of the main window.
-void ResetSortState();
-// The first column whose sortState value is not 0 (Name when, against the rule, none is).
-int SortColumnIndex();
+class CatalogueModel;
+
+// The first column whose value is not 0 (Name when, against the rule, none is).
+int SortColumnIndex(const SortState& sort);
 
 // Texts are compared case-insensitively in the collation of the user's locale, taken at the
 // first comparison; a change of the locale (or a test) sets it again here.
 void SetSortLocale(const QLocale& locale);
 
-// Orders two entries for the list in `column`: negative when `a` goes first. While the filter
-// is on, matching entries come first in both directions. Entries equal in the column are
-// ordered by name ascending in both directions; 0 only when the names compare equal too.
-int CompareEntries(const Entry& a, const Entry& b, int column);
+// Orders two entries for the list in `column`, in the direction `sort` gives that column:
+// negative when `a` goes first. While the filter is on, matching entries come first in both
+// directions. Entries equal in the column are ordered by name ascending in both directions; 0
+// only when the names compare equal too.
+int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort,
+                   bool filterOn);
 
-// Sorts the list by the current sort column; selection and focus stay with their rows.
-void SortColumn();
+// Sorts the list by its sort state; selection and focus stay with their rows.
+void SortColumn(CatalogueModel& list, bool filterOn);
 
-// A click on a column header: the clicked column becomes the sort column, ascending, or its
-// direction reverses when it already is; then the list is sorted.
-void ColumnClick(int column);
+// A click on a column header: the clicked column becomes the list's sort column, ascending, or
+// its direction reverses when it already is; then the list is sorted.
+void ColumnClick(CatalogueModel& list, int column, bool filterOn);
 
 // The search words as the search dialog takes them on OK: the flags are stored, the words cut
 // to 31 characters and lower-cased unless bit 0 of the flags (case-sensitive) is set.

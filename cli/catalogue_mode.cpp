@@ -127,10 +127,9 @@ int RunCatalogueMode(const CatalogueOptions& options) {
         }
     }
 
-    ResetSortState();
-    SortState& sort = sortState();
-    sort.fill(0);
+    SortState sort{};
     sort[size_t(options.sortColumn)] = options.sortDirection;
+    catalogue().setSort(sort);
 
     RefreshCatalogue();
     if (options.search) // as the search dialog's OK: empty words leave the filter off

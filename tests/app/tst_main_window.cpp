@@ -112,7 +112,7 @@ private:
         ResetAppState();
         ResetSettings();
         ResetFolderHistory();
-        ResetSortState();
+        catalogue().setSort(DefaultSortState);
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
         WriteSetting(u"szPathList0", m_otherTree);
@@ -481,8 +481,8 @@ private slots:
         clickColumn(ColumnSize);
         QList<quint32> descending = sizes();
         QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
-        QCOMPARE(sortState()[ColumnSize], -1);
-        QCOMPARE(sortState()[ColumnName], 0);
+        QCOMPARE(catalogue().sort()[ColumnSize], -1);
+        QCOMPARE(catalogue().sort()[ColumnName], 0);
     }
 
     // The commands on one file act on the one selected row, the file the panel shows, wherever

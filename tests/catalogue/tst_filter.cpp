@@ -69,7 +69,7 @@ class TestFilter : public QObject {
 private slots:
     void init() {
         ResetAppState();
-        ResetSortState();
+        catalogue().setSort(DefaultSortState);
         ResetSettings();
         recorder = Recorder{};
         SetUiHooks(&recorder);
@@ -124,8 +124,7 @@ private slots:
         QFETCH(int, found);
         QFETCH(QString, order);
         QFETCH(QString, images);
-        sortState().fill(0);
-        sortState()[0] = sortColumn;
+        catalogue().setSort(SortState{sortColumn});
         catalogue().selectAndFocus(3);
         TakeSearchWords(words, flags);
         ToggleSearchFilter();

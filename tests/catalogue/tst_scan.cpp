@@ -144,7 +144,7 @@ private slots:
 
     void init() {
         ResetAppState();
-        ResetSortState();
+        catalogue().setSort(DefaultSortState);
         recorder = Recorder{};
         SetUiHooks(&recorder);
     }
@@ -240,12 +240,11 @@ private slots:
     }
 
     void sortedWithRowZeroSelected() {
-        sortState().fill(0);
-        sortState()[ColumnName] = -1;
+        catalogue().setSort(SortState{-1});
         refreshIn(root);
         for (int row = 1; row < catalogue().rowCount(); ++row) {
             QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
-                                   ColumnName) <= 0);
+                                   ColumnName, catalogue().sort(), false) <= 0);
         }
         QCOMPARE(catalogue().selectedCount(), 1);
         QVERIFY(catalogue().isSelected(0));
@@ -309,7 +308,7 @@ private slots:
         QCOMPARE(appState().rowCount, rows);
         for (int row = 1; row < rows; ++row) {
             QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
-                                   ColumnName) <= 0);
+                                   ColumnName, catalogue().sort(), false) <= 0);
         }
         QCOMPARE(catalogue().isSelected(0), rows > 0);
         QCOMPARE(catalogue().selectionModel()->currentIndex().row(), rows > 0 ? 0 : -1);
