@@ -45,15 +45,11 @@ QString Below(const QString& root, const QString& relative) {
     return NormalisedFolder(root + QLatin1Char('/') + relative);
 }
 
+#ifndef Q_OS_WIN
 bool MakeLink(const QString& target, const QString& link) {
-#ifdef Q_OS_WIN
-    Q_UNUSED(target);
-    Q_UNUSED(link);
-    return false;
-#else
     return ::symlink(EncodeFileName(target).constData(), EncodeFileName(link).constData()) == 0;
-#endif
 }
+#endif
 
 QStringList RowPaths() {
     QStringList paths;

@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <unistd.h>
-
 Q_DECLARE_METATYPE(SampleFile)
 
 // A module with `strings` strings named `name`, tuned from `first` upwards.
@@ -720,11 +718,11 @@ private slots:
     }
 
     void writeInfoBlockReadOnlyFile() {
-        if (::geteuid() == 0)
-            QSKIP("permissions do not bind the superuser");
         const QByteArray before = BuildSampleFile(SampleFile());
         const QString path = put(before);
         QFile::setPermissions(path, QFile::ReadOwner);
+        if (QFile probe(path); probe.open(QIODevice::WriteOnly | QIODevice::Append))
+            QSKIP("a read-only file stays writable for this user (the superuser, or Wine as root)");
         fileSummary().currentPath = path;
         QCOMPARE(WriteInfoBlock(u"A", u"B", u"C"), 0);
         QFile file(path);
