@@ -5,8 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 
-#ifndef Q_OS_WIN
 #include <fcntl.h>
+#ifdef Q_OS_WIN
+#include <io.h>
 #endif
 
 // The system error code of the first failed write, 0 while every write succeeded.
@@ -21,7 +22,12 @@ static void NoteFailure() {
 }
 
 void PrepareStandardStreams() {
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // The output is the bytes written, on every system: a text-mode stream would turn each
+    // LF into CR LF, and the report's own CR LF into CR CR LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#else
     for (int fd = 0; fd <= 2; ++fd) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
             continue;

@@ -8,6 +8,7 @@
 #include "fileops/rename_dialog.h"
 #include "info/info_edit.h"
 #include "info/info_edit_dialog.h"
+#include "platform/win_clipboard.h"
 #include "report/create_report.h"
 #include "report/report.h"
 #include "report/report_dialog.h"
@@ -41,15 +42,23 @@ public:
     explicit WindowReportDialogs(QWidget* owner) : m_owner(owner) {}
 
     bool runReportDialog() override { return ReportDialog(m_owner).exec() == 1; }
-    // Plain text reaches every application; the system makes its 8-bit form from it.
+    // Plain text reaches every application. On Windows the 8-bit form is the report's own
+    // code page 1252 bytes, not what the system would make of the text in its code page.
     void setClipboardText(const QString& text, const QByteArray& cp1252) override {
+#ifdef Q_OS_WIN
+        if (SetClipboardTexts(text, cp1252))
+            return;
+#else
         (void)cp1252;
+#endif
         QGuiApplication::clipboard()->setText(text);
     }
     void showMessage(const QString& text) override {
         ShowMessageBox(m_owner, text, QMessageBox::NoIcon);
     }
-    bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
+    bool warnYesNo(const QString& text) override {
+        return AskYesNo(m_owner, text);
+    }
 
 private:
     QWidget* m_owner;

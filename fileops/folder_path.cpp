@@ -3,6 +3,11 @@
 #include "platform/native_file.h"
 
 QString& NormaliseFolder(QString& path) {
+#ifdef Q_OS_WIN
+    // Windows takes slashes too; folders are kept in the one native form, so that they are
+    // shown alike and compare equal however they were written.
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+#endif
     if (!path.isEmpty() && path.back() != FolderSeparator())
         path += FolderSeparator();
 #ifdef Q_OS_WIN

@@ -1,7 +1,7 @@
 #pragma once
 // The folder rule: every kept folder ends in the folder separator, and on Windows, whose file
-// systems ignore case, is lower-cased. On other systems the case is kept, since lower-casing
-// would name another folder.
+// systems ignore case, is lower-cased and written with backslashes only. On other systems the case
+// is kept, since lower-casing would name another folder.
 
 #include <QString>
 

@@ -4,9 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
+#ifndef Q_OS_WIN // the Windows side is in native_file_win.cpp
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,28 +36,7 @@ std::int64_t FileTimeMs(std::uint64_t ticks) {
     return std::int64_t(ticks / 10000) - 11644473600000LL; // from 1601 to 1970
 }
 
-#ifdef Q_OS_WIN
-
-QByteArray EncodeFileName(QStringView path) {
-    return path.toUtf8();
-}
-
-QString DecodeFileName(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes);
-}
-
-QString SystemErrorText(int code) {
-    wchar_t* text = nullptr;
-    DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString result = n ? QString::fromWCharArray(text, int(n)).trimmed() : QString();
-    if (text)
-        LocalFree(text);
-    return result;
-}
-
-#else
+#ifndef Q_OS_WIN
 
 // Decodes UTF-8, keeping each byte that is not part of a valid sequence as U+DC00 + byte.
 QString DecodeFileName(const QByteArray& bytes) {
@@ -209,115 +186,7 @@ bool NativeFile::isOpen() const {
     return m_handle != -1;
 }
 
-#ifdef Q_OS_WIN
-
-static HANDLE H(std::intptr_t h) {
-    return reinterpret_cast<HANDLE>(h);
-}
-
-static bool OpenWin(std::intptr_t& handle, int& error, QStringView path, DWORD access) {
-    std::wstring p = path.toString().toStdWString();
-    HANDLE h = CreateFileW(p.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        error = int(GetLastError());
-        return false;
-    }
-    handle = reinterpret_cast<std::intptr_t>(h);
-    return true;
-}
-
-// Reading never waits: a pipe that stands where a file was listed opens at once and reads
-// as empty instead of blocking the scan or the panel.
-bool NativeFile::openRead(QStringView path) {
-    close();
-    return OpenWin(m_handle, m_error, path, GENERIC_READ);
-}
-
-bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
-    return openRead(folder.m_path + name);
-}
-
-NativeFolder::~NativeFolder() {
-    close();
-}
-
-void NativeFolder::open(const QString& path) {
-    m_path = path;
-}
-
-void NativeFolder::close() {
-    m_path.clear();
-}
-
-bool NativeFile::openWrite(QStringView path) {
-    close();
-    return OpenWin(m_handle, m_error, path, GENERIC_WRITE);
-}
-
-void NativeFile::close() {
-    if (m_handle != -1)
-        CloseHandle(H(m_handle));
-    m_handle = -1;
-}
-
-std::int64_t NativeFile::size() {
-    LARGE_INTEGER s;
-    if (!GetFileSizeEx(H(m_handle), &s)) {
-        m_error = int(GetLastError());
-        return -1;
-    }
-    return s.QuadPart;
-}
-
-bool NativeFile::sizeAndTime(std::int64_t& size, std::int64_t& lastWriteTime) {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(H(m_handle), &info)) {
-        m_error = int(GetLastError());
-        return false;
-    }
-    size = std::int64_t((std::uint64_t(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    lastWriteTime = FileTimeMs((std::uint64_t(info.ftLastWriteTime.dwHighDateTime) << 32) |
-                               info.ftLastWriteTime.dwLowDateTime);
-    return true;
-}
-
-bool NativeFile::seek(std::int64_t offset) {
-    LARGE_INTEGER d;
-    d.QuadPart = offset;
-    if (!SetFilePointerEx(H(m_handle), d, nullptr, FILE_BEGIN)) {
-        m_error = int(GetLastError());
-        return false;
-    }
-    return true;
-}
-
-std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
-    DWORD got = 0;
-    if (!ReadFile(H(m_handle), buffer, DWORD(count), &got, nullptr)) {
-        m_error = int(GetLastError());
-        return -1;
-    }
-    return got;
-}
-
-bool NativeFile::dataRange(std::int64_t from, std::int64_t& start, std::int64_t& end) {
-    const std::int64_t total = size();
-    start = from;
-    end = total;
-    return from < total;
-}
-
-std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
-    DWORD put = 0;
-    if (!WriteFile(H(m_handle), buffer, DWORD(count), &put, nullptr)) {
-        m_error = int(GetLastError());
-        return -1;
-    }
-    return put;
-}
-
-#else
+#ifndef Q_OS_WIN
 
 // Opens `name` (a path, or a name inside the open folder `folderFd`).
 static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,

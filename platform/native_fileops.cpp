@@ -2,9 +2,7 @@
 
 #include "platform/native_file.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
+#ifndef Q_OS_WIN // the Windows side is in native_fileops_win.cpp
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,40 +10,7 @@
 #include <unistd.h>
 #endif
 
-#ifdef Q_OS_WIN
-
-static const wchar_t* W(const QString& path) {
-    return reinterpret_cast<const wchar_t*>(path.utf16());
-}
-
-static int Result(BOOL ok) {
-    return ok ? 0 : int(GetLastError());
-}
-
-int CopyFileNoReplace(const QString& from, const QString& to) {
-    // Fails when the target exists; keeps the last-write time; removes its own partial target.
-    return Result(CopyFileW(W(from), W(to), TRUE));
-}
-
-int DeleteFileNative(const QString& path) {
-    return Result(DeleteFileW(W(path)));
-}
-
-int RenameNoReplace(const QString& from, const QString& to) {
-    if (from == to)
-        return GetFileAttributesW(W(from)) == INVALID_FILE_ATTRIBUTES ? int(GetLastError()) : 0;
-    return Result(MoveFileW(W(from), W(to))); // refuses an existing target
-}
-
-int MakeFolder(const QString& path) {
-    return Result(CreateDirectoryW(W(path), nullptr));
-}
-
-bool PathExists(const QString& path) {
-    return GetFileAttributesW(W(path)) != INVALID_FILE_ATTRIBUTES;
-}
-
-#else
+#ifndef Q_OS_WIN
 
 namespace {
 

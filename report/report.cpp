@@ -9,7 +9,9 @@
 #include <cerrno>
 
 #ifdef Q_OS_WIN
-#include <QFile>
+#include "platform/win_path.h"
+
+#include <windows.h>
 #else
 #include <cstdlib>
 #include <fcntl.h>
@@ -111,14 +113,63 @@ std::vector<const Entry*> SelectedReportRows() {
 
 #ifdef Q_OS_WIN
 
+// Creates the file only when no file of that name exists, writes all bytes and makes them
+// durable; removes it again when that fails. 0 or the error code.
+static DWORD WriteNewFile(const std::wstring& path, const QByteArray& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    DWORD error = 0;
+    qsizetype done = 0;
+    while (done < bytes.size() && error == 0) {
+        DWORD put = 0;
+        const DWORD want = DWORD(qMin<qsizetype>(bytes.size() - done, 1 << 20));
+        if (!WriteFile(h, bytes.constData() + done, want, &put, nullptr))
+            error = GetLastError();
+        else if (put == 0)
+            error = ERROR_WRITE_FAULT;
+        done += put;
+    }
+    if (error == 0 && !FlushFileBuffers(h))
+        error = GetLastError();
+    if (!CloseHandle(h) && error == 0)
+        error = GetLastError();
+    if (error != 0)
+        DeleteFileW(path.c_str());
+    return error;
+}
+
+// A new file is created exclusively. An existing file is replaced only once the new report is
+// completely written beside it, so a failed report never costs the old file its content.
 QString WriteReportFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return file.errorString();
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
+    const std::wstring target = LongPathW(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = WriteNewFile(target, bytes);
+        return error == 0 ? QString() : SystemErrorText(int(error));
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return SystemErrorText(ERROR_ACCESS_DENIED); // what opening a folder as a file gives
+    std::wstring beside;
+    DWORD error = ERROR_FILE_EXISTS;
+    for (unsigned n = 0; n < 100 && error == ERROR_FILE_EXISTS; ++n) {
+        beside = target + L"." + std::to_wstring(GetCurrentProcessId() + n) + L".tmp";
+        error = WriteNewFile(beside, bytes);
+    }
+    if (error != 0)
+        return SystemErrorText(int(error));
+    // ReplaceFileW keeps the old file's attributes and security; where the file system cannot
+    // do that, a plain move over it still replaces it in one step.
+    if (!ReplaceFileW(target.c_str(), beside.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                      nullptr, nullptr) &&
+        !MoveFileExW(beside.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = GetLastError();
+        DeleteFileW(beside.c_str());
+        return SystemErrorText(int(error));
+    }
+    return {};
 }
 
 #else

@@ -7,7 +7,10 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
+#include "platform/win_path.h"
+
 #include <QFile>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -204,10 +207,27 @@ QByteArray BuildSampleFile(const SampleFile& file, SampleLayout* layout) {
     return bytes;
 }
 
+#ifdef Q_OS_WIN
+// Creates the folder and its missing parents from the top down: one call for each level,
+// where creating them from the bottom up tries every level twice and grows with the square of
+// a deep nesting's depth.
+static void MakeFolderPath(const QString& folder) {
+    const std::wstring path = LongPathW(folder);
+    const size_t first = path.find(L'\\', path.find(L':') + 2);
+    for (size_t at = first; at != std::wstring::npos; at = path.find(L'\\', at + 1))
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+}
+#endif
+
 bool WriteSampleFile(const QString& path, const QByteArray& bytes) {
     const QString parent = QFileInfo(path).absolutePath();
+#ifdef Q_OS_WIN
+    MakeFolderPath(parent);
+#else
     if (!QFileInfo::exists(parent))
         QDir().mkpath(parent);
+#endif
 #ifdef Q_OS_WIN
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
