@@ -8,6 +8,7 @@
 #endif
 
 #ifdef Q_OS_WIN
+#include <QFileInfo>
 #include <QProcess>
 #else
 #include "platform/native_file.h"
@@ -133,6 +134,16 @@ LaunchPlan PlanLaunch(const QString& programPath, const QString& filePath,
         return {};
 #ifdef Q_OS_WIN
     (void)winePath;
+    // A path must name a program file (.exe, .com, .bat, .cmd); a bare name is looked up on the
+    // search path, as the system would.
+    const bool isPath = programPath.contains(QLatin1Char('\\')) ||
+                        programPath.contains(QLatin1Char('/')) ||
+                        programPath.contains(QLatin1Char(':'));
+    const QFileInfo info(programPath);
+    const bool found = isPath ? info.isFile() && info.isExecutable()
+                              : !QStandardPaths::findExecutable(programPath).isEmpty();
+    if (!found)
+        return {};
     return {programPath, {filePath}};
 #else
     if (programPath.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)) {

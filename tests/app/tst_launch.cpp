@@ -17,7 +17,11 @@ class TestLaunch : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
+#ifdef Q_OS_WIN
+        m_program = m_dir.filePath(QStringLiteral("tab editor.exe")); // programs by their ending
+#else
         m_program = m_dir.filePath(QStringLiteral("tab editor"));
+#endif
         m_plainFile = m_dir.filePath(QStringLiteral("notes.txt"));
         for (const QString& path : {m_program, m_plainFile}) {
             QFile file(path);
@@ -54,6 +58,19 @@ private slots:
                                          << "" << QStringList{};
         QTest::newRow("not executable") << m_plainFile << ""
                                         << "" << QStringList{};
+#ifdef Q_OS_WIN
+        // Programs start directly; wine plays no part.
+        QTest::newRow("bare name on the search path") << "cmd"
+                                                      << ""
+                                                      << "cmd" << QStringList{file};
+        QTest::newRow("windows program") << exe << "" << exe << QStringList{file};
+        QTest::newRow("missing drive path") << "C:\\Program Files (x86)\\Strumlex\\strumlex.exe"
+                                            << ""
+                                            << "" << QStringList{};
+        QTest::newRow("missing windows program") << m_dir.filePath(QStringLiteral("x.exe")) << ""
+                                                 << "" << QStringList{};
+        return;
+#endif
         QTest::newRow("bare name on the search path") << "sh"
                                                       << ""
                                                       << "sh" << QStringList{file};
@@ -96,6 +113,9 @@ private slots:
     }
     void launchPassesExactBytes() {
         QFETCH(QByteArray, fileName);
+#ifdef Q_OS_WIN
+        QSKIP("file names are UTF-16 on Windows, and the recording editor is a shell script");
+#endif
         const QString record = m_dir.filePath(QStringLiteral("arguments.bin"));
         QFile::remove(record);
         const QString script = m_dir.filePath(QStringLiteral("recorder"));
@@ -117,6 +137,9 @@ private slots:
     // The started program leads a session of its own: closing this program's terminal or
     // session leaves the editor running.
     void launchedProgramLeadsItsSession() {
+#ifdef Q_OS_WIN
+        QSKIP("sessions are a POSIX matter; a detached Windows process has no console to lose");
+#endif
         const QString record = m_dir.filePath(QStringLiteral("session.txt"));
         const QString script = m_dir.filePath(QStringLiteral("session recorder"));
         QFile file(script);

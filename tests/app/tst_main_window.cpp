@@ -15,6 +15,7 @@
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "fileops/folder_history.h"
+#include "fileops/folder_path.h"
 #include "format/file_summary.h"
 #include "info/info_edit_dialog.h"
 #include "info/info_panel.h"
@@ -126,17 +127,31 @@ private:
     }
     int rowNamed(const QString& name) { return int(RowNames().indexOf(name)); }
     // An editor that writes its argument count and first argument into `marker`.
+    // An editor that records how it was started in `marker`: a shell script, or on Windows a
+    // batch file that records its first argument, unquoted, and its second, which must be empty.
     QString writeEditorScript(const QString& marker) {
+#ifdef Q_OS_WIN
+        const QString script = m_dir.filePath(QStringLiteral("editor.bat"));
+        const QString recorder = QStringLiteral("@echo %~1^|%2>\"%1\"\r\n");
+#else
         const QString script = m_dir.filePath(QStringLiteral("editor.sh"));
+        const QString recorder = QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n");
+#endif
         QFile file(script);
         if (!file.open(QIODevice::WriteOnly))
             return {};
-        file.write(QStringLiteral("#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > '%1'\n")
-                       .arg(marker)
-                       .toUtf8());
+        file.write(recorder.arg(QDir::toNativeSeparators(marker)).toUtf8());
         file.close();
         file.setPermissions(file.permissions() | QFile::ExeOwner);
         return script;
+    }
+    // What that editor records when started with the one argument `path`.
+    static QString recordedLaunch(const QString& path) {
+#ifdef Q_OS_WIN
+        return path + QStringLiteral("|\r\n");
+#else
+        return QStringLiteral("1|") + path;
+#endif
     }
 
 private slots:
@@ -145,8 +160,9 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_settingsFile = m_dir.filePath(QStringLiteral("settings.ini"));
         SetSettingsFile(m_settingsFile);
-        m_tree = m_dir.filePath(QStringLiteral("tree")) + QLatin1Char('/');
-        m_otherTree = m_dir.filePath(QStringLiteral("other")) + QLatin1Char('/');
+        // The folders as the program keeps them (native form, lower case on Windows).
+        m_tree = NormalisedFolder(m_dir.filePath(QStringLiteral("tree")));
+        m_otherTree = NormalisedFolder(m_dir.filePath(QStringLiteral("other")));
         int extra = 0;
         for (const SampleSpec& sample : samples) {
             SampleFile file;
@@ -276,7 +292,7 @@ private slots:
         QComboBox* box = m_window->folderBox();
         QCOMPARE(box->count(), 3);
         QCOMPARE((QStringList{box->itemText(0), box->itemText(1), box->itemText(2)}),
-                 (QStringList{m_tree, one, two}));
+                 (QStringList{m_tree, NormalisedFolder(one), NormalisedFolder(two)}));
         QCOMPARE(box->currentIndex(), 0);
     }
 
@@ -544,8 +560,7 @@ private slots:
         QFile result(marker);
         QVERIFY(result.open(QIODevice::ReadOnly));
         const Entry* entry = catalogue().entryAt(rowNamed(selected));
-        QCOMPARE(QString::fromUtf8(result.readAll()),
-                 QStringLiteral("1|") + entry->folder + entry->name);
+        QCOMPARE(QString::fromUtf8(result.readAll()), recordedLaunch(entry->folder + entry->name));
     }
 
     // Home and End go to the first and the last row; Shift extends the selection.
@@ -945,7 +960,7 @@ private slots:
         QFile result(marker);
         QVERIFY(result.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(result.readAll()),
-                 QStringLiteral("1|") + m_tree + QStringLiteral("blue moon.zuf"));
+                 recordedLaunch(m_tree + QStringLiteral("blue moon.zuf")));
 
         // A program that does not exist is reported with its path.
         const QString missing = m_dir.filePath(QStringLiteral("gone/strumlex"));
@@ -1035,7 +1050,7 @@ private slots:
         };
         QTest::keyClick(m_window->list(), Qt::Key_F3);
         QCOMPARE(prompt, QStringLiteral("Select new working folder"));
-        QCOMPARE(openedOn + QLatin1Char('/'), m_tree);
+        QCOMPARE(NormalisedFolder(openedOn), m_tree);
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
         QCOMPARE(folderHistory().entries.front(), m_otherTree);
@@ -1044,7 +1059,7 @@ private slots:
         // Cancelled: nothing changes.
         answer.clear();
         m_window->runCommand(CmdBrowseFolders);
-        QCOMPARE(openedOn + QLatin1Char('/'), m_otherTree);
+        QCOMPARE(NormalisedFolder(openedOn), m_otherTree);
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(catalogue().rowCount(), 1);
         MainWindow::chooseFolder = saved;

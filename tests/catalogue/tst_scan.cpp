@@ -45,6 +45,14 @@ QString Below(const QString& root, const QString& relative) {
     return NormalisedFolder(root + QLatin1Char('/') + relative);
 }
 
+// The row path of a file below root: its folder as the walk keeps it, then its name.
+QString FileBelow(const QString& root, const QString& relative) {
+    const qsizetype cut = relative.lastIndexOf(u'/');
+    if (cut < 0)
+        return root + relative;
+    return NormalisedFolder(root + relative.left(cut)) + relative.mid(cut + 1);
+}
+
 #ifndef Q_OS_WIN
 bool MakeLink(const QString& target, const QString& link) {
     return ::symlink(EncodeFileName(target).constData(), EncodeFileName(link).constData()) == 0;
@@ -117,7 +125,7 @@ private slots:
         for (int level = 0; level < 10; ++level)
             deep += QString(40, QChar(u'a' + level)) + QLatin1Char('/');
         QVERIFY(deep.size() - root.size() > 400);
-        deepFile = deep + QStringLiteral("deep.zuf");
+        deepFile = NormalisedFolder(deep) + QStringLiteral("deep.zuf");
         QVERIFY(WriteSampleFile(deepFile, older));
 
 #ifndef Q_OS_WIN
@@ -181,16 +189,16 @@ private slots:
             root + QStringLiteral("tab"),
             root + QStringLiteral("empty.zuf"),
             root + QStringLiteral("huge.zuf"),
-            root + QStringLiteral(".hidden/inside.zuf"),
-            root + QStringLiteral("Loop/in loop.zuf"),
+            FileBelow(root, QStringLiteral(".hidden/inside.zuf")),
+            FileBelow(root, QStringLiteral("Loop/in loop.zuf")),
             deepFile,
         };
         QStringList found = RowPaths();
         // A folder reached through a link is entered once, by whichever way came first.
-        const QString viaAlias = root + QStringLiteral("alias/inside.zuf");
+        const QString viaAlias = FileBelow(root, QStringLiteral("alias/inside.zuf"));
         if (found.contains(viaAlias))
-            expected.replace(expected.indexOf(root + QStringLiteral(".hidden/inside.zuf")),
-                             viaAlias);
+            expected.replace(
+                expected.indexOf(FileBelow(root, QStringLiteral(".hidden/inside.zuf"))), viaAlias);
         found.sort();
         expected.sort();
         QCOMPARE(found, expected);
@@ -351,11 +359,18 @@ private slots:
     void nestingAsDeepAsPathsGo() {
         QString deep = Below(temp.path(), QStringLiteral("Deep"));
         const QString base = deep;
-        while (deep.size() < 3900) // near the longest path the system takes
+#ifdef Q_OS_WIN
+        // Far beyond the 260 characters of a plain path. Windows takes 32,767 in the long form,
+        // but Wine walks every path again for each call, so a deeper tree costs minutes there.
+        const int depth = 1000;
+#else
+        const int depth = 3900; // near the longest path the system takes
+#endif
+        while (deep.size() < depth)
             deep += QStringLiteral("d/");
         QVERIFY(WriteSampleFile(deep + QStringLiteral("bottom.zuf"), SampleFile{}));
         refreshIn(base);
-        QCOMPARE(RowPaths(), QStringList{deep + QStringLiteral("bottom.zuf")});
+        QCOMPARE(RowPaths(), QStringList{NormalisedFolder(deep) + QStringLiteral("bottom.zuf")});
     }
 
     // A link to a file is listed with the time and size of the file it leads to; a file that

@@ -20,6 +20,10 @@ class TestZuflistInfo : public QObject {
     QTemporaryDir m_dir;
 
     QString folder() const { return m_dir.path() + u'/'; }
+    // A folder as --info prints it: in the native form, each backslash escaped.
+    static QString shown(const QString& folder) {
+        return QDir::toNativeSeparators(folder).replace(u'\\', u"\\\\"_s);
+    }
 
     struct Run {
         int status = -1;
@@ -69,7 +73,7 @@ private slots:
         QCOMPARE(run.status, 0);
         QString expected = u"Name: older song.zuf\n"_s
                            u"Folder: "_s +
-                           folder() +
+                           shown(folder()) +
                            u"\n"_s
                            u"Title: Back\\\\slash \u00E9t\u00E9\n"_s
                            u"Subtitle: Ann Author\n"_s
@@ -85,8 +89,8 @@ private slots:
                            u"\n"_s
                            u"Name: newer.tab\n"_s
                            u"Folder: "_s +
-                           folder() +
-                           u"sub/\n"_s
+                           shown(folder() + u"sub/"_s) +
+                           u"\n"_s
                            u"Title: Newer\n"_s
                            u"Subtitle: \n"_s
                            u"Comments: \n"_s
@@ -116,13 +120,16 @@ private slots:
         QFETCH(QString, title);
         const Run run = zuflist({QStringLiteral("--info"), QStringLiteral("sub/newer.tab"), file});
         QCOMPARE(run.status, 1);
-        const QString tail = u"Name: "_s + file + u"\nFolder: "_s + folder() + u"\nTitle: "_s +
-                             title + u"\nSubtitle: \nComments: \n\n"_s;
+        const QString tail = u"Name: "_s + file + u"\nFolder: "_s + shown(folder()) +
+                             u"\nTitle: "_s + title + u"\nSubtitle: \nComments: \n\n"_s;
         QVERIFY2(QString::fromUtf8(run.out).endsWith(tail), run.out.constData());
         QVERIFY(run.out.startsWith("Name: newer.tab\n"));
     }
 
     void namesAreEscaped() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows forbids tabs and backslashes in file names");
+#endif
         const QString name = u"tab\tand\\back sl\u00E4sh.zuf"_s;
         QVERIFY(WriteSampleFile(folder() + name, SampleFile()));
         const Run run = zuflist({u"--info"_s, name});

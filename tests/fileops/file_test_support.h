@@ -21,9 +21,21 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QStringList>
+#include <cerrno>
 #include <functional>
 
 namespace test_support {
+
+// The system's own codes for the failures the tests provoke.
+#ifdef Q_OS_WIN
+constexpr int CopyExistsError = 80;    // ERROR_FILE_EXISTS: a copy never replaces
+constexpr int RenameExistsError = 183; // ERROR_ALREADY_EXISTS: nor does a rename
+constexpr int NoFolderError = 3;       // ERROR_PATH_NOT_FOUND
+#else
+constexpr int CopyExistsError = EEXIST;
+constexpr int RenameExistsError = EEXIST;
+constexpr int NoFolderError = ENOENT;
+#endif
 
 // Answers from a script and records every question.
 struct ScriptedDialogs : FileDialogs {

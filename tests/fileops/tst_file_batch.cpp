@@ -209,7 +209,7 @@ private slots:
         const QString path = m_work + NameOf(3);
         QVERIFY(dialogs.fileErrors[0].endsWith(QStringLiteral("\r\nCan't copy: ") + path +
                                                QStringLiteral("\r\nTo: ") + path));
-        QVERIFY(dialogs.fileErrors[0].startsWith(SystemErrorText(EEXIST)));
+        QVERIFY(dialogs.fileErrors[0].startsWith(SystemErrorText(CopyExistsError)));
         QCOMPARE(TakeSnapshot(m_work), before);
         QCOMPARE(catalogue().rowCount(), 10);
         QCOMPARE(catalogue().entryAt(3)->folder, m_work);

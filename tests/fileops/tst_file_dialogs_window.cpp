@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Move"));
         QCOMPARE(dialog.folderBox()->currentText(), m_work);
         QCOMPARE(dialog.folderBox()->count(), 2);
-        QCOMPARE(dialog.folderBox()->itemText(0), QStringLiteral("/m/a/"));
-        QCOMPARE(dialog.folderBox()->itemText(1), QStringLiteral("/m/b/"));
+        QCOMPARE(dialog.folderBox()->itemText(0), NormalisedFolder(a));
+        QCOMPARE(dialog.folderBox()->itemText(1), NormalisedFolder(b));
         QCOMPARE(ButtonTexts(&dialog), (QStringList{"New Folder...", "Browse...", "Cancel", "OK"}));
     }
 
@@ -200,7 +200,7 @@ private slots:
         };
         QTest::mouseClick(Button(&dialog, QStringLiteral("New Folder...")), Qt::LeftButton);
         QCOMPARE(rootShown, m_work);
-        const QString made = m_work + QString(expected).replace(u'/', FolderSeparator());
+        const QString made = NormalisedFolder(m_work + expected);
         QCOMPARE(dialog.folderBox()->currentText(), made);
         QCOMPARE(scratch().destFolder, made);
         QVERIFY(QFileInfo(made).isDir());
@@ -402,7 +402,7 @@ private slots:
         });
         RunFileBatchCommand(nullptr, CommandCopy);
         const QString path = m_work + NameOf(1);
-        QCOMPARE(text, SystemErrorText(EEXIST) + QStringLiteral("\nCan't copy: ") + path +
+        QCOMPARE(text, SystemErrorText(CopyExistsError) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
         QCOMPARE(caption, ProgramCaption.toString());
         QCOMPARE(icon, int(QMessageBox::Information));

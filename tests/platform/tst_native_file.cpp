@@ -257,6 +257,10 @@ private slots:
     }
     void fileNamesSurviveTheRoundTrip() {
         QFETCH(QByteArray, bytes);
+#ifdef Q_OS_WIN
+        if (QString::fromUtf8(bytes).toUtf8() != bytes)
+            QSKIP("names are UTF-16 on Windows: no listed name is bytes that are not UTF-8");
+#endif
         const QString name = DecodeFileName(bytes);
         QCOMPARE(EncodeFileName(name), bytes);
         QVERIFY(name.size() <= bytes.size());
