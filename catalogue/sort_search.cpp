@@ -114,17 +114,31 @@ public:
             }
             m_starts.push_back(m_foldedText.size());
         } else {
+#ifdef Q_OS_WIN
+            // On Windows Qt's sort keys do not order texts as its own comparison does, while
+            // the system's comparison and its sort keys agree; the texts are compared there.
+            m_texts.reserve(entries.size());
+            for (const Entry* entry : entries)
+                m_texts.push_back(text(*entry));
+#else
             m_collatedKeys.reserve(entries.size());
             for (const Entry* entry : entries)
                 m_collatedKeys.push_back(collator.sortKey(text(*entry).toString()));
+#endif
         }
         m_built = true;
     }
-    bool built() const { return m_built; }
+    bool built() const {
+        return m_built;
+    }
     int compare(int a, int b) const {
         if (m_folded)
             return foldedKey(a).compare(foldedKey(b));
+#ifdef Q_OS_WIN
+        return TextCollator().compare(m_texts[size_t(a)], m_texts[size_t(b)]);
+#else
         return m_collatedKeys[size_t(a)].compare(m_collatedKeys[size_t(b)]);
+#endif
     }
 
 private:
@@ -162,7 +176,11 @@ private:
     bool m_folded = false;
     std::u16string m_foldedText;  // the folded texts of all rows, one after the other
     std::vector<size_t> m_starts; // where each row's text starts, and the end
+#ifdef Q_OS_WIN
+    std::vector<QStringView> m_texts; // the rows' own texts, which outlive the sort
+#else
     std::vector<QCollatorSortKey> m_collatedKeys;
+#endif
 };
 
 QStringView NameText(const Entry& e) {

@@ -46,7 +46,9 @@ public:
     // code page 1252 bytes, not what the system would make of the text in its code page.
     void setClipboardText(const QString& text, const QByteArray& cp1252) override {
 #ifdef Q_OS_WIN
-        if (SetClipboardTexts(text, cp1252))
+        // Only on the system's own clipboard; other platforms (offscreen) keep Qt's.
+        if (QGuiApplication::platformName() == QLatin1String("windows") &&
+            SetClipboardTexts(text, cp1252))
             return;
 #else
         (void)cp1252;

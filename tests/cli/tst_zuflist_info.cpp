@@ -2,7 +2,6 @@
 #include "tools/sample_writer.h"
 
 #include <QDir>
-
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,6 +4,7 @@
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
+#include "platform/win_clipboard.h"
 #include "tools/sample_writer.h"
 
 #include <QDir>
@@ -240,6 +241,23 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), dir.path()}), 0);
     }
 #endif
+
+    // Programs that read 8-bit text get the report's code page 1252 bytes, whatever the
+    // system's own code page; programs that read Unicode get the text.
+    void clipboardCarriesBothForms() {
+#ifdef Q_OS_WIN
+        const QString text = QStringLiteral("Caf\u00e9 \u20ac\tx\r\n");
+        const QByteArray cp1252("Caf\xe9 \x80\tx\r\n");
+        QVERIFY(SetClipboardTexts(text, cp1252));
+        QCOMPARE(ClipboardBytes(1 /* CF_TEXT */), cp1252);
+        const QByteArray wide = ClipboardBytes(13 /* CF_UNICODETEXT */);
+        QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(wide.constData()),
+                                    wide.size() / 2),
+                 text);
+#else
+        QSKIP("the 8-bit clipboard format is a Windows one");
+#endif
+    }
 
     void fileNamesSurviveTheRoundTrip_data() {
         QTest::addColumn<QByteArray>("bytes");
