@@ -262,6 +262,7 @@ private slots:
         const StartTarget start = StartTargetFor(m_tree + argument);
         QCOMPARE(start.error, QString());
         m_window = StartUp(start);
+        folder = QDir::toNativeSeparators(folder);
         QCOMPARE(scratch().workingFolder, m_tree + folder);
         QCOMPARE(m_window->folderBox()->currentText(), m_tree + folder);
         const QModelIndexList rows = m_window->list()->selectionModel()->selectedRows();
