@@ -1,9 +1,11 @@
 #pragma once
-// The main window's status bar: four parts whose right edges follow the window's width (see
+// The main window's status bar: four labels whose right edges follow the window's width (see
 // StatusPartEdges), each showing one text.
 
 #include <QStatusBar>
 #include <array>
+
+class QLabel;
 
 class StatusBarWidget : public QStatusBar {
     Q_OBJECT
@@ -12,12 +14,14 @@ public:
 
     void setPartText(int part, const QString& text); // parts 0 to 3; others are ignored
     QString partText(int part) const;
-    std::array<int, 4> partEdges() const; // right edges for the current width
+    std::array<int, 4> partEdges() const; // right edges of the labels as they are placed
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::array<QString, 4> m_texts;
+    void placeParts();
+
+    std::array<QLabel*, 4> m_parts{};
 };
