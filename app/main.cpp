@@ -129,5 +129,5 @@ int main(int argc, char* argv[]) {
 
     const std::unique_ptr<MainWindow> window = StartUp(reading.start);
     const int exitCode = QApplication::exec();
-    return ShutDown(exitCode);
+    return ShutDown(*window, exitCode);
 }

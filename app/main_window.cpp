@@ -102,7 +102,7 @@ protected:
     }
 };
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(FolderHistory history) : m_history(std::move(history)) {
     setWindowTitle(ProgramCaption.toString());
     setWindowIcon(ProgramIcon());
     setMinimumSize(480, 320);
@@ -125,8 +125,8 @@ MainWindow::MainWindow() {
     connect(&m_hoverTimer, &QTimer::timeout, this, &MainWindow::selectHoveredRow);
 
     SetUiHooks(this);
-    SetFolderBox(this);
-    AddToFolderHistory(scratch().workingFolder);
+    m_history.changed = [this] { FillFolderBox(m_history, scratch().workingFolder, *this); };
+    AddToFolderHistory(m_history, scratch().workingFolder);
     // One filter on the application sees the events of every widget: the client's resizes, the
     // list's keys, double clicks and tooltips, the accelerators and the input during a scan.
     qApp->installEventFilter(this);
@@ -135,7 +135,6 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
-    SetFolderBox(nullptr);
     SetUiHooks(nullptr);
     catalogue().decorationProvider = nullptr;
     catalogue().labelEditHandler = nullptr;
@@ -619,7 +618,7 @@ void MainWindow::runCommand(int command) {
 // A folder picked in the folder box becomes the working folder, unless it is the current
 // entry or cannot be made the current directory.
 void MainWindow::folderBoxChanged() {
-    FolderHistory& history = folderHistory();
+    FolderHistory& history = m_history;
     const int chosen = m_folderBox->currentIndex();
     if (chosen < 0 || chosen == history.historyIndex || chosen >= history.historyCount())
         return;
@@ -646,7 +645,7 @@ void MainWindow::browseFolders() {
     if (chosen.isEmpty())
         return;
     folder = QDir::toNativeSeparators(chosen);
-    AddToFolderHistory(folder);
+    AddToFolderHistory(m_history, folder);
     appState().filterOn = 0;
     SetCurrentFolder(folder);
     refreshList();
@@ -655,7 +654,7 @@ void MainWindow::browseFolders() {
 void MainWindow::moveOrCopy(int command) {
     scratch().textBuffer = CommandTooltip(command);
     scratch().promptText = QStringLiteral("Select destination folder");
-    if (!RunDestinationDialog(this, scratch().textBuffer.text()))
+    if (!RunDestinationDialog(this, scratch().textBuffer.text(), m_history))
         return;
     fileBatch(command);
 }
@@ -720,11 +719,12 @@ void MainWindow::showBeforeScan() {
 // ---- start and end of the run -------------------------------------------------------------
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
-    LoadStartupSettings();
+    FolderHistory history;
+    LoadStartupSettings(history);
     // The start folder replaces the stored one before the window makes its folder box of it.
     if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
         scratch().workingFolder = start.folder;
-    auto window = std::make_unique<MainWindow>();
+    auto window = std::make_unique<MainWindow>(std::move(history));
     window->showBeforeScan();
     window->refreshList();
     if (!window->isVisible()) {
@@ -739,7 +739,7 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     return window;
 }
 
-int ShutDown(int exitCode) {
-    SaveExitSettings();
+int ShutDown(const MainWindow& window, int exitCode) {
+    SaveExitSettings(window.history());
     return exitCode;
 }

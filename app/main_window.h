@@ -30,8 +30,9 @@ class MainWindow : public QMainWindow,
     Q_OBJECT
 public:
     // Creating the window loads the window settings, sets the sort to Name ascending and
-    // creates the toolbar, folder box, list and status bar.
-    MainWindow();
+    // creates the toolbar, folder box, list and status bar. The window keeps `history` (the
+    // start-up settings read it) and shows it in the folder box.
+    explicit MainWindow(FolderHistory history = {});
     ~MainWindow() override;
 
     // Runs a command of the command table now; each command checks its own condition.
@@ -57,6 +58,8 @@ public:
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* dropDownMenu() const { return m_dropDown; }
     QWidget* clientArea() const { return m_client; }
+    FolderHistory& history() { return m_history; }
+    const FolderHistory& history() const { return m_history; }
 
     // The folder browser of Browse Folders: opens on `start` with `prompt` above it and answers
     // the chosen folder, or an empty text when the user cancelled. Tests replace it.
@@ -114,6 +117,7 @@ private:
     void search();
     void toggleFilter();
 
+    FolderHistory m_history;
     QWidget* m_client = nullptr;
     QTableView* m_list = nullptr;
     InfoPanel* m_panel = nullptr;
@@ -138,5 +142,6 @@ private:
 // the first refresh of the working folder and the focus on the list. A start target from the
 // command line replaces the stored working folder and selects its file.
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start = {});
-// After the event loop: the exit settings. Returns the loop's exit code.
-int ShutDown(int exitCode);
+// After the event loop: the exit settings, with the window's folder history. Returns the loop's
+// exit code.
+int ShutDown(const MainWindow& window, int exitCode);

@@ -33,7 +33,8 @@ static QPushButton* AddButton(QHBoxLayout* row, const QString& text, QWidget* pa
     return button;
 }
 
-DestinationDialog::DestinationDialog(QWidget* owner, const QString& title) : QDialog(owner) {
+DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, FolderHistory& history)
+    : QDialog(owner), m_history(history) {
     setWindowTitle(title);
     chooseFolder = ChooseFolder;
     runNewFolder = [](QWidget* parent) { NewFolderDialog(parent).exec(); };
@@ -61,7 +62,7 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title) : QDi
     connect(newFolder, &QPushButton::clicked, this, &DestinationDialog::newFolder);
 
     const QString initial = InitialDestination();
-    for (const QString& folder : folderHistory().entries)
+    for (const QString& folder : m_history.entries)
         m_folder->addItem(folder);
     m_folder->setCurrentText(initial);
     m_folder->setFocus();
@@ -88,7 +89,7 @@ void DestinationDialog::browse() {
     }
     NormaliseFolder(chosen);
     dest = chosen;
-    AddToFolderHistory(chosen);
+    AddToFolderHistory(m_history, chosen);
     m_folder->setCurrentText(dest);
 }
 

@@ -4,18 +4,19 @@
 #include <QDialog>
 #include <functional>
 
+struct FolderHistory;
 class QComboBox;
 class QLineEdit;
 class QLabel;
 
-// Caption from the verb; "To &Folder:" over an editable combo box holding the folder history;
+// Caption from the verb; "To &Folder:" over an editable combo box holding `history`;
 // "New Folder...", "Browse...", "Cancel", "OK". OK and Cancel alike take the combo box's text as
 // the next destination (scratch().destFolder, normalised); exec() answers 1 for OK, 2 for
-// Cancel.
+// Cancel. A folder chosen with "Browse..." goes to the front of `history`.
 class DestinationDialog : public QDialog {
     Q_OBJECT
 public:
-    DestinationDialog(QWidget* owner, const QString& title);
+    DestinationDialog(QWidget* owner, const QString& title, FolderHistory& history);
 
     // The folder chooser behind "Browse...": the owner and the folder to open on; answers the
     // chosen folder or an empty text. Tests replace it.
@@ -32,6 +33,7 @@ private:
     void browse();
     void newFolder();
 
+    FolderHistory& m_history;
     QComboBox* m_folder = nullptr;
 };
 

@@ -68,8 +68,8 @@ private:
 
 } // namespace
 
-bool RunDestinationDialog(QWidget* owner, const QString& title) {
-    return DestinationDialog(owner, title).exec() == 1;
+bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& history) {
+    return DestinationDialog(owner, title, history).exec() == 1;
 }
 
 void RunFileBatchCommand(QWidget* owner, int command) {

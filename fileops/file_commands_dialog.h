@@ -7,10 +7,12 @@
 #include <QString>
 
 class QWidget;
+struct FolderHistory;
 
 // The destination dialog for move and copy: leaves the normalised choice in
-// scratch().destFolder and answers true; false on Cancel.
-bool RunDestinationDialog(QWidget* owner, const QString& title);
+// scratch().destFolder and answers true; false on Cancel. A folder chosen with "Browse..."
+// goes to the front of `history`.
+bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& history);
 
 // Move (102), copy (103), rename (104) or delete (105) over the selected rows; the verb of the
 // operation is in scratch().promptText.

@@ -1,45 +1,26 @@
 #include "fileops/folder_history.h"
 
-#include "app/app_state.h"
 #include "fileops/folder_path.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <algorithm>
 
-static FolderBox* installedBox = nullptr;
-
-FolderHistory& folderHistory() {
-    static FolderHistory history;
-    return history;
-}
-
-void ResetFolderHistory() {
-    folderHistory() = FolderHistory{};
-}
-
-void SetFolderBox(FolderBox* box) {
-    installedBox = box;
-}
-
-// Refills the folder box with every entry in list order and selects the working folder's
-// entry, or the former selection when the working folder is not in the list.
-static void FillFolderBox(FolderBox& box) {
-    FolderHistory& history = folderHistory();
+void FillFolderBox(FolderHistory& history, const QString& workingFolder, FolderBox& box) {
     box.resetContent();
     for (int i = 0; i < history.historyCount(); ++i) {
         box.addString(history.entries[i]);
-        if (history.entries[i] == scratch().workingFolder)
+        if (history.entries[i] == workingFolder)
             history.historyIndex = i;
     }
     box.setCurrentSelection(history.historyIndex);
 }
 
-bool AddToFolderHistory(QString& folder) {
+bool AddToFolderHistory(FolderHistory& history, QString& folder) {
     NormaliseFolder(folder);
     if (folder.isEmpty() || folder.size() > FolderHistoryEntryMax)
         return false;
-    std::vector<QString>& entries = folderHistory().entries;
+    std::vector<QString>& entries = history.entries;
     auto found = std::find_if(entries.begin(), entries.end(),
                               [&](const QString& entry) { return SameFolder(entry, folder); });
     if (found == entries.end())
@@ -47,8 +28,8 @@ bool AddToFolderHistory(QString& folder) {
     // Entries before the found one move one place back; the folder takes the front.
     std::rotate(entries.begin(), found, found + 1);
     entries.front() = folder;
-    if (installedBox)
-        FillFolderBox(*installedBox);
+    if (history.changed)
+        history.changed();
     return true;
 }
 

@@ -4,6 +4,7 @@
 // stored at the end of the run.
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 // A history entry holds at most this many characters; longer folders are not kept.
@@ -12,13 +13,11 @@ constexpr int FolderHistoryEntryMax = 255;
 struct FolderHistory {
     std::vector<QString> entries; // normalised folders, most recent first, no two the same
     int historyIndex = 0;         // the entry selected in the folder box
+    // Runs after every change of the entries: the owner refills the views that show them.
+    std::function<void()> changed;
 
     int historyCount() const { return int(entries.size()); }
 };
-
-// The one history of the run.
-FolderHistory& folderHistory();
-void ResetFolderHistory();
 
 // The folder box on the main window's toolbar, as the history fills it.
 class FolderBox {
@@ -29,15 +28,15 @@ public:
     virtual void setCurrentSelection(int index) = 0;
 };
 
-// The window installs its folder box once the box exists; nullptr removes it again.
-void SetFolderBox(FolderBox* box);
+// Refills `box` with every entry in list order and selects the entry equal to
+// `workingFolder`; historyIndex follows it, and keeps its value when no entry is.
+void FillFolderBox(FolderHistory& history, const QString& workingFolder, FolderBox& box);
 
 // Normalises `folder` in place and puts it at the front of the history: an entry already
-// there moves to the front, a new one enters at the front. Then refills the folder box, if
-// there is one, and selects the entry equal to the working folder (historyIndex keeps its
-// value when none is). A folder longer than FolderHistoryEntryMax characters or an empty one
-// is refused: the result is false and nothing changes.
-bool AddToFolderHistory(QString& folder);
+// there moves to the front, a new one enters at the front; then the history's `changed` runs.
+// A folder longer than FolderHistoryEntryMax characters or an empty one is refused: the
+// result is false and nothing changes.
+bool AddToFolderHistory(FolderHistory& history, QString& folder);
 
 // The user's documents folder as the system gives it (native separators, no trailing
 // separator) into `buffer`: true on success; on failure the buffer is left as it was.

@@ -417,7 +417,7 @@ static QString ColumnValueName(int column) {
 
 // Reads the stored history, stopping at the first absent or empty value, and adds it from the
 // last read to the first, so that the history holds it in stored order.
-static void LoadFolderHistory(QSettings& key) {
+static void LoadFolderHistory(QSettings& key, FolderHistory& history) {
     QStringList stored;
     for (int i = 0; i < StoredHistoryMax; ++i) {
         QString folder;
@@ -426,10 +426,10 @@ static void LoadFolderHistory(QSettings& key) {
         stored << folder;
     }
     for (qsizetype i = stored.size() - 1; i >= 0; --i)
-        AddToFolderHistory(stored[i]);
+        AddToFolderHistory(history, stored[i]);
 }
 
-void LoadStartupSettings() {
+void LoadStartupSettings(FolderHistory& history) {
     QSettings* key = &SessionKey();
     ScratchPool& pool = scratch();
     if (ReadFrom(*key, u"szPathName1", {}, pool.workingFolder, PathLimit) == 0) {
@@ -449,20 +449,20 @@ void LoadStartupSettings() {
     ReadFrom(*key, u"dwExStyle", u"1056", text, NumberLimit);
     settings().listExStyle = quint32(SettingDecimal(text));
 
-    LoadFolderHistory(*key);
+    LoadFolderHistory(*key, history);
 }
 
-void SaveExitSettings() {
+void SaveExitSettings(const FolderHistory& history) {
     QSettings* key = &SessionKey();
     const ScratchPool& pool = scratch();
     WriteTo(*key, u"szPathName1", pool.workingFolder);
-    const std::vector<QString>& entries = folderHistory().entries;
+    const std::vector<QString>& entries = history.entries;
     for (int i = 0; i < int(entries.size()) && i < StoredHistoryMax; ++i)
         WriteTo(*key, HistoryValueName(i), entries[i]);
     WriteTo(*key, u"szZufViewPath", pool.viewerPath.text());
     WriteTo(*key, u"szStrumlexPath", pool.editorPath.text());
     WriteTo(*key, u"dwExStyle", QString::number(qint32(settings().listExStyle)));
-    key->sync(); // the one write of this moment
+    key->sync();          // the one write of this moment
     sessionKey().reset(); // the run ends: nothing reads or writes the store after this
 }
 

@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringView>
 
+struct FolderHistory;
+
 struct Settings {
     ColumnTable columnTable = DefaultColumnTable(); // widths and visibility of the list columns
     quint32 listExStyle = 1056;   // list view style bits: full row select and info tips
@@ -60,10 +62,11 @@ public:
 };
 
 // Start-up: working folder (made the current directory), program paths, list style and the
-// folder history. Runs before the main window exists.
-void LoadStartupSettings();
-// End of the run: working folder, the first ten history entries, program paths, list style.
-void SaveExitSettings();
+// folder history into `history`. Runs before the main window exists.
+void LoadStartupSettings(FolderHistory& history);
+// End of the run: working folder, the first ten entries of `history`, program paths, list
+// style.
+void SaveExitSettings(const FolderHistory& history);
 // Creation of the main window: column widths and visibility into the column table, and the
 // window's rectangle.
 void LoadWindowSettings(WindowPlacement& window);

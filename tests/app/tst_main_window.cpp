@@ -112,7 +112,6 @@ private:
         m_window.reset();
         ResetAppState();
         ResetSettings();
-        ResetFolderHistory();
         catalogue().setSort(DefaultSortState);
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
@@ -224,14 +223,13 @@ private slots:
         m_window.reset();
         QVERIFY(QDir::setCurrent(m_otherTree));
         ResetAppState();
-        ResetFolderHistory();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_dir.filePath(QStringLiteral("vanished/")));
         m_window = StartUp();
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
         m_window->close();
-        ShutDown(0);
+        ShutDown(*m_window, 0);
         QString stored;
         ReadSetting(u"szPathName1", u"", stored, 512);
         QCOMPARE(stored, m_otherTree);
@@ -260,7 +258,6 @@ private slots:
         QFETCH(QString, selected);
         m_window.reset();
         ResetAppState();
-        ResetFolderHistory();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_otherTree);
         const StartTarget start = StartTargetFor(m_tree + argument);
@@ -285,7 +282,6 @@ private slots:
     void startUpHistoryOrder() {
         m_window.reset();
         ResetAppState();
-        ResetFolderHistory();
         QFile::remove(m_settingsFile);
         const QString one = m_dir.filePath(QStringLiteral("one/"));
         const QString two = m_dir.filePath(QStringLiteral("two/"));
@@ -315,7 +311,6 @@ private slots:
         QFETCH(QRect, placed);
         m_window.reset();
         ResetAppState();
-        ResetFolderHistory();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
         WriteSetting(u"WindowPos", stored);
@@ -817,13 +812,13 @@ private slots:
         box->setCurrentIndex(1);
         emit box->activated(1);
         QCOMPARE(scratch().workingFolder, m_otherTree);
-        QCOMPARE(folderHistory().historyIndex, 1);
+        QCOMPARE(m_window->history().historyIndex, 1);
         QCOMPARE(appState().filterOn, 0);
         QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
         QCOMPARE(w.statusBarWidget()->partText(0), m_otherTree);
         // A folder that no longer exists: nothing happens.
         QString gone = m_dir.filePath(QStringLiteral("gone/"));
-        AddToFolderHistory(gone);
+        AddToFolderHistory(w.history(), gone);
         const int goneIndex = 0; // a new folder enters at the front
         QCOMPARE(box->itemText(goneIndex), gone);
         box->setCurrentIndex(goneIndex);
@@ -1002,7 +997,7 @@ private slots:
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
         QCOMPARE(appState().selectedCount, -16);
         QCOMPARE(appState().rowCount, 0);
-        ShutDown(0);
+        ShutDown(*m_window, 0);
         QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
         QCOMPARE(text, m_tree);
     }
@@ -1052,7 +1047,7 @@ private slots:
         QCOMPARE(NormalisedFolder(openedOn), m_tree);
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
-        QCOMPARE(folderHistory().entries.front(), m_otherTree);
+        QCOMPARE(m_window->history().entries.front(), m_otherTree);
         QCOMPARE(m_window->folderBox()->currentIndex(), 0);
         QCOMPARE(m_window->folderBox()->currentText(), m_otherTree);
         // Cancelled: nothing changes.

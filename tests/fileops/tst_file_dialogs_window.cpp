@@ -34,12 +34,13 @@ class TestFileDialogsWindow : public QObject {
 
     QTemporaryDir m_dir;
     QString m_work;
+    FolderHistory m_history;
 
 private slots:
     void init() {
         m_work = FreshLibrary(m_dir.path(), 2);
         QVERIFY(!m_work.isEmpty());
-        ResetFolderHistory();
+        m_history = FolderHistory{};
     }
 
     void confirmationButtons_data() {
@@ -81,9 +82,9 @@ private slots:
 
     void destinationOpensOnTheWorkingFolderWithTheHistory() {
         QString a = QStringLiteral("/m/a"), b = QStringLiteral("/m/b");
-        AddToFolderHistory(b);
-        AddToFolderHistory(a);
-        DestinationDialog dialog(nullptr, QStringLiteral("Move"));
+        AddToFolderHistory(m_history, b);
+        AddToFolderHistory(m_history, a);
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"), m_history);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Move"));
         QCOMPARE(dialog.folderBox()->currentText(), m_work);
         QCOMPARE(dialog.folderBox()->count(), 2);
@@ -107,7 +108,7 @@ private slots:
         QFETCH(int, result);
         const QString typed = m_dir.path() + QStringLiteral("/Temp");
         {
-            DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+            DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
             QVERIFY(ShowActive(&dialog));
             dialog.folderBox()->setCurrentText(typed);
             if (button.isEmpty())
@@ -118,18 +119,18 @@ private slots:
             QCOMPARE(dialog.result(), result);
         }
         QCOMPARE(scratch().destFolder, NormalisedFolder(typed));
-        DestinationDialog next(nullptr, QStringLiteral("Copy"));
+        DestinationDialog next(nullptr, QStringLiteral("Copy"), m_history);
         QCOMPARE(next.folderBox()->currentText(), NormalisedFolder(typed));
-        QVERIFY(folderHistory().entries.empty()); // a destination is not added to the history
+        QVERIFY(m_history.entries.empty()); // a destination is not added to the history
     }
 
     void relativeAndEmptyDestinations() {
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
         dialog.folderBox()->setCurrentText(QStringLiteral("folk"));
         dialog.accept();
         QCOMPARE(dialog.result(), 1);
         QCOMPARE(scratch().destFolder, m_work + QStringLiteral("folk") + FolderSeparator());
-        DestinationDialog empty(nullptr, QStringLiteral("Copy"));
+        DestinationDialog empty(nullptr, QStringLiteral("Copy"), m_history);
         empty.folderBox()->setCurrentText(QString());
         empty.accept();
         QCOMPARE(empty.result(), 2); // nowhere to go: nothing is moved or copied
@@ -141,7 +142,7 @@ private slots:
                              QLatin1Char('/') + QString(120, QLatin1Char('e')) +
                              QStringLiteral("/f");
         scratch().destFolder = NormalisedFolder(deep);
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
         QCOMPARE(dialog.folderBox()->currentText(), NormalisedFolder(deep));
         dialog.accept();
         QCOMPARE(dialog.result(), 1);
@@ -150,7 +151,7 @@ private slots:
 
     void browseStartsFromTheDestination() {
         scratch().destFolder = m_work;
-        DestinationDialog dialog(nullptr, QStringLiteral("Move"));
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"), m_history);
         QString startedAt;
         const QString chosen = m_dir.path() + QStringLiteral("/Chosen");
         dialog.chooseFolder = [&](QWidget*, const QString& start) {
@@ -161,7 +162,7 @@ private slots:
         QTest::mouseClick(Button(&dialog, QStringLiteral("Browse...")), Qt::LeftButton);
         QCOMPARE(startedAt, m_work);
         QCOMPARE(dialog.folderBox()->currentText(), NormalisedFolder(chosen));
-        QCOMPARE(folderHistory().entries.front(), NormalisedFolder(chosen));
+        QCOMPARE(m_history.entries.front(), NormalisedFolder(chosen));
         QCOMPARE(dialog.folderBox()->count(), 0); // the box's own list is not refilled
     }
 
@@ -184,7 +185,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         QFETCH(int, error);
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"));
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
         QString rootShown, message, caption;
         dialog.runNewFolder = [&](QWidget* owner) {
             NewFolderDialog create(owner);

@@ -1,4 +1,3 @@
-#include "app/app_state.h"
 #include "fileops/folder_history.h"
 #include "fileops/folder_path.h"
 #include "platform/native_file.h"
@@ -24,20 +23,18 @@ static QString F(const QString& name) {
     return NormalisedFolder(QDir::toNativeSeparators(QLatin1Char('/') + name));
 }
 
-static QStringList History() {
-    const std::vector<QString>& entries = folderHistory().entries;
-    return QStringList(entries.begin(), entries.end());
-}
-
 class TestFolderHistory : public QObject {
     Q_OBJECT
-private slots:
-    void init() {
-        ResetAppState();
-        ResetFolderHistory();
-        SetFolderBox(nullptr);
+
+    FolderHistory m_history;
+
+    QStringList History() const {
+        return QStringList(m_history.entries.begin(), m_history.entries.end());
     }
-    void cleanup() { SetFolderBox(nullptr); }
+    bool Add(QString& folder) { return AddToFolderHistory(m_history, folder); }
+
+private slots:
+    void init() { m_history = FolderHistory{}; }
 
     void order_data() {
         QTest::addColumn<QStringList>("added"); // in the order of adding
@@ -58,18 +55,18 @@ private slots:
         QFETCH(QStringList, history);
         for (const QString& name : added) {
             QString folder = QDir::toNativeSeparators(QLatin1Char('/') + name);
-            QVERIFY(AddToFolderHistory(folder));
+            QVERIFY(Add(folder));
             QCOMPARE(folder, F(name)); // normalised in place
         }
         QCOMPARE(History(), history);
-        QCOMPARE(folderHistory().historyCount(), int(history.size()));
+        QCOMPARE(m_history.historyCount(), int(history.size()));
     }
 
     void caseRule() {
         QString upper = QDir::toNativeSeparators(QStringLiteral("/Music/Folk"));
         QString lower = QDir::toNativeSeparators(QStringLiteral("/music/folk/"));
-        QVERIFY(AddToFolderHistory(lower));
-        QVERIFY(AddToFolderHistory(upper));
+        QVERIFY(Add(lower));
+        QVERIFY(Add(upper));
 #ifdef Q_OS_WIN
         // Windows ignores case: one folder, kept in lower case.
         QCOMPARE(upper, lower);
@@ -91,17 +88,17 @@ private slots:
         QFETCH(int, length);
         QFETCH(bool, kept);
         QString front = F(QStringLiteral("front"));
-        QVERIFY(AddToFolderHistory(front));
+        QVERIFY(Add(front));
         QString folder = F(QString(length - 2, u'x')); // separator before and after
         QCOMPARE(folder.size(), length);
-        QCOMPARE(AddToFolderHistory(folder), kept);
+        QCOMPARE(Add(folder), kept);
         QCOMPARE(History(), kept ? QStringList({folder, front}) : QStringList{front});
     }
 
     void emptyIsRefused() {
         QString empty;
-        QVERIFY(!AddToFolderHistory(empty));
-        QCOMPARE(folderHistory().historyCount(), 0);
+        QVERIFY(!Add(empty));
+        QCOMPARE(m_history.historyCount(), 0);
     }
 
     void undecodableNameKept() {
@@ -110,8 +107,8 @@ private slots:
 #else
         QString folder = DecodeFileName(QByteArray("/m\xe9lodies"));
         QString same = DecodeFileName(QByteArray("/m\xe9lodies/"));
-        QVERIFY(AddToFolderHistory(folder));
-        QVERIFY(AddToFolderHistory(same));
+        QVERIFY(Add(folder));
+        QVERIFY(Add(same));
         QCOMPARE(History(), QStringList{same});
         QCOMPARE(EncodeFileName(History().front()), QByteArray("/m\xe9lodies/"));
 #endif
@@ -120,33 +117,33 @@ private slots:
     void folderBox() {
         RecordingBox box;
         QString a = F(QStringLiteral("a")), b = F(QStringLiteral("b")), c = F(QStringLiteral("c"));
-        QVERIFY(AddToFolderHistory(a)); // no box yet: nothing to fill
-        SetFolderBox(&box);
-        scratch().workingFolder = a;
-        QVERIFY(AddToFolderHistory(b));
+        QVERIFY(Add(a)); // no box yet: nothing to fill
+        QString working = a;
+        m_history.changed = [&] { FillFolderBox(m_history, working, box); };
+        QVERIFY(Add(b));
         QCOMPARE(box.items, QStringList({b, a}));
         QCOMPARE(box.selection, 1); // the working folder's entry
-        QCOMPARE(folderHistory().historyIndex, 1);
+        QCOMPARE(m_history.historyIndex, 1);
 
         // The working folder is not in the list: the former index stays selected.
-        scratch().workingFolder = F(QStringLiteral("elsewhere"));
-        QVERIFY(AddToFolderHistory(c));
+        working = F(QStringLiteral("elsewhere"));
+        QVERIFY(Add(c));
         QCOMPARE(box.items, QStringList({c, b, a}));
         QCOMPARE(box.selection, 1);
 
         // A refused folder leaves the box alone.
         const int refills = box.refills;
         QString tooLong = F(QString(300, u'y'));
-        QVERIFY(!AddToFolderHistory(tooLong));
+        QVERIFY(!Add(tooLong));
         QCOMPARE(box.refills, refills);
     }
 
     void twelveEntriesAllInTheBox() {
         RecordingBox box;
-        SetFolderBox(&box);
+        m_history.changed = [&] { FillFolderBox(m_history, QString(), box); };
         for (int i = 0; i < 12; ++i) {
             QString folder = F(QStringLiteral("f%1").arg(i));
-            QVERIFY(AddToFolderHistory(folder));
+            QVERIFY(Add(folder));
         }
         QCOMPARE(box.items.size(), 12);
         QCOMPARE(box.items.front(), F(QStringLiteral("f11")));

@@ -36,17 +36,17 @@ static QString Visible() {
     return bits;
 }
 
-static QStringList History() {
-    const std::vector<QString>& entries = folderHistory().entries;
-    return QStringList(entries.begin(), entries.end());
-}
-
 class TestSettings : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_file;
     QString m_startDir;
     int m_fileCount = 0;
+    FolderHistory m_history;
+
+    QStringList History() const {
+        return QStringList(m_history.entries.begin(), m_history.entries.end());
+    }
 
     // Stores a value as the test gives it (a list or a number is not plain text).
     void store(const QString& name, const QVariant& value) {
@@ -71,7 +71,7 @@ private slots:
         SetSettingsFile(m_file);
         ResetSettings();
         ResetAppState();
-        ResetFolderHistory();
+        m_history = FolderHistory{};
         QDir::setCurrent(m_startDir);
     }
     void cleanupTestCase() {
@@ -149,7 +149,7 @@ private slots:
 
     void firstRunDefaults() {
         FakeWindow window;
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         LoadWindowSettings(window);
         QString documents;
         if (GetDocumentsFolder(documents))
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(Widths(), QStringLiteral("100 80 60 40 100 100 100"));
         QCOMPARE(Visible(), QStringLiteral("1111111"));
         QCOMPARE(window.moves, 0);
-        QCOMPARE(folderHistory().historyCount(), 0);
+        QCOMPARE(m_history.historyCount(), 0);
     }
 
     void startupValues_data() {
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, editor);
         QFETCH(uint, exStyle);
         store(name, value);
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         QCOMPARE(scratch().editorPath.text(), editor);
         QCOMPARE(settings().listExStyle, exStyle);
     }
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(folder.isValid());
         const QString stored = NormalisedFolder(QDir::toNativeSeparators(folder.path()));
         WriteSetting(u"szPathName1", stored);
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         QCOMPARE(scratch().workingFolder, stored);
         // Compared as folders are kept: the case may differ on Windows, where it does not count.
         QCOMPARE(NormalisedFolder(QDir(QDir::currentPath()).canonicalPath()),
@@ -200,7 +200,7 @@ private slots:
         // A stored folder that no longer exists leaves the current directory as it was.
         QDir::setCurrent(m_startDir);
         WriteSetting(u"szPathName1", stored + QStringLiteral("gone"));
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         QCOMPARE(QDir::currentPath(), m_startDir);
     }
 
@@ -320,7 +320,7 @@ private slots:
             if (values[i] != u"-")
                 WriteSetting(QStringLiteral("szPathList%1").arg(i), values[i]);
         }
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         QCOMPARE(History(), history);
         QVERIFY(scratch().destFolder.isEmpty());
     }
@@ -333,11 +333,11 @@ private slots:
         WriteSetting(u"szPathList1", two);
         WriteSetting(u"szPathList2", three);
         WriteSetting(u"szPathName1", three);
-        LoadStartupSettings();
+        LoadStartupSettings(m_history);
         QString working = scratch().workingFolder; // the folder box adds the working folder
-        QVERIFY(AddToFolderHistory(working));
+        QVERIFY(AddToFolderHistory(m_history, working));
         QCOMPARE(History(), QStringList({three, one, two}));
-        SaveExitSettings();
+        SaveExitSettings(m_history);
         QStringList saved;
         for (int i = 0; i < 3; ++i)
             saved << stored(QStringLiteral("szPathList%1").arg(i));
@@ -348,13 +348,13 @@ private slots:
         WriteSetting(u"szPathList11", u"/old/"); // higher numbers of a former run stay
         for (int i = 11; i >= 0; --i) {
             QString folder = QStringLiteral("/h%1").arg(i);
-            QVERIFY(AddToFolderHistory(folder));
+            QVERIFY(AddToFolderHistory(m_history, folder));
         }
         scratch().workingFolder = QStringLiteral("/work/");
         scratch().editorPath = u"/bin/editor";
         scratch().viewerPath = u"";
         settings().listExStyle = 0xFFFFFFFFu;
-        SaveExitSettings();
+        SaveExitSettings(m_history);
         QCOMPARE(stored(QStringLiteral("szPathList9")), NormalisedFolder(QStringLiteral("/h9")));
         QCOMPARE(stored(QStringLiteral("szPathList10")), QStringLiteral("<absent>"));
         QCOMPARE(stored(QStringLiteral("szPathList11")), QStringLiteral("/old/"));
@@ -365,11 +365,11 @@ private slots:
         // The next run reads back what this one stored.
         ResetSettings();
         ResetAppState();
-        ResetFolderHistory();
-        LoadStartupSettings();
+        m_history = FolderHistory{};
+        LoadStartupSettings(m_history);
         QCOMPARE(settings().listExStyle, 0xFFFFFFFFu);
         QCOMPARE(scratch().viewerPath.text(), QString());
-        QCOMPARE(folderHistory().historyCount(), 10);
+        QCOMPARE(m_history.historyCount(), 10);
     }
 
 #ifndef Q_OS_WIN
@@ -388,9 +388,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nszPathName1=" + value + "\nszPathList0=" + value + "\n");
         file.close();
-        LoadStartupSettings();
-        QCOMPARE(folderHistory().historyCount(), 1);
-        SaveExitSettings();
+        LoadStartupSettings(m_history);
+        QCOMPARE(m_history.historyCount(), 1);
+        SaveExitSettings(m_history);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         QVERIFY2(saved.contains("\nszPathName1=" + value + '\n'), saved.constData());
