@@ -37,23 +37,24 @@ const CommandText* FindCommandText(int command) {
     return nullptr;
 }
 
-struct Accelerator {
-    int key;
-    bool ctrl;
+// The keys that run a command wherever the focus is in the main window. F2 belongs to the
+// information editor alone: the options show "F2" as their key text, but the key never gives
+// them. Ctrl+R and Ctrl+F stand for control characters, which Shift does not change: the
+// shifted combination runs the command too; Alt prevents it.
+struct CommandKey {
     int command;
+    QKeyCombination key;
 };
-
-// Taken in order, first match wins: F2 therefore always gives the information editor and the
-// second F2 entry never acts.
-constexpr std::array<Accelerator, 8> accelerators = {{
-    {Qt::Key_F1, false, CmdAbout},
-    {Qt::Key_F3, false, CmdBrowseFolders},
-    {Qt::Key_F7, false, CmdMoveFiles},
-    {Qt::Key_F8, false, CmdCopyFiles},
-    {Qt::Key_F2, false, CmdEditInformation},
-    {Qt::Key_F2, false, CmdOptions},
-    {Qt::Key_R, true, CmdRenameFiles},
-    {Qt::Key_F, true, CmdSearch},
+const std::array<CommandKey, 9> commandKeys = {{
+    {CmdAbout, Qt::Key_F1},
+    {CmdBrowseFolders, Qt::Key_F3},
+    {CmdMoveFiles, Qt::Key_F7},
+    {CmdCopyFiles, Qt::Key_F8},
+    {CmdEditInformation, Qt::Key_F2},
+    {CmdRenameFiles, Qt::CTRL | Qt::Key_R},
+    {CmdRenameFiles, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
+    {CmdSearch, Qt::CTRL | Qt::Key_F},
+    {CmdSearch, Qt::CTRL | Qt::SHIFT | Qt::Key_F},
 }};
 
 } // namespace
@@ -154,17 +155,13 @@ const std::vector<int>& MenuEntries() {
     return entries;
 }
 
-int AcceleratorCommand(int key, Qt::KeyboardModifiers modifiers) {
-    modifiers &= Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    for (const Accelerator& entry : accelerators) {
-        if (entry.key != key)
-            continue;
-        const bool matches = entry.ctrl ? (modifiers & ~Qt::ShiftModifier) == Qt::ControlModifier
-                                        : modifiers == Qt::NoModifier;
-        if (matches)
-            return entry.command;
+QList<QKeyCombination> CommandKeys(int command) {
+    QList<QKeyCombination> keys;
+    for (const CommandKey& entry : commandKeys) {
+        if (entry.command == command)
+            keys << entry.key;
     }
-    return 0;
+    return keys;
 }
 
 bool ContextMenuEnabled(int command, int selectedCount, bool viewerPathEmpty) {

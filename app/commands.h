@@ -1,8 +1,9 @@
 #pragma once
 // The command table of the main window: identifiers, menu labels and key texts, toolbar images,
-// tooltips, the accelerator keys and the rules that enable the context menu's items. Plain data
+// tooltips, the command keys and the rules that enable the context menu's items. Plain data
 // and rules, so that the window only turns them into widgets.
 
+#include <QList>
 #include <QString>
 #include <Qt>
 #include <vector>
@@ -51,10 +52,10 @@ const std::vector<int>& ToolbarEntries();
 // separator.
 const std::vector<int>& MenuEntries();
 
-// The accelerator table: the command of the first entry matching the key, or 0. The function
-// keys match without any modifier; Ctrl+R and Ctrl+F stand for the control characters 0x12 and
-// 0x06, which Shift does not change and Alt prevents.
-int AcceleratorCommand(int key, Qt::KeyboardModifiers modifiers);
+// The keys of a command, which run it wherever the focus is in the main window (but not while
+// a dialog or a menu runs); empty for a command without keys. Enter, Delete and the double
+// click act in the list alone and are not among them.
+QList<QKeyCombination> CommandKeys(int command);
 
 // Whether a context menu item is enabled when it opens. The menu bar never grays its items.
 bool ContextMenuEnabled(int command, int selectedCount, bool viewerPathEmpty);

@@ -127,19 +127,34 @@ MainWindow::MainWindow(FolderHistory history) : m_history(std::move(history)) {
     SetUiHooks(this);
     m_history.changed = [this] { FillFolderBox(m_history, scratch().workingFolder, *this); };
     AddToFolderHistory(m_history, scratch().workingFolder);
-    // One filter on the application sees the events of every widget: the client's resizes, the
-    // list's keys, double clicks and tooltips, the accelerators and the input during a scan.
-    qApp->installEventFilter(this);
+    // The window watches its own activation, the client's resizes and the list's keys, double
+    // clicks and tooltips; the command keys are the actions' shortcuts.
+    for (QObject* watched :
+         std::initializer_list<QObject*>{this, m_client, m_list, m_list->viewport()})
+        watched->installEventFilter(this);
     layoutMainWindow();
 }
 
 MainWindow::~MainWindow() {
-    qApp->removeEventFilter(this);
     SetUiHooks(nullptr);
     catalogue().decorationProvider = nullptr;
     catalogue().labelEditHandler = nullptr;
     if (m_list)
         m_list->setModel(nullptr);
+}
+
+// An action of a command as the command table describes it; triggering it runs the command.
+// Menus show the text alone, as they always did; the icon is the toolbar's.
+QAction* MainWindow::makeCommandAction(int command, const QString& text) {
+    auto* action = new QAction(text, this);
+    const int image = ToolbarImage(command);
+    if (image >= 0)
+        action->setIcon(ToolbarIcon(image));
+    action->setIconVisibleInMenu(false);
+    if (!CommandTooltip(command).isEmpty())
+        action->setToolTip(CommandTooltip(command));
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    return action;
 }
 
 void MainWindow::createToolbar() {
@@ -153,11 +168,11 @@ void MainWindow::createToolbar() {
             m_toolbar->addSeparator();
             continue;
         }
-        QAction* action =
-            m_toolbar->addAction(ToolbarIcon(ToolbarImage(command)), CommandTooltip(command));
-        action->setToolTip(CommandTooltip(command));
+        QAction* action = makeCommandAction(command, CommandTooltip(command));
         action->setCheckable(command == CmdFilter);
-        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        m_toolbar->addAction(action);
+        // The buttons show the picture alone: assistive tools say the tooltip.
+        m_toolbar->widgetForAction(action)->setAccessibleName(CommandTooltip(command));
         m_toolbarActions[command] = action;
     }
     m_toolbar->addSeparator();
@@ -165,13 +180,22 @@ void MainWindow::createToolbar() {
     m_folderBox->setFixedWidth(240);
     m_folderBox->setMaxVisibleItems(12);
     m_folderBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_folderBox->setAccessibleName(tr("Working folder"));
     connect(m_folderBox, &QComboBox::activated, this, [this] { runCommand(CmdFolderBox); });
     m_toolbar->addWidget(m_folderBox);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
 }
 
 // One drop-down with an empty caption serves as the menu bar; a second instance of it is the
-// context menu, so that graying the one leaves the other as it is.
+// context menu, so that graying the one leaves the other as it is. The three places enable
+// their commands by three rules: the menu bar's items are never grayed, the context menu's
+// are enabled when it opens, the toolbar's by every status update. Each place therefore has
+// actions of its own, made from the one command table.
+//
+// The menu bar's actions carry the command keys: never disabled, they run their commands
+// whatever the selection (each command checks its own condition). As window shortcuts they
+// act wherever the focus is in this window, and not while a dialog or a menu is the active
+// window.
 void MainWindow::createMenus() {
     m_dropDown = menuBar()->addMenu(QString());
     // An empty caption leaves a narrow item: the bar keeps the height of a captioned one.
@@ -184,10 +208,14 @@ void MainWindow::createMenus() {
             continue;
         }
         const QString text = MenuItemText(command);
-        connect(m_dropDown->addAction(text), &QAction::triggered, this,
-                [this, command] { runCommand(command); });
-        QAction* item = m_contextMenu->addAction(text);
-        connect(item, &QAction::triggered, this, [this, command] { runCommand(command); });
+        QAction* action = makeCommandAction(command, text);
+        for (QKeyCombination key : CommandKeys(command))
+            action->setShortcuts(action->shortcuts() << QKeySequence(key));
+        m_dropDown->addAction(action);
+        addAction(action);
+        m_commandActions[command] = action;
+        QAction* item = makeCommandAction(command, text);
+        m_contextMenu->addAction(item);
         m_contextActions[command] = item;
     }
 }
@@ -283,6 +311,11 @@ QAction* MainWindow::toolbarAction(int command) const {
     return found == m_toolbarActions.end() ? nullptr : found->second;
 }
 
+QAction* MainWindow::commandAction(int command) const {
+    const auto found = m_commandActions.find(command);
+    return found == m_commandActions.end() ? nullptr : found->second;
+}
+
 void MainWindow::focusList() {
     if (m_list)
         m_list->setFocus();
@@ -371,9 +404,7 @@ void MainWindow::drawInfoPanel(int mode) {
 // Once per folder of the scan: the window repaints, input other than Esc is dropped. Esc, or
 // closing the window, ends the walk.
 bool MainWindow::scanEscPressed() {
-    m_scanning = true;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    m_scanning = false;
+    processEventsDuringScan([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     const bool pressed = m_escPressed || m_closeRequested;
     m_escPressed = false;
     return pressed;
@@ -454,8 +485,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         layoutMainWindow();
         return false;
     }
-    if (handleAccelerator(watched, event))
-        return true;
     if (watched == m_list)
         return handleListEvent(event);
     if (m_list && watched == m_list->viewport()) {
@@ -485,23 +514,6 @@ void MainWindow::selectHoveredRow() {
         return;
     catalogue().selectionModel()->setCurrentIndex(
         catalogue().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
-// The accelerator table acts on the keys of every part of this window, but not while a
-// modal dialog or a menu runs.
-bool MainWindow::handleAccelerator(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this || QApplication::activeModalWidget() ||
-        QApplication::activePopupWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int command = AcceleratorCommand(key->key(), key->modifiers());
-    if (command == 0)
-        return false;
-    runCommand(command);
-    return true;
 }
 
 // Enter and Delete in the list post their commands when something is selected. The keys of
@@ -709,10 +721,20 @@ void MainWindow::refreshList() {
 void MainWindow::showBeforeScan() {
     show();
     QDeadlineTimer deadline(2000);
+    processEventsDuringScan([this, &deadline] {
+        while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    });
+}
+
+// While the window repaints during a walk, a filter on the whole application sees the input of
+// every widget and drops all of it but Esc and a close (see swallowDuringScan).
+void MainWindow::processEventsDuringScan(const std::function<void()>& process) {
     m_scanning = true;
-    while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->installEventFilter(this);
+    process();
+    qApp->removeEventFilter(this);
     m_scanning = false;
 }
 

@@ -55,6 +55,8 @@ public:
     InfoPanel* infoPanel() const { return m_panel; }
     QToolBar* toolbar() const { return m_toolbar; }
     QAction* toolbarAction(int command) const;
+    // The menu bar's action of a command, which carries its keys.
+    QAction* commandAction(int command) const;
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* dropDownMenu() const { return m_dropDown; }
     QWidget* clientArea() const { return m_client; }
@@ -96,14 +98,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QAction* makeCommandAction(int command, const QString& text);
     void createToolbar();
     void createMenus();
     void createList();
     void insertColumns();
     void onListItemChanged();
-    bool handleAccelerator(QObject* watched, QEvent* event);
     bool handleListEvent(QEvent* event);
     bool handleListTooltip(QEvent* event);
+    void processEventsDuringScan(const std::function<void()>& process);
     bool swallowDuringScan(QObject* watched, QEvent* event);
     void trackHover(const QMouseEvent* event);
     void selectHoveredRow();
@@ -128,6 +131,7 @@ private:
     QMenu* m_contextMenu = nullptr;
     std::map<int, QAction*> m_toolbarActions;
     std::map<int, QAction*> m_contextActions;
+    std::map<int, QAction*> m_commandActions;
     class ListDelegate* m_delegate = nullptr;
     quint32 m_appliedStyle = 0;
     bool m_scanning = false;

@@ -1,4 +1,4 @@
-// The command table: menu texts, toolbar images and tooltips, the accelerator keys and the
+// The command table: menu texts, toolbar images and tooltips and the
 // context menu's enabling rules.
 
 #include "app/commands.h"
@@ -73,34 +73,6 @@ private slots:
                      [](int c) { return c != 0; });
         QVERIFY(got == buttons);
         QCOMPARE(entries.front(), 0);
-    }
-
-    void accelerators_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("command");
-        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << int(CmdAbout);
-        QTest::newRow("F3") << int(Qt::Key_F3) << 0 << int(CmdBrowseFolders);
-        QTest::newRow("F7") << int(Qt::Key_F7) << 0 << int(CmdMoveFiles);
-        QTest::newRow("F8") << int(Qt::Key_F8) << 0 << int(CmdCopyFiles);
-        QTest::newRow("F2 is never the options") << int(Qt::Key_F2) << 0 << int(CmdEditInformation);
-        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << int(Qt::ControlModifier)
-                                << int(CmdRenameFiles);
-        QTest::newRow("Ctrl+Shift+F")
-            << int(Qt::Key_F) << int(Qt::ControlModifier | Qt::ShiftModifier) << int(CmdSearch);
-        QTest::newRow("plain R") << int(Qt::Key_R) << 0 << 0;
-        QTest::newRow("Ctrl+Alt+R")
-            << int(Qt::Key_R) << int(Qt::ControlModifier | Qt::AltModifier) << 0;
-        QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << 0;
-        QTest::newRow("keypad does not matter")
-            << int(Qt::Key_F1) << int(Qt::KeypadModifier) << int(CmdAbout);
-        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << 0;
-    }
-    void accelerators() {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, command);
-        QCOMPARE(AcceleratorCommand(key, Qt::KeyboardModifiers(modifiers)), command);
     }
 
     void contextMenuRules_data() {

@@ -405,26 +405,46 @@ private slots:
         QCOMPARE(w.list()->width(), 630 + scrollBar);
     }
 
-    // F2 is always the information editor, and only for exactly one selected row.
-    void f2OpensInformationEditor_data() {
+    // The command keys act wherever the focus is in the window. F2 is always the information
+    // editor, and only for exactly one selected row; Shift leaves Ctrl+R and Ctrl+F as they
+    // are, Alt and any other modifier of a function key take the key away.
+    void commandKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<QList<int>>("rows");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("one row") << QList<int>{1} << true;
-        QTest::newRow("two rows") << QList<int>{1, 2} << false;
+        QTest::addColumn<QString>("opens");
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("F2, one row") << int(Qt::Key_F2) << 0 << QList<int>{1} << "InfoEditDialog";
+        QTest::newRow("F2, two rows") << int(Qt::Key_F2) << 0 << QList<int>{1, 2} << "";
+        QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << QList<int>{1}
+                                  << "";
+        QTest::newRow("F1") << int(Qt::Key_F1) << 0 << QList<int>{} << "AboutDialog";
+        QTest::newRow("F7") << int(Qt::Key_F7) << 0 << QList<int>{1} << "DestinationDialog";
+        QTest::newRow("F8") << int(Qt::Key_F8) << 0 << QList<int>{} << "DestinationDialog";
+        QTest::newRow("Ctrl+R") << int(Qt::Key_R) << ctrl << QList<int>{1} << "RenameFileDialog";
+        QTest::newRow("Ctrl+Shift+R") << int(Qt::Key_R) << int(ctrl | Qt::ShiftModifier)
+                                      << QList<int>{1} << "RenameFileDialog";
+        QTest::newRow("Ctrl+Alt+R")
+            << int(Qt::Key_R) << int(ctrl | Qt::AltModifier) << QList<int>{1} << "";
+        QTest::newRow("Ctrl+Shift+F")
+            << int(Qt::Key_F) << int(ctrl | Qt::ShiftModifier) << QList<int>{} << "SearchDialog";
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << QList<int>{1} << "";
     }
-    void f2OpensInformationEditor() {
+    void commandKeys() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
         QFETCH(QList<int>, rows);
-        QFETCH(bool, opens);
+        QFETCH(QString, opens);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         selectRows(rows);
         QString opened;
         OnNextModal([&opened](QWidget* modal) {
-            opened = modal->metaObject()->className();
-            modal->close();
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            static_cast<QDialog*>(modal)->reject();
         });
-        QTest::keyClick(m_window->list(), Qt::Key_F2);
+        QTest::keyClick(m_window->list(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QTest::qWait(100);
-        QCOMPARE(!opened.isEmpty(), opens);
-        QVERIFY(opened != QLatin1String("OptionsDialog"));
+        QCOMPARE(opened, opens);
         QApplication::processEvents();
     }
 
