@@ -1,6 +1,5 @@
 #include "app/app_state.h"
 
-#include "app/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "format/file_summary.h"
 
@@ -24,15 +23,4 @@ void ResetAppState() {
 int SingleFileRow() {
     const QModelIndexList rows = catalogue().selectionModel()->selectedRows();
     return rows.size() == 1 ? rows.front().row() : -1;
-}
-
-static UiHooks* installedHooks = nullptr;
-
-UiHooks& ui() {
-    static UiHooks silent;
-    return installedHooks ? *installedHooks : silent;
-}
-
-void SetUiHooks(UiHooks* hooks) {
-    installedHooks = hooks;
 }

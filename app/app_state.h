@@ -5,7 +5,7 @@
 // Paths are kept whole (no fixed capacity), so that deep trees and long names are handled
 // rather than cut; the other work texts keep their classic capacities as limits.
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 #include <QRect>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/commands.h"
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 #include <array>
 

@@ -3,6 +3,7 @@
 // visible columns, and the information panel's rectangle beside the list.
 
 #include "catalogue/columns.h"
+#include "settings/settings_store.h"
 
 #include <QList>
 #include <QRect>
@@ -36,7 +37,7 @@ enum ListStyleBit : quint32 {
     StyleFlatScrollBar = 0x0100,
     StyleInfoTip = 0x0400,
 };
-constexpr quint32 DefaultListExStyle = 1056; // full row select and tooltips
+static_assert(DefaultListExStyle == (StyleFullRowSelect | StyleInfoTip));
 // The bits the options dialog works over: 0x0001 to 0x1000.
 constexpr quint32 OptionsStyleMask = 0x1FFF;
 

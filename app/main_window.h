@@ -4,7 +4,7 @@
 
 #include "app/options.h"
 #include "app/start_target.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "fileops/folder_history.h"
 #include "settings/settings_store.h"
 

@@ -27,8 +27,8 @@ extern const std::array<StyleBox, 6> OptionsStyleBoxes;
 // The column boxes' texts for columns 1 to 6 (index 0 is the Name column, which has none).
 extern const std::array<const char*, ColumnCount> OptionsColumnBoxTexts;
 
-// "&Defaults": listExStyle 1056 applied to the list, the default widths in the column table
-// with columns 1 to 6 visible, and every column of the list, Name included, at its default
+// "&Defaults": listExStyle DefaultListExStyle applied to the list, the default widths in the column
+// table with columns 1 to 6 visible, and every column of the list, Name included, at its default
 // width.
 void RestoreListDefaults(ListColumns& list);
 

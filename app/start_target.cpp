@@ -1,7 +1,7 @@
 #include "app/start_target.h"
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "fileops/folder_path.h"
 #include "platform/native_file.h"

@@ -1,7 +1,7 @@
 #include "app/status.h"
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 
 QString FocusedText(int currentRow) {

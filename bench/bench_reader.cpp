@@ -22,11 +22,11 @@ static SampleFile VariedFile(int i) {
     f.comments = QStringLiteral("Arrangement for guitar and bass");
     f.notes = QString(200 + i % 800, u'n');
     f.measures = quint16(16 + i % 200);
-    f.wordAt222 = f.measures;
-    f.w256 = 4;
+    f.tableWordCount = f.measures;
+    f.tablePairCount = 4;
     f.blockLengths = {12, 40, 6, 100};
-    f.recordCountA = 2;
-    f.record32Count = 3;
+    f.firstGroupCount = 2;
+    f.shortRecordCount = 3;
     f.modules.push_back({QStringLiteral("Bass"), 4, {43, 38, 33, 28}, 0, 0});
     return f;
 }

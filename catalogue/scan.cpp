@@ -1,7 +1,7 @@
 #include "catalogue/scan.h"
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"

@@ -1,7 +1,7 @@
 #include "catalogue/sort_search.h"
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "settings/settings_store.h"
 

@@ -1,7 +1,7 @@
 #include "fileops/destination.h"
 
 #include "app/app_state.h"
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "fileops/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_fileops.h"

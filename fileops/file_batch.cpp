@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/commands.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"

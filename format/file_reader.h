@@ -2,7 +2,7 @@
 // Reading the bytes of a tablature file: zero-filled reads, little-endian numbers, counted
 // strings. A read past the end of the file yields zeros, never bytes left from an earlier read.
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "format/text_convert.h"
 #include "platform/native_file.h"
 

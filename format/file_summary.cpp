@@ -12,8 +12,8 @@ void FileSummary::clearRead() {
     title.clear();
     generation = versionWord = versionExtra = measures = lastModule = timeSignature = 0;
     keySignature = minorKey = 0;
-    wordAt222 = blockCount = record32Count = 0;
-    recordCountB = recordCountA = notesLength = 0;
+    tableWordCount = blockCount = shortRecordCount = 0;
+    secondGroupCount = firstGroupCount = notesLength = 0;
     stringCount = 0;
     tuning.fill(0);
     for (auto& name : moduleNames)

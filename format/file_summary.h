@@ -2,7 +2,7 @@
 // The current file: the one file whose path stands in currentPath, with everything read from
 // it. There is only ever one; every read overwrites it.
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 #include "catalogue/entry.h"
 
 #include <QString>
@@ -28,11 +28,11 @@ struct FileSummary {
     quint16 timeSignature = 0; // numerator in the high byte, denominator in the low byte
     qint16 keySignature = 0;
     qint16 minorKey = 0;
-    quint16 wordAt222 = 0;
+    quint16 tableWordCount = 0;
     quint16 blockCount = 0;
-    quint16 record32Count = 0;
-    qint16 recordCountB = 0;
-    qint16 recordCountA = 0;
+    quint16 shortRecordCount = 0;
+    qint16 secondGroupCount = 0;
+    qint16 firstGroupCount = 0;
     qint16 notesLength = 0;
     quint16 stringCount = 0;
     std::array<quint8, 16> tuning{};

@@ -60,7 +60,7 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     FileSummary& s = fileSummary();
     const QByteArrayView header(reinterpret_cast<const char*>(s.header.data()),
                                 qsizetype(s.header.size()));
-    s.recordCountA = s.recordCountB = 0;
+    s.firstGroupCount = s.secondGroupCount = 0;
     s.versionWord = WordAt(header, 2);
     s.versionExtra = WordAt(header, 4);
 
@@ -132,14 +132,14 @@ static bool ValidFixedBlock(quint16 measures, int numerator, int denominator, in
            keyCode >= -32 && keyCode <= 32 && measures != 0;
 }
 
-// The end of part 1, counted from offset 0: the fixed block and the tables sized by the word
-// at 222 and the word at 256.
-static qint64 OlderTablesEnd(const FileSummary& s, quint16 w256) {
-    qint64 p = 258 + 4 * qint64(w256) + 2 * qint64(s.wordAt222);
+// The end of part 1, counted from offset 0: the fixed block and the tables sized by the table
+// word count (offset 222) and the table pair count (offset 256).
+static qint64 OlderTablesEnd(const FileSummary& s, quint16 tablePairCount) {
+    qint64 p = 258 + 4 * qint64(tablePairCount) + 2 * qint64(s.tableWordCount);
     if (s.measures >= 256)
-        p += 2 * qint64(s.wordAt222);
+        p += 2 * qint64(s.tableWordCount);
     if (s.generation > 2)
-        p += 2 * qint64(w256);
+        p += 2 * qint64(tablePairCount);
     return p;
 }
 
@@ -153,11 +153,11 @@ static qint64 SkipBlocks(NativeFile& file, qint64 p, qint64 fileSize, quint16 bl
 // The three record groups of part 3 to 5.
 static qint64 RecordGroupsSize(const FileSummary& s) {
     const qint64 recordSize = s.generation < 3 ? 76 : 108;
-    qint64 size = qint64(s.record32Count) * 32;
-    if (s.recordCountA != 0)
-        size += s.recordCountA * recordSize + s.measures;
-    if (s.recordCountB != 0)
-        size += s.recordCountB * recordSize + s.measures;
+    qint64 size = qint64(s.shortRecordCount) * 32;
+    if (s.firstGroupCount != 0)
+        size += s.firstGroupCount * recordSize + s.measures;
+    if (s.secondGroupCount != 0)
+        size += s.secondGroupCount * recordSize + s.measures;
     return size;
 }
 
@@ -211,11 +211,11 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
             s.tuning[i] = quint8(byte(208 + 2 * i) + 12);
         s.stringCount = word(230);
     }
-    s.wordAt222 = word(222);
+    s.tableWordCount = word(222);
     s.blockCount = word(228);
-    s.recordCountA = byte(234);
-    s.recordCountB = byte(235);
-    s.record32Count = word(236);
+    s.firstGroupCount = byte(234);
+    s.secondGroupCount = byte(235);
+    s.shortRecordCount = word(236);
     s.notesLength = byte(238);
     s.notes.clear();
     s.lastModule = byte(241);

@@ -3,7 +3,7 @@
 // (older file generation, reports) and counted UTF-8 (newer file generation). The code page is
 // always 1252, never the system's current one.
 
-#include "app/bounded_text.h"
+#include "base/bounded_text.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

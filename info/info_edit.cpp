@@ -1,7 +1,7 @@
 #include "info/info_edit.h"
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"
 #include "platform/native_file.h"

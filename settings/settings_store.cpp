@@ -446,7 +446,7 @@ void LoadStartupSettings(FolderHistory& history) {
     ReadFrom(*key, u"szZufViewPath", DefaultViewerPath, text, ProgramPathLimit);
     pool.viewerPath = text;
 
-    ReadFrom(*key, u"dwExStyle", u"1056", text, NumberLimit);
+    ReadFrom(*key, u"dwExStyle", QString::number(DefaultListExStyle), text, NumberLimit);
     settings().listExStyle = quint32(SettingDecimal(text));
 
     LoadFolderHistory(*key, history);

@@ -10,6 +10,7 @@
 // texts as the bytes they stand for, so a folder name that is not UTF-8 survives the run.
 
 #include "catalogue/columns.h"
+#include "report/report.h"
 
 #include <QRect>
 #include <QString>
@@ -17,12 +18,15 @@
 
 struct FolderHistory;
 
+// The list style a first run starts with: full row select (0x0020) and info tips (0x0400).
+constexpr quint32 DefaultListExStyle = 0x0420;
+
 struct Settings {
     ColumnTable columnTable = DefaultColumnTable(); // widths and visibility of the list columns
-    quint32 listExStyle = 1056;   // list view style bits: full row select and info tips
-    quint16 reportFlags = 0x00BF; // report fields and target (report/report.h)
-    quint16 renameFlags = 0;      // bit 0: check duplicated names in the rename dialog
-    quint16 searchFlags = 0;      // bit 0: case-sensitive search
+    quint32 listExStyle = DefaultListExStyle;       // list view style bits (app/layout.h)
+    quint16 reportFlags = DefaultReportFlags;       // report fields and target (report/report.h)
+    quint16 renameFlags = 0; // bit 0: check duplicated names in the rename dialog
+    quint16 searchFlags = 0; // bit 0: case-sensitive search
 };
 
 // The one settings record of the run.

@@ -91,11 +91,11 @@ SampleFile ToSample(const Song& song) {
     // The newer layout keeps the key as an unsigned byte: its files here have no flats.
     // Realistic variable parts for the older layout: a few tables and blocks to skip.
     if (song.generation < 10) {
-        f.wordAt222 = quint16(song.measures);
-        f.w256 = 4;
+        f.tableWordCount = quint16(song.measures);
+        f.tablePairCount = 4;
         f.blockLengths = {12, 40, 6};
-        f.recordCountA = 2;
-        f.record32Count = 3;
+        f.firstGroupCount = 2;
+        f.shortRecordCount = 3;
     }
     return f;
 }

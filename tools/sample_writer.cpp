@@ -78,7 +78,7 @@ static void PutOlderModule(QByteArray& bytes, qint64 at, const SampleModule& mod
 }
 
 static QByteArray BuildOlder(const SampleFile& file, SampleLayout& layout) {
-    const quint8 generation = (file.generation == 0 && file.byte240 != 0) ? 1 : file.generation;
+    const quint8 generation = (file.generation == 0 && file.moduleFlag != 0) ? 1 : file.generation;
     const QByteArray notes = WideToCp1252(file.notes).left(65535);
     const quint8 notesFlag = file.notesFlag.value_or(notes.isEmpty() ? 0 : 1);
     const quint16 moduleCount =
@@ -92,25 +92,25 @@ static QByteArray BuildOlder(const SampleFile& file, SampleLayout& layout) {
     PutU16(bytes, 206, quint16(OlderKeyCode(file)));
     for (int i = 0; i < 6; ++i)
         PutU16(bytes, 208 + 2 * i, quint8(file.fixedTuning[i] - 12));
-    PutU16(bytes, 222, file.wordAt222);
+    PutU16(bytes, 222, file.tableWordCount);
     PutU16(bytes, 228, quint16(qMin<std::size_t>(file.blockLengths.size(), 65535)));
     PutU16(bytes, 230, file.fixedStringCount);
-    PutU8(bytes, 234, file.recordCountA);
-    PutU8(bytes, 235, file.recordCountB);
-    PutU16(bytes, 236, file.record32Count);
+    PutU8(bytes, 234, file.firstGroupCount);
+    PutU8(bytes, 235, file.secondGroupCount);
+    PutU16(bytes, 236, file.shortRecordCount);
     PutU8(bytes, 238, notesFlag);
-    PutU8(bytes, 240, file.byte240);
+    PutU8(bytes, 240, file.moduleFlag);
     PutU8(bytes, 241, quint8(moduleCount - 1));
     PutU16(bytes, 246, file.versionWord);
     PutU8(bytes, 249, quint8(file.versionExtra));
-    PutU16(bytes, 256, file.w256);
+    PutU16(bytes, 256, file.tablePairCount);
 
     // Part 1 runs from offset 0 over the fixed block and the tables sized by the two counts.
-    qint64 part1 = 258 + 4 * qint64(file.w256) + 2 * qint64(file.wordAt222);
+    qint64 part1 = 258 + 4 * qint64(file.tablePairCount) + 2 * qint64(file.tableWordCount);
     if (file.measures >= 256)
-        part1 += 2 * qint64(file.wordAt222);
+        part1 += 2 * qint64(file.tableWordCount);
     if (generation > 2)
-        part1 += 2 * qint64(file.w256);
+        part1 += 2 * qint64(file.tablePairCount);
     AppendZeros(bytes, part1 - bytes.size());
     layout.blocksStart = bytes.size();
 
@@ -119,11 +119,11 @@ static QByteArray BuildOlder(const SampleFile& file, SampleLayout& layout) {
         AppendZeros(bytes, file.blockLengths[i]);
     }
     const qint64 recordSize = generation < 3 ? 76 : 108;
-    if (file.recordCountA != 0)
-        AppendZeros(bytes, file.recordCountA * recordSize + file.measures);
-    AppendZeros(bytes, qint64(file.record32Count) * 32);
-    if (file.recordCountB != 0)
-        AppendZeros(bytes, file.recordCountB * recordSize + file.measures);
+    if (file.firstGroupCount != 0)
+        AppendZeros(bytes, file.firstGroupCount * recordSize + file.measures);
+    AppendZeros(bytes, qint64(file.shortRecordCount) * 32);
+    if (file.secondGroupCount != 0)
+        AppendZeros(bytes, file.secondGroupCount * recordSize + file.measures);
     if (notesFlag != 0) {
         layout.notesStart = bytes.size();
         PutU16(bytes, bytes.size(), quint16(notes.size()));

@@ -61,14 +61,14 @@ struct SampleFile {
     // 12) and the string count at 230.
     std::array<quint8, 6> fixedTuning = {20, 15, 22, 17, 13, 20};
     quint16 fixedStringCount = 6;
-    quint8 byte240 = 0; // non-zero turns generation 0 into generation 1
+    quint8 moduleFlag = 0; // non-zero turns generation 0 into generation 1
     // The variable parts the reader skips: their counts decide the filler the writer emits.
-    quint16 wordAt222 = 0;
-    quint16 w256 = 0;
+    quint16 tableWordCount = 0;
+    quint16 tablePairCount = 0;
     std::vector<quint16> blockLengths; // one length-prefixed block of n zero bytes each
-    quint8 recordCountA = 0;
-    quint8 recordCountB = 0;
-    quint16 record32Count = 0;
+    quint8 firstGroupCount = 0;
+    quint8 secondGroupCount = 0;
+    quint16 shortRecordCount = 0;
     // Byte 238; when unset it is 1 when notes is not empty. Notes are written when it is not 0.
     std::optional<quint8> notesFlag;
 

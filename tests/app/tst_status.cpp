@@ -1,6 +1,6 @@
 #include "app/app_state.h"
 #include "app/status.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The search words and the filter pass: state images, counts, order, selection and focus.
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
 #include "settings/settings_store.h"

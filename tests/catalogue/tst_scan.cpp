@@ -2,7 +2,7 @@
 // nesting, damaged files, the extension rule and the Esc abort.
 
 #include "app/app_state.h"
-#include "app/ui_hooks.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
 #include "catalogue/sort_search.h"

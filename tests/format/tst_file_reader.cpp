@@ -65,12 +65,12 @@ private slots:
         f.numerator = 6;
         f.denominator = 8;
         f.keySignature = -2;
-        f.wordAt222 = 7;
-        f.w256 = 5;
+        f.tableWordCount = 7;
+        f.tablePairCount = 5;
         f.blockLengths = {0, 3, 100};
-        f.recordCountA = 2;
-        f.recordCountB = 1;
-        f.record32Count = 4;
+        f.firstGroupCount = 2;
+        f.secondGroupCount = 1;
+        f.shortRecordCount = 4;
         f.modules = {Module(QStringLiteral("Lead"), 6), Module(QStringLiteral("Bass"), 4, 30)};
         f.modules[0].transposition = 2;
         const FileSummary& s = readFile(f);
@@ -94,10 +94,10 @@ private slots:
             QCOMPARE(s.tuning[k], quint8(22 + 5 * k));
         QCOMPARE(s.tuning[6], quint8(0));
         QCOMPARE(s.blockCount, quint16(3));
-        QCOMPARE(s.wordAt222, quint16(7));
-        QCOMPARE(s.recordCountA, qint16(2));
-        QCOMPARE(s.recordCountB, qint16(1));
-        QCOMPARE(s.record32Count, quint16(4));
+        QCOMPARE(s.tableWordCount, quint16(7));
+        QCOMPARE(s.firstGroupCount, qint16(2));
+        QCOMPARE(s.secondGroupCount, qint16(1));
+        QCOMPARE(s.shortRecordCount, quint16(4));
         QVERIFY(s.notesLength != 0);
     }
 
@@ -355,7 +355,7 @@ private slots:
     void generation0BecomesGeneration1() {
         SampleFile f;
         f.generation = 0;
-        f.byte240 = 1;
+        f.moduleFlag = 1;
         f.fixedTuning = {20, 21, 22, 23, 24, 25};
         f.modules = {Module(QStringLiteral("M"), 4, 40)};
         const FileSummary& s = readFile(f);
@@ -404,8 +404,8 @@ private slots:
         QTest::addColumn<bool>("good");
         SampleFile tables;
         tables.generation = 0;
-        tables.w256 = 100;
-        tables.wordAt222 = 10;
+        tables.tablePairCount = 100;
+        tables.tableWordCount = 10;
         tables.measures = 300;
         tables.notesFlag = 0;
         QTest::newRow("tables end at the file end") << tables << 0 << true;
@@ -416,9 +416,9 @@ private slots:
         QTest::newRow("blocks past the file end") << blocks << 1 << false;
         SampleFile groups = tables;
         groups.generation = 2;
-        groups.recordCountA = 1;
-        groups.recordCountB = 2;
-        groups.record32Count = 3;
+        groups.firstGroupCount = 1;
+        groups.secondGroupCount = 2;
+        groups.shortRecordCount = 3;
         groups.modules = {Module(QStringLiteral("X"), 6)};
         QTest::newRow("records before the modules") << groups << 0 << true;
         QTest::newRow("module record missing") << groups << 50 << false;

@@ -18,18 +18,18 @@ static std::vector<SampleFile> Seeds() {
     SampleFile gen0 = older;
     gen0.generation = 0;
     seeds.push_back(gen0);
-    gen0.byte240 = 1;
+    gen0.moduleFlag = 1;
     seeds.push_back(gen0);
 
     SampleFile parts = older;
     parts.generation = 5;
-    parts.wordAt222 = 3;
-    parts.w256 = 2;
+    parts.tableWordCount = 3;
+    parts.tablePairCount = 2;
     parts.measures = 260;
     parts.blockLengths = {1, 2, 3};
-    parts.recordCountA = 1;
-    parts.recordCountB = 1;
-    parts.record32Count = 2;
+    parts.firstGroupCount = 1;
+    parts.secondGroupCount = 1;
+    parts.shortRecordCount = 2;
     parts.modules.push_back({QStringLiteral("Bass"), 4, {1, 2, 3, 4}, 0, 5});
     seeds.push_back(parts);
 

@@ -10,8 +10,7 @@
 // middle of a surrogate pair.
 QString CutToLength(QStringView text, qsizetype maxLength);
 
-template <int Capacity>
-class BoundedText {
+template <int Capacity> class BoundedText {
 public:
     static constexpr int capacity = Capacity;
     static constexpr int maxLength = Capacity - 1;
