@@ -15,11 +15,10 @@ static QString OwnCopy(const QString& text) {
     return QString(text.constData(), text.size());
 }
 
-int InsertEntryRow(int row) {
+int InsertEntryRow(int row, const FileSummary& summary) {
     CatalogueModel& list = catalogue();
     if (row < 0 || row > list.rowCount())
         return 0;
-    const FileSummary& summary = fileSummary();
     const Entry& current = summary.currentEntry;
     Entry entry;
     entry.name = OwnCopy(current.name);

@@ -8,11 +8,13 @@
 
 #include <QString>
 
-// Builds an Entry from the current file summary (its currentEntry's name, folder, time, size
-// and isBad, and the texts and tuning read from the file) and inserts it as a new row at the
-// given position, with the state image StateBad or StateNormal. Returns 1, or 0 when the
-// position is outside 0..rowCount (nothing is inserted then).
-int InsertEntryRow(int row);
+struct FileSummary;
+
+// Builds an Entry from `summary` (its currentEntry's name, folder, time, size and isBad, and
+// the texts and tuning read from the file) and inserts it as a new row at the given position,
+// with the state image StateBad or StateNormal. Returns 1, or 0 when the position is outside
+// 0..rowCount (nothing is inserted then).
+int InsertEntryRow(int row, const FileSummary& summary);
 
 // Makes the row's file the current file: empties currentPath; when the row exists, copies its
 // Entry into currentEntry and sets currentPath to folder followed by name.

@@ -71,8 +71,7 @@ static bool TakeDetails(NativeFile& file, const QString& path, FolderItem& item)
 // inserted.
 static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
     AppState& app = appState();
-    FileSummary& summary = fileSummary();
-    summary.currentPath = folder.path() + item.name;
+    const QString path = folder.path() + item.name;
     NativeFile file;
     file.openReadIn(folder, item.name);
     // A long read (the check of a huge file for zeros) looks for Esc as the walk does.
@@ -81,18 +80,17 @@ static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
             app.abortScan = 1;
         return app.abortScan != 0;
     });
-    if (!TakeDetails(file, summary.currentPath, item))
+    if (!TakeDetails(file, path, item))
         return true; // vanished meanwhile: no row, as if it had not been listed
-    Entry& current = summary.currentEntry;
+    FileSummary summary = ReadSummary(file, path, ReadMode::WithoutNotes);
+    if (app.abortScan)
+        return true; // Esc during the read: the file was not read to the end and gets no row
+    Entry& current = summary.currentEntry; // isBad as the read found it
     current.name = item.name;
     current.folder = folder.path();
     current.lastWriteTime = item.lastWriteTime;
     current.size = quint32(item.size); // the low 32 bits
-    current.isBad = 0;
-    ReadCurrentFile(file, 1);
-    if (app.abortScan)
-        return true; // Esc during the read: the file was not read to the end and gets no row
-    if (!InsertEntryRow(app.foundCount))
+    if (!InsertEntryRow(app.foundCount, summary))
         return false;
     ++app.foundCount;
     ui().setStatusText(3, FoundText(app.foundCount));

@@ -54,8 +54,7 @@ static void AddLine(QString& out, QStringView label, const QString& value) {
     out += u'\n';
 }
 
-QString InfoModeText() {
-    const FileSummary& s = fileSummary();
+QString InfoModeText(const FileSummary& s) {
     QString out;
     AddLine(out, u"Name", s.currentEntry.name);
     AddLine(out, u"Folder", s.currentEntry.folder);
@@ -79,21 +78,21 @@ QString InfoModeText() {
     return out;
 }
 
-// Makes `path` the current file: its absolute folder (ending in the separator) and its name.
-// The path is not cleaned: "link/../x.zuf" is opened as the system resolves it, through the
-// link's target, and not as the text would read with the "link/.." taken away.
-static void LoadPathAsCurrent(const QString& path) {
+// Reads the file at `path`, with its notes, as the summary of its absolute folder (ending in the
+// separator) and its name. The path is not cleaned: "link/../x.zuf" is opened as the system
+// resolves it, through the link's target, and not as the text would read with the "link/.."
+// taken away.
+static FileSummary ReadPath(const QString& path) {
     const QChar separator = FolderSeparator();
     // The current folder as the platform names it, so that a folder whose name is not UTF-8
     // keeps its bytes (QDir::currentPath() would replace them).
     QString absolute = QDir::isAbsolutePath(path) ? path : CurrentFolder() + u'/' + path;
     absolute = QDir::toNativeSeparators(absolute);
     const qsizetype cut = absolute.lastIndexOf(separator) + 1;
-    FileSummary& s = fileSummary();
-    s.currentEntry = Entry{};
+    FileSummary s = ReadSummary(absolute, ReadMode::WithNotes);
     s.currentEntry.folder = absolute.left(cut);
     s.currentEntry.name = absolute.mid(cut);
-    s.currentPath = absolute;
+    return s;
 }
 
 // Writes the text as UTF-8; names with undecodable bytes get their own bytes back.
@@ -108,11 +107,10 @@ int RunInfoMode(const QStringList& files) {
     }
     int status = 0;
     for (const QString& path : files) {
-        LoadPathAsCurrent(path);
-        OpenCurrentFile(2);
-        if (fileSummary().currentEntry.isBad)
+        const FileSummary summary = ReadPath(path);
+        if (summary.currentEntry.isBad)
             status = 1;
-        Print(InfoModeText());
+        Print(InfoModeText(summary));
     }
     return FinishOutput(status);
 }

@@ -16,5 +16,7 @@ QString InfoModeUsage();
 // A value as printed: backslash, CR, LF and TAB escaped as \\ \r \n \t.
 QString EscapeValue(const QString& value);
 
-// The printed summary of the current file (fileSummary()) after OpenCurrentFile.
-QString InfoModeText();
+struct FileSummary;
+
+// The printed summary of a file as ReadSummary read it, with its name and folder.
+QString InfoModeText(const FileSummary& summary);

@@ -85,9 +85,9 @@ struct FileBatch {
     // folder, and the texts and tuning read from the source file itself.
     void addCopyRow() {
         FileSummary& summary = fileSummary();
-        OpenCurrentFile(1);
+        RereadSummary(summary, ReadMode::WithoutNotes);
         summary.currentEntry.folder = scratch().destFolder;
-        if (InsertEntryRow(catalogue().rowCount()))
+        if (InsertEntryRow(catalogue().rowCount(), summary))
             ++appState().rowCount;
     }
 

@@ -101,19 +101,19 @@ static void ReadNewerTexts(NativeFile& file, FileSummary& summary) {
         ReadCountedString(file, summary.comments);
 }
 
-void OpenCurrentFile(int readMode) {
+FileSummary ReadSummary(const QString& path, ReadMode mode) {
     NativeFile file;
-    file.openRead(fileSummary().currentPath);
-    ReadCurrentFile(file, readMode);
+    file.openRead(path);
+    return ReadSummary(file, path, mode);
 }
 
-void ReadCurrentFile(NativeFile& file, int readMode) {
-    FileSummary& summary = fileSummary();
-    summary.clearRead();
+FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode) {
+    FileSummary summary;
+    summary.currentPath = path;
     if (!file.isOpen()) {
         summary.currentEntry.isBad = 1;
         summary.title = QStringLiteral("Can't open file");
-        return;
+        return summary;
     }
     // The first 1024 bytes hold the older layout's texts, the newer layout's header and the
     // generation bytes at 204 and 205.
@@ -127,7 +127,15 @@ void ReadCurrentFile(NativeFile& file, int readMode) {
     } else {
         ReadOlderTexts(block, summary);
     }
-    ReadScoreSummary(file, readMode == 2);
+    ReadScoreSummary(file, summary, mode == ReadMode::WithNotes);
+    return summary;
+}
+
+void RereadSummary(FileSummary& summary, ReadMode mode) {
+    Entry entry = std::move(summary.currentEntry);
+    summary = ReadSummary(summary.currentPath, mode);
+    entry.isBad = summary.currentEntry.isBad || entry.isBad ? 1 : 0;
+    summary.currentEntry = std::move(entry);
 }
 
 // The block of three code page 1252 texts with their NULs, bounded as the editing dialog
@@ -141,10 +149,11 @@ static QByteArray BuildInfoBlock(QStringView title, QStringView subtitle, QStrin
     return block;
 }
 
-int WriteInfoBlock(QStringView title, QStringView subtitle, QStringView comments) {
+int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
+                   QStringView comments) {
     const QByteArray block = BuildInfoBlock(title, subtitle, comments);
     NativeFile file;
-    if (!file.openWrite(fileSummary().currentPath))
+    if (!file.openWrite(path))
         return 0;
     if (!file.seek(0))
         return 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The current file: the one file whose path stands in currentPath, with everything read from
-// it. There is only ever one; every read overwrites it.
+// The summary of one file: the file whose path stands in currentPath, with everything read
+// from it. Each reader of a file holds its own.
 
 #include "base/bounded_text.h"
 #include "catalogue/entry.h"
@@ -39,24 +39,32 @@ struct FileSummary {
     std::array<BoundedText<32>, 16> moduleNames{};
 
     std::array<quint8, 136> header{}; // the newer layout's ScoreHeader, as read
-
-    // Empties the four texts and zeroes every field from generation to header.
-    void clearRead();
 };
 
+// The current file of the window's commands that act on one file at a time.
 FileSummary& fileSummary();
 
-// Reads currentPath into the summary. readMode 1: texts and score summary without the notes
-// (the scan); 2: with the notes (the information panel). May set currentEntry.isBad.
-void OpenCurrentFile(int readMode);
+// How much of a file a read takes.
+enum class ReadMode {
+    WithoutNotes, // texts and score summary (the scan)
+    WithNotes,    // the same with the notes (the information panel)
+};
+
+// Reads the file at `path`: the summary's currentPath is `path`, its currentEntry is empty
+// but for isBad, which is 1 when the file cannot be opened or is found bad.
+FileSummary ReadSummary(const QString& path, ReadMode mode);
 // The same for a file the caller has opened already (or tried to: a file that is not open
 // gets the outcome of a failed opening).
-void ReadCurrentFile(NativeFile& file, int readMode);
+FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode);
+// Reads summary.currentPath again into `summary`, keeping its currentEntry; a file that cannot
+// be opened or is found bad sets currentEntry.isBad.
+void RereadSummary(FileSummary& summary, ReadMode mode);
 
-// Writes the 200-byte information block of an older-generation file at currentPath. Returns 1
+// Writes the 200-byte information block of an older-generation file at `path`. Returns 1
 // when the whole block was written, 0 when the file could not be opened for writing or the
 // write failed or came up short; the rest of the file is never touched.
-int WriteInfoBlock(QStringView title, QStringView subtitle, QStringView comments);
+int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
+                   QStringView comments);
 
 // The information block's room for the three texts together: 200 bytes less their three NULs.
 // Each text is bounded by what the ones before it leave, so that every NUL stays inside the

@@ -43,8 +43,7 @@ static bool AllBytesZero(NativeFile& file, qint64 size) {
     return true;
 }
 
-int MarkFileBad(NativeFile& file) {
-    FileSummary& summary = fileSummary();
+int MarkFileBad(NativeFile& file, FileSummary& summary) {
     summary.currentEntry.isBad = 1;
     const bool empty = AllBytesZero(file, qMax<qint64>(file.size(), 0));
     summary.notes.clear();
@@ -56,8 +55,7 @@ int MarkFileBad(NativeFile& file) {
 
 // ---- newer layout ----
 
-static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
-    FileSummary& s = fileSummary();
+static int ReadNewerSummary(NativeFile& file, FileSummary& s, qint64 fileSize, bool withNotes) {
     const QByteArrayView header(reinterpret_cast<const char*>(s.header.data()),
                                 qsizetype(s.header.size()));
     s.firstGroupCount = s.secondGroupCount = 0;
@@ -72,7 +70,7 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     ReadBytesAt(file, DwordAt(header, 92), infoBlock, sizeof infoBlock);
     const QByteArrayView info(infoBlock, sizeof infoBlock);
     if (WordAt(info, 0) != 12)
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     s.measures = WordAt(info, 2);
     s.minorKey = (ByteAt(info, 8) & 0x20) ? 1 : 0;
     s.keySignature = ByteAt(info, 10);
@@ -83,7 +81,7 @@ static int ReadNewerSummary(NativeFile& file, qint64 fileSize, bool withNotes) {
     ReadBytesAt(file, listOffset, listBlock, sizeof listBlock);
     const QByteArrayView list(listBlock, sizeof listBlock);
     if (WordAt(list, 0) != 68)
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     s.lastModule = quint16(WordAt(list, 2) - 1);
 
     // Only records that lie wholly inside the file are read: a list shorter than its count
@@ -189,12 +187,11 @@ static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s) {
     return true;
 }
 
-static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fixed,
+static int ReadOlderSummary(NativeFile& file, FileSummary& s, qint64 fileSize, QByteArrayView fixed,
                             bool withNotes) {
     // `fixed` holds file offsets 200 to 257.
     auto word = [&](int offset) { return WordAt(fixed, offset - 200); };
     auto byte = [&](int offset) { return ByteAt(fixed, offset - 200); };
-    FileSummary& s = fileSummary();
 
     s.measures = word(200);
     const int numerator = word(202);
@@ -202,7 +199,7 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
     const int keyCode = qint16(word(206));
     if (!ValidFixedBlock(s.measures, numerator, denominator, keyCode)) {
         s.measures = 0;
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     }
     s.timeSignature = quint16(numerator * 256 + denominator);
     SetOlderKey(keyCode, s);
@@ -226,10 +223,10 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
 
     qint64 p = OlderTablesEnd(s, word(256));
     if (p > fileSize)
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     p = SkipBlocks(file, p, fileSize, s.blockCount);
     if (p > fileSize)
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     p += RecordGroupsSize(s);
     if (s.notesLength != 0) {
         const quint16 length = ReadWordAt(file, p);
@@ -238,20 +235,19 @@ static int ReadOlderSummary(NativeFile& file, qint64 fileSize, QByteArrayView fi
             s.notes = Cp1252ToWideFit(ReadBytes(file, length), 32768);
     }
     if (p > fileSize)
-        return MarkFileBad(file);
+        return MarkFileBad(file, s);
     if (s.generation == 0)
         return 1;
-    return ReadOlderModules(file, p, s) ? 1 : MarkFileBad(file);
+    return ReadOlderModules(file, p, s) ? 1 : MarkFileBad(file, s);
 }
 
-int ReadScoreSummary(NativeFile& file, bool withNotes) {
-    FileSummary& s = fileSummary();
+int ReadScoreSummary(NativeFile& file, FileSummary& s, bool withNotes) {
     const qint64 fileSize = qMax<qint64>(file.size(), 0);
     char fixedBlock[58];
     ReadBytesAt(file, 200, fixedBlock, sizeof fixedBlock);
     const QByteArrayView fixed(fixedBlock, sizeof fixedBlock);
     s.generation = ByteAt(fixed, 5);
     if (ByteAt(fixed, 4) == 4 && s.generation >= 10)
-        return ReadNewerSummary(file, fileSize, withNotes);
-    return ReadOlderSummary(file, fileSize, fixed, withNotes);
+        return ReadNewerSummary(file, s, fileSize, withNotes);
+    return ReadOlderSummary(file, s, fileSize, fixed, withNotes);
 }

@@ -5,12 +5,14 @@
 
 #include "platform/native_file.h"
 
-// Reads the summary of the open file into fileSummary(), after OpenCurrentFile has read the
-// texts (and, for the newer layout, the header). With `withNotes` the notes are read too.
+struct FileSummary;
+
+// Reads the summary of the open file into `summary`, after ReadSummary has read the texts
+// (and, for the newer layout, the header). With `withNotes` the notes are read too.
 // Returns 1 when the file was read, 0 when it was found bad: then currentEntry.isBad is 1, the
 // texts are empty and the title is "Empty ZUF File" (every byte 0) or "Bad ZUF File". The file
 // stays open.
-int ReadScoreSummary(NativeFile& file, bool withNotes);
+int ReadScoreSummary(NativeFile& file, FileSummary& summary, bool withNotes);
 
-// The bad-file outcome: marks the current file bad and replaces its texts. Returns 0.
-int MarkFileBad(NativeFile& file);
+// The bad-file outcome: marks the file bad and replaces its texts. Returns 0.
+int MarkFileBad(NativeFile& file, FileSummary& summary);

@@ -56,7 +56,7 @@ void LoadInfoFile(int row) {
     if (summary.currentPath.isEmpty())
         return;
     summary.currentEntry.isBad = 0;
-    OpenCurrentFile(2);
+    RereadSummary(summary, ReadMode::WithNotes);
 }
 
 bool InfoSaveAllowed() {
@@ -82,7 +82,7 @@ static int CheckInfoFile() {
     }
     const quint8 wasBad = summary.currentEntry.isBad;
     summary.currentEntry.isBad = 0;
-    OpenCurrentFile(1);
+    RereadSummary(summary, ReadMode::WithoutNotes);
     const bool allowed = InfoSaveAllowed();
     summary.currentEntry.isBad = wasBad;
     return allowed ? 0 : -1;
@@ -107,7 +107,8 @@ InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialo
     } else if (check != 0) {
         ShowFileError(dialogs, check);
         result = InfoSaveResult::Failed;
-    } else if (!WriteInfoBlock(packed.title, packed.subtitle, packed.comments)) {
+    } else if (!WriteInfoBlock(fileSummary().currentPath, packed.title, packed.subtitle,
+                               packed.comments)) {
         ShowFileError(dialogs, WriteErrorCode());
         result = InfoSaveResult::Failed;
     } else {

@@ -62,7 +62,7 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
         return painting;
     if (mode == 1)
         LoadEntryAsCurrent(SelectedRow());
-    OpenCurrentFile(2);
+    RereadSummary(fileSummary(), ReadMode::WithNotes);
     painting.drewFile = true;
     painting.content = ComposePanel(fileSummary());
     const PanelContent& c = painting.content;

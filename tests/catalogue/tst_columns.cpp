@@ -16,6 +16,8 @@ Q_DECLARE_METATYPE(Tuning)
 
 class TestColumns : public QObject {
     Q_OBJECT
+
+    FileSummary m_summary; // the file a new row is built from
 private slots:
     void initTestCase() {
         // Far east of UTC, so that 23:30 UTC is already the next day locally.
@@ -23,7 +25,10 @@ private slots:
         tzset();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
-    void init() { ResetAppState(); }
+    void init() {
+        ResetAppState();
+        m_summary = FileSummary{};
+    }
 
     void tuningText_data() {
         QTest::addColumn<Tuning>("tuning");
@@ -74,11 +79,11 @@ private slots:
         QCOMPARE(GetEntryDisplayInfo(entry, column), text);
 
         // The model shows the same text in the same column.
-        fileSummary().currentEntry = entry;
-        fileSummary().title = entry.title;
-        fileSummary().subtitle = entry.subtitle;
-        std::copy(entry.tuning.begin(), entry.tuning.end(), fileSummary().tuning.begin());
-        QCOMPARE(InsertEntryRow(0), 1);
+        m_summary.currentEntry = entry;
+        m_summary.title = entry.title;
+        m_summary.subtitle = entry.subtitle;
+        std::copy(entry.tuning.begin(), entry.tuning.end(), m_summary.tuning.begin());
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
         QCOMPARE(catalogue().data(catalogue().index(0, column)).toString(), text);
     }
 
@@ -99,7 +104,7 @@ private slots:
     void insertTakesTheCurrentFile() {
         QFETCH(int, isBad);
         QFETCH(int, image);
-        FileSummary& summary = fileSummary();
+        FileSummary& summary = m_summary;
         summary.currentEntry.name = QStringLiteral("a.zuf");
         summary.currentEntry.folder = QStringLiteral("/x/");
         summary.currentEntry.size = 77;
@@ -110,7 +115,7 @@ private slots:
         summary.subtitle = QStringLiteral("S");
         summary.comments = QStringLiteral("C");
         summary.tuning.fill(7); // 16 bytes; the row keeps 12
-        QCOMPARE(InsertEntryRow(0), 1);
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
         summary.title = QStringLiteral("changed afterwards");
 
         const Entry* entry = catalogue().entryAt(0);
@@ -129,22 +134,21 @@ private slots:
     }
 
     void insertPositions() {
-        fileSummary().currentEntry.name = QStringLiteral("first");
-        QCOMPARE(InsertEntryRow(0), 1);
-        fileSummary().currentEntry.name = QStringLiteral("second");
-        QCOMPARE(InsertEntryRow(1), 1);
-        QCOMPARE(InsertEntryRow(3), 0);  // beyond the end
-        QCOMPARE(InsertEntryRow(-1), 0); // before the start
+        m_summary.currentEntry.name = QStringLiteral("first");
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
+        m_summary.currentEntry.name = QStringLiteral("second");
+        QCOMPARE(InsertEntryRow(1, m_summary), 1);
+        QCOMPARE(InsertEntryRow(3, m_summary), 0);  // beyond the end
+        QCOMPARE(InsertEntryRow(-1, m_summary), 0); // before the start
         QCOMPARE(catalogue().rowCount(), 2);
         QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("second"));
     }
 
     void loadEntryAsCurrent() {
-        fileSummary().currentEntry.name = QStringLiteral("song.tab");
-        fileSummary().currentEntry.folder = QStringLiteral("/deep/folder/");
-        fileSummary().title = QStringLiteral("Song");
-        QCOMPARE(InsertEntryRow(0), 1);
-        fileSummary() = FileSummary{};
+        m_summary.currentEntry.name = QStringLiteral("song.tab");
+        m_summary.currentEntry.folder = QStringLiteral("/deep/folder/");
+        m_summary.title = QStringLiteral("Song");
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
 
         LoadEntryAsCurrent(0);
         QCOMPARE(fileSummary().currentPath, QStringLiteral("/deep/folder/song.tab"));
@@ -210,13 +214,13 @@ private slots:
     }
     void replaceEntryText() {
         QFETCH(int, field);
-        FileSummary& summary = fileSummary();
+        FileSummary& summary = m_summary;
         summary.currentEntry.name = QStringLiteral("n");
         summary.currentEntry.folder = QStringLiteral("f/");
         summary.title = QStringLiteral("t");
         summary.subtitle = QStringLiteral("s");
         summary.comments = QStringLiteral("c");
-        QCOMPARE(InsertEntryRow(0), 1);
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
         QSignalSpy redraws(&catalogue(), &QAbstractItemModel::dataChanged);
 
         ReplaceEntryText(0, field, QStringLiteral("new"));
@@ -233,9 +237,9 @@ private slots:
     }
 
     void freeEntryRow() {
-        fileSummary().currentEntry.name = QStringLiteral("n.zuf");
-        fileSummary().title = QStringLiteral("title");
-        QCOMPARE(InsertEntryRow(0), 1);
+        m_summary.currentEntry.name = QStringLiteral("n.zuf");
+        m_summary.title = QStringLiteral("title");
+        QCOMPARE(InsertEntryRow(0, m_summary), 1);
         QCOMPARE(FreeEntryRow(1), 0);
         QCOMPARE(FreeEntryRow(0), 1);
         QVERIFY(catalogue().entryAt(0)->name.isEmpty());

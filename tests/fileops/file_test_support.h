@@ -121,16 +121,13 @@ inline bool WriteLibrary(const QString& folder, int n) {
 // Appends a row for the file as the scan would: the file's own name, folder, time and size,
 // then the texts read from it.
 inline bool AddRow(const QString& folder, const QString& name) {
-    FileSummary& summary = fileSummary();
     const QFileInfo info(folder + name);
-    summary.currentEntry = Entry{};
+    FileSummary summary = ReadSummary(folder + name, ReadMode::WithoutNotes);
     summary.currentEntry.name = name;
     summary.currentEntry.folder = folder;
     summary.currentEntry.lastWriteTime = info.lastModified().toMSecsSinceEpoch();
     summary.currentEntry.size = quint32(info.size());
-    summary.currentPath = folder + name;
-    OpenCurrentFile(1);
-    if (!InsertEntryRow(catalogue().rowCount()))
+    if (!InsertEntryRow(catalogue().rowCount(), summary))
         return false;
     ++appState().rowCount;
     return true;

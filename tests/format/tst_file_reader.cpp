@@ -25,6 +25,7 @@ class TestFileReader : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     int m_counter = 0;
+    FileSummary m_read; // the summary of the last read
 
     QString put(const QByteArray& bytes) {
         const QString path = m_dir.filePath(QStringLiteral("f%1.zuf").arg(++m_counter));
@@ -32,15 +33,14 @@ class TestFileReader : public QObject {
             qFatal("cannot write a sample file");
         return path;
     }
-    static FileSummary& read(const QString& path, int mode = 2) {
-        FileSummary& s = fileSummary();
-        s.currentPath = path;
-        s.currentEntry.isBad = 0;
-        OpenCurrentFile(mode);
-        return s;
+    FileSummary& read(const QString& path, ReadMode mode = ReadMode::WithNotes) {
+        m_read = ReadSummary(path, mode);
+        return m_read;
     }
-    FileSummary& readBytes(const QByteArray& bytes, int mode = 2) { return read(put(bytes), mode); }
-    FileSummary& readFile(const SampleFile& file, int mode = 2) {
+    FileSummary& readBytes(const QByteArray& bytes, ReadMode mode = ReadMode::WithNotes) {
+        return read(put(bytes), mode);
+    }
+    FileSummary& readFile(const SampleFile& file, ReadMode mode = ReadMode::WithNotes) {
         return readBytes(BuildSampleFile(file), mode);
     }
     static void verifyBad(const FileSummary& s, const char* title) {
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(s.notesLength != 0);
     }
 
-    void readMode1LeavesNotesOut_data() {
+    void readWithoutNotesLeavesNotesOut_data() {
         QTest::addColumn<SampleFile>("file");
         SampleFile older;
         older.notes = QStringLiteral("some notes");
@@ -110,11 +110,11 @@ private slots:
         newer.notes = QStringLiteral("some notes");
         QTest::newRow("newer") << newer;
     }
-    void readMode1LeavesNotesOut() {
+    void readWithoutNotesLeavesNotesOut() {
         QFETCH(SampleFile, file);
         const QString path = put(BuildSampleFile(file));
-        QCOMPARE(read(path, 2).notes.text(), QStringLiteral("some notes"));
-        const FileSummary& s = read(path, 1);
+        QCOMPARE(read(path, ReadMode::WithNotes).notes.text(), QStringLiteral("some notes"));
+        const FileSummary& s = read(path, ReadMode::WithoutNotes);
         QVERIFY(s.notes.isEmpty());
         QCOMPARE(s.currentEntry.isBad, quint8(0));
         if (file.generation >= 10)
@@ -653,8 +653,7 @@ private slots:
         f.notes = QStringLiteral("Notes stay");
         const QByteArray before = BuildSampleFile(f);
         const QString path = put(before);
-        fileSummary().currentPath = path;
-        QCOMPARE(WriteInfoBlock(u"A", u"", u"B"), 1);
+        QCOMPARE(WriteInfoBlock(path, u"A", u"", u"B"), 1);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray after = file.readAll();
@@ -691,10 +690,9 @@ private slots:
         QFETCH(int, keptSubtitle);
         QFETCH(int, keptComments);
         const QString path = put(BuildSampleFile(SampleFile()));
-        fileSummary().currentPath = path;
-        QCOMPARE(
-            WriteInfoBlock(QString(title, u't'), QString(subtitle, u's'), QString(comments, u'c')),
-            1);
+        QCOMPARE(WriteInfoBlock(path, QString(title, u't'), QString(subtitle, u's'),
+                                QString(comments, u'c')),
+                 1);
         const FileSummary& s = read(path);
         QCOMPARE(s.currentEntry.isBad, quint8(0));
         QCOMPARE(s.title.text(), QString(keptTitle, u't'));
@@ -713,8 +711,7 @@ private slots:
         QFETCH(QString, path);
         if (path == u"/dev/full" && !QFile::exists(path))
             QSKIP("no /dev/full here");
-        fileSummary().currentPath = path;
-        QCOMPARE(WriteInfoBlock(u"A", u"B", u"C"), 0);
+        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), 0);
     }
 
     void writeInfoBlockReadOnlyFile() {
@@ -723,8 +720,7 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner);
         if (QFile probe(path); probe.open(QIODevice::WriteOnly | QIODevice::Append))
             QSKIP("a read-only file stays writable for this user (the superuser, or Wine as root)");
-        fileSummary().currentPath = path;
-        QCOMPARE(WriteInfoBlock(u"A", u"B", u"C"), 0);
+        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), 0);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);

@@ -23,12 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
-    FileSummary& summary = fileSummary();
-    summary.currentPath = path;
-    for (int mode : {1, 2}) {
-        summary.currentEntry.isBad = 0;
-        OpenCurrentFile(mode);
-    }
+    for (ReadMode mode : {ReadMode::WithoutNotes, ReadMode::WithNotes})
+        ReadSummary(path, mode);
     QFile::remove(path);
     return 0;
 }

@@ -155,12 +155,12 @@ private slots:
         // Long titles make each line about 1 KiB: 700 rows overflow the 512 KiB block.
         ResetAppState();
         for (int i = 0; i < 700; ++i) {
-            fileSummary().currentEntry = Entry{};
-            fileSummary().currentEntry.name = NameOf(i);
-            fileSummary().currentEntry.folder = m_work;
-            fileSummary().title = QString(500, QChar(u'a' + i % 26));
-            fileSummary().subtitle = QString(500, u's');
-            QVERIFY(InsertEntryRow(i));
+            FileSummary summary;
+            summary.currentEntry.name = NameOf(i);
+            summary.currentEntry.folder = m_work;
+            summary.title = QString(500, QChar(u'a' + i % 26));
+            summary.subtitle = QString(500, u's');
+            QVERIFY(InsertEntryRow(i, summary));
         }
         catalogue().selectionModel()->select(
             QItemSelection(catalogue().index(0, 0), catalogue().index(699, 0)),
