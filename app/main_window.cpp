@@ -397,8 +397,8 @@ void MainWindow::setToolbarState(const ToolbarState& state) {
     m_toolbarActions[CmdFilter]->setChecked(state.filterPressed);
 }
 
-void MainWindow::drawInfoPanel(int mode) {
-    m_panel->draw(mode);
+void MainWindow::showFileInPanel(const FileSummary* file) {
+    m_panel->showFile(file);
 }
 
 // Once per folder of the scan: the window repaints, input other than Esc is dropped. Esc, or
@@ -683,7 +683,7 @@ void MainWindow::runProgram(int command) {
     const int row = SingleFileRow();
     if (appState().selectedCount != 1 || row < 0)
         return;
-    LoadEntryAsCurrent(row);
+    LoadEntryAsCurrent(row, fileSummary());
     const bool editor = command == CmdRunEditor;
     const QString& program = editor ? scratch().editorPath.text() : scratch().viewerPath.text();
     if (LaunchProgram(program, fileSummary().currentPath))

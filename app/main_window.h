@@ -72,7 +72,7 @@ public:
     // UiHooks
     void setStatusText(int part, const QString& text) override;
     void setToolbarState(const ToolbarState& state) override;
-    void drawInfoPanel(int mode) override;
+    void showFileInPanel(const FileSummary* file) override;
     bool scanEscPressed() override;
     void ensureRowVisible(int row) override;
 

@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
 
 QString FocusedText(int currentRow) {
     return QStringLiteral("Focused: %1").arg(currentRow + 1);
@@ -34,5 +36,14 @@ void UpdateStatus() {
     toolbar.singleCommands = app.selectedCount == 1;
     toolbar.filterPressed = app.filterOn != 0;
     window.setToolbarState(toolbar);
-    window.drawInfoPanel(app.selectedCount == 1 ? 1 : 0);
+    if (app.selectedCount != 1) {
+        window.showFileInPanel(nullptr);
+        return;
+    }
+    // The selected row (the current row only when, against the rule, none is selected): the
+    // focus may rest on a row that a Ctrl+click has just deselected.
+    const int selected = catalogue().nextRow(-1, true);
+    FileSummary shown;
+    LoadEntryAsCurrent(selected >= 0 ? selected : app.currentRow, shown);
+    window.showFileInPanel(&shown);
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+struct FileSummary;
+
 struct ToolbarState {
     bool fileCommands = false;   // move, copy, rename, delete, report: something selected
     bool singleCommands = false; // edit information, run the editor: exactly one selected
@@ -19,8 +21,9 @@ public:
         (void)text;
     }
     virtual void setToolbarState(const ToolbarState& state) { (void)state; }
-    // mode 1: exactly one row selected, show it; 0: show the panel without a file.
-    virtual void drawInfoPanel(int mode) { (void)mode; }
+    // Shows `file` (its currentPath, read afresh with the notes, and its currentEntry) in the
+    // information panel; nullptr shows the panel without a file.
+    virtual void showFileInPanel(const FileSummary* file) { (void)file; }
     // Called once per folder the scan enters: lets the window repaint, swallows other input,
     // and answers true when Esc was pressed.
     virtual bool scanEscPressed() { return false; }

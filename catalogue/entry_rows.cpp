@@ -35,8 +35,7 @@ int InsertEntryRow(int row, const FileSummary& summary) {
     return list.insertEntry(row, std::move(entry), image) ? 1 : 0;
 }
 
-void LoadEntryAsCurrent(int row) {
-    FileSummary& summary = fileSummary();
+void LoadEntryAsCurrent(int row, FileSummary& summary) {
     summary.currentPath.clear();
     const Entry* entry = catalogue().entryAt(row);
     if (!entry)

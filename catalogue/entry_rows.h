@@ -16,9 +16,9 @@ struct FileSummary;
 // 0..rowCount (nothing is inserted then).
 int InsertEntryRow(int row, const FileSummary& summary);
 
-// Makes the row's file the current file: empties currentPath; when the row exists, copies its
-// Entry into currentEntry and sets currentPath to folder followed by name.
-void LoadEntryAsCurrent(int row);
+// Makes the row's file the current file of `summary`: empties currentPath; when the row
+// exists, copies its Entry into currentEntry and sets currentPath to folder followed by name.
+void LoadEntryAsCurrent(int row, FileSummary& summary);
 
 // Replaces the name, folder, title, subtitle or comments of the row (the EntryField numbers);
 // other selectors replace nothing. The row is redrawn whenever it exists.

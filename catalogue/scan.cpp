@@ -162,7 +162,7 @@ int RefreshCatalogue() {
     app.foundCount = 0;
     app.filterOn = 0;
     list.removeAllRows();
-    ui().drawInfoPanel(0);
+    ui().showFileInPanel(nullptr);
     scratch().workingFolder = NormalisedFolder(CurrentFolder());
     ui().setStatusText(1, QStringLiteral("Press [Esc] to abort"));
     list.suspendViewUpdates(); // the list is not redrawn during the walk

@@ -71,11 +71,11 @@ struct FileBatch {
     // The user's answer for the current row; AnswerAll answers every later row as well.
     int ask() {
         if (command == CommandRename) {
-            ui().drawInfoPanel(2); // the panel shows the file in question
+            ui().showFileInPanel(&fileSummary()); // the panel shows the file in question
             return dialogs.renameFile();
         }
         if (answer != AnswerAll) {
-            ui().drawInfoPanel(2);
+            ui().showFileInPanel(&fileSummary());
             answer = dialogs.confirm(ConfirmationQuestion(command), fileSummary().currentPath);
         }
         return answer;
@@ -146,7 +146,7 @@ struct FileBatch {
     void run() {
         CatalogueModel& list = catalogue();
         while ((cursor = list.nextRow(cursor, true)) >= 0) {
-            LoadEntryAsCurrent(cursor);
+            LoadEntryAsCurrent(cursor, fileSummary());
             if (fileSummary().currentPath.isEmpty())
                 continue;
             const int reply = ask();
@@ -159,7 +159,7 @@ struct FileBatch {
             }
             if (reply == AnswerYes || reply == AnswerAll) {
                 // A repaint of the panel during the question may have read another row.
-                LoadEntryAsCurrent(cursor);
+                LoadEntryAsCurrent(cursor, fileSummary());
                 carryOut();
             }
         }

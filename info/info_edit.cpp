@@ -51,7 +51,7 @@ InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView com
 }
 
 void LoadInfoFile(int row) {
-    LoadEntryAsCurrent(row);
+    LoadEntryAsCurrent(row, fileSummary());
     FileSummary& summary = fileSummary();
     if (summary.currentPath.isEmpty())
         return;
@@ -116,6 +116,6 @@ InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialo
         ReplaceEntryText(row, FieldSubtitle, packed.subtitle);
         ReplaceEntryText(row, FieldComments, packed.comments);
     }
-    ui().drawInfoPanel(2);
+    ui().showFileInPanel(&fileSummary());
     return result;
 }

@@ -1,10 +1,7 @@
 #include "info/info_panel.h"
 
-#include "app/app_state.h"
-#include "catalogue/catalogue_model.h"
-#include "catalogue/entry_rows.h"
-#include "format/file_summary.h"
-
+#include <QEvent>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPalette>
 
@@ -24,13 +21,6 @@ int DrawBlock(QPainter& painter, const QRect& r, int flags, const QString& text)
     painter.drawText(r, flags, text, &drawn);
     const int height = text.isEmpty() ? 0 : drawn.height();
     return height;
-}
-
-// The row that mode 1 shows: the selected one (the current row only when, against the rule,
-// none is selected). The focus may rest on a row that a Ctrl+click has just deselected.
-int SelectedRow() {
-    const int row = catalogue().nextRow(-1, true);
-    return row >= 0 ? row : appState().currentRow;
 }
 
 // The panel's text for assistive tools, in the order it is painted: each summary label beside
@@ -55,16 +45,14 @@ QString Description(const PanelContent& c) {
 
 } // namespace
 
-PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, const QFont& font) {
+PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, const FileSummary* file,
+                            const QFont& font) {
     PanelPainting painting;
     painter.fillRect(panel, QPalette().color(QPalette::ToolTipBase));
-    if (mode == 0)
+    if (!file)
         return painting;
-    if (mode == 1)
-        LoadEntryAsCurrent(SelectedRow());
-    RereadSummary(fileSummary(), ReadMode::WithNotes);
     painting.drewFile = true;
-    painting.content = ComposePanel(fileSummary());
+    painting.content = ComposePanel(*file);
     const PanelContent& c = painting.content;
 
     QRect r = panel.adjusted(4, 2, -4, 0);
@@ -130,18 +118,51 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, int mode, con
 InfoPanel::InfoPanel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("File information"));
+
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        reread();
+        update();
+    });
 }
 
-void InfoPanel::draw(int mode) {
-    m_explicitMode = mode;
+void InfoPanel::showFile(const FileSummary* file) {
+    if (file)
+        m_file = *file;
+    else
+        m_file.reset();
+    reread();
     repaint();
-    m_explicitMode = -1;
+}
+
+void InfoPanel::reread() {
+    const QStringList watched = m_watcher.files();
+    if (!watched.isEmpty())
+        m_watcher.removePaths(watched);
+    if (!m_file)
+        return;
+    RereadSummary(*m_file, ReadMode::WithNotes);
+    if (!m_file->currentPath.isEmpty() && QFileInfo::exists(m_file->currentPath))
+        m_watcher.addPath(m_file->currentPath);
+}
+
+// Back in the window (from another program, after a dialog) or shown again: the file may have
+// changed meanwhile.
+void InfoPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        reread();
+        update();
+    }
+}
+
+void InfoPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    reread();
 }
 
 void InfoPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const int mode = m_explicitMode >= 0 ? m_explicitMode : (appState().selectedCount == 1 ? 1 : 0);
-    m_last = DrawInfoPanel(painter, rect(), mode, font());
+    m_last = DrawInfoPanel(painter, rect(), shownFile(), font());
     const QString description = m_last.drewFile ? Description(m_last.content) : QString();
     if (description != accessibleDescription())
         setAccessibleDescription(description);

@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(catalogue().entryAt(row)->name, selected);
         QCOMPARE(appState().currentRow, row);
         QCOMPARE(m_window->list()->currentIndex().row(), row);
-        QCOMPARE(fileSummary().currentPath, m_tree + folder + selected);
+        QCOMPARE(m_window->infoPanel()->shownFile()->currentPath, m_tree + folder + selected);
         // A path that names nothing is refused with the system's text.
         QVERIFY(!StartTargetFor(m_tree + QStringLiteral("missing.zuf")).error.isEmpty());
     }
@@ -852,7 +852,7 @@ private slots:
         selectRows({row});
         m_window->resize(1000, 700);
         QTRY_COMPARE(m_window->width(), 1000);
-        m_window->infoPanel()->draw(1);
+        m_window->infoPanel()->repaint();
         const PanelPainting& painted = m_window->infoPanel()->lastPainting();
         QVERIFY(painted.drewFile);
         QCOMPARE(painted.content.name, QStringLiteral("blue moon.zuf"));
@@ -871,9 +871,25 @@ private slots:
         QVERIFY(painted.notesDrawn);
     }
 
+    // The panel reads its file again when the file changes on disk.
+    void panelFollowsTheFileOnDisk() {
+        const QString path = m_tree + QStringLiteral("blue moon.zuf");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
+        QCOMPARE(m_window->infoPanel()->shownFile()->title.text(), QStringLiteral("Blue Moon"));
+        QCOMPARE(WriteInfoBlock(path, u"Changed", u"", u""), 1);
+        QTRY_COMPARE(m_window->infoPanel()->lastPainting().content.title,
+                     QStringLiteral("Changed"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(before), before.size());
+    }
+
     void panelShowsDamagedFileTextsOnly() {
         selectRows({rowNamed(QString::fromUtf8(damagedName))});
-        m_window->infoPanel()->draw(1);
+        m_window->infoPanel()->repaint();
         const PanelPainting& painted = m_window->infoPanel()->lastPainting();
         QVERIFY(painted.drewFile);
         QCOMPARE(painted.content.name, QString::fromUtf8(damagedName));
@@ -934,11 +950,13 @@ private slots:
         QFETCH(bool, notes);
         selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
         const QFont font = m_window->infoPanel()->font();
+        const FileSummary* shown = m_window->infoPanel()->shownFile();
+        QVERIFY(shown);
         QImage image(400, 1000, QImage::Format_ARGB32);
         PanelPainting tall;
         {
             QPainter painter(&image);
-            tall = DrawInfoPanel(painter, QRect(0, 0, 400, 1000), 1, font);
+            tall = DrawInfoPanel(painter, QRect(0, 0, 400, 1000), shown, font);
         }
         QCOMPARE(tall.modulesDrawn, 1);
         QVERIFY(tall.notesDrawn);
@@ -946,7 +964,7 @@ private slots:
         PanelPainting shorter;
         {
             QPainter painter(&image);
-            shorter = DrawInfoPanel(painter, QRect(0, 0, 400, top + extra), 1, font);
+            shorter = DrawInfoPanel(painter, QRect(0, 0, 400, top + extra), shown, font);
         }
         QCOMPARE(shorter.modulesTop, tall.modulesTop);
         QCOMPARE(shorter.modulesDrawn, modules);

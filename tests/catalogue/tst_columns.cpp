@@ -150,11 +150,12 @@ private slots:
         m_summary.title = QStringLiteral("Song");
         QCOMPARE(InsertEntryRow(0, m_summary), 1);
 
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         QCOMPARE(fileSummary().currentPath, QStringLiteral("/deep/folder/song.tab"));
         QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
 
-        LoadEntryAsCurrent(1); // no such row: the path is emptied, nothing else happens
+        LoadEntryAsCurrent(1,
+                           fileSummary()); // no such row: the path is emptied, nothing else happens
         QVERIFY(fileSummary().currentPath.isEmpty());
         QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
     }

@@ -104,7 +104,9 @@ private slots:
         SelectRows({4});
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {AnswerYes};
-        dialogs.duringConfirm = [] { LoadEntryAsCurrent(0); }; // the panel shows row 0
+        dialogs.duringConfirm = [] {
+            LoadEntryAsCurrent(0, fileSummary());
+        }; // the panel shows row 0
         RunFileBatch(CommandDelete, dialogs);
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QVERIFY(!QFile::exists(m_work + NameOf(4)));

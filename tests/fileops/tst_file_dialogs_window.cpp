@@ -255,7 +255,7 @@ private slots:
     }
 
     void renameDialogRenames() {
-        LoadEntryAsCurrent(1);
+        LoadEntryAsCurrent(1, fileSummary());
         ScriptedDialogs dialogs;
         RenameFileDialog dialog(nullptr, dialogs);
         QVERIFY(ShowActive(&dialog));
@@ -292,7 +292,7 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, button);
         QFETCH(QString, result);
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         ScriptedDialogs dialogs;
         RenameFileDialog dialog(nullptr, dialogs);
         QVERIFY(ShowActive(&dialog));
@@ -309,7 +309,7 @@ private slots:
     }
 
     void renameDialogToolsWaitForTheFieldToLoseFocus() {
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         ScriptedDialogs dialogs;
         RenameFileDialog dialog(nullptr, dialogs);
         dialog.nameField()->setText(QStringLiteral("abc"));
@@ -318,7 +318,7 @@ private slots:
     }
 
     void renameDialogRefusesANameThatLeavesTheFolder() {
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
         RenameFileDialog dialog(nullptr, dialogs);
@@ -344,7 +344,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, result);
         QFETCH(int, flags);
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         ScriptedDialogs dialogs;
         RenameFileDialog dialog(nullptr, dialogs);
         QVERIFY(ShowActive(&dialog));

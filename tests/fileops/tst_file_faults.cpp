@@ -263,7 +263,7 @@ private slots:
         Immutable lock(lockSource ? m_work + NameOf(0) : QString());
         if (lockSource)
             REQUIRE_IMMUTABLE(lock);
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         ScriptedDialogs dialogs;
 
         QVERIFY(!RenameFile(dialogs, name, m_work));
@@ -279,7 +279,7 @@ private slots:
         // Linux file systems refuse only the separator and NUL, which the rename refuses
         // itself before asking the file system; see the rename tests.
 #ifdef Q_OS_WIN
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
         const Snapshot before = TakeSnapshot(m_dir->path());
         ScriptedDialogs dialogs;
         QVERIFY(!RenameFile(dialogs, QStringLiteral("a*b|c.zuf"), m_work));

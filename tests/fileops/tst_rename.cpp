@@ -37,7 +37,7 @@ class TestRename : public QObject {
             QVERIFY(WriteSampleFile(dir + name, file));
             QVERIFY(AddRow(dir, name));
         }
-        LoadEntryAsCurrent(0);
+        LoadEntryAsCurrent(0, fileSummary());
     }
 
 private slots:
@@ -161,7 +161,7 @@ private slots:
         duplicateLibrary();
         settings().renameFlags = 1;
         const QString b = folder(QStringLiteral("b"));
-        LoadEntryAsCurrent(1); // b/Song.zuf
+        LoadEntryAsCurrent(1, fileSummary()); // b/Song.zuf
         ScriptedDialogs dialogs;
         dialogs.warnAnswers = {true};
         QVERIFY(RenameFile(dialogs, QStringLiteral("song.zuf"), b));
@@ -219,7 +219,7 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QString, rowName);
         duplicateLibrary();
-        LoadEntryAsCurrent(3);
+        LoadEntryAsCurrent(3, fileSummary());
         const Entry current = fileSummary().currentEntry;
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
