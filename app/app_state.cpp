@@ -1,7 +1,6 @@
 #include "app/app_state.h"
 
 #include "catalogue/catalogue_model.h"
-#include "format/file_summary.h"
 
 ScratchPool& scratch() {
     static ScratchPool pool;
@@ -16,7 +15,6 @@ AppState& appState() {
 void ResetAppState() {
     scratch() = ScratchPool{};
     appState() = AppState{};
-    fileSummary() = FileSummary{};
     catalogue().removeAllRows();
 }
 

@@ -37,7 +37,7 @@ struct AppState {
 ScratchPool& scratch();
 AppState& appState();
 
-// Puts the work texts, the counts, the current file summary and the catalogue rows back to
+// Puts the work texts, the counts and the catalogue rows back to
 // their start-up state. The settings, sort state and folder history have their own resets.
 void ResetAppState();
 

@@ -683,10 +683,11 @@ void MainWindow::runProgram(int command) {
     const int row = SingleFileRow();
     if (appState().selectedCount != 1 || row < 0)
         return;
-    LoadEntryAsCurrent(row, fileSummary());
+    FileSummary current;
+    LoadEntryAsCurrent(row, current);
     const bool editor = command == CmdRunEditor;
     const QString& program = editor ? scratch().editorPath.text() : scratch().viewerPath.text();
-    if (LaunchProgram(program, fileSummary().currentPath))
+    if (LaunchProgram(program, current.currentPath))
         return;
     const QString name = editor ? QStringLiteral("Strumlex") : QStringLiteral("ZUF View");
     ShowMessageBox(

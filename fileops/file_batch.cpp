@@ -22,9 +22,8 @@ QString ConfirmationQuestion(int command) {
     return verb + QStringLiteral(" to ") + scratch().destFolder + u'?';
 }
 
-QString FileErrorText(int errorCode) {
+QString FileErrorText(int errorCode, const QString& source) {
     const ScratchPool& work = scratch();
-    const QString& source = fileSummary().currentPath;
     const QString system = SystemErrorText(errorCode);
     if (!work.targetPath.isEmpty())
         return system + QStringLiteral("\r\nCan't copy: ") + source + QStringLiteral("\r\nTo: ") +
@@ -32,8 +31,8 @@ QString FileErrorText(int errorCode) {
     return system + QStringLiteral("\r\n") + source;
 }
 
-QString MoveSourceKeptText(int errorCode) {
-    return SystemErrorText(errorCode) + QStringLiteral("\r\n") + fileSummary().currentPath +
+QString MoveSourceKeptText(int errorCode, const QString& source) {
+    return SystemErrorText(errorCode) + QStringLiteral("\r\n") + source +
            QStringLiteral("\r\nThe copy was made: ") + scratch().targetPath +
            QStringLiteral("\r\nThe original stays.");
 }
@@ -43,8 +42,8 @@ static void ShowErrorText(FileDialogs& dialogs, const QString& text) {
     dialogs.showFileError(text);
 }
 
-void ShowFileError(FileDialogs& dialogs, int errorCode) {
-    ShowErrorText(dialogs, FileErrorText(errorCode));
+void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source) {
+    ShowErrorText(dialogs, FileErrorText(errorCode, source));
 }
 
 bool FolderInside(const QString& folder, const QString& root) {
@@ -59,11 +58,12 @@ bool FolderInside(const QString& folder, const QString& root) {
 
 namespace {
 
-// One run of the batch: the cursor walks the selected rows, lastRemoved remembers the last
-// row taken out of the list.
+// One run of the batch: the cursor walks the selected rows, `current` is the file of the row it
+// stands on, lastRemoved remembers the last row taken out of the list.
 struct FileBatch {
     int command = 0;
     FileDialogs& dialogs;
+    FileSummary current;
     int answer = 0;
     int cursor = -1;
     int lastRemoved = -1;
@@ -71,12 +71,12 @@ struct FileBatch {
     // The user's answer for the current row; AnswerAll answers every later row as well.
     int ask() {
         if (command == CommandRename) {
-            ui().showFileInPanel(&fileSummary()); // the panel shows the file in question
-            return dialogs.renameFile();
+            ui().showFileInPanel(&current); // the panel shows the file in question
+            return dialogs.renameFile(current);
         }
         if (answer != AnswerAll) {
-            ui().showFileInPanel(&fileSummary());
-            answer = dialogs.confirm(ConfirmationQuestion(command), fileSummary().currentPath);
+            ui().showFileInPanel(&current);
+            answer = dialogs.confirm(ConfirmationQuestion(command), current.currentPath);
         }
         return answer;
     }
@@ -84,10 +84,10 @@ struct FileBatch {
     // Appends the row of a new copy: the source row's name, time and size, the destination
     // folder, and the texts and tuning read from the source file itself.
     void addCopyRow() {
-        FileSummary& summary = fileSummary();
-        RereadSummary(summary, ReadMode::WithoutNotes);
-        summary.currentEntry.folder = scratch().destFolder;
-        if (InsertEntryRow(catalogue().rowCount(), summary))
+        FileSummary copy = current;
+        RereadSummary(copy, ReadMode::WithoutNotes);
+        copy.currentEntry.folder = scratch().destFolder;
+        if (InsertEntryRow(catalogue().rowCount(), copy))
             ++appState().rowCount;
     }
 
@@ -102,9 +102,9 @@ struct FileBatch {
     // Copies the current file into the destination folder; false after a reported failure.
     bool copyToDestination() {
         ScratchPool& work = scratch();
-        work.targetPath = work.destFolder + fileSummary().currentEntry.name;
-        if (int error = CopyFileNoReplace(fileSummary().currentPath, work.targetPath)) {
-            ShowFileError(dialogs, error);
+        work.targetPath = work.destFolder + current.currentEntry.name;
+        if (int error = CopyFileNoReplace(current.currentPath, work.targetPath)) {
+            ShowFileError(dialogs, error, current.currentPath);
             return false;
         }
         return true;
@@ -113,12 +113,12 @@ struct FileBatch {
     // Deletes the current file; false after a reported failure. After a move's copy the text
     // says that the copy exists and the original stays.
     bool deleteSource() {
-        if (int error = DeleteFileNative(fileSummary().currentPath)) {
+        if (int error = DeleteFileNative(current.currentPath)) {
             if (command == CommandMove) {
-                ShowErrorText(dialogs, MoveSourceKeptText(error));
+                ShowErrorText(dialogs, MoveSourceKeptText(error, current.currentPath));
             } else {
                 scratch().targetPath.clear();
-                ShowFileError(dialogs, error);
+                ShowFileError(dialogs, error, current.currentPath);
             }
             return false;
         }
@@ -146,8 +146,8 @@ struct FileBatch {
     void run() {
         CatalogueModel& list = catalogue();
         while ((cursor = list.nextRow(cursor, true)) >= 0) {
-            LoadEntryAsCurrent(cursor, fileSummary());
-            if (fileSummary().currentPath.isEmpty())
+            LoadEntryAsCurrent(cursor, current);
+            if (current.currentPath.isEmpty())
                 continue;
             const int reply = ask();
             if (reply == AnswerCancel)
@@ -158,8 +158,6 @@ struct FileBatch {
                 continue;
             }
             if (reply == AnswerYes || reply == AnswerAll) {
-                // A repaint of the panel during the question may have read another row.
-                LoadEntryAsCurrent(cursor, fileSummary());
                 carryOut();
             }
         }
@@ -173,7 +171,7 @@ struct FileBatch {
 int RunFileBatch(int command, FileDialogs& dialogs) {
     if (FileCommandVerb(command).isEmpty())
         return 1;
-    FileBatch batch{command, dialogs};
+    FileBatch batch{command, dialogs, {}};
     batch.run();
     return 1;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+struct FileSummary;
+
 // Command numbers of the file commands, as the main window dispatches them.
 enum FileCommand {
     CommandMove = 102,
@@ -30,9 +32,9 @@ public:
     // The confirmation ("Confirmation": "&All", "&No", "Cancel", "&Yes") with the question and
     // the file's full path; answers AnswerYes, AnswerNo, AnswerAll or AnswerCancel.
     virtual int confirm(const QString& question, const QString& path) = 0;
-    // The rename dialog for the current file: AnswerYes when the file now carries the new name
-    // (left in scratch().editText), AnswerNo for Skip, AnswerCancel.
-    virtual int renameFile() = 0;
+    // The rename dialog for `current`: AnswerYes when the file now carries the new name (left
+    // in scratch().editText), AnswerNo for Skip, AnswerCancel.
+    virtual int renameFile(const FileSummary& current) = 0;
     // A failure of the file system, in a message box with the default caption and OK.
     virtual void showFileError(const QString& text) = 0;
     // A warning with Yes and No under the program's caption: true for Yes.
@@ -49,15 +51,15 @@ QString FileCommandVerb(int command);
 // "Copy to <destFolder>?" for 102 and 103, with the verb from scratch().promptText.
 QString ConfirmationQuestion(int command);
 
-// The text of a file error: with scratch().targetPath set, "<system text>\r\nCan't copy:
-// <currentPath>\r\nTo: <targetPath>", otherwise "<system text>\r\n<currentPath>".
-QString FileErrorText(int errorCode);
+// The text of a file error about `source`: with scratch().targetPath set, "<system
+// text>\r\nCan't copy: <source>\r\nTo: <targetPath>", otherwise "<system text>\r\n<source>".
+QString FileErrorText(int errorCode, const QString& source);
 // The text of a move whose copy was made but whose source could not be deleted afterwards:
-// "<system text>\r\n<currentPath>\r\nThe copy was made: <targetPath>\r\nThe original
-// stays.", so that the user knows there are two files now.
-QString MoveSourceKeptText(int errorCode);
-// Shows FileErrorText(errorCode) through the dialogs.
-void ShowFileError(FileDialogs& dialogs, int errorCode);
+// "<system text>\r\n<source>\r\nThe copy was made: <targetPath>\r\nThe original stays.",
+// so that the user knows there are two files now.
+QString MoveSourceKeptText(int errorCode, const QString& source);
+// Shows FileErrorText(errorCode, source) through the dialogs.
+void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source);
 
 // Runs the command (102 move, 103 copy, 104 rename, 105 delete) over the selected rows in list
 // order. Move and copy send the files to scratch().destFolder and never overwrite; a move is a

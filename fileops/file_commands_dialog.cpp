@@ -28,7 +28,9 @@ public:
     int confirm(const QString& question, const QString& path) override {
         return ConfirmationDialog(m_owner, question, path).exec();
     }
-    int renameFile() override { return RenameFileDialog(m_owner, *this).exec(); }
+    int renameFile(const FileSummary& current) override {
+        return RenameFileDialog(m_owner, *this, current).exec();
+    }
     void showFileError(const QString& text) override { ShowMessageBox(m_owner, text); }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
     void showMessage(const QString& text) override { ShowMessageBox(m_owner, text); }
@@ -86,9 +88,8 @@ void RunInfoEditDialog(QWidget* owner) {
     const int row = SingleFileRow();
     if (appState().selectedCount != 1 || row < 0)
         return;
-    LoadInfoFile(row);
     WindowFileDialogs dialogs(owner);
-    InfoEditDialog(owner, row, dialogs).exec();
+    InfoEditDialog(owner, row, LoadInfoFile(row), dialogs).exec();
 }
 
 void RunReportDialog(QWidget* owner) {

@@ -25,8 +25,7 @@ QString NameFromTitle(QStringView title) {
     return name + QStringLiteral(".zuf");
 }
 
-QString RenameSuggestion() {
-    const Entry& current = fileSummary().currentEntry;
+QString RenameSuggestion(const Entry& current) {
     // A bad or empty file's title is the placeholder text ("Bad ZUF File"), not a name.
     return current.title.isEmpty() || current.isBad ? current.name : NameFromTitle(current.title);
 }
@@ -80,7 +79,8 @@ static bool AcceptDuplicates(FileDialogs& dialogs, const QString& newName, const
     return true;
 }
 
-bool RenameFile(FileDialogs& dialogs, const QString& newName, const QString& folder) {
+bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newName,
+                const QString& folder) {
     if (newName.isEmpty() || folder.isEmpty())
         return false;
     if (NameLeavesFolder(newName)) {
@@ -91,8 +91,8 @@ bool RenameFile(FileDialogs& dialogs, const QString& newName, const QString& fol
         return false;
     ScratchPool& work = scratch();
     work.targetPath = folder + newName;
-    if (int error = RenameNoReplace(fileSummary().currentPath, work.targetPath)) {
-        ShowFileError(dialogs, error);
+    if (int error = RenameNoReplace(source, work.targetPath)) {
+        ShowFileError(dialogs, error, source);
         return false;
     }
     return true;
@@ -103,8 +103,7 @@ bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs) {
     if (!entry)
         return false;
     const QString folder = entry->folder;
-    fileSummary().currentPath = folder + entry->name;
-    if (!RenameFile(dialogs, newName, folder))
+    if (!RenameFile(dialogs, folder + entry->name, newName, folder))
         return false;
     ReplaceEntryText(row, FieldName, newName);
     return true;

@@ -3,6 +3,7 @@
 // operation shared by the rename dialog and the in-place editing of a row's name. A rename
 // never replaces an existing file and never moves a file to another folder.
 
+#include "catalogue/entry.h"
 #include "fileops/file_batch.h"
 
 #include <QString>
@@ -15,10 +16,10 @@ constexpr int RenameNameMax = 255;
 // and ":" to "?", at most 250 of its characters kept, then ".zuf".
 QString NameFromTitle(QStringView title);
 
-// The name the rename dialog proposes for the current file: NameFromTitle of its title, or
-// its current name unchanged when the title is empty or the file is marked bad (its title is
-// then a placeholder such as "Bad ZUF File").
-QString RenameSuggestion();
+// The name the rename dialog proposes for the file of `current`: NameFromTitle of its title,
+// or its current name unchanged when the title is empty or the file is marked bad (its title
+// is then a placeholder such as "Bad ZUF File").
+QString RenameSuggestion(const Entry& current);
 
 // The part of a field that MoveFirstWord reads.
 constexpr int MoveFirstWordRead = 199;
@@ -37,15 +38,15 @@ QString NameRefusedText(const QString& name);
 // \r\nRename anyway?".
 QString DuplicateNameText(const QString& name, const QString& folder);
 
-// Renames the current file (fileSummary().currentPath) to `newName` in `folder`. With the
+// Renames the file at `source` to `newName` in `folder`. With the
 // duplicate check on (bit 0 of renameFlags) every row in another folder with the same name,
 // case ignored, is warned about in list order; any answer but Yes ends with false. A name
 // that would leave the folder is refused with a message. A failure of the file system is shown
 // with ShowFileError in its long form (scratch().targetPath is the new path). True when the
 // file now has the new name.
-bool RenameFile(FileDialogs& dialogs, const QString& newName, const QString& folder);
+bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newName,
+                const QString& folder);
 
 // The end of an in-place edit of row `row`'s name: renames its file and, on success, the row.
-// An empty text (an edit that was cancelled) changes nothing. The current file stays as it was,
-// except for currentPath.
+// An empty text (an edit that was cancelled) changes nothing.
 bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs);

@@ -14,15 +14,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs)
-    : QDialog(owner), m_dialogs(dialogs) {
+RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const FileSummary& current)
+    : QDialog(owner), m_dialogs(dialogs), m_current(current) {
     setWindowTitle(tr("Rename File"));
     m_tools = new TextToolTracker(this);
-    const Entry& current = fileSummary().currentEntry;
-    scratch().editText = RenameSuggestion();
+    scratch().editText = RenameSuggestion(current.currentEntry);
 
     auto* layout = new QGridLayout(this);
-    auto* currentName = new QLabel(current.name, this);
+    auto* currentName = new QLabel(current.currentEntry.name, this);
     currentName->setObjectName(QStringLiteral("currentName"));
     currentName->setTextFormat(Qt::PlainText);
     currentName->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -72,7 +71,8 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs)
 void RenameFileDialog::accept() {
     settings().renameFlags = m_check->isChecked() ? 1 : 0;
     scratch().editText = m_name->text().left(RenameNameMax);
-    if (RenameFile(m_dialogs, scratch().editText, fileSummary().currentEntry.folder))
+    if (RenameFile(m_dialogs, m_current.currentPath, scratch().editText,
+                   m_current.currentEntry.folder))
         done(AnswerYes);
 }
 

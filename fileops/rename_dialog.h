@@ -1,13 +1,14 @@
 #pragma once
 // "Rename File": the current name, the new name (proposed from the title), the case tools,
 // "Move First &Word", "Check duplicated names", and OK, "&Skip" and Cancel. OK renames the
-// current file through RenameFile and closes with AnswerYes only when the file now has the new
+// file of `current` through RenameFile and closes with AnswerYes only when the file now has the new
 // name (left in scratch().editText); otherwise the dialog stays open with the user's text.
 // "&Skip" answers AnswerNo, Cancel and Esc AnswerCancel.
 
 #include <QDialog>
 
 class FileDialogs;
+struct FileSummary;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,7 @@ class TextToolTracker;
 class RenameFileDialog : public QDialog {
     Q_OBJECT
 public:
-    RenameFileDialog(QWidget* owner, FileDialogs& dialogs);
+    RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const FileSummary& current);
 
     QLineEdit* nameField() const { return m_name; }
     QCheckBox* checkBox() const { return m_check; }
@@ -26,6 +27,7 @@ public:
 
 private:
     FileDialogs& m_dialogs;
+    const FileSummary& m_current;
     QLineEdit* m_name = nullptr;
     QCheckBox* m_check = nullptr;
     TextToolTracker* m_tools = nullptr;

@@ -41,9 +41,6 @@ struct FileSummary {
     std::array<quint8, 136> header{}; // the newer layout's ScoreHeader, as read
 };
 
-// The current file of the window's commands that act on one file at a time.
-FileSummary& fileSummary();
-
 // How much of a file a read takes.
 enum class ReadMode {
     WithoutNotes, // texts and score summary (the scan)

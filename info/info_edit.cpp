@@ -50,17 +50,17 @@ InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView com
     return packed;
 }
 
-void LoadInfoFile(int row) {
-    LoadEntryAsCurrent(row, fileSummary());
-    FileSummary& summary = fileSummary();
+FileSummary LoadInfoFile(int row) {
+    FileSummary summary;
+    LoadEntryAsCurrent(row, summary);
     if (summary.currentPath.isEmpty())
-        return;
+        return summary;
     summary.currentEntry.isBad = 0;
     RereadSummary(summary, ReadMode::WithNotes);
+    return summary;
 }
 
-bool InfoSaveAllowed() {
-    const FileSummary& summary = fileSummary();
+bool InfoSaveAllowed(const FileSummary& summary) {
     return !summary.currentPath.isEmpty() && summary.generation < 10 && !summary.currentEntry.isBad;
 }
 
@@ -71,8 +71,7 @@ QString InfoRefusedText(const QString& path) {
 
 // Reads the current file again and answers 0 when it may take the block, else the error code
 // of the failed open (or -1 when the file is there but must not be written).
-static int CheckInfoFile() {
-    FileSummary& summary = fileSummary();
+static int CheckInfoFile(FileSummary& summary) {
     {
         NativeFile file;
         if (!file.openRead(summary.currentPath))
@@ -83,39 +82,40 @@ static int CheckInfoFile() {
     const quint8 wasBad = summary.currentEntry.isBad;
     summary.currentEntry.isBad = 0;
     RereadSummary(summary, ReadMode::WithoutNotes);
-    const bool allowed = InfoSaveAllowed();
+    const bool allowed = InfoSaveAllowed(summary);
     summary.currentEntry.isBad = wasBad;
     return allowed ? 0 : -1;
 }
 
 // The error code of a failed write: why the file does not open for writing, else EIO.
-static int WriteErrorCode() {
+static int WriteErrorCode(const QString& path) {
     NativeFile file;
-    if (!file.openWrite(fileSummary().currentPath))
+    if (!file.openWrite(path))
         return file.lastError();
     return EIO;
 }
 
-InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialogs) {
+InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
+                             FileDialogs& dialogs) {
     const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, texts.comments);
     scratch().targetPath.clear();
     InfoSaveResult result = InfoSaveResult::Saved;
-    const int check = CheckInfoFile();
+    const int check = CheckInfoFile(current);
     if (check == -1) {
-        dialogs.showMessage(InfoRefusedText(fileSummary().currentPath));
+        dialogs.showMessage(InfoRefusedText(current.currentPath));
         result = InfoSaveResult::Refused;
     } else if (check != 0) {
-        ShowFileError(dialogs, check);
+        ShowFileError(dialogs, check, current.currentPath);
         result = InfoSaveResult::Failed;
-    } else if (!WriteInfoBlock(fileSummary().currentPath, packed.title, packed.subtitle,
+    } else if (!WriteInfoBlock(current.currentPath, packed.title, packed.subtitle,
                                packed.comments)) {
-        ShowFileError(dialogs, WriteErrorCode());
+        ShowFileError(dialogs, WriteErrorCode(current.currentPath), current.currentPath);
         result = InfoSaveResult::Failed;
     } else {
         ReplaceEntryText(row, FieldTitle, packed.title);
         ReplaceEntryText(row, FieldSubtitle, packed.subtitle);
         ReplaceEntryText(row, FieldComments, packed.comments);
     }
-    ui().showFileInPanel(&fileSummary());
+    ui().showFileInPanel(&current);
     return result;
 }

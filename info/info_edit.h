@@ -4,6 +4,7 @@
 // row and the panel following.
 
 #include "fileops/file_batch.h"
+#include "format/file_summary.h"
 
 #include <QString>
 #include <QStringView>
@@ -20,14 +21,14 @@ struct InfoTexts {
 };
 InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments);
 
-// Makes the row's file the current file and reads it afresh, notes included, judging it anew
-// (a row marked bad by an earlier scan is read again).
-void LoadInfoFile(int row);
+// The row's file read afresh, notes included, judged anew (a row marked bad by an earlier scan
+// is read again). A row that does not exist gives a summary with an empty currentPath.
+FileSummary LoadInfoFile(int row);
 
-// Whether the current file, as last read, may take a new information block: an older
+// Whether the file, as last read into `current`, may take a new information block: an older
 // generation file (generation below 10) that was read in good order. Saving into the newer
 // generation, a damaged file or a foreign file would destroy its first 200 bytes.
-bool InfoSaveAllowed();
+bool InfoSaveAllowed(const FileSummary& current);
 
 enum class InfoSaveResult {
     Saved,   // the block is written, the row shows the new texts
@@ -38,8 +39,10 @@ enum class InfoSaveResult {
 // The message shown when the file is refused.
 QString InfoRefusedText(const QString& path);
 
-// Saves the texts (packed first) into the current file's information block. The file is
+// Saves the texts (packed first) into the information block of the file of `current`, which
+// is read again for the check. The file is
 // checked again on disk first: it must exist, hold more than the block and its header bytes,
 // and still read as an intact older-generation file. On success row `row` takes the packed
 // texts. The panel is redrawn in every case. Failures are shown through the dialogs.
-InfoSaveResult SaveInfoTexts(int row, const InfoTexts& texts, FileDialogs& dialogs);
+InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
+                             FileDialogs& dialogs);

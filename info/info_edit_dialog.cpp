@@ -22,11 +22,11 @@ static QString EditLines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs)
-    : QDialog(owner), m_row(row), m_dialogs(dialogs) {
+InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs)
+    : QDialog(owner), m_row(row), m_current(std::move(current)), m_dialogs(dialogs) {
     setWindowTitle(QStringLiteral("Information"));
     m_tools = new TextToolTracker(this);
-    const FileSummary& summary = fileSummary();
+    const FileSummary& summary = m_current;
 
     m_fileName = new QLabel(summary.currentEntry.name, this);
     m_fileName->setTextFormat(Qt::PlainText);
@@ -67,7 +67,7 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs)
     cancel->setFocusPolicy(Qt::ClickFocus);
     m_save = new QPushButton(QStringLiteral("Save to File"), this);
     m_save->setDefault(true);
-    m_save->setEnabled(InfoSaveAllowed());
+    m_save->setEnabled(InfoSaveAllowed(m_current));
     buttons->addStretch();
     buttons->addWidget(cancel);
     buttons->addWidget(m_save);
@@ -94,7 +94,7 @@ void InfoEditDialog::accept() {
     QString comments = m_comments->toPlainText();
     comments.replace(u'\n', QStringLiteral("\r\n"));
     const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
-    if (SaveInfoTexts(m_row, texts, m_dialogs) == InfoSaveResult::Saved)
+    if (SaveInfoTexts(m_row, m_current, texts, m_dialogs) == InfoSaveResult::Saved)
         done(1);
 }
 

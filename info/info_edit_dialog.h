@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "format/file_summary.h"
+
 class FileDialogs;
 class QLabel;
 class QLineEdit;
@@ -17,8 +19,9 @@ class TextToolTracker;
 class InfoEditDialog : public QDialog {
     Q_OBJECT
 public:
-    // `row` is the list row of the current file, which follows a successful save.
-    InfoEditDialog(QWidget* owner, int row, FileDialogs& dialogs);
+    // `row` is the list row of the file `current` (as LoadInfoFile read it), which follows a
+    // successful save.
+    InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs);
 
     QLabel* fileNameLabel() const { return m_fileName; }
     QLineEdit* titleField() const { return m_title; }
@@ -32,6 +35,7 @@ public:
 
 private:
     int m_row = 0;
+    FileSummary m_current;
     FileDialogs& m_dialogs;
     QLabel* m_fileName = nullptr;
     QLineEdit* m_title = nullptr;

@@ -57,6 +57,7 @@ class TestTranslationWindow : public QObject {
     MarkingTranslator m_translator;
     FixedList m_list;
     test_support::ScriptedDialogs m_dialogs;
+    FileSummary m_current; // the rename dialog's file: none
 
 private slots:
     void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
@@ -67,7 +68,7 @@ private slots:
         QTest::newRow("options") << MakeDialog(
             [this] { return new OptionsDialog(nullptr, m_list); });
         QTest::newRow("rename") << MakeDialog(
-            [this] { return new RenameFileDialog(nullptr, m_dialogs); });
+            [this] { return new RenameFileDialog(nullptr, m_dialogs, m_current); });
         QTest::newRow("confirmation") << MakeDialog([] {
             return new ConfirmationDialog(nullptr, QStringLiteral("Delete?"), QStringLiteral("/m"));
         });

@@ -150,14 +150,15 @@ private slots:
         m_summary.title = QStringLiteral("Song");
         QCOMPARE(InsertEntryRow(0, m_summary), 1);
 
-        LoadEntryAsCurrent(0, fileSummary());
-        QCOMPARE(fileSummary().currentPath, QStringLiteral("/deep/folder/song.tab"));
-        QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
+        QCOMPARE(current.currentPath, QStringLiteral("/deep/folder/song.tab"));
+        QCOMPARE(current.currentEntry.title, QStringLiteral("Song"));
 
         LoadEntryAsCurrent(1,
-                           fileSummary()); // no such row: the path is emptied, nothing else happens
-        QVERIFY(fileSummary().currentPath.isEmpty());
-        QCOMPARE(fileSummary().currentEntry.title, QStringLiteral("Song"));
+                           current); // no such row: the path is emptied, nothing else happens
+        QVERIFY(current.currentPath.isEmpty());
+        QCOMPARE(current.currentEntry.title, QStringLiteral("Song"));
     }
 
     void replaceEntryText_data() {

@@ -41,7 +41,9 @@ constexpr int NoFolderError = ENOENT;
 struct ScriptedDialogs : FileDialogs {
     QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
     QList<bool> warnAnswers;   // taken in turn; No when the script runs out
-    std::function<int()> onRename = [] { return int(AnswerCancel); };
+    std::function<int(const FileSummary&)> onRename = [](const FileSummary&) {
+        return int(AnswerCancel);
+    };
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
     QStringList questions, paths, fileErrors, warnings, messages;
     int renameCalls = 0;
@@ -52,9 +54,9 @@ struct ScriptedDialogs : FileDialogs {
         duringConfirm();
         return confirmAnswers.isEmpty() ? int(AnswerCancel) : confirmAnswers.takeFirst();
     }
-    int renameFile() override {
+    int renameFile(const FileSummary& current) override {
         ++renameCalls;
-        return onRename();
+        return onRename(current);
     }
     void showFileError(const QString& text) override { fileErrors << text; }
     bool warnYesNo(const QString& text) override {

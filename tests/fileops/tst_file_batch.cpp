@@ -104,9 +104,11 @@ private slots:
         SelectRows({4});
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {AnswerYes};
-        dialogs.duringConfirm = [] {
-            LoadEntryAsCurrent(0, fileSummary());
-        }; // the panel shows row 0
+        dialogs.duringConfirm = [] { // the panel reads row 0
+            FileSummary shown;
+            LoadEntryAsCurrent(0, shown);
+            RereadSummary(shown, ReadMode::WithNotes);
+        };
         RunFileBatch(CommandDelete, dialogs);
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QVERIFY(!QFile::exists(m_work + NameOf(4)));
@@ -224,13 +226,14 @@ private slots:
         ScriptedDialogs dialogs;
         QList<int> replies{AnswerYes, AnswerNo, AnswerCancel};
         QStringList renamedFrom;
-        dialogs.onRename = [&] {
+        dialogs.onRename = [&](const FileSummary& current) {
             const int reply = replies.takeFirst();
-            renamedFrom << fileSummary().currentEntry.name;
+            renamedFrom << current.currentEntry.name;
             if (reply != AnswerYes)
                 return reply;
-            scratch().editText = RenameSuggestion();
-            return RenameFile(dialogs, scratch().editText, fileSummary().currentEntry.folder)
+            scratch().editText = RenameSuggestion(current.currentEntry);
+            return RenameFile(dialogs, current.currentPath, scratch().editText,
+                              current.currentEntry.folder)
                        ? reply
                        : int(AnswerNo);
         };

@@ -255,9 +255,10 @@ private slots:
     }
 
     void renameDialogRenames() {
-        LoadEntryAsCurrent(1, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(1, current);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs);
+        RenameFileDialog dialog(nullptr, dialogs, current);
         QVERIFY(ShowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Rename File"));
         QCOMPARE(dialog.findChild<QLabel*>("currentName")->text(), NameOf(1));
@@ -292,9 +293,10 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, button);
         QFETCH(QString, result);
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs);
+        RenameFileDialog dialog(nullptr, dialogs, current);
         QVERIFY(ShowActive(&dialog));
         QLineEdit* field = dialog.nameField();
         field->setText(text);
@@ -309,19 +311,21 @@ private slots:
     }
 
     void renameDialogToolsWaitForTheFieldToLoseFocus() {
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs);
+        RenameFileDialog dialog(nullptr, dialogs, current);
         dialog.nameField()->setText(QStringLiteral("abc"));
         Button(&dialog, QStringLiteral("ABC"))->click(); // no focus was ever taken
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("abc"));
     }
 
     void renameDialogRefusesANameThatLeavesTheFolder() {
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs);
+        RenameFileDialog dialog(nullptr, dialogs, current);
         QVERIFY(ShowActive(&dialog));
         const QString name = QStringLiteral("..") + FolderSeparator() + QStringLiteral("x.zuf");
         dialog.nameField()->setText(name);
@@ -344,9 +348,10 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, result);
         QFETCH(int, flags);
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs);
+        RenameFileDialog dialog(nullptr, dialogs, current);
         QVERIFY(ShowActive(&dialog));
         QVERIFY(!dialog.checkBox()->isChecked());
         QCOMPARE(dialog.checkBox()->text(), QStringLiteral("Check duplicated names"));

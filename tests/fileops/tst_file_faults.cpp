@@ -263,10 +263,11 @@ private slots:
         Immutable lock(lockSource ? m_work + NameOf(0) : QString());
         if (lockSource)
             REQUIRE_IMMUTABLE(lock);
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         ScriptedDialogs dialogs;
 
-        QVERIFY(!RenameFile(dialogs, name, m_work));
+        QVERIFY(!RenameFile(dialogs, current.currentPath, name, m_work));
         QVERIFY(!EndLabelEdit(0, name, dialogs));
 
         const QStringList expected(2, longForm(error, m_work + NameOf(0), m_work + name));
@@ -279,10 +280,11 @@ private slots:
         // Linux file systems refuse only the separator and NUL, which the rename refuses
         // itself before asking the file system; see the rename tests.
 #ifdef Q_OS_WIN
-        LoadEntryAsCurrent(0, fileSummary());
+        FileSummary current;
+        LoadEntryAsCurrent(0, current);
         const Snapshot before = TakeSnapshot(m_dir->path());
         ScriptedDialogs dialogs;
-        QVERIFY(!RenameFile(dialogs, QStringLiteral("a*b|c.zuf"), m_work));
+        QVERIFY(!RenameFile(dialogs, current.currentPath, QStringLiteral("a*b|c.zuf"), m_work));
         QCOMPARE(dialogs.fileErrors.size(), 1);
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
 #else
@@ -351,8 +353,8 @@ private slots:
     void saveInformationFailures() {
         QFETCH(QString, fault);
         const QString path = m_work + NameOf(0);
-        LoadInfoFile(0);
-        QVERIFY(InfoSaveAllowed());
+        FileSummary current = LoadInfoFile(0);
+        QVERIFY(InfoSaveAllowed(current));
         if (fault == "short")
             QVERIFY(WriteSampleFile(path, ReadAll(path).left(150)));
         if (fault == "text")
@@ -366,8 +368,8 @@ private slots:
         const Entry row = *catalogue().entryAt(0);
         ScriptedDialogs dialogs;
 
-        const InfoSaveResult result =
-            SaveInfoTexts(0, {QStringLiteral("New"), QStringLiteral("Sub"), QString()}, dialogs);
+        const InfoSaveResult result = SaveInfoTexts(
+            0, current, {QStringLiteral("New"), QStringLiteral("Sub"), QString()}, dialogs);
 
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
         QCOMPARE(catalogue().entryAt(0)->title, row.title);

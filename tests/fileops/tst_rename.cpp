@@ -13,6 +13,8 @@ using namespace test_support;
 class TestRename : public QObject {
     Q_OBJECT
 
+    FileSummary m_current; // the file a rename acts on
+
     QTemporaryDir m_dir;
 
     QString folder(const QString& name) {
@@ -37,7 +39,7 @@ class TestRename : public QObject {
             QVERIFY(WriteSampleFile(dir + name, file));
             QVERIFY(AddRow(dir, name));
         }
-        LoadEntryAsCurrent(0, fileSummary());
+        LoadEntryAsCurrent(0, m_current);
     }
 
 private slots:
@@ -81,10 +83,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, bad);
         QFETCH(QString, suggestion);
-        fileSummary().currentEntry.isBad = bad ? 1 : 0;
-        fileSummary().currentEntry.title = title;
-        fileSummary().currentEntry.name = name;
-        QCOMPARE(RenameSuggestion(), suggestion);
+        m_current.currentEntry.isBad = bad ? 1 : 0;
+        m_current.currentEntry.title = title;
+        m_current.currentEntry.name = name;
+        QCOMPARE(RenameSuggestion(m_current.currentEntry), suggestion);
     }
 
     void moveFirstWord_data() {
@@ -143,7 +145,8 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.warnAnswers = answers;
 
-        QCOMPARE(RenameFile(dialogs, QStringLiteral("song.zuf"), a), renamed);
+        QCOMPARE(RenameFile(dialogs, m_current.currentPath, QStringLiteral("song.zuf"), a),
+                 renamed);
 
         QCOMPARE(dialogs.warnings.size(), warnings);
         const QStringList expected{
@@ -161,10 +164,10 @@ private slots:
         duplicateLibrary();
         settings().renameFlags = 1;
         const QString b = folder(QStringLiteral("b"));
-        LoadEntryAsCurrent(1, fileSummary()); // b/Song.zuf
+        LoadEntryAsCurrent(1, m_current); // b/Song.zuf
         ScriptedDialogs dialogs;
         dialogs.warnAnswers = {true};
-        QVERIFY(RenameFile(dialogs, QStringLiteral("song.zuf"), b));
+        QVERIFY(RenameFile(dialogs, m_current.currentPath, QStringLiteral("song.zuf"), b));
         QCOMPARE(dialogs.warnings, QStringList{DuplicateNameText(QStringLiteral("SONG.zuf"),
                                                                  folder(QStringLiteral("c")))});
         QVERIFY(QFile::exists(b + "song.zuf"));
@@ -175,7 +178,7 @@ private slots:
         settings().renameFlags = 1;
         const QString a = folder(QStringLiteral("a"));
         ScriptedDialogs dialogs;
-        QVERIFY(RenameFile(dialogs, QStringLiteral("A.zuf"), a));
+        QVERIFY(RenameFile(dialogs, m_current.currentPath, QStringLiteral("A.zuf"), a));
         QVERIFY(dialogs.warnings.isEmpty());
         QVERIFY(QFile::exists(a + "A.zuf"));
     }
@@ -195,7 +198,7 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
 
-        QVERIFY(!RenameFile(dialogs, name, a));
+        QVERIFY(!RenameFile(dialogs, m_current.currentPath, name, a));
 
         QCOMPARE(dialogs.messages, QStringList{NameRefusedText(name)});
         QVERIFY(dialogs.fileErrors.isEmpty());
@@ -219,15 +222,12 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(QString, rowName);
         duplicateLibrary();
-        LoadEntryAsCurrent(3, fileSummary());
-        const Entry current = fileSummary().currentEntry;
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
 
         QCOMPARE(EndLabelEdit(row, name, dialogs), accepted);
 
         QCOMPARE(catalogue().entryAt(0)->name, rowName);
-        QCOMPARE(fileSummary().currentEntry.name, current.name);
         if (accepted) {
             QVERIFY(QFile::exists(folder(QStringLiteral("a")) + name));
         } else {

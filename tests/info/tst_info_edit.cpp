@@ -25,14 +25,15 @@ private slots:
     void saveWritesTheBlockAndTheRowFollows() {
         const QString path = m_work + NameOf(1);
         const QByteArray before = ReadAll(path);
-        LoadInfoFile(1);
-        QVERIFY(InfoSaveAllowed());
+        FileSummary current = LoadInfoFile(1);
+        QVERIFY(InfoSaveAllowed(current));
         ScriptedDialogs dialogs;
         const QString title = QStringLiteral("Caf\u00e9 ") + QString(200, u'x');
 
-        QCOMPARE(
-            SaveInfoTexts(1, {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")}, dialogs),
-            InfoSaveResult::Saved);
+        QCOMPARE(SaveInfoTexts(1, current,
+                               {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")},
+                               dialogs),
+                 InfoSaveResult::Saved);
 
         const QByteArray after = ReadAll(path);
         QCOMPARE(after.size(), before.size());
@@ -50,16 +51,17 @@ private slots:
     }
 
     void threeTextsAreReadBack() {
-        LoadInfoFile(0);
+        FileSummary current = LoadInfoFile(0);
         ScriptedDialogs dialogs;
         QCOMPARE(
-            SaveInfoTexts(0, {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
+            SaveInfoTexts(0, current,
+                          {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
                           dialogs),
             InfoSaveResult::Saved);
-        LoadInfoFile(0);
-        QCOMPARE(fileSummary().title.text(), QStringLiteral("T"));
-        QCOMPARE(fileSummary().subtitle.text(), QStringLiteral("S"));
-        QCOMPARE(fileSummary().comments.text(), QStringLiteral("C1\r\nC2"));
+        const FileSummary read = LoadInfoFile(0);
+        QCOMPARE(read.title.text(), QStringLiteral("T"));
+        QCOMPARE(read.subtitle.text(), QStringLiteral("S"));
+        QCOMPARE(read.comments.text(), QStringLiteral("C1\r\nC2"));
         QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("C1\r\nC2"));
     }
 
@@ -88,10 +90,11 @@ private slots:
         const QString path = m_work + NameOf(0);
         QVERIFY(WriteSampleFile(path, bytes));
         catalogue().entryAt(0)->isBad = 1; // an old verdict does not count: the file is read anew
-        LoadInfoFile(0);
-        QCOMPARE(InfoSaveAllowed(), allowed);
+        FileSummary current = LoadInfoFile(0);
+        QCOMPARE(InfoSaveAllowed(current), allowed);
         ScriptedDialogs dialogs;
-        const InfoSaveResult result = SaveInfoTexts(0, {QStringLiteral("X"), {}, {}}, dialogs);
+        const InfoSaveResult result =
+            SaveInfoTexts(0, current, {QStringLiteral("X"), {}, {}}, dialogs);
         QCOMPARE(result, allowed ? InfoSaveResult::Saved : InfoSaveResult::Refused);
         if (!allowed)
             QCOMPARE(ReadAll(path), bytes);

@@ -29,7 +29,6 @@ class TestInfoEditWindow : public QObject {
     void writeFile(const SampleFile& file) {
         QVERIFY(WriteSampleFile(m_work + NameOf(0), file));
         QVERIFY(LoadLibrary(m_work, 1));
-        LoadInfoFile(0);
     }
 
 private slots:
@@ -47,7 +46,7 @@ private slots:
 
     void showsTheFile() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Information"));
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
@@ -63,7 +62,7 @@ private slots:
     void saveRoundTrip() {
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("New title"));
         dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
@@ -85,7 +84,7 @@ private slots:
         QFETCH(bool, byKey);
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("Never saved"));
         if (byKey)
@@ -108,9 +107,8 @@ private slots:
     void saveIsNotOfferedForFilesItWouldDamage() {
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteSampleFile(m_work + NameOf(0), bytes));
-        LoadInfoFile(0);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         QVERIFY(!dialog.saveButton()->isEnabled());
         dialog.titleField()->setText(QStringLiteral("Would overwrite the start"));
@@ -135,7 +133,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, subtitle);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         dialog.subtitleField()->setFocus();
         dialog.subtitleField()->selectAll();
@@ -158,7 +156,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, comments);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         dialog.commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
         dialog.commentsField()->setFocus();
@@ -178,7 +176,7 @@ private slots:
 
     void quoteToolOnTheTitle() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
         QVERIFY(ShowActive(&dialog));
         QTest::mouseClick(Button(&dialog, QStringLiteral("(\")")), Qt::LeftButton);
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon"));

@@ -1,6 +1,0 @@
-#include "format/file_summary.h"
-
-FileSummary& fileSummary() {
-    static FileSummary summary;
-    return summary;
-}
