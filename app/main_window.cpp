@@ -15,10 +15,10 @@
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "fileops/file_commands_dialog.h"
-#include "fileops/folder_path.h"
 #include "fileops/message_dialog.h"
 #include "format/file_summary.h"
 #include "info/info_panel.h"
+#include "platform/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 

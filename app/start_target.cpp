@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "platform/native_file.h"
 
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"
-#include "fileops/folder_path.h"
 #include "format/file_summary.h"
+#include "platform/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 

@@ -3,8 +3,8 @@
 #include "app/app_state.h"
 #include "fileops/destination.h"
 #include "fileops/folder_history.h"
-#include "fileops/folder_path.h"
 #include "fileops/message_dialog.h"
+#include "platform/folder_path.h"
 #include "platform/native_file.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "fileops/folder_history.h"
 
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "fileops/folder_history.h"
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 

@@ -20,7 +20,6 @@ const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fi
 // takes what it needs as parameters; an entry whose include is gone must leave the list.
 const QStringList AllowedBackEdges = {
     "catalogue -> app",      // scan and sorting read the application state
-    "catalogue -> fileops",  // the scan normalises the working folder
     "catalogue -> settings", // sorting and search read the settings record
     "fileops -> app",        // the file operations read the work texts and the commands
     "fileops -> settings",   // renaming reads the settings record

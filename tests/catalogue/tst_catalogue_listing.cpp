@@ -1,6 +1,6 @@
 // zuflist FOLDER: the catalogue as report lines, run as the program itself.
 
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "platform/native_file.h"
 #include "tools/sample_writer.h"
 

@@ -6,7 +6,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
 #include "catalogue/sort_search.h"
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 #include "tools/sample_writer.h"

@@ -1,5 +1,5 @@
 #include "fileops/folder_history.h"
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "platform/native_file.h"
 
 #include <QDir>

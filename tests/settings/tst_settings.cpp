@@ -1,6 +1,6 @@
 #include "app/app_state.h"
 #include "fileops/folder_history.h"
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 #include "settings/settings_store.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "fileops/folder_path.h"
+#include "platform/folder_path.h"
 
 #include "platform/native_file.h"
 
