@@ -70,12 +70,12 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, Folde
 
 void DestinationDialog::accept() {
     TakeDestination(m_folder->currentText());
-    done(scratch().destFolder.isEmpty() ? 2 : 1);
+    done(scratch().destFolder.isEmpty() ? Rejected : Accepted);
 }
 
 void DestinationDialog::reject() {
     TakeDestination(m_folder->currentText());
-    done(2);
+    done(Rejected);
 }
 
 // Starts from the destination as it stood, not from text typed since; a chosen folder goes to
@@ -136,9 +136,9 @@ void NewFolderDialog::accept() {
         m_name->setFocus();
         return;
     }
-    done(1);
+    done(Accepted);
 }
 
 void NewFolderDialog::reject() {
-    done(2);
+    done(Rejected);
 }

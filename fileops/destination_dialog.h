@@ -11,8 +11,9 @@ class QLabel;
 
 // Caption from the verb; "To &Folder:" over an editable combo box holding `history`;
 // "New Folder...", "Browse...", "Cancel", "OK". OK and Cancel alike take the combo box's text as
-// the next destination (scratch().destFolder, normalised); exec() answers 1 for OK, 2 for
-// Cancel. A folder chosen with "Browse..." goes to the front of `history`.
+// the next destination (scratch().destFolder, normalised); exec() answers Accepted for OK
+// with a destination, Rejected otherwise. A folder chosen with "Browse..." goes to the front of
+// `history`.
 class DestinationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -39,7 +40,7 @@ private:
 
 // "Create Directory": "&Root:" over the folder the new one goes into (the destination, or the
 // working folder before the first), "&New Folder:" over the name; OK creates it, makes it the
-// destination and closes with 1; Cancel and Esc close with 2.
+// destination and closes with Accepted; Cancel and Esc close with Rejected.
 class NewFolderDialog : public QDialog {
     Q_OBJECT
 public:

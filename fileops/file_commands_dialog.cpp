@@ -43,7 +43,7 @@ class WindowReportDialogs : public ReportDialogs {
 public:
     explicit WindowReportDialogs(QWidget* owner) : m_owner(owner) {}
 
-    bool runReportDialog() override { return ReportDialog(m_owner).exec() == 1; }
+    bool runReportDialog() override { return ReportDialog(m_owner).exec() == QDialog::Accepted; }
     // Plain text reaches every application. On Windows the 8-bit form is the report's own
     // code page 1252 bytes, not what the system would make of the text in its code page.
     void setClipboardText(const QString& text, const QByteArray& cp1252) override {
@@ -71,7 +71,7 @@ private:
 } // namespace
 
 bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& history) {
-    return DestinationDialog(owner, title, history).exec() == 1;
+    return DestinationDialog(owner, title, history).exec() == QDialog::Accepted;
 }
 
 void RunFileBatchCommand(QWidget* owner, int command) {

@@ -95,9 +95,9 @@ void InfoEditDialog::accept() {
     comments.replace(u'\n', QStringLiteral("\r\n"));
     const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
     if (SaveInfoTexts(m_row, m_current, texts, m_dialogs) == InfoSaveResult::Saved)
-        done(1);
+        done(Accepted);
 }
 
 void InfoEditDialog::reject() {
-    done(2);
+    done(Rejected);
 }

@@ -31,7 +31,7 @@ public:
     QPushButton* saveButton() const { return m_save; }
 
     void accept() override;
-    void reject() override; // Cancel and Esc close with 2
+    void reject() override; // Cancel and Esc close with Rejected
 
 private:
     int m_row = 0;

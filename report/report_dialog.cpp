@@ -123,5 +123,5 @@ void ReportDialog::accept() {
         if (box->isChecked())
             flags |= quint16(bit);
     settings().reportFlags = flags;
-    done(1);
+    done(Accepted);
 }

@@ -97,10 +97,10 @@ private slots:
         QTest::addColumn<QString>("button"); // empty: the key, typed in the folder box
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("result");
-        QTest::newRow("OK") << "OK" << 0 << 1;
-        QTest::newRow("Cancel") << "Cancel" << 0 << 2;
-        QTest::newRow("Enter") << "" << int(Qt::Key_Return) << 1;
-        QTest::newRow("Esc") << "" << int(Qt::Key_Escape) << 2;
+        QTest::newRow("OK") << "OK" << 0 << int(QDialog::Accepted);
+        QTest::newRow("Cancel") << "Cancel" << 0 << int(QDialog::Rejected);
+        QTest::newRow("Enter") << "" << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Esc") << "" << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
     void typedTextBecomesTheNextDefault() {
         QFETCH(QString, button);
@@ -133,7 +133,7 @@ private slots:
         DestinationDialog empty(nullptr, QStringLiteral("Copy"), m_history);
         empty.folderBox()->setCurrentText(QString());
         empty.accept();
-        QCOMPARE(empty.result(), 2); // nowhere to go: nothing is moved or copied
+        QCOMPARE(empty.result(), QDialog::Rejected); // nowhere to go: nothing is moved or copied
     }
 
     // A destination deeper than 255 characters is taken whole, never cut into another folder.
@@ -231,7 +231,7 @@ private slots:
             QTest::keyClick(create.nameField(), Qt::Key_Escape);
         else
             QTest::mouseClick(Button(&create, QStringLiteral("Cancel")), Qt::LeftButton);
-        QCOMPARE(create.result(), 2);
+        QCOMPARE(create.result(), QDialog::Rejected);
         QCOMPARE(scratch().destFolder, m_work);
         QVERIFY(!QFileInfo::exists(m_work + QStringLiteral("never")));
     }

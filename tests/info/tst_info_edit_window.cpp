@@ -67,7 +67,7 @@ private slots:
         dialog.titleField()->setText(QStringLiteral("New title"));
         dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
         QTest::keyClick(dialog.titleField(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), 1);
+        QCOMPARE(dialog.result(), QDialog::Accepted);
         const QByteArray after = ReadAll(m_work + NameOf(0));
         QCOMPARE(after.left(19), QByteArray("New title\0me\0a\r\nb\0", 19));
         QCOMPARE(after.mid(200), before.mid(200));
@@ -92,7 +92,7 @@ private slots:
         else
             QTest::mouseClick(Button(&dialog, QStringLiteral("Cancel")), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), 2);
+        QCOMPARE(dialog.result(), QDialog::Rejected);
         QCOMPARE(ReadAll(m_work + NameOf(0)), before);
         QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
     }
