@@ -25,17 +25,17 @@ ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, 
     layout->addLayout(buttons);
     const struct {
         const char* text;
-        int answer;
-    } choices[] = {{QT_TR_NOOP("&All"), AnswerAll},
-                   {QT_TR_NOOP("&No"), AnswerNo},
-                   {QT_TR_NOOP("Cancel"), AnswerCancel},
-                   {QT_TR_NOOP("&Yes"), AnswerYes}};
+        DialogAnswer answer;
+    } choices[] = {{QT_TR_NOOP("&All"), DialogAnswer::All},
+                   {QT_TR_NOOP("&No"), DialogAnswer::No},
+                   {QT_TR_NOOP("Cancel"), DialogAnswer::Cancel},
+                   {QT_TR_NOOP("&Yes"), DialogAnswer::Yes}};
     for (const auto& choice : choices) {
         auto* button = new QPushButton(tr(choice.text), this);
-        const int answer = choice.answer;
-        connect(button, &QPushButton::clicked, this, [this, answer] { done(answer); });
+        const DialogAnswer answer = choice.answer;
+        connect(button, &QPushButton::clicked, this, [this, answer] { done(int(answer)); });
         buttons->addWidget(button);
-        if (answer == AnswerYes) {
+        if (answer == DialogAnswer::Yes) {
             button->setDefault(true);
             button->setFocus();
         }
@@ -43,5 +43,5 @@ ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, 
 }
 
 void ConfirmationDialog::reject() {
-    done(AnswerCancel);
+    done(int(DialogAnswer::Cancel));
 }

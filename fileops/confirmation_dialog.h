@@ -1,7 +1,7 @@
 #pragma once
 // The confirmation of move, copy and delete: the question, the file's full path, and the
-// buttons "&All", "&No", "Cancel" and "&Yes" (the default). exec() answers AnswerAll,
-// AnswerNo, AnswerCancel (also Esc) or AnswerYes.
+// buttons "&All", "&No", "Cancel" and "&Yes" (the default). exec() answers the
+// DialogAnswer All, No, Cancel (also Esc) or Yes.
 
 #include <QDialog>
 

@@ -64,17 +64,17 @@ struct FileBatch {
     int command = 0;
     FileDialogs& dialogs;
     FileSummary current;
-    int answer = 0;
+    DialogAnswer answer = DialogAnswer::Cancel;
     int cursor = -1;
     int lastRemoved = -1;
 
-    // The user's answer for the current row; AnswerAll answers every later row as well.
-    int ask() {
+    // The user's answer for the current row; All answers every later row as well.
+    DialogAnswer ask() {
         if (command == CommandRename) {
             ui().showFileInPanel(&current); // the panel shows the file in question
             return dialogs.renameFile(current);
         }
-        if (answer != AnswerAll) {
+        if (answer != DialogAnswer::All) {
             ui().showFileInPanel(&current);
             answer = dialogs.confirm(ConfirmationQuestion(command), current.currentPath);
         }
@@ -149,15 +149,15 @@ struct FileBatch {
             LoadEntryAsCurrent(cursor, current);
             if (current.currentPath.isEmpty())
                 continue;
-            const int reply = ask();
-            if (reply == AnswerCancel)
+            const DialogAnswer reply = ask();
+            if (reply == DialogAnswer::Cancel)
                 break;
             if (command == CommandRename) {
-                if (reply == AnswerYes)
+                if (reply == DialogAnswer::Yes)
                     ReplaceEntryText(cursor, FieldName, scratch().editText);
                 continue;
             }
-            if (reply == AnswerYes || reply == AnswerAll) {
+            if (reply == DialogAnswer::Yes || reply == DialogAnswer::All) {
                 carryOut();
             }
         }

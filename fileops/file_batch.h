@@ -16,13 +16,12 @@ enum FileCommand {
     CommandReport = 106,
 };
 
-// Dialog results: the identifier of the button that closed the dialog.
-enum DialogAnswer : int {
-    AnswerOk = 1,
-    AnswerCancel = 2,
-    AnswerYes = 6, // the rename dialog: OK, the file now has its new name
-    AnswerNo = 7,  // the rename dialog: Skip
-    AnswerAll = 8,
+// The answers of the confirmation and rename dialogs, also their exec() results.
+enum class DialogAnswer : int {
+    Cancel = 2,
+    Yes = 6, // the rename dialog: OK, the file now has its new name
+    No = 7,  // the rename dialog: Skip
+    All = 8,
 };
 
 // What the file commands ask of the user.
@@ -30,11 +29,11 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The confirmation ("Confirmation": "&All", "&No", "Cancel", "&Yes") with the question and
-    // the file's full path; answers AnswerYes, AnswerNo, AnswerAll or AnswerCancel.
-    virtual int confirm(const QString& question, const QString& path) = 0;
-    // The rename dialog for `current`: AnswerYes when the file now carries the new name (left
-    // in scratch().editText), AnswerNo for Skip, AnswerCancel.
-    virtual int renameFile(const FileSummary& current) = 0;
+    // the file's full path.
+    virtual DialogAnswer confirm(const QString& question, const QString& path) = 0;
+    // The rename dialog for `current`: Yes when the file now carries the new name (left in
+    // scratch().editText), No for Skip, Cancel.
+    virtual DialogAnswer renameFile(const FileSummary& current) = 0;
     // A failure of the file system, in a message box with the default caption and OK.
     virtual void showFileError(const QString& text) = 0;
     // A warning with Yes and No under the program's caption: true for Yes.

@@ -25,11 +25,11 @@ class WindowFileDialogs : public FileDialogs {
 public:
     explicit WindowFileDialogs(QWidget* owner) : m_owner(owner) {}
 
-    int confirm(const QString& question, const QString& path) override {
-        return ConfirmationDialog(m_owner, question, path).exec();
+    DialogAnswer confirm(const QString& question, const QString& path) override {
+        return DialogAnswer(ConfirmationDialog(m_owner, question, path).exec());
     }
-    int renameFile(const FileSummary& current) override {
-        return RenameFileDialog(m_owner, *this, current).exec();
+    DialogAnswer renameFile(const FileSummary& current) override {
+        return DialogAnswer(RenameFileDialog(m_owner, *this, current).exec());
     }
     void showFileError(const QString& text) override { ShowMessageBox(m_owner, text); }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }

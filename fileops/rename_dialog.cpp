@@ -55,7 +55,7 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
     auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &RenameFileDialog::accept);
-    connect(skip, &QPushButton::clicked, this, [this] { done(AnswerNo); });
+    connect(skip, &QPushButton::clicked, this, [this] { done(int(DialogAnswer::No)); });
     connect(cancel, &QPushButton::clicked, this, &RenameFileDialog::reject);
 
     layout->addWidget(currentName, 0, 0);
@@ -73,9 +73,9 @@ void RenameFileDialog::accept() {
     scratch().editText = m_name->text().left(RenameNameMax);
     if (RenameFile(m_dialogs, m_current.currentPath, scratch().editText,
                    m_current.currentEntry.folder))
-        done(AnswerYes);
+        done(int(DialogAnswer::Yes));
 }
 
 void RenameFileDialog::reject() {
-    done(AnswerCancel);
+    done(int(DialogAnswer::Cancel));
 }

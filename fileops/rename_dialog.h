@@ -1,9 +1,9 @@
 #pragma once
 // "Rename File": the current name, the new name (proposed from the title), the case tools,
 // "Move First &Word", "Check duplicated names", and OK, "&Skip" and Cancel. OK renames the
-// file of `current` through RenameFile and closes with AnswerYes only when the file now has the new
-// name (left in scratch().editText); otherwise the dialog stays open with the user's text.
-// "&Skip" answers AnswerNo, Cancel and Esc AnswerCancel.
+// file of `current` through RenameFile and closes with DialogAnswer::Yes only when the file now has
+// the new name (left in scratch().editText); otherwise the dialog stays open with the user's text.
+// "&Skip" answers DialogAnswer::No, Cancel and Esc DialogAnswer::Cancel.
 
 #include <QDialog>
 

@@ -42,21 +42,22 @@ struct ScriptedDialogs : FileDialogs {
     QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
     QList<bool> warnAnswers;   // taken in turn; No when the script runs out
     std::function<int(const FileSummary&)> onRename = [](const FileSummary&) {
-        return int(AnswerCancel);
+        return int(DialogAnswer::Cancel);
     };
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
     QStringList questions, paths, fileErrors, warnings, messages;
     int renameCalls = 0;
 
-    int confirm(const QString& question, const QString& path) override {
+    DialogAnswer confirm(const QString& question, const QString& path) override {
         questions << question;
         paths << path;
         duringConfirm();
-        return confirmAnswers.isEmpty() ? int(AnswerCancel) : confirmAnswers.takeFirst();
+        return DialogAnswer(confirmAnswers.isEmpty() ? int(DialogAnswer::Cancel)
+                                                     : confirmAnswers.takeFirst());
     }
-    int renameFile(const FileSummary& current) override {
+    DialogAnswer renameFile(const FileSummary& current) override {
         ++renameCalls;
-        return onRename(current);
+        return DialogAnswer(onRename(current));
     }
     void showFileError(const QString& text) override { fileErrors << text; }
     bool warnYesNo(const QString& text) override {

@@ -38,17 +38,22 @@ private slots:
 
         const QList<int> three{2, 5, 7};
         QTest::newRow("All at the first question")
-            << three << QList<int>{AnswerAll} << QList<int>{2, 5, 7} << QList<int>{8} << 8 << 1;
-        QTest::newRow("Yes, No, Yes") << three << QList<int>{AnswerYes, AnswerNo, AnswerYes}
-                                      << QList<int>{2, 7} << QList<int>{5, 8} << 8 << 3;
+            << three << QList<int>{int(DialogAnswer::All)} << QList<int>{2, 5, 7} << QList<int>{8}
+            << 8 << 1;
+        QTest::newRow("Yes, No, Yes")
+            << three
+            << QList<int>{int(DialogAnswer::Yes), int(DialogAnswer::No), int(DialogAnswer::Yes)}
+            << QList<int>{2, 7} << QList<int>{5, 8} << 8 << 3;
         QTest::newRow("Cancel at the second question")
-            << three << QList<int>{AnswerYes, AnswerCancel} << QList<int>{2} << QList<int>{3, 5, 7}
-            << 3 << 2;
-        QTest::newRow("No to every question") << three << QList<int>{AnswerNo, AnswerNo, AnswerNo}
-                                              << QList<int>{} << QList<int>{2, 5, 7} << 7 << 3;
+            << three << QList<int>{int(DialogAnswer::Yes), int(DialogAnswer::Cancel)}
+            << QList<int>{2} << QList<int>{3, 5, 7} << 3 << 2;
+        QTest::newRow("No to every question")
+            << three
+            << QList<int>{int(DialogAnswer::No), int(DialogAnswer::No), int(DialogAnswer::No)}
+            << QList<int>{} << QList<int>{2, 5, 7} << 7 << 3;
         QTest::newRow("neighbouring rows under All")
-            << QList<int>{3, 4, 8} << QList<int>{AnswerAll} << QList<int>{3, 4, 8} << QList<int>{9}
-            << 9 << 1;
+            << QList<int>{3, 4, 8} << QList<int>{int(DialogAnswer::All)} << QList<int>{3, 4, 8}
+            << QList<int>{9} << 9 << 1;
     }
     void deleteSelection() {
         QFETCH(QList<int>, selection);
@@ -92,7 +97,7 @@ private slots:
         catalogue().selectionModel()->setCurrentIndex(catalogue().index(3, 0),
                                                       QItemSelectionModel::NoUpdate);
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         RunFileBatch(CommandDelete, dialogs);
         QCOMPARE(catalogue().rowCount(), 9);
         QVERIFY(SelectedRows().isEmpty());
@@ -103,7 +108,7 @@ private slots:
         freshLibrary();
         SelectRows({4});
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         dialogs.duringConfirm = [] { // the panel reads row 0
             FileSummary shown;
             LoadEntryAsCurrent(0, shown);
@@ -135,7 +140,7 @@ private slots:
         scratch().promptText = QStringLiteral("Move");
         scratch().destFolder = dest;
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes, AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
 
         RunFileBatch(CommandMove, dialogs);
 
@@ -167,7 +172,7 @@ private slots:
         scratch().promptText = QStringLiteral("Copy");
         scratch().destFolder = dest;
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerAll};
+        dialogs.confirmAnswers = {int(DialogAnswer::All)};
 
         RunFileBatch(CommandCopy, dialogs);
 
@@ -205,7 +210,7 @@ private slots:
         scratch().promptText = FileCommandVerb(command);
         scratch().destFolder = m_work;
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
 
         RunFileBatch(command, dialogs);
 
@@ -224,18 +229,19 @@ private slots:
         SelectRows({1, 2, 3});
         const int focused = FocusedRow();
         ScriptedDialogs dialogs;
-        QList<int> replies{AnswerYes, AnswerNo, AnswerCancel};
+        QList<int> replies{int(DialogAnswer::Yes), int(DialogAnswer::No),
+                           int(DialogAnswer::Cancel)};
         QStringList renamedFrom;
         dialogs.onRename = [&](const FileSummary& current) {
             const int reply = replies.takeFirst();
             renamedFrom << current.currentEntry.name;
-            if (reply != AnswerYes)
+            if (reply != int(DialogAnswer::Yes))
                 return reply;
             scratch().editText = RenameSuggestion(current.currentEntry);
             return RenameFile(dialogs, current.currentPath, scratch().editText,
                               current.currentEntry.folder)
                        ? reply
-                       : int(AnswerNo);
+                       : int(DialogAnswer::No);
         };
 
         RunFileBatch(CommandRename, dialogs);
@@ -266,7 +272,7 @@ private slots:
         QDir(dest).removeRecursively();
         QVERIFY(QDir().mkpath(dest));
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes, AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
         scratch().destFolder = dest;
 
         SelectRows({row});

@@ -46,10 +46,10 @@ private slots:
     void confirmationButtons_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");
-        QTest::newRow("All") << "&All" << int(AnswerAll);
-        QTest::newRow("No") << "&No" << int(AnswerNo);
-        QTest::newRow("Cancel") << "Cancel" << int(AnswerCancel);
-        QTest::newRow("Yes") << "&Yes" << int(AnswerYes);
+        QTest::newRow("All") << "&All" << int(DialogAnswer::All);
+        QTest::newRow("No") << "&No" << int(DialogAnswer::No);
+        QTest::newRow("Cancel") << "Cancel" << int(DialogAnswer::Cancel);
+        QTest::newRow("Yes") << "&Yes" << int(DialogAnswer::Yes);
     }
     void confirmationButtons() {
         QFETCH(QString, button);
@@ -68,8 +68,8 @@ private slots:
     void confirmationKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("answer");
-        QTest::newRow("Enter") << int(Qt::Key_Return) << int(AnswerYes);
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(AnswerCancel);
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(DialogAnswer::Yes);
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << int(DialogAnswer::Cancel);
     }
     void confirmationKeys() {
         QFETCH(int, key);
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(dialog.nameField()->maxLength(), 255);
         QVERIFY(dialog.nameField()->hasFocus());
         QTest::keyClick(dialog.nameField(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(AnswerYes));
+        QCOMPARE(dialog.result(), int(DialogAnswer::Yes));
         QCOMPARE(scratch().editText.text(), QStringLiteral("Title 1.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("Title 1.zuf")));
         QVERIFY(!QFile::exists(m_work + NameOf(1)));
@@ -340,9 +340,9 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("flags");
-        QTest::newRow("OK") << "OK" << int(AnswerYes) << 1;
-        QTest::newRow("Skip") << "&Skip" << int(AnswerNo) << 0;
-        QTest::newRow("Cancel") << "Cancel" << int(AnswerCancel) << 0;
+        QTest::newRow("OK") << "OK" << int(DialogAnswer::Yes) << 1;
+        QTest::newRow("Skip") << "&Skip" << int(DialogAnswer::No) << 0;
+        QTest::newRow("Cancel") << "Cancel" << int(DialogAnswer::Cancel) << 0;
     }
     void renameCheckBoxIsTakenOnlyOnOk() {
         QFETCH(QString, button);
@@ -405,7 +405,7 @@ private slots:
                 icon = box->icon();
                 box->accept();
             });
-            dialog->done(AnswerYes);
+            dialog->done(int(DialogAnswer::Yes));
         });
         RunFileBatchCommand(nullptr, CommandCopy);
         const QString path = m_work + NameOf(1);

@@ -120,7 +120,7 @@ class TestFileFaults : public QObject {
         scratch().promptText = FileCommandVerb(command);
         scratch().destFolder = dest;
         ScriptedDialogs dialogs;
-        dialogs.confirmAnswers = {AnswerYes};
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         RunFileBatch(command, dialogs);
         return dialogs;
     }
