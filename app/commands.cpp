@@ -2,32 +2,60 @@
 
 #include "base/bounded_text.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
 
+// The texts before translation (context "Commands").
 struct CommandText {
     int command;
-    const char16_t* label;
-    const char16_t* keyText;
+    const char* label;
+    const char* keyText;
     int image;
 };
 
+#define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
 constexpr std::array<CommandText, 13> commandTexts = {{
-    {CmdBrowseFolders, u"&Browse Folders...", u"F3", 0},
-    {CmdMoveFiles, u"&Move Files...", u"F7", 3},
-    {CmdCopyFiles, u"&Copy Files...", u"F8", 2},
-    {CmdRenameFiles, u"&Rename Files...", u"Ctrl+R", 5},
-    {CmdDeleteFiles, u"&Delete Files", u"Delete", 4},
-    {CmdCreateReport, u"", u"", 6},
-    {CmdEditInformation, u"Edit ZUF Information", u"F2", 1},
-    {CmdRunEditor, u"Run &Strumlex", u"Enter", 9},
-    {CmdSearch, u"&Search Files...", u"Ctrl+F", 8},
-    {CmdFilter, u"", u"", 7},
-    {CmdAbout, u"&About ZUF File Manager...", u"F1", -1},
-    {CmdRunViewer, u"Run &ZUF View", u"", -1},
-    {CmdOptions, u"ZUF File &Options...", u"F2", 10},
+    {CmdBrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
+    {CmdMoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
+    {CmdCopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
+    {CmdRenameFiles, CMD_TEXT("&Rename Files..."), CMD_TEXT("Ctrl+R"), 5},
+    {CmdDeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
+    {CmdCreateReport, "", "", 6},
+    {CmdEditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
+    {CmdRunEditor, CMD_TEXT("Run &Strumlex"), CMD_TEXT("Enter"), 9},
+    {CmdSearch, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
+    {CmdFilter, "", "", 7},
+    {CmdAbout, CMD_TEXT("&About ZUF File Manager..."), CMD_TEXT("F1"), -1},
+    {CmdRunViewer, CMD_TEXT("Run &ZUF View"), "", -1},
+    {CmdOptions, CMD_TEXT("ZUF File &Options..."), CMD_TEXT("F2"), 10},
 }};
+
+// The string table: tooltips, and the verbs of the file operations.
+struct StringText {
+    int id;
+    const char* text;
+};
+constexpr std::array<StringText, 12> stringTexts = {{
+    {1, CMD_TEXT("Browse Folders")},
+    {2, CMD_TEXT("Move")},
+    {3, CMD_TEXT("Copy")},
+    {4, CMD_TEXT("Rename")},
+    {5, CMD_TEXT("Delete")},
+    {6, CMD_TEXT("Create report")},
+    {7, CMD_TEXT("Edit ZUF Information")},
+    {8, CMD_TEXT("Run Strumlex")},
+    {9, CMD_TEXT("Search")},
+    {10, CMD_TEXT("Filter on/off")},
+    {11, CMD_TEXT("Exit ZUF File")},
+    {100, CMD_TEXT("ZUF File Options")},
+}};
+#undef CMD_TEXT
+
+QString Translated(const char* text) {
+    return *text ? QCoreApplication::translate("Commands", text) : QString();
+}
 
 const CommandText* FindCommandText(int command) {
     for (const CommandText& text : commandTexts) {
@@ -60,34 +88,11 @@ const std::array<CommandKey, 9> commandKeys = {{
 } // namespace
 
 QString LoadString(int id) {
-    switch (id) {
-    case 1:
-        return QStringLiteral("Browse Folders");
-    case 2:
-        return QStringLiteral("Move");
-    case 3:
-        return QStringLiteral("Copy");
-    case 4:
-        return QStringLiteral("Rename");
-    case 5:
-        return QStringLiteral("Delete");
-    case 6:
-        return QStringLiteral("Create report");
-    case 7:
-        return QStringLiteral("Edit ZUF Information");
-    case 8:
-        return QStringLiteral("Run Strumlex");
-    case 9:
-        return QStringLiteral("Search");
-    case 10:
-        return QStringLiteral("Filter on/off");
-    case 11:
-        return QStringLiteral("Exit ZUF File");
-    case 100:
-        return QStringLiteral("ZUF File Options");
-    default:
-        return {};
+    for (const StringText& entry : stringTexts) {
+        if (entry.id == id)
+            return Translated(entry.text);
     }
+    return {};
 }
 
 QString CommandTooltip(int command) {
@@ -96,12 +101,12 @@ QString CommandTooltip(int command) {
 
 QString MenuLabel(int command) {
     const CommandText* text = FindCommandText(command);
-    return text ? QString::fromUtf16(text->label) : QString();
+    return text ? Translated(text->label) : QString();
 }
 
 QString MenuKeyText(int command) {
     const CommandText* text = FindCommandText(command);
-    return text ? QString::fromUtf16(text->keyText) : QString();
+    return text ? Translated(text->keyText) : QString();
 }
 
 QString MenuItemText(int command) {

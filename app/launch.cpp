@@ -1,5 +1,6 @@
 #include "app/launch.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #ifndef Q_OS_WIN
@@ -171,16 +172,19 @@ bool LaunchProgram(const QString& programPath, const QString& filePath) {
 
 QString ProgramNotFoundText(const QString& programName, const QString& programPath,
                             const QString& winePath) {
-    QString text = programPath.isEmpty()
-                       ? QStringLiteral("No program is set for %1.").arg(programName)
-                       : QStringLiteral("%1 was not found:\r\n%2").arg(programName, programPath);
+    QString text =
+        programPath.isEmpty()
+            ? QCoreApplication::translate("Launch", "No program is set for %1.").arg(programName)
+            : QCoreApplication::translate("Launch", "%1 was not found:\r\n%2")
+                  .arg(programName, programPath);
 #ifndef Q_OS_WIN
     if (winePath.isEmpty() && programPath.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
-        text += QStringLiteral("\r\nA Windows program is started through wine, which is not "
-                               "installed.");
+        text += QCoreApplication::translate("Launch", "\r\nA Windows program is started through "
+                                                      "wine, which is not installed.");
 #else
     (void)winePath;
 #endif
-    return text + QStringLiteral("\r\n\r\nSet the program's path in the menu under \"ZUF File "
-                                 "Options...\".");
+    return text + QCoreApplication::translate("Launch",
+                                              "\r\n\r\nSet the program's path in the menu "
+                                              "under \"ZUF File Options...\".");
 }

@@ -646,7 +646,7 @@ void MainWindow::folderBoxChanged() {
 }
 
 void MainWindow::browseFolders() {
-    scratch().promptText = QStringLiteral("Select new working folder");
+    scratch().promptText = tr("Select new working folder");
     QString& folder = scratch().workingFolder;
     QString start = folder;
     if (start.size() > 1 && start.endsWith(FolderSeparator()))
@@ -665,7 +665,7 @@ void MainWindow::browseFolders() {
 
 void MainWindow::moveOrCopy(int command) {
     scratch().textBuffer = CommandTooltip(command);
-    scratch().promptText = QStringLiteral("Select destination folder");
+    scratch().promptText = tr("Select destination folder");
     if (!RunDestinationDialog(this, scratch().textBuffer.text(), m_history))
         return;
     fileBatch(command);

@@ -6,20 +6,22 @@
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"
 
+#include <QCoreApplication>
+
 QString FocusedText(int currentRow) {
-    return QStringLiteral("Focused: %1").arg(currentRow + 1);
+    return QCoreApplication::translate("Status", "Focused: %1").arg(currentRow + 1);
 }
 
 QString SelectedText(int selectedCount) {
-    QString text = QStringLiteral("Selected: %1 files").arg(selectedCount);
-    if (selectedCount < 2)
-        text.chop(1); // one row reads "Selected: 1 file"
-    return text;
+    // Fewer than two rows read "Selected: 1 file", "Selected: 0 file".
+    return (selectedCount < 2 ? QCoreApplication::translate("Status", "Selected: %1 file")
+                              : QCoreApplication::translate("Status", "Selected: %1 files"))
+        .arg(selectedCount);
 }
 
 QString CountText(int filterOn, int foundCount, int rowCount) {
-    return filterOn ? QStringLiteral("Found: %1 file(s)").arg(foundCount)
-                    : QStringLiteral("Total: %1 file(s)").arg(rowCount);
+    return filterOn ? QCoreApplication::translate("Status", "Found: %1 file(s)").arg(foundCount)
+                    : QCoreApplication::translate("Status", "Total: %1 file(s)").arg(rowCount);
 }
 
 void UpdateStatus() {

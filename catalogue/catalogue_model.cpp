@@ -2,6 +2,7 @@
 
 #include "catalogue/columns.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -50,7 +51,7 @@ QVariant CatalogueModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     static const ColumnTable table = DefaultColumnTable();
     if (role == Qt::DisplayRole)
-        return QString::fromUtf16(table[size_t(section)].caption);
+        return QCoreApplication::translate("Columns", table[size_t(section)].caption);
     if (role == Qt::TextAlignmentRole)
         return int((table[size_t(section)].format ? Qt::AlignRight : Qt::AlignLeft) |
                    Qt::AlignVCenter);

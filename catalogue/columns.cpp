@@ -12,8 +12,11 @@ int DefaultColumnWidth(int column) {
 }
 
 ColumnTable DefaultColumnTable() {
-    static constexpr const char16_t* captions[ColumnCount] = {
-        u"Name", u"Path", u"Date", u"Size", u"Title", u"Author", u"Tuning"};
+    static constexpr const char* captions[ColumnCount] = {
+        QT_TRANSLATE_NOOP("Columns", "Name"),  QT_TRANSLATE_NOOP("Columns", "Path"),
+        QT_TRANSLATE_NOOP("Columns", "Date"),  QT_TRANSLATE_NOOP("Columns", "Size"),
+        QT_TRANSLATE_NOOP("Columns", "Title"), QT_TRANSLATE_NOOP("Columns", "Author"),
+        QT_TRANSLATE_NOOP("Columns", "Tuning")};
     ColumnTable table;
     for (int i = 0; i < ColumnCount; ++i) {
         table[i].format = (i == ColumnDate || i == ColumnSize) ? 1 : 0;

@@ -27,7 +27,7 @@ struct ColumnSpec {
     int format = 0; // 0 left aligned, 1 right aligned
     int width = 0;  // pixels
     quint16 visible = 1;
-    const char16_t* caption = u"";
+    const char* caption = ""; // the column's heading before translation (context "Columns")
 };
 
 using ColumnTable = std::array<ColumnSpec, ColumnCount>;

@@ -10,6 +10,7 @@
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 
+#include <QCoreApplication>
 #include <set>
 #include <utility>
 
@@ -34,23 +35,9 @@ struct WalkGuard {
 };
 } // namespace
 
-// "Found: N files", composed in one text block: it is shown after every file.
+// "Found: N files", shown after every file.
 static QString FoundText(int count) {
-    char16_t text[32] = u"Found: ";
-    char16_t* end = text + 7;
-    char16_t digits[12];
-    int n = 0;
-    unsigned rest = unsigned(qMax(count, 0));
-    do {
-        digits[n++] = char16_t(u'0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    while (n > 0)
-        *end++ = digits[--n];
-    for (const char16_t c : u" files")
-        if (c != 0)
-            *end++ = c;
-    return QString(reinterpret_cast<const QChar*>(text), end - text);
+    return QCoreApplication::translate("Scan", "Found: %1 files").arg(qMax(count, 0));
 }
 
 // The record's time and size for a file the listing did not describe: from the opened file,
@@ -164,7 +151,7 @@ int RefreshCatalogue() {
     list.removeAllRows();
     ui().showFileInPanel(nullptr);
     scratch().workingFolder = NormalisedFolder(CurrentFolder());
-    ui().setStatusText(1, QStringLiteral("Press [Esc] to abort"));
+    ui().setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
     list.suspendViewUpdates(); // the list is not redrawn during the walk
     app.abortScan = 0;
     if (!scratch().workingFolder.isEmpty())

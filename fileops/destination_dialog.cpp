@@ -40,7 +40,7 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, Folde
     runNewFolder = [](QWidget* parent) { NewFolderDialog(parent).exec(); };
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("To &Folder:"), this);
+    auto* label = new QLabel(tr("To &Folder:"), this);
     m_folder = new QComboBox(this);
     m_folder->setEditable(true);
     m_folder->setInsertPolicy(QComboBox::NoInsert);
@@ -51,10 +51,10 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, Folde
 
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
-    QPushButton* newFolder = AddButton(buttons, QStringLiteral("New Folder..."), this);
-    QPushButton* browse = AddButton(buttons, QStringLiteral("Browse..."), this);
-    QPushButton* cancel = AddButton(buttons, QStringLiteral("Cancel"), this);
-    QPushButton* ok = AddButton(buttons, QStringLiteral("OK"), this);
+    QPushButton* newFolder = AddButton(buttons, tr("New Folder..."), this);
+    QPushButton* browse = AddButton(buttons, tr("Browse..."), this);
+    QPushButton* cancel = AddButton(buttons, tr("Cancel"), this);
+    QPushButton* ok = AddButton(buttons, tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &DestinationDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &DestinationDialog::reject);
@@ -100,20 +100,21 @@ void DestinationDialog::newFolder() {
 }
 
 NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Create Directory"));
+    setWindowTitle(tr("Create Directory"));
     const ScratchPool& work = scratch();
     auto* layout = new QGridLayout(this);
-    auto* rootCaption = new QLabel(QStringLiteral("&Root:"), this);
+    auto* rootCaption = new QLabel(tr("&Root:"), this);
     m_root = new QLabel(work.destFolder.isEmpty() ? work.workingFolder : work.destFolder, this);
+    m_root->setObjectName(QStringLiteral("root"));
     m_root->setTextFormat(Qt::PlainText);
     m_root->setFrameStyle(QFrame::Box | QFrame::Plain);
-    auto* nameCaption = new QLabel(QStringLiteral("&New Folder:"), this);
+    auto* nameCaption = new QLabel(tr("&New Folder:"), this);
     m_name = new QLineEdit(this);
     m_name->setMaxLength(DestinationTextMax);
     nameCaption->setBuddy(m_name);
     rootCaption->setBuddy(m_name); // the root cannot take the focus: its key goes to the name
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     layout->addWidget(rootCaption, 0, 0);
     layout->addWidget(m_root, 1, 0);

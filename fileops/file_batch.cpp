@@ -9,6 +9,8 @@
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
 
+#include <QCoreApplication>
+
 QString FileCommandVerb(int command) {
     if (command < CommandMove || command > CommandDelete)
         return {};
@@ -19,22 +21,22 @@ QString ConfirmationQuestion(int command) {
     const QString& verb = scratch().promptText;
     if (command == CommandDelete)
         return verb + u'?';
-    return verb + QStringLiteral(" to ") + scratch().destFolder + u'?';
+    return QCoreApplication::translate("FileBatch", "%1 to %2?").arg(verb, scratch().destFolder);
 }
 
 QString FileErrorText(int errorCode, const QString& source) {
     const ScratchPool& work = scratch();
     const QString system = SystemErrorText(errorCode);
     if (!work.targetPath.isEmpty())
-        return system + QStringLiteral("\r\nCan't copy: ") + source + QStringLiteral("\r\nTo: ") +
-               work.targetPath;
+        return QCoreApplication::translate("FileBatch", "%1\r\nCan't copy: %2\r\nTo: %3")
+            .arg(system, source, work.targetPath);
     return system + QStringLiteral("\r\n") + source;
 }
 
 QString MoveSourceKeptText(int errorCode, const QString& source) {
-    return SystemErrorText(errorCode) + QStringLiteral("\r\n") + source +
-           QStringLiteral("\r\nThe copy was made: ") + scratch().targetPath +
-           QStringLiteral("\r\nThe original stays.");
+    return QCoreApplication::translate("FileBatch",
+                                       "%1\r\n%2\r\nThe copy was made: %3\r\nThe original stays.")
+        .arg(SystemErrorText(errorCode), source, scratch().targetPath);
 }
 
 static void ShowErrorText(FileDialogs& dialogs, const QString& text) {

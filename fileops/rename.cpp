@@ -9,6 +9,8 @@
 #include "platform/native_fileops.h"
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
+
 QString NameFromTitle(QStringView title) {
     static constexpr qsizetype keptMax = 250;
     QString name;
@@ -53,13 +55,16 @@ bool NameLeavesFolder(QStringView name) {
 }
 
 QString NameRefusedText(const QString& name) {
-    return name + QStringLiteral("\r\nA new name must not contain \"") + FolderSeparator() +
-           QStringLiteral("\": renaming never moves a file to another folder.");
+    return QCoreApplication::translate(
+               "Rename",
+               "%1\r\nA new name must not contain \"%2\": renaming never moves a file to another "
+               "folder.")
+        .arg(name, FolderSeparator());
 }
 
 QString DuplicateNameText(const QString& name, const QString& folder) {
-    return name + QStringLiteral("\r\nalready exists in\r\n") + folder +
-           QStringLiteral("\r\nRename anyway?");
+    return QCoreApplication::translate("Rename", "%1\r\nalready exists in\r\n%2\r\nRename anyway?")
+        .arg(name, folder);
 }
 
 // Asks about every row in another folder that has the new name; false at the first answer

@@ -3,6 +3,7 @@
 #include "format/file_summary.h"
 #include "format/score_summary.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 void ReadBytes(NativeFile& file, char* to, qint64 count) {
@@ -112,7 +113,7 @@ FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode) {
     summary.currentPath = path;
     if (!file.isOpen()) {
         summary.currentEntry.isBad = 1;
-        summary.title = QStringLiteral("Can't open file");
+        summary.title = QCoreApplication::translate("FileReader", "Can't open file");
         return summary;
     }
     // The first 1024 bytes hold the older layout's texts, the newer layout's header and the

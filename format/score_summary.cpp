@@ -4,6 +4,7 @@
 #include "format/file_summary.h"
 #include "platform/native_file.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 // Module records of either layout hold at most 12 tuning bytes (record offsets 20 to 31).
@@ -49,7 +50,8 @@ int MarkFileBad(NativeFile& file, FileSummary& summary) {
     summary.notes.clear();
     summary.subtitle.clear();
     summary.comments.clear();
-    summary.title = empty ? QStringLiteral("Empty ZUF File") : QStringLiteral("Bad ZUF File");
+    summary.title = empty ? QCoreApplication::translate("FileReader", "Empty ZUF File")
+                          : QCoreApplication::translate("FileReader", "Bad ZUF File");
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "format/file_summary.h"
 #include "platform/native_file.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace {
@@ -65,8 +66,10 @@ bool InfoSaveAllowed(const FileSummary& summary) {
 }
 
 QString InfoRefusedText(const QString& path) {
-    return path + QStringLiteral("\r\nThe information has not been saved: the file is not an "
-                                 "intact ZUF file of the older generation.");
+    return QCoreApplication::translate("InfoEdit",
+                                       "%1\r\nThe information has not been saved: the file is not "
+                                       "an intact ZUF file of the older generation.")
+        .arg(path);
 }
 
 // Reads the current file again and answers 0 when it may take the block, else the error code

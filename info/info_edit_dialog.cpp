@@ -24,11 +24,12 @@ static QString EditLines(QString text) {
 
 InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs)
     : QDialog(owner), m_row(row), m_current(std::move(current)), m_dialogs(dialogs) {
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     m_tools = new TextToolTracker(this);
     const FileSummary& summary = m_current;
 
     m_fileName = new QLabel(summary.currentEntry.name, this);
+    m_fileName->setObjectName(QStringLiteral("fileName"));
     m_fileName->setTextFormat(Qt::PlainText);
     m_fileName->setToolTip(summary.currentPath);
     // A long name is cut at the dialog's edge rather than widening the dialog.
@@ -51,9 +52,12 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, Fil
     const struct {
         const char* text;
         int tool;
-    } tools[] = {{"ABC", CaseUpper}, {"abc", CaseLower}, {"Abc", CaseWords}, {"(\")", 0}};
+    } tools[] = {{QT_TR_NOOP("ABC"), CaseUpper},
+                 {QT_TR_NOOP("abc"), CaseLower},
+                 {QT_TR_NOOP("Abc"), CaseWords},
+                 {QT_TR_NOOP("(\")"), 0}};
     for (const auto& tool : tools) {
-        auto* push = new QPushButton(QString::fromLatin1(tool.text), this);
+        auto* push = new QPushButton(tr(tool.text), this);
         const int id = tool.tool;
         connect(push, &QPushButton::clicked, this, [this, id] {
             if (id)
@@ -63,9 +67,9 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, Fil
         });
         buttons->addWidget(push);
     }
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setFocusPolicy(Qt::ClickFocus);
-    m_save = new QPushButton(QStringLiteral("Save to File"), this);
+    m_save = new QPushButton(tr("Save to File"), this);
     m_save->setDefault(true);
     m_save->setEnabled(InfoSaveAllowed(m_current));
     buttons->addStretch();
@@ -76,11 +80,11 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, Fil
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_fileName, 0, 0);
-    layout->addWidget(Caption(QStringLiteral("&Title:"), m_title, this), 1, 0);
+    layout->addWidget(Caption(tr("&Title:"), m_title, this), 1, 0);
     layout->addWidget(m_title, 2, 0);
-    layout->addWidget(Caption(QStringLiteral("&Sub-Title:"), m_subtitle, this), 3, 0);
+    layout->addWidget(Caption(tr("&Sub-Title:"), m_subtitle, this), 3, 0);
     layout->addWidget(m_subtitle, 4, 0);
-    layout->addWidget(Caption(QStringLiteral("&Comments:"), m_comments, this), 5, 0);
+    layout->addWidget(Caption(tr("&Comments:"), m_comments, this), 5, 0);
     layout->addWidget(m_comments, 6, 0);
     layout->addLayout(buttons, 7, 0);
     layout->addWidget(m_notes, 8, 0);

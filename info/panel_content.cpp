@@ -3,6 +3,7 @@
 #include "format/file_summary.h"
 #include "info/panel_text.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -24,7 +25,8 @@ PanelContent ComposePanel(const FileSummary& summary) {
     content.showSummary = !summary.currentEntry.isBad;
     if (!content.showSummary)
         return content;
-    content.labels = UnixLines(PanelLabelsText.toString());
+    content.labels = UnixLines(QCoreApplication::translate(
+        "Panel", "Format\r\nMeasures\r\nTime Signature\r\nKey Signature"));
     content.values = UnixLines(PanelValuesText(summary));
     const int lines = ModuleLineCount(summary.lastModule);
     for (int i = 0; i < lines; ++i)

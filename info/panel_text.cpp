@@ -3,6 +3,7 @@
 #include "catalogue/columns.h"
 #include "format/file_summary.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 const std::array<KeyName, 15> KeyNamesMajor = {{
@@ -84,7 +85,7 @@ QString PanelValuesText(const FileSummary& summary) {
 }
 
 QString ModuleLabel(int index) {
-    return QStringLiteral("Module %1").arg(index + 1);
+    return QCoreApplication::translate("Panel", "Module %1").arg(index + 1);
 }
 
 QString ModuleNameText(const QString& name) {

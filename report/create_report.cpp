@@ -6,6 +6,8 @@
 #include "report/report.h"
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
+
 static QString& ConfirmedReportPath() {
     static QString path;
     return path;
@@ -16,12 +18,13 @@ void ConfirmReportReplacement(const QString& path) {
 }
 
 QString ReportReplaceText(const QString& path) {
-    return path + QStringLiteral("\r\nalready exists.\r\nReplace it?");
+    return QCoreApplication::translate("Report", "%1\r\nalready exists.\r\nReplace it?").arg(path);
 }
 
 QString ReportLeftOutText(int rowsLeftOut, int rowCount) {
-    return QStringLiteral("The report is too long for the clipboard:\r\n%1 of %2 rows have been "
-                          "left out.")
+    return QCoreApplication::translate("Report",
+                                       "The report is too long for the clipboard:\r\n%1 of %2 rows "
+                                       "have been left out.")
         .arg(rowsLeftOut)
         .arg(rowCount);
 }

@@ -6,6 +6,7 @@
 #include "format/text_convert.h"
 #include "platform/native_file.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 #ifdef Q_OS_WIN
@@ -243,9 +244,9 @@ QString DefaultReportPath() {
 }
 
 QString ReportCreatedText(const QString& path) {
-    return path + QStringLiteral("\r\nhas been successfully created");
+    return QCoreApplication::translate("Report", "%1\r\nhas been successfully created").arg(path);
 }
 
 QString ReportNotCreatedText(const QString& path) {
-    return path + QStringLiteral("\r\nhas NOT been created");
+    return QCoreApplication::translate("Report", "%1\r\nhas NOT been created").arg(path);
 }

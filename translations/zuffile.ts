@@ -23,6 +23,37 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>Columns</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationDialog</name>
     <message>
         <source>Confirmation</source>
@@ -46,9 +77,179 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>DestinationDialog</name>
+    <message>
+        <source>To &amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Folder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileBatch</name>
+    <message>
+        <source>%1 to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+Can&apos;t copy: %2<byte value="xd"/>
+To: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+%2<byte value="xd"/>
+The copy was made: %3<byte value="xd"/>
+The original stays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileReader</name>
+    <message>
+        <source>Can&apos;t open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty ZUF File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad ZUF File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoEdit</name>
+    <message>
+        <source>%1<byte value="xd"/>
+The information has not been saved: the file is not an intact ZUF file of the older generation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InfoEditDialog</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ABC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sub-Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InfoPanel</name>
     <message>
         <source>File information</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Launch</name>
+    <message>
+        <source>No program is set for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not found:<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+A Windows program is started through wine, which is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Working folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select new working folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewFolderDialog</name>
+    <message>
+        <source>Create Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Root:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -152,6 +353,35 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>Panel</name>
+    <message>
+        <source>Format<byte value="xd"/>
+Measures<byte value="xd"/>
+Time Signature<byte value="xd"/>
+Key Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Rename</name>
+    <message>
+        <source>%1<byte value="xd"/>
+A new name must not contain &quot;%2&quot;: renaming never moves a file to another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+already exists in<byte value="xd"/>
+%2<byte value="xd"/>
+Rename anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RenameFileDialog</name>
     <message>
         <source>Rename File</source>
@@ -187,6 +417,30 @@ Written with C++ and Qt.</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1<byte value="xd"/>
+already exists.<byte value="xd"/>
+Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report is too long for the clipboard:<byte value="xd"/>
+%1 of %2 rows have been left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+has been successfully created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+has NOT been created</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -258,6 +512,17 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>Scan</name>
+    <message>
+        <source>Found: %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press [Esc] to abort</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SearchDialog</name>
     <message>
         <source>Search in Information</source>
@@ -277,9 +542,48 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>Focused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found: %1 file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1 file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StatusBarWidget</name>
     <message>
         <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focused row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File count</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

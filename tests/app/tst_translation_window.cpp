@@ -6,11 +6,15 @@
 #include "tests/fileops/file_test_support.h"
 
 #include "app/about_dialog.h"
+#include "app/commands.h"
 #include "app/options.h"
 #include "app/options_dialog.h"
 #include "catalogue/search_dialog.h"
 #include "fileops/confirmation_dialog.h"
+#include "fileops/destination_dialog.h"
+#include "fileops/folder_history.h"
 #include "fileops/rename_dialog.h"
+#include "info/info_edit_dialog.h"
 #include "report/report_dialog.h"
 
 #include <QAbstractButton>
@@ -57,7 +61,8 @@ class TestTranslationWindow : public QObject {
     MarkingTranslator m_translator;
     FixedList m_list;
     test_support::ScriptedDialogs m_dialogs;
-    FileSummary m_current; // the rename dialog's file: none
+    FileSummary m_current; // the rename and information dialogs' file: none
+    FolderHistory m_history;
 
 private slots:
     void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
@@ -74,6 +79,13 @@ private slots:
         });
         QTest::newRow("search") << MakeDialog([] { return new SearchDialog(nullptr); });
         QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
+        // The destination dialog's title is the command's verb, from the command table.
+        QTest::newRow("destination") << MakeDialog([this] {
+            return new DestinationDialog(nullptr, CommandTooltip(CmdMoveFiles), m_history);
+        });
+        QTest::newRow("new folder") << MakeDialog([] { return new NewFolderDialog(nullptr); });
+        QTest::newRow("information")
+            << MakeDialog([this] { return new InfoEditDialog(nullptr, 0, m_current, m_dialogs); });
     }
     void textsAreTranslated() {
         QFETCH(MakeDialog, make);
