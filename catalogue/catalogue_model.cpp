@@ -21,6 +21,21 @@ int CatalogueModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
+// What the state image of a row says in words, for assistive tools: the colours and the cross
+// alone tell nothing to someone who does not see them.
+static QString StateImageDescription(StateImage image) {
+    switch (image) {
+    case StateMatched:
+        return QCoreApplication::translate("Catalogue", "Matches the search");
+    case StateUnmatched:
+        return QCoreApplication::translate("Catalogue", "Does not match the search");
+    case StateBad:
+        return QCoreApplication::translate("Catalogue", "Bad or unreadable file");
+    default:
+        return {};
+    }
+}
+
 QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
     const Entry* entry = entryAt(index.row());
     if (!entry || index.column() < 0 || index.column() >= ColumnCount)
@@ -41,6 +56,10 @@ QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
         return {};
     case StateImageRole:
         return int(m_rows[size_t(index.row())].image);
+    case Qt::AccessibleDescriptionRole:
+        if (index.column() == ColumnName)
+            return StateImageDescription(m_rows[size_t(index.row())].image);
+        return {};
     default:
         return {};
     }

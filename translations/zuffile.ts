@@ -23,6 +23,21 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>Matches the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not match the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad or unreadable file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Columns</name>
     <message>
         <source>Name</source>

@@ -133,8 +133,12 @@ private slots:
         QCOMPARE(appState().foundCount, found);
         QCOMPARE(Names(), order);
         QCOMPARE(Images(), images);
-        for (int row = 0; row < catalogue().rowCount(); ++row)
+        for (int row = 0; row < catalogue().rowCount(); ++row) {
             QCOMPARE(int(catalogue().entryAt(row)->isMatched), row < found ? 1 : 0);
+            // Assistive tools hear what the colour shows.
+            QCOMPARE(catalogue().index(row, ColumnName).data(Qt::AccessibleDescriptionRole),
+                     row < found ? "Matches the search" : "Does not match the search");
+        }
         QCOMPARE(recorder.shownRows, QList<int>{0});
         // Only a matching row 0 is selected and focused; nothing else keeps its selection.
         QCOMPARE(catalogue().selectedCount(), found > 0 ? 1 : 0);
