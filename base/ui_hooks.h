@@ -24,8 +24,8 @@ public:
     // Shows `file` (its currentPath, read afresh with the notes, and its currentEntry) in the
     // information panel; nullptr shows the panel without a file.
     virtual void showFileInPanel(const FileSummary* file) { (void)file; }
-    // Called once per folder the scan enters: lets the window repaint, swallows other input,
-    // and answers true when Esc was pressed.
+    // Called at least every 50 ms while the scan runs: lets the window repaint, swallows other
+    // input, and answers true when Esc was pressed.
     virtual bool scanEscPressed() { return false; }
     // Scrolls the list so that the row is wholly visible.
     virtual void ensureRowVisible(int row) { (void)row; }

@@ -140,6 +140,20 @@ void CatalogueModel::removeEntryRow(int row) {
     endRemoveRows();
 }
 
+void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
+    if (entries.empty())
+        return;
+    const int first = int(m_rows.size());
+    if (!m_updatesSuspended)
+        beginInsertRows({}, first, first + int(entries.size()) - 1);
+    for (Entry& entry : entries) {
+        const StateImage image = entry.isBad ? StateBad : StateNormal;
+        m_rows.push_back({std::move(entry), image});
+    }
+    if (!m_updatesSuspended)
+        endInsertRows();
+}
+
 void CatalogueModel::removeAllRows() {
     if (!m_updatesSuspended)
         beginResetModel();

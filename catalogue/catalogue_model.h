@@ -31,7 +31,9 @@ public:
 
     // Row operations of the list.
     bool insertEntry(int row, Entry entry, StateImage image); // row clamped to [0, count]
-    Entry* entryAt(int row);                                  // nullptr when no such row
+    // Appends the rows in one step, each with StateBad or StateNormal as its file is bad or not.
+    void appendEntries(std::vector<Entry>&& entries);
+    Entry* entryAt(int row); // nullptr when no such row
     const Entry* entryAt(int row) const;
     StateImage stateImage(int row) const;
     void setStateImage(int row, StateImage image);

@@ -15,10 +15,7 @@ static QString OwnCopy(const QString& text) {
     return QString(text.constData(), text.size());
 }
 
-int InsertEntryRow(int row, const FileSummary& summary) {
-    CatalogueModel& list = catalogue();
-    if (row < 0 || row > list.rowCount())
-        return 0;
+Entry EntryFromSummary(const FileSummary& summary) {
     const Entry& current = summary.currentEntry;
     Entry entry;
     entry.name = OwnCopy(current.name);
@@ -31,6 +28,14 @@ int InsertEntryRow(int row, const FileSummary& summary) {
     std::copy_n(summary.tuning.begin(), entry.tuning.size(), entry.tuning.begin());
     entry.isBad = current.isBad ? 1 : 0;
     entry.isMatched = 0;
+    return entry;
+}
+
+int InsertEntryRow(int row, const FileSummary& summary) {
+    CatalogueModel& list = catalogue();
+    if (row < 0 || row > list.rowCount())
+        return 0;
+    Entry entry = EntryFromSummary(summary);
     const StateImage image = entry.isBad ? StateBad : StateNormal;
     return list.insertEntry(row, std::move(entry), image) ? 1 : 0;
 }

@@ -10,9 +10,12 @@
 
 struct FileSummary;
 
-// Builds an Entry from `summary` (its currentEntry's name, folder, time, size and isBad, and
-// the texts and tuning read from the file) and inserts it as a new row at the given position,
-// with the state image StateBad or StateNormal. Returns 1, or 0 when the position is outside
+// A row's record from a file summary: the currentEntry's name, folder, time, size and isBad,
+// and the texts and tuning read from the file; each text owns exactly its length.
+Entry EntryFromSummary(const FileSummary& summary);
+
+// Builds an Entry from `summary` and inserts it as a new row at the given position, with the
+// state image StateBad or StateNormal. Returns 1, or 0 when the position is outside
 // 0..rowCount (nothing is inserted then).
 int InsertEntryRow(int row, const FileSummary& summary);
 

@@ -5,13 +5,14 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"
+#include "catalogue/tree_scan.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 
 #include <QCoreApplication>
-#include <set>
+#include <optional>
 #include <utility>
 
 int IsCatalogueFile(QStringView name) {
@@ -24,18 +25,7 @@ int IsCatalogueFile(QStringView name) {
                : 0;
 }
 
-namespace {
-// The folders entered during one walk, by device and inode (or volume and file id), so that
-// links leading back into the tree, or to a folder seen already, are not followed again.
-struct WalkGuard {
-    std::set<std::pair<std::uint64_t, std::uint64_t>> entered;
-
-    bool seen(const FolderId& id) const { return entered.count({id.device, id.inode}) != 0; }
-    bool enter(const FolderId& id) { return entered.insert({id.device, id.inode}).second; }
-};
-} // namespace
-
-// "Found: N files", shown after every file.
+// "Found: N files", shown as the rows come in.
 static QString FoundText(int count) {
     return QCoreApplication::translate("Scan", "Found: %1 files").arg(qMax(count, 0));
 }
@@ -54,89 +44,80 @@ static bool TakeDetails(NativeFile& file, const QString& path, FolderItem& item)
     return DescribeItem(path, item) && !item.isFolder && !item.isSpecial;
 }
 
-// Reads one accepted file of the folder and appends its row. False when the row could not be
-// inserted.
-static bool CatalogueFile(const NativeFolder& folder, FolderItem item) {
-    AppState& app = appState();
-    const QString path = folder.path() + item.name;
+std::optional<Entry> ReadFoundFileRow(const NativeFolder& folder, const FoundFile& found,
+                                      const std::atomic<bool>& stop) {
+    FolderItem item = found.item;
+    const QString path = found.folder + item.name;
     NativeFile file;
     file.openReadIn(folder, item.name);
-    // A long read (the check of a huge file for zeros) looks for Esc as the walk does.
-    file.setAbortCheck([&app] {
-        if (ui().scanEscPressed())
-            app.abortScan = 1;
-        return app.abortScan != 0;
-    });
+    // A long read (the check of a huge file for zeros) ends when the scan is stopped.
+    file.setAbortCheck([&stop] { return stop.load(); });
     if (!TakeDetails(file, path, item))
-        return true; // vanished meanwhile: no row, as if it had not been listed
+        return std::nullopt; // vanished meanwhile: no row, as if it had not been listed
     FileSummary summary = ReadSummary(file, path, ReadMode::WithoutNotes);
-    if (app.abortScan)
-        return true; // Esc during the read: the file was not read to the end and gets no row
+    if (stop.load())
+        return std::nullopt; // stopped during the read: the file was not read to the end
     Entry& current = summary.currentEntry; // isBad as the read found it
     current.name = item.name;
-    current.folder = folder.path();
+    current.folder = found.folder;
     current.lastWriteTime = item.lastWriteTime;
     current.size = quint32(item.size); // the low 32 bits
-    if (!InsertEntryRow(app.foundCount, summary))
-        return false;
-    ++app.foundCount;
-    ui().setStatusText(3, FoundText(app.foundCount));
-    return true;
+    return EntryFromSummary(summary);
 }
 
-namespace {
-// One folder being visited: its normalised path, its entries and the next one to examine.
-struct Visit {
-    QString folder;
-    std::vector<FolderItem> items;
-    size_t next = 0;
-};
-} // namespace
+// How long the window's thread waits for rows at a time: the list fills, the status moves and
+// Esc is looked for at least this often.
+constexpr int PollInterval = 40;
 
-// The start of a visit: nothing once the walk is aborted; one look for Esc; the folder's
-// entries, unless it cannot be read or was entered before.
-static bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
-    AppState& app = appState();
-    if (app.abortScan)
-        return false;
-    if (ui().scanEscPressed())
+// The rows of one collection join the list in the order they came; their places in the walk
+// are kept beside them until the end.
+static void AppendRows(CatalogueModel& list, std::vector<ScannedRow>& batch,
+                       std::vector<std::uint64_t>& walkOrder) {
+    std::vector<Entry> entries;
+    entries.reserve(batch.size());
+    for (ScannedRow& row : batch) {
+        walkOrder.push_back(row.order);
+        entries.push_back(std::move(row.entry));
+    }
+    batch.clear();
+    list.appendEntries(std::move(entries));
+}
+
+// Scans the tree on worker threads while this thread keeps the window alive: the rows read
+// meanwhile join the list, the status shows the folder entered last and the count, and the
+// window looks for Esc, which stops the scan and keeps the rows read so far. At the end the
+// rows stand in the order of the walk, as one thread reading as it walked would have found
+// them, whatever the order the readers finished in.
+static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppState& app) {
+    if (ui().scanEscPressed()) {
         app.abortScan = 1;
-    visit.folder = NormalisedFolder(path);
-    FolderId self;
-    return ListFolder(visit.folder, visit.items, self) && guard.enter(self);
-}
-
-// Depth first, each subfolder walked completely when it is met. The folders being visited are
-// kept on the heap, so that however deep the tree the walk cannot run out of stack.
-void ScanFolder(const QString& folder) {
-    const AppState& app = appState();
-    WalkGuard guard;
-    NativeFolder files; // the folder whose files are being read
-    std::vector<Visit> open(1);
-    if (!StartVisit(folder, open.back(), guard))
         return;
-    while (!open.empty()) {
-        Visit& visit = open.back();
-        if (app.abortScan || visit.next >= visit.items.size()) {
-            open.pop_back();
-            continue;
+    }
+    TreeScan scan(root, ReadFoundFileRow);
+    std::vector<ScannedRow> batch;
+    std::vector<std::uint64_t> walkOrder;
+    QString shown;
+    for (;;) {
+        const bool ended = scan.wait(PollInterval);
+        const TreeScan::Progress progress = scan.collect(batch);
+        if (progress.folder != shown) {
+            shown = progress.folder;
+            ui().setStatusText(0, shown);
         }
-        const FolderItem& item = visit.items[visit.next++];
-        if (item.isFolder) {
-            if (guard.seen(item.id))
-                continue;
-            const QString subfolder = visit.folder + item.name;
-            ui().setStatusText(0, subfolder);
-            Visit inner;
-            if (StartVisit(subfolder, inner, guard))
-                open.push_back(std::move(inner));
-        } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
-            if (files.path() != visit.folder)
-                files.open(visit.folder);
-            if (!CatalogueFile(files, item))
-                visit.next = visit.items.size(); // the rest of this folder is skipped
+        if (!batch.empty()) {
+            AppendRows(list, batch, walkOrder);
+            app.foundCount = list.rowCount();
+            ui().setStatusText(3, FoundText(app.foundCount));
+        }
+        if (ended)
+            break;
+        if (!app.abortScan && ui().scanEscPressed()) {
+            app.abortScan = 1;
+            scan.stop();
         }
     }
+    list.sortRowNumbers(
+        [&walkOrder](int a, int b) { return walkOrder[size_t(a)] < walkOrder[size_t(b)]; });
 }
 
 int RefreshCatalogue() {
@@ -152,11 +133,9 @@ int RefreshCatalogue() {
     ui().showFileInPanel(nullptr);
     scratch().workingFolder = NormalisedFolder(CurrentFolder());
     ui().setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
-    list.suspendViewUpdates(); // the list is not redrawn during the walk
     app.abortScan = 0;
     if (!scratch().workingFolder.isEmpty())
-        ScanFolder(scratch().workingFolder);
-    list.resumeViewUpdates();
+        ScanWorkingFolder(scratch().workingFolder, list, app);
     SortColumn(list, app.filterOn != 0);
     app.rowCount = list.rowCount();
     app.selectedCount = 0;

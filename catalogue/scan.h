@@ -1,19 +1,23 @@
 #pragma once
 // The refresh: rebuilding the whole catalogue from the working folder.
 
+#include "catalogue/tree_scan.h"
+
 #include <QString>
 #include <QStringView>
 
 // Rebuilds the catalogue from the process's current directory: releases every row, walks the
-// tree depth first reading every catalogue file, sorts, selects and focuses row 0 and updates
+// tree depth first on worker threads reading every catalogue file (a folder already entered
+// during the same walk, through a link say, is not entered again; a folder that cannot be read
+// is skipped), fills the list as the rows come, sorts, selects and focuses row 0 and updates
 // the status. Esc (through the window's hooks) ends the walk early; the rows found stay.
 // Returns 1.
 int RefreshCatalogue();
 
-// Visits one folder and, depth first, every folder below it, appending a row for each
-// catalogue file. A folder already entered during the same walk (through a link, say) is not
-// entered again; a folder that cannot be read is skipped.
-void ScanFolder(const QString& folder);
+// The refresh's reading of one file the walk found: its row, read on a reader thread into that
+// thread's own summary; no row when the file vanished or the scan was stopped during the read.
+std::optional<Entry> ReadFoundFileRow(const NativeFolder& folder, const FoundFile& found,
+                                      const std::atomic<bool>& stop);
 
 // 1 when the name has at least three characters and ends in "zuf" or "tab" (any case), else 0.
 int IsCatalogueFile(QStringView name);

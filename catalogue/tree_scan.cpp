@@ -1,0 +1,174 @@
+#include "catalogue/tree_scan.h"
+
+#include "catalogue/scan.h"
+#include "platform/folder_path.h"
+#include "platform/native_file.h"
+
+#include <algorithm>
+#include <set>
+#include <utility>
+
+namespace {
+
+// How far the walker may list ahead of the readers: enough to keep them busy across a large
+// folder, little enough that a stopped scan drops little work.
+constexpr size_t MostJobsWaiting = 4096;
+
+// The folders entered during one walk, by device and inode (or volume and file id), so that
+// links leading back into the tree, or to a folder seen already, are not followed again.
+struct WalkGuard {
+    std::set<std::pair<std::uint64_t, std::uint64_t>> entered;
+
+    bool seen(const FolderId& id) const { return entered.count({id.device, id.inode}) != 0; }
+    bool enter(const FolderId& id) { return entered.insert({id.device, id.inode}).second; }
+};
+
+// One folder being visited: its normalised path, its entries and the next one to examine.
+struct Visit {
+    QString folder;
+    std::vector<FolderItem> items;
+    size_t next = 0;
+};
+
+// The folder's entries, unless it cannot be read or was entered before.
+bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
+    visit.folder = NormalisedFolder(path);
+    FolderId self;
+    return ListFolder(visit.folder, visit.items, self) && guard.enter(self);
+}
+
+} // namespace
+
+int DefaultReaderCount() {
+    return std::max(2, int(std::thread::hardware_concurrency()));
+}
+
+TreeScan::TreeScan(const QString& root, ReadFoundFile read, int readers) : m_read(std::move(read)) {
+    readers = std::max(1, readers);
+    m_running = readers + 1;
+    m_threads.reserve(size_t(readers) + 1);
+    m_threads.emplace_back(&TreeScan::walk, this, root);
+    for (int i = 0; i < readers; ++i)
+        m_threads.emplace_back(&TreeScan::readFiles, this);
+}
+
+TreeScan::~TreeScan() {
+    stop();
+    for (std::thread& thread : m_threads)
+        thread.join();
+}
+
+void TreeScan::stop() {
+    m_stop.store(true);
+    std::lock_guard lock(m_mutex);
+    m_jobsAdded.notify_all();
+    m_roomMade.notify_all();
+}
+
+TreeScan::Progress TreeScan::collect(std::vector<ScannedRow>& rows) {
+    std::lock_guard lock(m_mutex);
+    m_collected += m_rows.size();
+    if (rows.empty()) {
+        rows.swap(m_rows);
+    } else {
+        rows.insert(rows.end(), std::make_move_iterator(m_rows.begin()),
+                    std::make_move_iterator(m_rows.end()));
+        m_rows.clear();
+    }
+    return {m_folder, m_collected, m_running == 0};
+}
+
+bool TreeScan::wait(int milliseconds) {
+    std::unique_lock lock(m_mutex);
+    const auto ended = [this] { return m_running == 0; };
+    if (milliseconds < 0) {
+        m_allEnded.wait(lock, ended);
+        return true;
+    }
+    return m_allEnded.wait_for(lock, std::chrono::milliseconds(milliseconds), ended);
+}
+
+// Waits for room in the queue; false once the scan is stopped.
+bool TreeScan::push(FoundFile found) {
+    std::unique_lock lock(m_mutex);
+    m_roomMade.wait(lock, [this] { return m_stop.load() || m_jobs.size() < MostJobsWaiting; });
+    if (m_stop.load())
+        return false;
+    m_jobs.push_back(std::move(found));
+    m_jobsAdded.notify_one();
+    return true;
+}
+
+// Waits for a job; false once the walk has ended and every job is taken, or the scan stopped.
+bool TreeScan::pop(FoundFile& found) {
+    std::unique_lock lock(m_mutex);
+    m_jobsAdded.wait(lock, [this] { return m_stop.load() || m_walkEnded || !m_jobs.empty(); });
+    if (m_stop.load() || m_jobs.empty())
+        return false;
+    found = std::move(m_jobs.front());
+    m_jobs.pop_front();
+    if (m_jobs.size() + 1 == MostJobsWaiting)
+        m_roomMade.notify_one();
+    return true;
+}
+
+// Depth first, each subfolder walked completely when it is met, in the order a single thread
+// reading as it goes would meet the files. The folders being visited are kept on the heap, so
+// that however deep the tree the walk cannot run out of stack.
+void TreeScan::walk(QString root) {
+    WalkGuard guard;
+    std::uint64_t order = 0;
+    std::vector<Visit> open(1);
+    if (root.isEmpty() || !StartVisit(root, open.back(), guard))
+        open.clear();
+    while (!open.empty() && !m_stop.load()) {
+        Visit& visit = open.back();
+        if (visit.next >= visit.items.size()) {
+            open.pop_back();
+            continue;
+        }
+        FolderItem& item = visit.items[visit.next++];
+        if (item.isFolder) {
+            if (guard.seen(item.id))
+                continue;
+            const QString subfolder = visit.folder + item.name;
+            {
+                std::lock_guard lock(m_mutex);
+                m_folder = subfolder;
+            }
+            Visit inner;
+            if (StartVisit(subfolder, inner, guard))
+                open.push_back(std::move(inner));
+        } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
+            if (!push({order++, visit.folder, std::move(item)}))
+                break;
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    m_walkEnded = true;
+    m_jobsAdded.notify_all();
+    if (--m_running == 0)
+        m_allEnded.notify_all();
+}
+
+void TreeScan::readFiles() {
+    NativeFolder folder; // the folder of the last file read, kept open for the next
+    FoundFile found;
+    while (pop(found)) {
+        if (folder.path() != found.folder)
+            folder.open(found.folder);
+        std::optional<Entry> entry = m_read(folder, found, m_stop);
+        if (!entry)
+            continue;
+        std::lock_guard lock(m_mutex);
+        m_rows.push_back({found.order, std::move(*entry)});
+    }
+    std::lock_guard lock(m_mutex);
+    if (--m_running == 0)
+        m_allEnded.notify_all();
+}
+
+void PutInWalkOrder(std::vector<ScannedRow>& rows) {
+    std::sort(rows.begin(), rows.end(),
+              [](const ScannedRow& a, const ScannedRow& b) { return a.order < b.order; });
+}

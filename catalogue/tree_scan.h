@@ -1,0 +1,102 @@
+#pragma once
+// The scan of a folder tree on worker threads: one walker lists the folders depth first, ahead
+// of the reading, and a pool of readers opens and reads the catalogue files it finds. The owner
+// (the window's thread, or zuflist) collects the rows in batches while the scan runs and is
+// never made to wait for the disk.
+//
+// Every row carries its place in the walk, so that however the readers' work interleaves, the
+// rows can be put back in the order a single thread walking the same tree would have found
+// them (PutInWalkOrder), and a stable sort after that gives the same list.
+
+#include "catalogue/entry.h"
+#include "platform/folder_walk.h"
+
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+class NativeFolder;
+
+// One catalogue file that the walk found, on its way to a reader.
+struct FoundFile {
+    std::uint64_t order = 0; // its place in the walk
+    QString folder;          // normalised, ending in the separator; shared by the folder's files
+    FolderItem item;
+};
+
+struct ScannedRow {
+    std::uint64_t order = 0;
+    Entry entry;
+};
+
+// Reads one found file into its row. Runs on a reader thread: it may only use what it is
+// given. Returns no row when the file vanished meanwhile or the read was stopped (`stop` is
+// set) before its end. `folder` is open on the file's folder.
+using ReadFoundFile = std::function<std::optional<Entry>(
+    const NativeFolder& folder, const FoundFile& found, const std::atomic<bool>& stop)>;
+
+// The readers the machine gets: one per core, and at least two, so that one waits for the
+// disk while the other reads.
+int DefaultReaderCount();
+
+class TreeScan {
+public:
+    // What the owner learns each time it collects.
+    struct Progress {
+        QString folder;         // the folder the walker entered last (empty before the first)
+        std::uint64_t rows = 0; // rows collected so far, this call's included
+        bool finished = false;  // every thread has ended: nothing more will come
+    };
+
+    // Starts the walk of `root` (a normalised folder) at once.
+    TreeScan(const QString& root, ReadFoundFile read, int readers = DefaultReaderCount());
+    // Stops the scan and waits for its threads.
+    ~TreeScan();
+    TreeScan(const TreeScan&) = delete;
+    TreeScan& operator=(const TreeScan&) = delete;
+
+    // Asks the walk and the reads to end soon; rows read to the end stay collectable.
+    void stop();
+    bool stopped() const { return m_stop.load(); }
+
+    // Moves the rows read since the last call to the end of `rows`, in the order the readers
+    // finished them. Never waits for the disk.
+    Progress collect(std::vector<ScannedRow>& rows);
+
+    // Waits until every thread has ended or `milliseconds` have passed (negative: no limit);
+    // true when they have ended.
+    bool wait(int milliseconds);
+
+private:
+    void walk(QString root);
+    void readFiles();
+    bool push(FoundFile found);
+    bool pop(FoundFile& found);
+
+    ReadFoundFile m_read;
+    std::atomic<bool> m_stop{false};
+
+    std::mutex m_mutex;
+    std::condition_variable m_jobsAdded; // or the walk ended, or the scan stopped
+    std::condition_variable m_roomMade;  // or the scan stopped
+    std::condition_variable m_allEnded;
+    std::deque<FoundFile> m_jobs;
+    bool m_walkEnded = false;
+    int m_running = 0; // threads not yet ended
+    std::vector<ScannedRow> m_rows;
+    QString m_folder;
+    std::uint64_t m_collected = 0;
+
+    std::vector<std::thread> m_threads;
+};
+
+// Puts rows collected in any order back in walk order.
+void PutInWalkOrder(std::vector<ScannedRow>& rows);
