@@ -16,7 +16,7 @@ struct CommandText {
 };
 
 #define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
-constexpr std::array<CommandText, 13> commandTexts = {{
+constexpr std::array<CommandText, 14> commandTexts = {{
     {CmdBrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
     {CmdMoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
     {CmdCopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
@@ -28,6 +28,7 @@ constexpr std::array<CommandText, 13> commandTexts = {{
     {CmdSearch, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
     {CmdFilter, "", "", 7},
     {CmdAbout, CMD_TEXT("&About ZUF File Manager..."), CMD_TEXT("F1"), -1},
+    {CmdUndo, CMD_TEXT("&Undo"), CMD_TEXT("Ctrl+Z"), -1},
     {CmdRunViewer, CMD_TEXT("Run &ZUF View"), "", -1},
     {CmdOptions, CMD_TEXT("ZUF File &Options..."), CMD_TEXT("F2"), 10},
 }};
@@ -73,7 +74,7 @@ struct CommandKey {
     int command;
     QKeyCombination key;
 };
-const std::array<CommandKey, 9> commandKeys = {{
+const std::array<CommandKey, 10> commandKeys = {{
     {CmdAbout, Qt::Key_F1},
     {CmdBrowseFolders, Qt::Key_F3},
     {CmdMoveFiles, Qt::Key_F7},
@@ -83,6 +84,7 @@ const std::array<CommandKey, 9> commandKeys = {{
     {CmdRenameFiles, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
     {CmdSearch, Qt::CTRL | Qt::Key_F},
     {CmdSearch, Qt::CTRL | Qt::SHIFT | Qt::Key_F},
+    {CmdUndo, Qt::CTRL | Qt::Key_Z},
 }};
 
 } // namespace
@@ -148,6 +150,7 @@ const std::vector<int>& MenuEntries() {
                                              CmdMoveFiles,
                                              CmdCopyFiles,
                                              CmdDeleteFiles,
+                                             CmdUndo,
                                              CmdSearch,
                                              0,
                                              CmdEditInformation,

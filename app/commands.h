@@ -22,6 +22,8 @@ enum CommandId : int {
     CmdFilter = 110,
     CmdExit = 111,
     CmdAbout = 112,
+    CmdUndo = 113,              // take back the last batch (Ctrl+Z)
+    CmdDeletePermanently = 114, // Delete Files without the trash (Shift+Delete in the list)
     CmdRunViewer = 132,
     CmdOptions = 200,
 };
@@ -57,5 +59,6 @@ const std::vector<int>& MenuEntries();
 // click act in the list alone and are not among them.
 QList<QKeyCombination> CommandKeys(int command);
 
-// Whether a context menu item is enabled when it opens. The menu bar never grays its items.
+// Whether a context menu item is enabled when it opens. The menu bar never grays its items,
+// except Undo, which the window enables whenever there is something to undo.
 bool ContextMenuEnabled(int command, int selectedCount, bool viewerPathEmpty);

@@ -218,6 +218,13 @@ void MainWindow::createMenus() {
         m_contextMenu->addAction(item);
         m_contextActions[command] = item;
     }
+    offerUndo();
+}
+
+// Undo and its key work only while there is something to undo; the menu bar shows it grayed
+// otherwise, the one item it ever grays.
+void MainWindow::offerUndo() {
+    m_commandActions[CmdUndo]->setEnabled(m_undo.canUndo());
 }
 
 void MainWindow::createList() {
@@ -226,12 +233,13 @@ void MainWindow::createList() {
         const QIcon icon = StateIcon(image);
         return icon.isNull() ? QVariant() : QVariant(icon);
     };
-    model.labelEditHandler = [](int row, const QString& newName) {
+    model.labelEditHandler = [this](int row, const QString& newName) {
         const Entry* entry = catalogue().entryAt(row);
         if (!entry || newName.isEmpty() || newName == entry->name)
             return false; // an unchanged label is no rename
-        if (!EndLabelEdit(row, newName))
+        if (!EndLabelEdit(row, newName, m_undo))
             return false;
+        offerUndo();
         UpdateStatus(); // the panel shows the new name at once
         return true;
     };
@@ -470,7 +478,8 @@ void MainWindow::showContextMenu(const QPoint& globalPosition) {
     const int selected = appState().selectedCount;
     const bool noViewer = scratch().viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
-        item->setEnabled(ContextMenuEnabled(command, selected, noViewer));
+        item->setEnabled(command == CmdUndo ? m_undo.canUndo()
+                                            : ContextMenuEnabled(command, selected, noViewer));
     m_contextMenu->popup(globalPosition);
 }
 
@@ -527,7 +536,9 @@ bool MainWindow::handleListEvent(QEvent* event) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         postCommand(CmdRunEditor);
     else if (key == Qt::Key_Delete)
-        postCommand(CmdDeleteFiles);
+        postCommand(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier
+                        ? CmdDeletePermanently
+                        : CmdDeleteFiles);
     return false;
 }
 
@@ -599,13 +610,17 @@ void MainWindow::runCommand(int command) {
         return moveOrCopy(command);
     case CmdRenameFiles:
     case CmdDeleteFiles:
+    case CmdDeletePermanently:
         return fileBatch(command);
+    case CmdUndo:
+        RunUndoCommand(this, m_undo);
+        return offerUndo();
     case CmdCreateReport:
         return RunReportDialog(this);
     case CmdEditInformation:
         if (appState().selectedCount == 1)
-            RunInfoEditDialog(this);
-        return;
+            RunInfoEditDialog(this, m_undo);
+        return offerUndo();
     case CmdRunEditor:
     case CmdRunViewer:
         return runProgram(command);
@@ -674,8 +689,14 @@ void MainWindow::moveOrCopy(int command) {
 void MainWindow::fileBatch(int command) {
     if (appState().selectedCount < 1)
         return;
+    DeleteMode mode = DeleteMode::Trash;
+    if (command == CmdDeletePermanently) {
+        command = CmdDeleteFiles;
+        mode = DeleteMode::Permanent;
+    }
     scratch().promptText = CommandTooltip(command);
-    RunFileBatchCommand(this, command);
+    RunFileBatchCommand(this, command, m_undo, mode);
+    offerUndo();
     UpdateStatus();
 }
 
@@ -711,6 +732,8 @@ void MainWindow::toggleFilter() {
 // The walk of the working folder; a close asked for during it is carried out afterwards, with
 // the normal close sequence.
 void MainWindow::refreshList() {
+    m_undo = {}; // the record names files of the old working folder
+    offerUndo();
     RefreshCatalogue();
     layoutMainWindow();
     if (m_closeRequested)

@@ -6,6 +6,7 @@
 #include "app/start_target.h"
 #include "base/ui_hooks.h"
 #include "fileops/folder_history.h"
+#include "fileops/undo.h"
 #include "settings/settings_store.h"
 
 #include <QMainWindow>
@@ -116,6 +117,7 @@ private:
     void browseFolders();
     void moveOrCopy(int command);
     void fileBatch(int command);
+    void offerUndo();
     void runProgram(int command);
     void search();
     void toggleFilter();
@@ -132,6 +134,7 @@ private:
     std::map<int, QAction*> m_toolbarActions;
     std::map<int, QAction*> m_contextActions;
     std::map<int, QAction*> m_commandActions;
+    UndoRecord m_undo; // the last batch, until the next one or a new working folder
     class ListDelegate* m_delegate = nullptr;
     quint32 m_appliedStyle = 0;
     bool m_scanning = false;

@@ -5,6 +5,7 @@
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
+#include "fileops/undo.h"
 #include "format/file_summary.h"
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
@@ -17,10 +18,12 @@ QString FileCommandVerb(int command) {
     return CommandTooltip(command);
 }
 
-QString ConfirmationQuestion(int command) {
+QString ConfirmationQuestion(int command, DeleteMode mode) {
     const QString& verb = scratch().promptText;
     if (command == CommandDelete)
-        return verb + u'?';
+        return verb + (mode == DeleteMode::Permanent
+                           ? QCoreApplication::translate("FileBatch", " permanently?")
+                           : QStringLiteral("?"));
     return QCoreApplication::translate("FileBatch", "%1 to %2?").arg(verb, scratch().destFolder);
 }
 
@@ -37,6 +40,14 @@ QString MoveSourceKeptText(int errorCode, const QString& source) {
     return QCoreApplication::translate("FileBatch",
                                        "%1\r\n%2\r\nThe copy was made: %3\r\nThe original stays.")
         .arg(SystemErrorText(errorCode), source, scratch().targetPath);
+}
+
+QString NoTrashText(const QString& path, int errorCode) {
+    QString reason;
+    if (errorCode)
+        reason = QStringLiteral(": ") + SystemErrorText(errorCode);
+    return path + QStringLiteral("\nThis file cannot be moved to the trash") + reason +
+           QStringLiteral("\nDelete it permanently?");
 }
 
 static void ShowErrorText(FileDialogs& dialogs, const QString& text) {
@@ -65,7 +76,11 @@ namespace {
 struct FileBatch {
     int command = 0;
     FileDialogs& dialogs;
+    UndoRecord& undo;
+    DeleteMode mode = DeleteMode::Trash;
     FileSummary current;
+    UndoRecord done;      // what this run changed, to be taken back
+    bool changed = false; // anything on disk, undoable or not
     DialogAnswer answer = DialogAnswer::Cancel;
     int cursor = -1;
     int lastRemoved = -1;
@@ -78,7 +93,7 @@ struct FileBatch {
         }
         if (answer != DialogAnswer::All) {
             ui().showFileInPanel(&current);
-            answer = dialogs.confirm(ConfirmationQuestion(command), current.currentPath);
+            answer = dialogs.confirm(ConfirmationQuestion(command, mode), current.currentPath);
         }
         return answer;
     }
@@ -109,21 +124,45 @@ struct FileBatch {
             ShowFileError(dialogs, error, current.currentPath);
             return false;
         }
+        changed = true;
         return true;
     }
 
-    // Deletes the current file; false after a reported failure. After a move's copy the text
-    // says that the copy exists and the original stays.
+    // Moves the current file to the trash; where it cannot go there, deletes it for good only
+    // when the user says so. False when the file stays.
+    bool trashSource() {
+        const QString& path = current.currentPath;
+        const TrashResult trash = MoveToTrash(path);
+        if (!trash.noTrash && trash.error == 0) {
+            done.steps.push_back(TrashStep(path, trash.trashed));
+            changed = true;
+            return true;
+        }
+        if (!trash.noTrash) {
+            scratch().targetPath.clear();
+            ShowFileError(dialogs, trash.error, path);
+            return false;
+        }
+        return dialogs.warnYesNo(NoTrashText(path, trash.error)) && deleteSource();
+    }
+
+    // Deletes the current file for good; false after a reported failure. After a move's copy
+    // the text says that the copy exists and the original stays.
     bool deleteSource() {
-        if (int error = DeleteFileNative(current.currentPath)) {
+        const QString& path = current.currentPath;
+        if (int error = DeleteFileNative(path)) {
             if (command == CommandMove) {
-                ShowErrorText(dialogs, MoveSourceKeptText(error, current.currentPath));
+                done.steps.push_back(DoneStep(UndoAction::Copy, path, scratch().targetPath));
+                ShowErrorText(dialogs, MoveSourceKeptText(error, path));
             } else {
                 scratch().targetPath.clear();
-                ShowFileError(dialogs, error, current.currentPath);
+                ShowFileError(dialogs, error, path);
             }
             return false;
         }
+        changed = true;
+        if (command == CommandMove)
+            done.steps.push_back(DoneStep(UndoAction::Move, path, scratch().targetPath));
         return true;
     }
 
@@ -133,12 +172,15 @@ struct FileBatch {
             if (!copyToDestination())
                 return;
             if (command == CommandCopy) {
+                done.steps.push_back(
+                    DoneStep(UndoAction::Copy, current.currentPath, work.targetPath));
                 addCopyRow();
                 return;
             }
             ReplaceEntryText(cursor, FieldFolder, work.destFolder);
         }
-        if (!deleteSource())
+        const bool toTrash = command == CommandDelete && mode == DeleteMode::Trash;
+        if (!(toTrash ? trashSource() : deleteSource()))
             return;
         if (command == CommandMove && FolderInside(work.destFolder, work.workingFolder))
             return; // still inside the scanned tree: the row already names the new folder
@@ -156,7 +198,7 @@ struct FileBatch {
                 break;
             if (command == CommandRename) {
                 if (reply == DialogAnswer::Yes)
-                    ReplaceEntryText(cursor, FieldName, scratch().editText);
+                    renamed();
                 continue;
             }
             if (reply == DialogAnswer::Yes || reply == DialogAnswer::All) {
@@ -165,15 +207,26 @@ struct FileBatch {
         }
         if (lastRemoved >= 0)
             list.selectAndFocus(lastRemoved);
+        if (changed)
+            undo = std::move(done);
+    }
+
+    // The rename dialog has given the current file its new name.
+    void renamed() {
+        const QString& folder = current.currentEntry.folder;
+        const QString newName = scratch().editText;
+        done.steps.push_back(DoneStep(UndoAction::Rename, current.currentPath, folder + newName));
+        changed = true;
+        ReplaceEntryText(cursor, FieldName, newName);
     }
 };
 
 } // namespace
 
-int RunFileBatch(int command, FileDialogs& dialogs) {
+int RunFileBatch(int command, FileDialogs& dialogs, UndoRecord& undo, DeleteMode mode) {
     if (FileCommandVerb(command).isEmpty())
         return 1;
-    FileBatch batch{command, dialogs, {}};
+    FileBatch batch{command, dialogs, undo, mode, {}, {}, false};
     batch.run();
     return 1;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 struct FileSummary;
+struct UndoRecord;
 
 // Command numbers of the file commands, as the main window dispatches them.
 enum FileCommand {
@@ -46,9 +47,13 @@ public:
 // any other number.
 QString FileCommandVerb(int command);
 
-// The confirmation's question: "Delete?" for 105; "Move to <destFolder>?" and
-// "Copy to <destFolder>?" for 102 and 103, with the verb from scratch().promptText.
-QString ConfirmationQuestion(int command);
+// Where Delete Files sends the files: to the desktop's trash, or (Shift+Delete) nowhere.
+enum class DeleteMode { Trash, Permanent };
+
+// The confirmation's question: "Delete?" for 105 ("Delete permanently?" when the files do not
+// go to the trash); "Move to <destFolder>?" and "Copy to <destFolder>?" for 102 and 103, with
+// the verb from scratch().promptText.
+QString ConfirmationQuestion(int command, DeleteMode mode = DeleteMode::Trash);
 
 // The text of a file error about `source`: with scratch().targetPath set, "<system
 // text>\r\nCan't copy: <source>\r\nTo: <targetPath>", otherwise "<system text>\r\n<source>".
@@ -57,16 +62,23 @@ QString FileErrorText(int errorCode, const QString& source);
 // "<system text>\r\n<source>\r\nThe copy was made: <targetPath>\r\nThe original stays.",
 // so that the user knows there are two files now.
 QString MoveSourceKeptText(int errorCode, const QString& source);
+// The question for a file that cannot go to the trash: "<path>\nThis file cannot be moved
+// to the trash: <system text>\nDelete it permanently?".
+QString NoTrashText(const QString& path, int errorCode);
 // Shows FileErrorText(errorCode, source) through the dialogs.
 void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source);
 
 // Runs the command (102 move, 103 copy, 104 rename, 105 delete) over the selected rows in list
 // order. Move and copy send the files to scratch().destFolder and never overwrite; a move is a
-// copy followed by the deletion of the source. Rows follow the disk: a copy appends a row, a
+// copy followed by the deletion of the source. Delete moves the files to the trash; a file
+// that cannot go there is deleted for good only after the user answers Yes to NoTrashText.
+// DeleteMode::Permanent deletes for good at once. Rows follow the disk: a copy appends a row, a
 // move keeps its row (showing the new folder) when the destination lies inside the working
 // folder and removes it otherwise, a delete removes it. After removals the row standing at the
-// last removed index is selected and focused. Returns 1.
-int RunFileBatch(int command, FileDialogs& dialogs);
+// last removed index is selected and focused. When the batch changed anything on disk, `undo`
+// becomes what can be taken back of it. Returns 1.
+int RunFileBatch(int command, FileDialogs& dialogs, UndoRecord& undo,
+                 DeleteMode mode = DeleteMode::Trash);
 
 // True when `folder` lies inside the working folder `root` (both normalised): the file system's
 // comparison of the first characters of `folder` with the whole of `root`.

@@ -1,11 +1,13 @@
 #include "fileops/file_commands_dialog.h"
 
 #include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/message_dialog.h"
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
+#include "fileops/undo.h"
 #include "info/info_edit.h"
 #include "info/info_edit_dialog.h"
 #include "platform/win_clipboard.h"
@@ -74,22 +76,30 @@ bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& h
     return DestinationDialog(owner, title, history).exec() == QDialog::Accepted;
 }
 
-void RunFileBatchCommand(QWidget* owner, int command) {
+void RunFileBatchCommand(QWidget* owner, int command, UndoRecord& undo, DeleteMode mode) {
     if (appState().selectedCount < 1)
         return;
     if (scratch().promptText.isEmpty())
         scratch().promptText = FileCommandVerb(command);
     WindowFileDialogs dialogs(owner);
-    RunFileBatch(command, dialogs);
+    RunFileBatch(command, dialogs, undo, mode);
     UpdateStatus();
 }
 
-void RunInfoEditDialog(QWidget* owner) {
+void RunInfoEditDialog(QWidget* owner, UndoRecord& undo) {
     const int row = SingleFileRow();
     if (appState().selectedCount != 1 || row < 0)
         return;
     WindowFileDialogs dialogs(owner);
-    InfoEditDialog(owner, row, LoadInfoFile(row), dialogs).exec();
+    InfoEditDialog(owner, row, LoadInfoFile(row), dialogs, undo).exec();
+}
+
+void RunUndoCommand(QWidget* owner, UndoRecord& undo) {
+    if (!undo.canUndo())
+        return;
+    WindowFileDialogs dialogs(owner);
+    UndoLastBatch(undo, catalogue(), dialogs);
+    UpdateStatus();
 }
 
 void RunReportDialog(QWidget* owner) {
@@ -97,8 +107,8 @@ void RunReportDialog(QWidget* owner) {
     CreateReport(dialogs);
 }
 
-bool EndLabelEdit(int row, const QString& newName) {
+bool EndLabelEdit(int row, const QString& newName, UndoRecord& undo) {
     QWidget* owner = QApplication::activeWindow();
     WindowFileDialogs dialogs(owner);
-    return EndLabelEdit(row, newName, dialogs);
+    return EndLabelEdit(row, newName, dialogs, undo);
 }

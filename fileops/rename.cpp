@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
+#include "fileops/undo.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
@@ -103,13 +104,16 @@ bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newN
     return true;
 }
 
-bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs) {
+bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs, UndoRecord& undo) {
     const Entry* entry = catalogue().entryAt(row);
     if (!entry)
         return false;
     const QString folder = entry->folder;
-    if (!RenameFile(dialogs, folder + entry->name, newName, folder))
+    const QString oldPath = folder + entry->name;
+    if (!RenameFile(dialogs, oldPath, newName, folder))
         return false;
+    undo = {};
+    undo.steps.push_back(DoneStep(UndoAction::Rename, oldPath, folder + newName));
     ReplaceEntryText(row, FieldName, newName);
     return true;
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringView>
 
+struct UndoRecord;
+
 // The longest name the rename dialog takes.
 constexpr int RenameNameMax = 255;
 
@@ -49,4 +51,4 @@ bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newN
 
 // The end of an in-place edit of row `row`'s name: renames its file and, on success, the row.
 // An empty text (an edit that was cancelled) changes nothing.
-bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs);
+bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs, UndoRecord& undo);

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/entry_rows.h"
+#include "fileops/undo.h"
 #include "format/file_summary.h"
 #include "platform/native_file.h"
 
@@ -10,6 +11,8 @@
 #include <cerrno>
 
 namespace {
+
+constexpr qint64 InfoBlockSize = 200;
 
 // The least size of an older-generation file: the 200-byte information block and the bytes 204
 // and 205 that tell the generation.
@@ -98,8 +101,17 @@ static int WriteErrorCode(const QString& path) {
     return EIO;
 }
 
+// The information block as it is on disk now; empty when it cannot be read whole.
+static QByteArray ReadInfoBlock(const QString& path) {
+    QByteArray block(InfoBlockSize, '\0');
+    NativeFile file;
+    if (!file.openRead(path) || file.read(block.data(), InfoBlockSize) != InfoBlockSize)
+        return {};
+    return block;
+}
+
 InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
-                             FileDialogs& dialogs) {
+                             FileDialogs& dialogs, UndoRecord& undo) {
     const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, texts.comments);
     scratch().targetPath.clear();
     InfoSaveResult result = InfoSaveResult::Saved;
@@ -110,11 +122,14 @@ InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& tex
     } else if (check != 0) {
         ShowFileError(dialogs, check, current.currentPath);
         result = InfoSaveResult::Failed;
-    } else if (!WriteInfoBlock(current.currentPath, packed.title, packed.subtitle,
-                               packed.comments)) {
+    } else if (const QByteArray old = ReadInfoBlock(current.currentPath); !WriteInfoBlock(
+                   current.currentPath, packed.title, packed.subtitle, packed.comments)) {
         ShowFileError(dialogs, WriteErrorCode(current.currentPath), current.currentPath);
         result = InfoSaveResult::Failed;
     } else {
+        undo = {};
+        if (!old.isEmpty())
+            undo.steps.push_back(InfoBlockStep(current.currentPath, old));
         ReplaceEntryText(row, FieldTitle, packed.title);
         ReplaceEntryText(row, FieldSubtitle, packed.subtitle);
         ReplaceEntryText(row, FieldComments, packed.comments);

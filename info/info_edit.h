@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringView>
 
+struct UndoRecord;
+
 // The three texts as they go into the block. In code page 1252 each character is one byte:
 // the title keeps at most 197 of them (a), the subtitle 197 - a (b), the comments 197 - a - b,
 // so that the texts and all three NULs fit the 200 bytes. (Allowing the title 199 bytes and
@@ -43,6 +45,7 @@ QString InfoRefusedText(const QString& path);
 // is read again for the check. The file is
 // checked again on disk first: it must exist, hold more than the block and its header bytes,
 // and still read as an intact older-generation file. On success row `row` takes the packed
-// texts. The panel is redrawn in every case. Failures are shown through the dialogs.
+// texts, and `undo` the block as it was before. The panel is redrawn in every case. Failures
+// are shown through the dialogs.
 InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
-                             FileDialogs& dialogs);
+                             FileDialogs& dialogs, UndoRecord& undo);

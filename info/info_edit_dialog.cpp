@@ -22,8 +22,9 @@ static QString EditLines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs)
-    : QDialog(owner), m_row(row), m_current(std::move(current)), m_dialogs(dialogs) {
+InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs,
+                               UndoRecord& undo)
+    : QDialog(owner), m_row(row), m_current(std::move(current)), m_dialogs(dialogs), m_undo(undo) {
     setWindowTitle(tr("Information"));
     m_tools = new TextToolTracker(this);
     const FileSummary& summary = m_current;
@@ -98,7 +99,7 @@ void InfoEditDialog::accept() {
     QString comments = m_comments->toPlainText();
     comments.replace(u'\n', QStringLiteral("\r\n"));
     const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
-    if (SaveInfoTexts(m_row, m_current, texts, m_dialogs) == InfoSaveResult::Saved)
+    if (SaveInfoTexts(m_row, m_current, texts, m_dialogs, m_undo) == InfoSaveResult::Saved)
         done(Accepted);
 }
 

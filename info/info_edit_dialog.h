@@ -10,6 +10,7 @@
 #include "format/file_summary.h"
 
 class FileDialogs;
+struct UndoRecord;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -21,7 +22,8 @@ class InfoEditDialog : public QDialog {
 public:
     // `row` is the list row of the file `current` (as LoadInfoFile read it), which follows a
     // successful save.
-    InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs);
+    InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs,
+                   UndoRecord& undo);
 
     QLabel* fileNameLabel() const { return m_fileName; }
     QLineEdit* titleField() const { return m_title; }
@@ -37,6 +39,7 @@ private:
     int m_row = 0;
     FileSummary m_current;
     FileDialogs& m_dialogs;
+    UndoRecord& m_undo; // a save makes it the block as it was before
     QLabel* m_fileName = nullptr;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_subtitle = nullptr;

@@ -3,6 +3,8 @@
 #include "platform/native_file.h"
 
 #ifndef Q_OS_WIN // the Windows side is in native_fileops_win.cpp
+#include <QDateTime>
+#include <QDir>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -156,6 +158,124 @@ bool PathExists(const QString& path) {
     const AtPath at(path);
     struct stat st {};
     return at.ok() && ::fstatat(at.dir(), at.name(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool NameTakenError(int error) {
+    return error == EEXIST;
+}
+
+namespace {
+
+// The user's freedesktop trash: $XDG_DATA_HOME/Trash, or ~/.local/share/Trash when that is not
+// set to an absolute path.
+QString HomeTrashFolder() {
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!data.startsWith(u'/'))
+        data = QDir::homePath() + QStringLiteral("/.local/share");
+    return data + QStringLiteral("/Trash");
+}
+
+// Makes the folder and any missing parents, readable by the user alone, as the trash's
+// folders must be; 0 or the error code.
+int MakePrivateFolders(const QString& path) {
+    const QByteArray bytes = EncodeFileName(path);
+    if (::mkdir(bytes.constData(), 0700) != 0 && errno == ENOENT) {
+        const qsizetype slash = path.lastIndexOf(u'/');
+        if (slash <= 0)
+            return ENOENT;
+        if (int error = MakePrivateFolders(path.left(slash)))
+            return error;
+        (void)::mkdir(bytes.constData(), 0700);
+    }
+    struct stat st {};
+    if (::stat(bytes.constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+// The .trashinfo text: the file's old place as a URL path of its bytes, and the local time.
+QByteArray TrashInfoText(const QString& path) {
+    const QString absolute = path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path;
+    return "[Trash Info]\nPath=" + EncodeFileName(absolute).toPercentEncoding("/") +
+           "\nDeletionDate=" +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() +
+           '\n';
+}
+
+// The file's name in the trash, short enough for a number and ".trashinfo" to follow it.
+QString TrashName(const QString& path) {
+    const QByteArray name = EncodeFileName(QStringView(path).mid(path.lastIndexOf(u'/') + 1));
+    return DecodeFileName(name.left(240));
+}
+
+} // namespace
+
+TrashResult MoveToTrash(const QString& path) {
+    TrashResult result;
+    const AtPath source(path);
+    struct stat st {};
+    if (!source.ok() || ::fstatat(source.dir(), source.name(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        result.error = source.ok() ? errno : source.error();
+        return result;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        result.error = EISDIR;
+        return result;
+    }
+    // The trash takes the files of its own file system; a file elsewhere has no trash here.
+    const QString trash = HomeTrashFolder();
+    const QString files = trash + QStringLiteral("/files/");
+    const QString info = trash + QStringLiteral("/info/");
+    int error = MakePrivateFolders(trash + QStringLiteral("/files"));
+    if (!error)
+        error = MakePrivateFolders(trash + QStringLiteral("/info"));
+    struct stat there {};
+    if (!error && ::stat(EncodeFileName(files).constData(), &there) != 0)
+        error = errno;
+    if (!error && there.st_dev != st.st_dev)
+        error = EXDEV;
+    const QByteArray infoText = TrashInfoText(path);
+    const QString name = TrashName(path);
+    // The .trashinfo is made first and exclusively: it reserves the name in the trash.
+    for (int n = 1; !error; ++n) {
+        const QString candidate = n == 1 ? name : name + u'.' + QString::number(n);
+        const QString infoPath = info + candidate + QStringLiteral(".trashinfo");
+        const QByteArray infoBytes = EncodeFileName(infoPath);
+        const int fd = ::open(infoBytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST && n < 10000)
+            continue;
+        if (fd < 0) {
+            error = errno;
+            break;
+        }
+        error = WriteAll(fd, infoText.constData(), infoText.size());
+        if (::close(fd) != 0 && !error)
+            error = errno;
+        const int moved = error ? error : RenameNoReplace(path, files + candidate);
+        if (moved == 0) {
+            result.trashed = {files + candidate, infoPath};
+            return result;
+        }
+        ::unlink(infoBytes.constData());
+        if (error || moved == EXDEV)
+            break; // the trash cannot take it
+        if (moved != EEXIST || n >= 10000) {
+            result.error = moved; // the file itself refused: locked, vanished, no right
+            return result;
+        }
+        // a stray file of that name in the trash: the next number
+    }
+    result.error = error;
+    result.noTrash = true;
+    return result;
+}
+
+int RestoreFromTrash(const TrashedFile& trashed, const QString& original) {
+    if (int error = RenameNoReplace(trashed.path, original))
+        return error;
+    if (!trashed.infoPath.isEmpty())
+        (void)DeleteFileNative(trashed.infoPath);
+    return 0;
 }
 
 #endif

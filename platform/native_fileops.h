@@ -15,6 +15,34 @@ int CopyFileNoReplace(const QString& from, const QString& to);
 // Deletes the file for good (no recycle bin).
 int DeleteFileNative(const QString& path);
 
+// Where a file moved to the trash now lies: the file itself and, in the freedesktop trash, the
+// .trashinfo file that names its old place (empty on Windows).
+struct TrashedFile {
+    QString path;
+    QString infoPath;
+};
+
+struct TrashResult {
+    int error = 0;        // 0: the file is in the trash; else the system's code (0 if it gave none)
+    bool noTrash = false; // the failure is the trash's, not the file's: there is none for it
+    TrashedFile trashed;
+};
+
+// Moves the file to the desktop's trash: on Linux the freedesktop trash of the user
+// ($XDG_DATA_HOME/Trash), which takes files of the file system it lies on; on Windows the
+// Recycle Bin. The file is never deleted for good here: when it cannot go to the trash it
+// stays where it was.
+TrashResult MoveToTrash(const QString& path);
+
+// Puts a file from the trash back under `original`, never replacing a file that has that name
+// now, and removes its .trashinfo. Windows offers no call that restores from the Recycle Bin:
+// there the answer is always ERROR_NOT_SUPPORTED.
+int RestoreFromTrash(const TrashedFile& trashed, const QString& original);
+
+// True when the error says that the target name is taken (a copy or rename that refused to
+// replace a file).
+bool NameTakenError(int error);
+
 // Gives the file `from` the name `to`. Never replaces an existing file: when `to` exists the
 // rename fails and both files stay as they were. A rename to the identical path succeeds
 // without touching the file.

@@ -6,6 +6,7 @@
 #ifdef Q_OS_WIN
 #include "platform/win_path.h"
 
+#include <QFile>
 #include <windows.h>
 
 static int Result(BOOL ok) {
@@ -35,5 +36,29 @@ int MakeFolder(const QString& path) {
 
 bool PathExists(const QString& path) {
     return GetFileAttributesW(LongPathW(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool NameTakenError(int error) {
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+TrashResult MoveToTrash(const QString& path) {
+    TrashResult result;
+    QString inTrash;
+    if (QFile::moveToTrash(path, &inTrash)) {
+        result.trashed.path = inTrash;
+        return result;
+    }
+    // The shell gives no error code back through Qt: a file still there could not go to the
+    // Recycle Bin (none on that drive, or too large for it).
+    result.noTrash = PathExists(path);
+    result.error = result.noTrash ? 0 : int(ERROR_FILE_NOT_FOUND);
+    return result;
+}
+
+int RestoreFromTrash(const TrashedFile& trashed, const QString& original) {
+    (void)trashed;
+    (void)original;
+    return ERROR_NOT_SUPPORTED;
 }
 #endif

@@ -32,7 +32,7 @@ private slots:
             labels << (command ? MenuLabel(command) : QStringLiteral("-"));
         QCOMPARE(labels.join(QLatin1Char('|')),
                  QStringLiteral("&Browse Folders...|-|&Rename Files...|&Move Files...|"
-                                "&Copy Files...|&Delete Files|&Search Files...|-|"
+                                "&Copy Files...|&Delete Files|&Undo|&Search Files...|-|"
                                 "Edit ZUF Information|-|Run &Strumlex|Run &ZUF View|-|"
                                 "&About ZUF File Manager...|ZUF File &Options..."));
     }

@@ -21,6 +21,7 @@
 #include "platform/folder_path.h"
 #include "settings/settings_store.h"
 #include "tests/fileops/dialog_test_support.h"
+#include "tests/fileops/temporary_trash.h"
 #include "tools/sample_writer.h"
 
 #include <QAction>
@@ -455,11 +456,12 @@ private slots:
         QTest::newRow("nothing selected")
             << QList<int>{} << "/usr/bin/viewer"
             << QList<int>{CmdMoveFiles,       CmdCopyFiles, CmdRenameFiles, CmdDeleteFiles,
-                          CmdEditInformation, CmdRunEditor, CmdRunViewer};
-        QTest::newRow("one selected") << QList<int>{0} << "/usr/bin/viewer" << QList<int>{};
-        QTest::newRow("one selected, no viewer") << QList<int>{0} << "" << QList<int>{CmdRunViewer};
-        QTest::newRow("two selected")
-            << QList<int>{0, 1} << "/usr/bin/viewer" << QList<int>{CmdRunEditor, CmdRunViewer};
+                          CmdEditInformation, CmdRunEditor, CmdRunViewer,   CmdUndo};
+        QTest::newRow("one selected") << QList<int>{0} << "/usr/bin/viewer" << QList<int>{CmdUndo};
+        QTest::newRow("one selected, no viewer")
+            << QList<int>{0} << "" << QList<int>{CmdRunViewer, CmdUndo};
+        QTest::newRow("two selected") << QList<int>{0, 1} << "/usr/bin/viewer"
+                                      << QList<int>{CmdRunEditor, CmdRunViewer, CmdUndo};
     }
     void contextMenuEnabling() {
         QFETCH(QList<int>, rows);
@@ -492,10 +494,10 @@ private slots:
         std::sort(disabled.begin(), disabled.end());
         QCOMPARE(grayed, disabled);
         QCOMPARE(texts.first(), QStringLiteral("&Browse Folders...\tF3"));
-        QCOMPARE(texts.size(), 11);
-        // The menu bar's drop-down is never grayed.
+        QCOMPARE(texts.size(), 12);
+        // The menu bar's drop-down is never grayed, except Undo with nothing to undo.
         for (QAction* item : m_window->dropDownMenu()->actions())
-            QVERIFY(item->isEnabled());
+            QVERIFY(item->isEnabled() || item->text() == MenuItemText(CmdUndo));
     }
 
     void columnClickSorts() {
@@ -1118,6 +1120,63 @@ private slots:
         QCOMPARE(asked, asks);
         QVERIFY(!QApplication::activeModalWidget());     // asked once, not twice
         QCOMPARE(catalogue().rowCount(), goodCount + 1); // nothing deleted
+    }
+
+    // Delete sends the file to the trash and Ctrl+Z brings it back with its row; Undo is offered
+    // in both menus only while there is something to undo. Shift+Delete asks its own question.
+    void deleteToTheTrashAndUndoByKeys() {
+        const QString name = QStringLiteral("blue moon.zuf");
+        const QString path = m_tree + name;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+        const auto undoOffered = [this] {
+            m_window->showContextMenu(QPoint(10, 10));
+            bool offered = false;
+            for (QAction* item : m_window->contextMenu()->actions())
+                if (item->text() == MenuItemText(CmdUndo))
+                    offered = item->isEnabled();
+            m_window->contextMenu()->close();
+            for (QAction* item : m_window->dropDownMenu()->actions())
+                if (item->text() == MenuItemText(CmdUndo) && item->isEnabled() != offered)
+                    return false; // the two menus disagree
+            return offered;
+        };
+        QVERIFY(!undoOffered());
+        QString question;
+        const auto answer = [&question](int key) {
+            OnNextModal([&question, key](QWidget* modal) {
+                question = modal->findChild<QLabel*>(QStringLiteral("question"))->text();
+                QTest::keyClick(KeyTarget(modal), Qt::Key(key));
+            });
+        };
+        selectRows({rowNamed(name)});
+        answer(Qt::Key_Return); // Yes
+        QTest::keyClick(m_window->list(), Qt::Key_Delete);
+        QTRY_VERIFY(!QFile::exists(path));
+        QCOMPARE(question, QStringLiteral("Delete?"));
+        QVERIFY(QFile::exists(test_support::temporaryTrashHome.trash() + QStringLiteral("/files/") +
+                              name));
+        QCOMPARE(rowNamed(name), -1);
+        QVERIFY(undoOffered());
+
+        // The offscreen platform gives the focus back to no window after a dialog.
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get())); // the key of a window's action
+        QTest::keyClick(m_window->list(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        file.close();
+        QVERIFY(rowNamed(name) >= 0);
+        QCOMPARE(appState().rowCount, goodCount + 1);
+        QVERIFY(!undoOffered());
+
+        selectRows({rowNamed(name)});
+        answer(Qt::Key_Escape); // Cancel
+        QTest::keyClick(m_window->list(), Qt::Key_Delete, Qt::ShiftModifier);
+        QTRY_COMPARE(question, QStringLiteral("Delete permanently?"));
+        QVERIFY(QFile::exists(path));
     }
 
     // The name is edited in place; the file follows on disk.

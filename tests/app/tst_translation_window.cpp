@@ -84,8 +84,9 @@ private slots:
             return new DestinationDialog(nullptr, CommandTooltip(CmdMoveFiles), m_history);
         });
         QTest::newRow("new folder") << MakeDialog([] { return new NewFolderDialog(nullptr); });
-        QTest::newRow("information")
-            << MakeDialog([this] { return new InfoEditDialog(nullptr, 0, m_current, m_dialogs); });
+        QTest::newRow("information") << MakeDialog([this] {
+            return new InfoEditDialog(nullptr, 0, m_current, m_dialogs, m_dialogs.undo);
+        });
     }
     void textsAreTranslated() {
         QFETCH(MakeDialog, make);

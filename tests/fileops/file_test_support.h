@@ -7,11 +7,13 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "fileops/file_batch.h"
+#include "fileops/undo.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
 #include "report/create_report.h"
 #include "settings/settings_store.h"
+#include "temporary_trash.h"
 #include "tools/sample_writer.h"
 
 #include <QDateTime>
@@ -47,6 +49,7 @@ struct ScriptedDialogs : FileDialogs {
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
     QStringList questions, paths, fileErrors, warnings, messages;
     int renameCalls = 0;
+    UndoRecord undo; // what the commands run with these dialogs leave to undo
 
     DialogAnswer confirm(const QString& question, const QString& path) override {
         questions << question;

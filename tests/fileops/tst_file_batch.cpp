@@ -68,7 +68,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = answers;
 
-        QCOMPARE(RunFileBatch(CommandDelete, dialogs), 1);
+        QCOMPARE(RunFileBatch(CommandDelete, dialogs, dialogs.undo), 1);
 
         QCOMPARE(dialogs.questions.size(), questions);
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Delete?"));
@@ -98,7 +98,7 @@ private slots:
                                                       QItemSelectionModel::NoUpdate);
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        RunFileBatch(CommandDelete, dialogs);
+        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
         QCOMPARE(catalogue().rowCount(), 9);
         QVERIFY(SelectedRows().isEmpty());
         QCOMPARE(FocusedRow(), 3);
@@ -114,7 +114,7 @@ private slots:
             LoadEntryAsCurrent(0, shown);
             RereadSummary(shown, ReadMode::WithNotes);
         };
-        RunFileBatch(CommandDelete, dialogs);
+        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QVERIFY(!QFile::exists(m_work + NameOf(4)));
         QVERIFY(!RowNames().contains(NameOf(4)));
@@ -142,7 +142,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
 
-        RunFileBatch(CommandMove, dialogs);
+        RunFileBatch(CommandMove, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Move to ") + dest + u'?');
         QVERIFY(dialogs.fileErrors.isEmpty());
@@ -174,7 +174,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::All)};
 
-        RunFileBatch(CommandCopy, dialogs);
+        RunFileBatch(CommandCopy, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.questions.size(), 1);
         QCOMPARE(catalogue().rowCount(), 13);
@@ -212,7 +212,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
 
-        RunFileBatch(command, dialogs);
+        RunFileBatch(command, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.fileErrors.size(), 1);
         const QString path = m_work + NameOf(3);
@@ -244,7 +244,7 @@ private slots:
                        : int(DialogAnswer::No);
         };
 
-        RunFileBatch(CommandRename, dialogs);
+        RunFileBatch(CommandRename, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.renameCalls, 3);
         QCOMPARE(renamedFrom, (QStringList{NameOf(1), NameOf(2), NameOf(3)}));
@@ -276,14 +276,14 @@ private slots:
         scratch().destFolder = dest;
 
         SelectRows({row});
-        RunFileBatch(CommandCopy, dialogs);
+        RunFileBatch(CommandCopy, dialogs, dialogs.undo);
         QVERIFY(PathExists(dest + odd));
         const QString renamed = DecodeFileName(QByteArray("\xe9t\xe9.zuf"));
-        QVERIFY(EndLabelEdit(row, renamed, dialogs));
+        QVERIFY(EndLabelEdit(row, renamed, dialogs, dialogs.undo));
         QVERIFY(PathExists(m_work + renamed));
         QVERIFY(!PathExists(m_work + odd));
         SelectRows({row});
-        RunFileBatch(CommandDelete, dialogs);
+        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
         QVERIFY(!PathExists(m_work + renamed));
         QVERIFY(dialogs.fileErrors.isEmpty());
         QCOMPARE(DeleteFileNative(dest + odd), 0); // Qt's own removal cannot name it

@@ -33,6 +33,7 @@ class TestFileDialogsWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    UndoRecord m_undo;
     QString m_work;
     FolderHistory m_history;
 
@@ -385,7 +386,7 @@ private slots:
             question = dialog->findChild<QLabel*>("question")->text();
             QTest::mouseClick(Button(dialog, button), Qt::LeftButton);
         });
-        RunFileBatchCommand(nullptr, command);
+        RunFileBatchCommand(nullptr, command, m_undo);
         QCOMPARE(question, ConfirmationQuestion(command));
         QCOMPARE(QFile::exists(m_work + NameOf(0)), !gone);
         QCOMPARE(QFile::exists(dest + NameOf(0)), gone && command == CommandMove);
@@ -407,7 +408,7 @@ private slots:
             });
             dialog->done(int(DialogAnswer::Yes));
         });
-        RunFileBatchCommand(nullptr, CommandCopy);
+        RunFileBatchCommand(nullptr, CommandCopy, m_undo);
         const QString path = m_work + NameOf(1);
         QCOMPARE(text, SystemErrorText(CopyExistsError) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
@@ -423,16 +424,16 @@ private slots:
             dialog->nameField()->setText(QStringLiteral("renamed.zuf"));
             dialog->accept();
         });
-        RunFileBatchCommand(nullptr, CommandRename);
+        RunFileBatchCommand(nullptr, CommandRename, m_undo);
         QCOMPARE(catalogue().entryAt(0)->name, QStringLiteral("renamed.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("renamed.zuf")));
     }
 
     void inPlaceRenameThroughTheWindow() {
-        QVERIFY(EndLabelEdit(1, QStringLiteral("edited.zuf")));
+        QVERIFY(EndLabelEdit(1, QStringLiteral("edited.zuf"), m_undo));
         QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("edited.zuf")));
-        QVERIFY(!EndLabelEdit(1, QString()));
+        QVERIFY(!EndLabelEdit(1, QString(), m_undo));
         QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
     }
 };

@@ -121,7 +121,7 @@ class TestFileFaults : public QObject {
         scratch().destFolder = dest;
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        RunFileBatch(command, dialogs);
+        RunFileBatch(command, dialogs, dialogs.undo);
         return dialogs;
     }
 
@@ -268,7 +268,7 @@ private slots:
         ScriptedDialogs dialogs;
 
         QVERIFY(!RenameFile(dialogs, current.currentPath, name, m_work));
-        QVERIFY(!EndLabelEdit(0, name, dialogs));
+        QVERIFY(!EndLabelEdit(0, name, dialogs, dialogs.undo));
 
         const QStringList expected(2, longForm(error, m_work + NameOf(0), m_work + name));
         QCOMPARE(dialogs.fileErrors, expected);
@@ -368,8 +368,9 @@ private slots:
         const Entry row = *catalogue().entryAt(0);
         ScriptedDialogs dialogs;
 
-        const InfoSaveResult result = SaveInfoTexts(
-            0, current, {QStringLiteral("New"), QStringLiteral("Sub"), QString()}, dialogs);
+        const InfoSaveResult result =
+            SaveInfoTexts(0, current, {QStringLiteral("New"), QStringLiteral("Sub"), QString()},
+                          dialogs, dialogs.undo);
 
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
         QCOMPARE(catalogue().entryAt(0)->title, row.title);

@@ -225,7 +225,7 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
 
-        QCOMPARE(EndLabelEdit(row, name, dialogs), accepted);
+        QCOMPARE(EndLabelEdit(row, name, dialogs, dialogs.undo), accepted);
 
         QCOMPARE(catalogue().entryAt(0)->name, rowName);
         if (accepted) {

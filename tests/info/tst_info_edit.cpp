@@ -32,7 +32,7 @@ private slots:
 
         QCOMPARE(SaveInfoTexts(1, current,
                                {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")},
-                               dialogs),
+                               dialogs, dialogs.undo),
                  InfoSaveResult::Saved);
 
         const QByteArray after = ReadAll(path);
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(
             SaveInfoTexts(0, current,
                           {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
-                          dialogs),
+                          dialogs, dialogs.undo),
             InfoSaveResult::Saved);
         const FileSummary read = LoadInfoFile(0);
         QCOMPARE(read.title.text(), QStringLiteral("T"));
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(InfoSaveAllowed(current), allowed);
         ScriptedDialogs dialogs;
         const InfoSaveResult result =
-            SaveInfoTexts(0, current, {QStringLiteral("X"), {}, {}}, dialogs);
+            SaveInfoTexts(0, current, {QStringLiteral("X"), {}, {}}, dialogs, dialogs.undo);
         QCOMPARE(result, allowed ? InfoSaveResult::Saved : InfoSaveResult::Refused);
         if (!allowed)
             QCOMPARE(ReadAll(path), bytes);

@@ -24,6 +24,7 @@ class TestInfoEditWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    UndoRecord m_undo;
     QString m_work;
 
     void writeFile(const SampleFile& file) {
@@ -46,7 +47,7 @@ private slots:
 
     void showsTheFile() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Information"));
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
@@ -62,7 +63,7 @@ private slots:
     void saveRoundTrip() {
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("New title"));
         dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
@@ -84,7 +85,7 @@ private slots:
         QFETCH(bool, byKey);
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("Never saved"));
         if (byKey)
@@ -108,7 +109,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteSampleFile(m_work + NameOf(0), bytes));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         QVERIFY(!dialog.saveButton()->isEnabled());
         dialog.titleField()->setText(QStringLiteral("Would overwrite the start"));
@@ -133,7 +134,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, subtitle);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         dialog.subtitleField()->setFocus();
         dialog.subtitleField()->selectAll();
@@ -156,7 +157,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, comments);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         dialog.commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
         dialog.commentsField()->setFocus();
@@ -176,7 +177,7 @@ private slots:
 
     void quoteToolOnTheTitle() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs);
+        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
         QVERIFY(ShowActive(&dialog));
         QTest::mouseClick(Button(&dialog, QStringLiteral("(\")")), Qt::LeftButton);
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon"));
@@ -193,11 +194,11 @@ private slots:
                 dialog->reject();
             }
         });
-        RunInfoEditDialog(nullptr);
+        RunInfoEditDialog(nullptr, m_undo);
         QVERIFY(!opened);
         appState().selectedCount = 1;
         SelectRows({0});
-        RunInfoEditDialog(nullptr);
+        RunInfoEditDialog(nullptr, m_undo);
         QVERIFY(opened);
     }
 };

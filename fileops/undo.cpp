@@ -1,0 +1,227 @@
+#include "fileops/undo.h"
+
+#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
+#include "format/file_summary.h"
+#include "platform/native_file.h"
+#include "platform/native_fileops.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cerrno>
+
+FileStamp StampOf(const QString& path) {
+    FileStamp stamp;
+    NativeFile file;
+    std::int64_t size = -1;
+    std::int64_t time = 0;
+    if (!file.openRead(path) || !file.sizeAndTime(size, time)) {
+        stamp.error = file.lastError() ? file.lastError() : ENOENT;
+        return stamp;
+    }
+    stamp.size = size;
+    stamp.lastWriteTime = time;
+    return stamp;
+}
+
+UndoStep DoneStep(UndoAction action, const QString& before, const QString& after) {
+    UndoStep step;
+    step.action = action;
+    step.before = before;
+    step.after = after;
+    step.stamp = StampOf(after);
+    return step;
+}
+
+UndoStep TrashStep(const QString& before, const TrashedFile& trashed) {
+    UndoStep step = DoneStep(UndoAction::Trash, before, trashed.path);
+    step.trashInfo = trashed.infoPath;
+    return step;
+}
+
+UndoStep InfoBlockStep(const QString& path, const QByteArray& oldBlock) {
+    UndoStep step = DoneStep(UndoAction::InfoBlock, path, path);
+    step.block = oldBlock;
+    return step;
+}
+
+QString UndoLeftText(const QStringList& lines) {
+    return QStringLiteral("Undo left these files as they are:\n") + lines.join(u'\n');
+}
+
+namespace {
+
+QString FolderOf(const QString& path) {
+    return path.left(path.lastIndexOf(FolderSeparator()) + 1);
+}
+
+QString NameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(FolderSeparator()) + 1);
+}
+
+// Gives the file at `from` the path `to` without replacing anything. Between file systems the
+// rename cannot work: the file is copied, then the original deleted; when that deletion fails
+// the copy goes again, so that there are never two.
+int MoveBack(const QString& from, const QString& to) {
+    int error = RenameNoReplace(from, to);
+#ifdef Q_OS_WIN
+    constexpr int otherFileSystem = 17; // ERROR_NOT_SAME_DEVICE
+#else
+    constexpr int otherFileSystem = EXDEV;
+#endif
+    if (error != otherFileSystem)
+        return error;
+    if ((error = CopyFileNoReplace(from, to)))
+        return error;
+    if ((error = DeleteFileNative(from)))
+        (void)DeleteFileNative(to);
+    return error;
+}
+
+int WriteBlock(const QString& path, const QByteArray& block) {
+    NativeFile file;
+    if (!file.openWrite(path) || !file.seek(0))
+        return file.lastError();
+    if (file.write(block.constData(), block.size()) != block.size())
+        return file.lastError() ? file.lastError() : EIO;
+    return 0;
+}
+
+// Takes one step back on disk; an empty text when it worked, else why the file was left alone.
+QString UndoOnDisk(const UndoStep& step) {
+#ifdef Q_OS_WIN
+    if (step.action == UndoAction::Trash)
+        return QStringLiteral("not restorable here: restore it from the Recycle Bin");
+#endif
+    const FileStamp now = StampOf(step.after);
+    if (now.error)
+        return SystemErrorText(now.error);
+    if (now != step.stamp)
+        return QStringLiteral("changed after the batch (size or last-write time)");
+    int error = 0;
+    switch (step.action) {
+    case UndoAction::Rename:
+    case UndoAction::Move:
+        error = MoveBack(step.after, step.before);
+        break;
+    case UndoAction::Copy:
+        error = DeleteFileNative(step.after);
+        break;
+    case UndoAction::Trash:
+        error = RestoreFromTrash({step.after, step.trashInfo}, step.before);
+        break;
+    case UndoAction::InfoBlock:
+        error = WriteBlock(step.after, step.block);
+        break;
+    }
+    if (NameTakenError(error))
+        return step.before + QStringLiteral(" is taken by another file now");
+    return error ? SystemErrorText(error) : QString();
+}
+
+// The rows as undo changes them: rows are found by their paths, those to remove are removed
+// at the end from the last one up, and files that come back without a row are appended.
+class RowFollower {
+public:
+    explicit RowFollower(CatalogueModel& list) : m_list(list) {
+        for (int row = 0; row < list.rowCount(); ++row) {
+            const Entry* entry = list.entryAt(row);
+            m_rows.insert(entry->folder + entry->name, row);
+        }
+    }
+
+    void follow(const UndoStep& step) {
+        const int row = m_rows.value(step.after, -1);
+        Entry* entry = m_list.entryAt(row);
+        switch (step.action) {
+        case UndoAction::Rename:
+        case UndoAction::Move:
+            if (!entry) {
+                m_append << step.before;
+                return;
+            }
+            entry->name = NameOf(step.before);
+            entry->folder = FolderOf(step.before);
+            m_rows.remove(step.after);
+            m_rows.insert(step.before, row);
+            m_list.updateRow(row);
+            return;
+        case UndoAction::Copy:
+            if (entry) {
+                m_remove.push_back(row);
+                m_rows.remove(step.after);
+            }
+            return;
+        case UndoAction::Trash:
+            m_append << step.before;
+            return;
+        case UndoAction::InfoBlock:
+            if (entry)
+                readTexts(row, step.after);
+            return;
+        }
+    }
+
+    void finish() {
+        std::sort(m_remove.begin(), m_remove.end());
+        for (auto row = m_remove.rbegin(); row != m_remove.rend(); ++row) {
+            FreeEntryRow(*row);
+            m_list.removeEntryRow(*row);
+            --appState().rowCount;
+        }
+        for (const QString& path : m_append)
+            appendRow(path);
+    }
+
+private:
+    // Reads the file as the scan does and appends its row.
+    void appendRow(const QString& path) {
+        const FileStamp stamp = StampOf(path);
+        FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
+        summary.currentEntry.name = NameOf(path);
+        summary.currentEntry.folder = FolderOf(path);
+        summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
+        summary.currentEntry.size = quint32(stamp.size);
+        if (InsertEntryRow(m_list.rowCount(), summary))
+            ++appState().rowCount;
+    }
+
+    void readTexts(int row, const QString& path) {
+        const FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
+        Entry* entry = m_list.entryAt(row);
+        entry->title = summary.title.text();
+        entry->subtitle = summary.subtitle.text();
+        entry->comments = summary.comments.text();
+        m_list.updateRow(row);
+    }
+
+    CatalogueModel& m_list;
+    QHash<QString, int> m_rows;
+    std::vector<int> m_remove;
+    QStringList m_append;
+};
+
+} // namespace
+
+int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs) {
+    const std::vector<UndoStep> steps = std::move(record.steps);
+    record.steps.clear();
+    RowFollower rows(list);
+    QStringList left;
+    int undone = 0;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        const QString reason = UndoOnDisk(*step);
+        if (reason.isEmpty()) {
+            rows.follow(*step);
+            ++undone;
+        } else {
+            const QString& path = step->action == UndoAction::Trash ? step->before : step->after;
+            left << path + QStringLiteral(": ") + reason;
+        }
+    }
+    rows.finish();
+    if (!left.isEmpty())
+        dialogs.showMessage(UndoLeftText(left));
+    return undone;
+}

@@ -1,0 +1,256 @@
+// Undo of the last batch, and Delete through the trash: every byte and every last-write time
+// on disk back as before the batch, the rows following, and files that changed or whose names
+// were taken meanwhile left alone and named. The trash is a temporary one (temporary_trash.h).
+
+#include "file_test_support.h"
+
+#include "fileops/rename.h"
+#include "fileops/undo.h"
+#include "info/info_edit.h"
+#include "platform/native_fileops.h"
+
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+using namespace test_support;
+
+namespace {
+
+enum Batch { RenameBatch, MoveInside, MoveOutside, CopyBatch, TrashBatch, InfoSave };
+
+// Every file below the folder with its bytes and last-write time.
+QMap<QString, QString> BytesAndTimes(const QString& folder) {
+    QMap<QString, QString> files;
+    const Snapshot bytes = TakeSnapshot(folder);
+    for (auto it = bytes.begin(); it != bytes.end(); ++it)
+        files.insert(it.key(),
+                     QString::fromLatin1(it.value().toHex()) + u' ' +
+                         ModifiedTime(folder + u'/' + it.key()).toString(Qt::ISODateWithMs));
+    return files;
+}
+
+// The rows as path and title, in path order.
+QStringList Rows() {
+    QStringList rows;
+    for (int row = 0; row < catalogue().rowCount(); ++row) {
+        const Entry* entry = catalogue().entryAt(row);
+        rows << entry->folder + entry->name + u'|' + entry->title;
+    }
+    rows.sort();
+    return rows;
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_root; // holds the working folder "music" and the folders "music/folk" and "backup"
+    QString m_work;
+
+    QString folder(const QString& relative) { return NormalisedFolder(m_root + relative); }
+
+    // Runs one batch over rows 1 and 3 with All (the rename takes the titles); the information
+    // save writes a new title into row 1 alone.
+    void runBatch(Batch batch, ScriptedDialogs& dialogs) {
+        SelectRows({1, 3});
+        dialogs.confirmAnswers = {int(DialogAnswer::All)};
+        if (batch == InfoSave) {
+            FileSummary current = LoadInfoFile(1);
+            QCOMPARE(
+                SaveInfoTexts(1, current, {QStringLiteral("New"), {}, {}}, dialogs, dialogs.undo),
+                InfoSaveResult::Saved);
+            return;
+        }
+        static const int commands[] = {CommandRename, CommandMove, CommandMove, CommandCopy,
+                                       CommandDelete};
+        const int command = commands[batch];
+        scratch().promptText = FileCommandVerb(command);
+        scratch().destFolder =
+            folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup"));
+        dialogs.onRename = [&dialogs](const FileSummary& current) {
+            scratch().editText = RenameSuggestion(current.currentEntry);
+            return RenameFile(dialogs, current.currentPath, scratch().editText,
+                              current.currentEntry.folder)
+                       ? int(DialogAnswer::Yes)
+                       : int(DialogAnswer::Cancel);
+        };
+        RunFileBatch(command, dialogs, dialogs.undo);
+    }
+
+private slots:
+    void init() {
+        m_root = QDir(m_dir.path()).absolutePath() + QStringLiteral("/undo/");
+        QDir(m_root).removeRecursively();
+        m_work = FreshLibrary(m_root.chopped(1), 5);
+        QVERIFY(!m_work.isEmpty());
+        QVERIFY(QDir().mkpath(folder(QStringLiteral("music/folk"))));
+        QVERIFY(QDir().mkpath(folder(QStringLiteral("backup"))));
+        QDir(temporaryTrashHome.trash()).removeRecursively();
+    }
+
+    void undoRestoresEveryByte_data() {
+        QTest::addColumn<int>("batch");
+        QTest::newRow("rename batch") << int(RenameBatch);
+        QTest::newRow("move within the working folder") << int(MoveInside);
+        QTest::newRow("move out of the working folder") << int(MoveOutside);
+        QTest::newRow("copy batch") << int(CopyBatch);
+        QTest::newRow("delete to the trash") << int(TrashBatch);
+        QTest::newRow("information save") << int(InfoSave);
+    }
+    void undoRestoresEveryByte() {
+        QFETCH(int, batch);
+        const auto disk = BytesAndTimes(m_root);
+        const Snapshot bytes = TakeSnapshot(m_root);
+        const QStringList rows = Rows();
+        ScriptedDialogs dialogs;
+        runBatch(Batch(batch), dialogs);
+        QVERIFY(dialogs.undo.canUndo());
+        QVERIFY(TakeSnapshot(m_root) != bytes);
+        QVERIFY(Rows() != rows);
+        if (batch == TrashBatch) {
+            // In the trash: the file's own bytes, and where it came from.
+            const Snapshot trash = TakeSnapshot(temporaryTrashHome.trash());
+            QCOMPARE(trash.value(QStringLiteral("files/") + NameOf(1)),
+                     bytes.value(QStringLiteral("music/") + NameOf(1)));
+            const QByteArray info =
+                trash.value(QStringLiteral("info/") + NameOf(1) + QStringLiteral(".trashinfo"));
+            QVERIFY(info.startsWith(
+                "[Trash Info]\nPath=" + QUrl::toPercentEncoding(m_work + NameOf(1), "/") +
+                "\nDeletionDate="));
+        }
+
+        QCOMPARE(UndoLastBatch(dialogs.undo, catalogue(), dialogs), batch == InfoSave ? 1 : 2);
+
+        QCOMPARE(dialogs.messages, QStringList());
+        QVERIFY(!dialogs.undo.canUndo());
+        if (batch == InfoSave) // the bytes are back; the time is that of the undo
+            QCOMPARE(TakeSnapshot(m_root), bytes);
+        else
+            QCOMPARE(BytesAndTimes(m_root), disk);
+        QCOMPARE(Rows(), rows);
+        QCOMPARE(appState().rowCount, 5);
+        QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
+    }
+
+    // After the batch, the file of row 1 changes or its old name is taken; undo leaves it and
+    // whatever holds its name alone, names it, and still takes back row 3.
+    void undoLeavesChangedFilesAlone_data() {
+        QTest::addColumn<int>("batch");
+        QTest::addColumn<QString>("change"); // "grown", "touched" or "name taken"
+        QTest::addColumn<QString>("reason");
+        const QString changed = QStringLiteral("changed after the batch (size or last-write time)");
+        QTest::newRow("renamed file grew") << int(RenameBatch) << "grown" << changed;
+        QTest::newRow("moved file touched") << int(MoveOutside) << "touched" << changed;
+        QTest::newRow("copy grew") << int(CopyBatch) << "grown" << changed;
+        QTest::newRow("information saved again") << int(InfoSave) << "touched" << changed;
+        QTest::newRow("old name taken after a rename") << int(RenameBatch) << "name taken"
+                                                       << "";
+        QTest::newRow("old name taken after a move") << int(MoveInside) << "name taken"
+                                                     << "";
+        QTest::newRow("old name taken after a delete") << int(TrashBatch) << "name taken"
+                                                       << "";
+    }
+    void undoLeavesChangedFilesAlone() {
+        QFETCH(int, batch);
+        QFETCH(QString, change);
+        QFETCH(QString, reason);
+        const Snapshot before = TakeSnapshot(m_root);
+        ScriptedDialogs dialogs;
+        runBatch(Batch(batch), dialogs);
+        QVERIFY(!dialogs.undo.steps.empty());
+        const UndoStep step = dialogs.undo.steps.front(); // row 1's file
+        const UndoStep other = dialogs.undo.steps.back(); // row 3's file
+        const QString original = m_work + NameOf(1);
+        if (change == QLatin1String("grown")) {
+            QFile file(step.after);
+            QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
+        } else if (change == QLatin1String("touched")) {
+            QFile file(step.after);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC),
+                                     QFileDevice::FileModificationTime));
+        } else {
+            QVERIFY(WriteSampleFile(original, QByteArray("new owner")));
+            reason = original + QStringLiteral(" is taken by another file now");
+        }
+        const Snapshot changed = TakeSnapshot(m_root);
+        const Snapshot trash = TakeSnapshot(temporaryTrashHome.trash());
+
+        UndoLastBatch(dialogs.undo, catalogue(), dialogs);
+
+        const QString named = batch == TrashBatch ? original : step.after;
+        QCOMPARE(dialogs.messages,
+                 QStringList{UndoLeftText({named + QStringLiteral(": ") + reason})});
+        // Row 1's file and whatever took its name stay as they were; row 3's file is back as
+        // before the batch, and its copy gone.
+        const QDir root(m_root);
+        Snapshot expected = changed;
+        if (batch != InfoSave) {
+            expected.remove(root.relativeFilePath(other.after));
+            if (batch != CopyBatch)
+                expected.insert(root.relativeFilePath(other.before),
+                                before.value(root.relativeFilePath(other.before)));
+        }
+        QCOMPARE(TakeSnapshot(m_root), expected);
+        if (batch == TrashBatch)
+            QCOMPARE(TakeSnapshot(temporaryTrashHome.trash())
+                         .value(QStringLiteral("files/") + NameOf(1)),
+                     trash.value(QStringLiteral("files/") + NameOf(1)));
+    }
+
+    // Shift+Delete deletes for good after its own question; a file that cannot go to the
+    // trash is deleted for good only after Yes to the question that says so.
+    void deleteForGoodOnlyWhenAsked_data() {
+        QTest::addColumn<bool>("permanent");
+        QTest::addColumn<bool>("trashMissing");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("gone");
+        QTest::newRow("Shift+Delete") << true << false << false << true;
+        QTest::newRow("no trash, Yes") << false << true << true << true;
+        QTest::newRow("no trash, No") << false << true << false << false;
+    }
+    void deleteForGoodOnlyWhenAsked() {
+        QFETCH(bool, permanent);
+        QFETCH(bool, trashMissing);
+        QFETCH(bool, yes);
+        QFETCH(bool, gone);
+        const Snapshot before = TakeSnapshot(m_root);
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        const QString blocker = m_root + QStringLiteral("not-a-folder");
+        if (trashMissing) { // the trash cannot be made below a file
+            QVERIFY(WriteSampleFile(blocker, QByteArray("x")));
+            qputenv("XDG_DATA_HOME", blocker.toUtf8());
+        }
+        ScriptedDialogs dialogs;
+        dialogs.undo.steps.push_back(DoneStep(UndoAction::Copy, {}, m_work + NameOf(0)));
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
+        dialogs.warnAnswers = {yes};
+        SelectRows({2});
+        scratch().promptText = FileCommandVerb(CommandDelete);
+
+        RunFileBatch(CommandDelete, dialogs, dialogs.undo,
+                     permanent ? DeleteMode::Permanent : DeleteMode::Trash);
+        qputenv("XDG_DATA_HOME", home);
+        QFile::remove(blocker);
+
+        const QString path = m_work + NameOf(2);
+        QCOMPARE(dialogs.questions,
+                 QStringList{permanent ? QStringLiteral("Delete permanently?") : "Delete?"});
+        QCOMPARE(dialogs.warnings,
+                 trashMissing ? QStringList{NoTrashText(path, ENOTDIR)} : QStringList());
+        Snapshot expected = before;
+        if (gone)
+            expected.remove(QStringLiteral("music/") + NameOf(2));
+        QCOMPARE(TakeSnapshot(m_root), expected);
+        QCOMPARE(RowNames().contains(NameOf(2)), !gone);
+        QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
+        // A deletion for good cannot be undone, and Undo does not reach past it.
+        QCOMPARE(dialogs.undo.canUndo(), !gone);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUndo)
+#include "tst_undo.moc"
