@@ -18,3 +18,12 @@ struct TemporaryTrashHome {
 inline TemporaryTrashHome temporaryTrashHome;
 
 } // namespace test_support
+
+// On Windows the trash is the user's own Recycle Bin, which no test may fill: the cases that send
+// files to the trash run where a temporary trash stands in for it.
+#ifdef Q_OS_WIN
+#define SKIP_WHERE_THE_TRASH_IS_THE_USERS()                                                        \
+    QSKIP("the trash here is the user's own Recycle Bin, which the tests never fill")
+#else
+#define SKIP_WHERE_THE_TRASH_IS_THE_USERS() (void)0
+#endif

@@ -102,6 +102,8 @@ private slots:
     }
     void undoRestoresEveryByte() {
         QFETCH(int, batch);
+        if (Batch(batch) == TrashBatch)
+            SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const auto disk = BytesAndTimes(m_root);
         const Snapshot bytes = TakeSnapshot(m_root);
         const QStringList rows = Rows();
@@ -155,6 +157,8 @@ private slots:
     }
     void undoLeavesChangedFilesAlone() {
         QFETCH(int, batch);
+        if (Batch(batch) == TrashBatch)
+            SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         QFETCH(QString, change);
         QFETCH(QString, reason);
         const Snapshot before = TakeSnapshot(m_root);
@@ -217,6 +221,8 @@ private slots:
         QFETCH(bool, trashMissing);
         QFETCH(bool, yes);
         QFETCH(bool, gone);
+        if (!permanent)
+            SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const Snapshot before = TakeSnapshot(m_root);
         const QByteArray home = qgetenv("XDG_DATA_HOME");
         const QString blocker = m_root + QStringLiteral("not-a-folder");
