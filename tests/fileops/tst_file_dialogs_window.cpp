@@ -374,6 +374,8 @@ private slots:
         QFETCH(int, command);
         QFETCH(QString, button);
         QFETCH(bool, gone);
+        if (command == int(CommandDelete) && gone)
+            SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/dest"));
         QDir(dest).removeRecursively();
         QDir().mkpath(dest);
