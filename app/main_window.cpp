@@ -2,12 +2,12 @@
 
 #include "app/about_dialog.h"
 #include "app/app_state.h"
-#include "app/commands.h"
 #include "app/launch.h"
 #include "app/layout.h"
 #include "app/options_dialog.h"
 #include "app/pictures_widget.h"
 #include "app/status_bar_widget.h"
+#include "base/commands.h"
 #include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -145,7 +145,7 @@ MainWindow::~MainWindow() {
 
 // An action of a command as the command table describes it; triggering it runs the command.
 // Menus show the text alone, as they always did; the icon is the toolbar's.
-QAction* MainWindow::makeCommandAction(int command, const QString& text) {
+QAction* MainWindow::makeCommandAction(CommandId command, const QString& text) {
     auto* action = new QAction(text, this);
     const int image = ToolbarImage(command);
     if (image >= 0)
@@ -163,13 +163,13 @@ void MainWindow::createToolbar() {
     m_toolbar->setFloatable(false);
     m_toolbar->setIconSize(QSize(16, 16));
     m_toolbar->toggleViewAction()->setEnabled(false);
-    for (int command : ToolbarEntries()) {
-        if (command == 0) {
+    for (CommandId command : ToolbarEntries()) {
+        if (command == CommandId::None) {
             m_toolbar->addSeparator();
             continue;
         }
         QAction* action = makeCommandAction(command, CommandTooltip(command));
-        action->setCheckable(command == CmdFilter);
+        action->setCheckable(command == CommandId::Filter);
         m_toolbar->addAction(action);
         // The buttons show the picture alone: assistive tools say the tooltip.
         m_toolbar->widgetForAction(action)->setAccessibleName(CommandTooltip(command));
@@ -181,7 +181,7 @@ void MainWindow::createToolbar() {
     m_folderBox->setMaxVisibleItems(12);
     m_folderBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_folderBox->setAccessibleName(tr("Working folder"));
-    connect(m_folderBox, &QComboBox::activated, this, [this] { runCommand(CmdFolderBox); });
+    connect(m_folderBox, &QComboBox::activated, this, [this] { runCommand(CommandId::FolderBox); });
     m_toolbar->addWidget(m_folderBox);
     addToolBar(Qt::TopToolBarArea, m_toolbar);
 }
@@ -201,8 +201,8 @@ void MainWindow::createMenus() {
     // An empty caption leaves a narrow item: the bar keeps the height of a captioned one.
     menuBar()->setMinimumHeight(menuBar()->fontMetrics().height() + 8);
     m_contextMenu = new QMenu(this);
-    for (int command : MenuEntries()) {
-        if (command == 0) {
+    for (CommandId command : MenuEntries()) {
+        if (command == CommandId::None) {
             m_dropDown->addSeparator();
             m_contextMenu->addSeparator();
             continue;
@@ -224,7 +224,7 @@ void MainWindow::createMenus() {
 // Undo and its key work only while there is something to undo; the menu bar shows it grayed
 // otherwise, the one item it ever grays.
 void MainWindow::offerUndo() {
-    m_commandActions[CmdUndo]->setEnabled(m_undo.canUndo());
+    m_commandActions[CommandId::Undo]->setEnabled(m_undo.canUndo());
 }
 
 void MainWindow::createList() {
@@ -314,12 +314,12 @@ void MainWindow::onListItemChanged() {
     UpdateStatus();
 }
 
-QAction* MainWindow::toolbarAction(int command) const {
+QAction* MainWindow::toolbarAction(CommandId command) const {
     const auto found = m_toolbarActions.find(command);
     return found == m_toolbarActions.end() ? nullptr : found->second;
 }
 
-QAction* MainWindow::commandAction(int command) const {
+QAction* MainWindow::commandAction(CommandId command) const {
     const auto found = m_commandActions.find(command);
     return found == m_commandActions.end() ? nullptr : found->second;
 }
@@ -397,12 +397,12 @@ void MainWindow::setStatusText(int part, const QString& text) {
 }
 
 void MainWindow::setToolbarState(const ToolbarState& state) {
-    for (int command :
-         {CmdMoveFiles, CmdCopyFiles, CmdRenameFiles, CmdDeleteFiles, CmdCreateReport})
+    for (CommandId command : {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
+                              CommandId::DeleteFiles, CommandId::CreateReport})
         m_toolbarActions[command]->setEnabled(state.fileCommands);
-    for (int command : {CmdEditInformation, CmdRunEditor})
+    for (CommandId command : {CommandId::EditInformation, CommandId::RunEditor})
         m_toolbarActions[command]->setEnabled(state.singleCommands);
-    m_toolbarActions[CmdFilter]->setChecked(state.filterPressed);
+    m_toolbarActions[CommandId::Filter]->setChecked(state.filterPressed);
 }
 
 void MainWindow::showFileInPanel(const FileSummary* file) {
@@ -478,8 +478,9 @@ void MainWindow::showContextMenu(const QPoint& globalPosition) {
     const int selected = appState().selectedCount;
     const bool noViewer = scratch().viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
-        item->setEnabled(command == CmdUndo ? m_undo.canUndo()
-                                            : ContextMenuEnabled(command, selected, noViewer));
+        item->setEnabled(command == CommandId::Undo
+                             ? m_undo.canUndo()
+                             : ContextMenuEnabled(command, selected, noViewer));
     m_contextMenu->popup(globalPosition);
 }
 
@@ -498,7 +499,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return handleListEvent(event);
     if (m_list && watched == m_list->viewport()) {
         if (event->type() == QEvent::MouseButtonDblClick)
-            postCommand(CmdRunEditor);
+            postCommand(CommandId::RunEditor);
         else if (event->type() == QEvent::ToolTip)
             return handleListTooltip(event);
         else if (event->type() == QEvent::MouseMove)
@@ -534,11 +535,11 @@ bool MainWindow::handleListEvent(QEvent* event) {
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        postCommand(CmdRunEditor);
+        postCommand(CommandId::RunEditor);
     else if (key == Qt::Key_Delete)
         postCommand(static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier
-                        ? CmdDeletePermanently
-                        : CmdDeleteFiles);
+                        ? CommandId::DeletePermanently
+                        : CommandId::DeleteFiles);
     return false;
 }
 
@@ -594,46 +595,46 @@ bool MainWindow::swallowDuringScan(QObject* watched, QEvent* event) {
 
 // ---- commands -----------------------------------------------------------------------------
 
-void MainWindow::postCommand(int command) {
+void MainWindow::postCommand(CommandId command) {
     QMetaObject::invokeMethod(
         this, [this, command] { runCommand(command); }, Qt::QueuedConnection);
 }
 
-void MainWindow::runCommand(int command) {
+void MainWindow::runCommand(CommandId command) {
     switch (command) {
-    case CmdFolderBox:
+    case CommandId::FolderBox:
         return folderBoxChanged();
-    case CmdBrowseFolders:
+    case CommandId::BrowseFolders:
         return browseFolders();
-    case CmdMoveFiles:
-    case CmdCopyFiles:
+    case CommandId::MoveFiles:
+    case CommandId::CopyFiles:
         return moveOrCopy(command);
-    case CmdRenameFiles:
-    case CmdDeleteFiles:
-    case CmdDeletePermanently:
+    case CommandId::RenameFiles:
+    case CommandId::DeleteFiles:
+    case CommandId::DeletePermanently:
         return fileBatch(command);
-    case CmdUndo:
+    case CommandId::Undo:
         RunUndoCommand(this, m_undo);
         return offerUndo();
-    case CmdCreateReport:
+    case CommandId::CreateReport:
         return RunReportDialog(this);
-    case CmdEditInformation:
+    case CommandId::EditInformation:
         if (appState().selectedCount == 1)
             RunInfoEditDialog(this, m_undo);
         return offerUndo();
-    case CmdRunEditor:
-    case CmdRunViewer:
+    case CommandId::RunEditor:
+    case CommandId::RunViewer:
         return runProgram(command);
-    case CmdSearch:
+    case CommandId::Search:
         return search();
-    case CmdFilter:
+    case CommandId::Filter:
         return toggleFilter();
-    case CmdExit:
+    case CommandId::Exit:
         close();
         return;
-    case CmdAbout:
+    case CommandId::About:
         return RunAboutDialog(this);
-    case CmdOptions:
+    case CommandId::Options:
         RunOptionsDialog(this, *this);
         layoutMainWindow();
         return;
@@ -678,7 +679,7 @@ void MainWindow::browseFolders() {
     refreshList();
 }
 
-void MainWindow::moveOrCopy(int command) {
+void MainWindow::moveOrCopy(CommandId command) {
     scratch().textBuffer = CommandTooltip(command);
     scratch().promptText = tr("Select destination folder");
     if (!RunDestinationDialog(this, scratch().textBuffer.text(), m_history))
@@ -686,12 +687,12 @@ void MainWindow::moveOrCopy(int command) {
     fileBatch(command);
 }
 
-void MainWindow::fileBatch(int command) {
+void MainWindow::fileBatch(CommandId command) {
     if (appState().selectedCount < 1)
         return;
     DeleteMode mode = DeleteMode::Trash;
-    if (command == CmdDeletePermanently) {
-        command = CmdDeleteFiles;
+    if (command == CommandId::DeletePermanently) {
+        command = CommandId::DeleteFiles;
         mode = DeleteMode::Permanent;
     }
     scratch().promptText = CommandTooltip(command);
@@ -700,13 +701,13 @@ void MainWindow::fileBatch(int command) {
     UpdateStatus();
 }
 
-void MainWindow::runProgram(int command) {
+void MainWindow::runProgram(CommandId command) {
     const int row = SingleFileRow();
     if (appState().selectedCount != 1 || row < 0)
         return;
     FileSummary current;
     LoadEntryAsCurrent(row, current);
-    const bool editor = command == CmdRunEditor;
+    const bool editor = command == CommandId::RunEditor;
     const QString& program = editor ? scratch().editorPath.text() : scratch().viewerPath.text();
     if (LaunchProgram(program, current.currentPath))
         return;
@@ -726,7 +727,7 @@ void MainWindow::search() {
 
 void MainWindow::toggleFilter() {
     ToggleSearchFilter();
-    m_toolbarActions[CmdFilter]->setChecked(appState().filterOn != 0);
+    m_toolbarActions[CommandId::Filter]->setChecked(appState().filterOn != 0);
 }
 
 // The walk of the working folder; a close asked for during it is carried out afterwards, with

@@ -37,9 +37,9 @@ public:
     ~MainWindow() override;
 
     // Runs a command of the command table now; each command checks its own condition.
-    void runCommand(int command);
+    void runCommand(CommandId command);
     // Queues a command to run after the current event has been handled.
-    void postCommand(int command);
+    void postCommand(CommandId command);
     // Places the list as wide as its visible columns and the panel beside it.
     void layoutMainWindow();
     // Enables the context menu's items for the current selection and shows it.
@@ -55,9 +55,9 @@ public:
     StatusBarWidget* statusBarWidget() const { return m_status; }
     InfoPanel* infoPanel() const { return m_panel; }
     QToolBar* toolbar() const { return m_toolbar; }
-    QAction* toolbarAction(int command) const;
+    QAction* toolbarAction(CommandId command) const;
     // The menu bar's action of a command, which carries its keys.
-    QAction* commandAction(int command) const;
+    QAction* commandAction(CommandId command) const;
     QMenu* contextMenu() const { return m_contextMenu; }
     QMenu* dropDownMenu() const { return m_dropDown; }
     QWidget* clientArea() const { return m_client; }
@@ -99,7 +99,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* makeCommandAction(int command, const QString& text);
+    QAction* makeCommandAction(CommandId command, const QString& text);
     void createToolbar();
     void createMenus();
     void createList();
@@ -115,10 +115,10 @@ private:
 
     void folderBoxChanged();
     void browseFolders();
-    void moveOrCopy(int command);
-    void fileBatch(int command);
+    void moveOrCopy(CommandId command);
+    void fileBatch(CommandId command);
     void offerUndo();
-    void runProgram(int command);
+    void runProgram(CommandId command);
     void search();
     void toggleFilter();
 
@@ -131,9 +131,9 @@ private:
     QComboBox* m_folderBox = nullptr;
     QMenu* m_dropDown = nullptr;
     QMenu* m_contextMenu = nullptr;
-    std::map<int, QAction*> m_toolbarActions;
-    std::map<int, QAction*> m_contextActions;
-    std::map<int, QAction*> m_commandActions;
+    std::map<CommandId, QAction*> m_toolbarActions;
+    std::map<CommandId, QAction*> m_contextActions;
+    std::map<CommandId, QAction*> m_commandActions;
     UndoRecord m_undo; // the last batch, until the next one or a new working folder
     class ListDelegate* m_delegate = nullptr;
     quint32 m_appliedStyle = 0;

@@ -1,7 +1,7 @@
 #include "fileops/file_batch.h"
 
 #include "app/app_state.h"
-#include "app/commands.h"
+#include "base/commands.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -12,15 +12,15 @@
 
 #include <QCoreApplication>
 
-QString FileCommandVerb(int command) {
-    if (command < CommandMove || command > CommandDelete)
+QString FileCommandVerb(CommandId command) {
+    if (command < CommandId::MoveFiles || command > CommandId::DeleteFiles)
         return {};
     return CommandTooltip(command);
 }
 
-QString ConfirmationQuestion(int command, DeleteMode mode) {
+QString ConfirmationQuestion(CommandId command, DeleteMode mode) {
     const QString& verb = scratch().promptText;
-    if (command == CommandDelete)
+    if (command == CommandId::DeleteFiles)
         return verb + (mode == DeleteMode::Permanent
                            ? QCoreApplication::translate("FileBatch", " permanently?")
                            : QStringLiteral("?"));
@@ -74,7 +74,7 @@ namespace {
 // One run of the batch: the cursor walks the selected rows, `current` is the file of the row it
 // stands on, lastRemoved remembers the last row taken out of the list.
 struct FileBatch {
-    int command = 0;
+    CommandId command = CommandId::None;
     FileDialogs& dialogs;
     UndoRecord& undo;
     DeleteMode mode = DeleteMode::Trash;
@@ -87,7 +87,7 @@ struct FileBatch {
 
     // The user's answer for the current row; All answers every later row as well.
     DialogAnswer ask() {
-        if (command == CommandRename) {
+        if (command == CommandId::RenameFiles) {
             ui().showFileInPanel(&current); // the panel shows the file in question
             return dialogs.renameFile(current);
         }
@@ -151,7 +151,7 @@ struct FileBatch {
     bool deleteSource() {
         const QString& path = current.currentPath;
         if (int error = DeleteFileNative(path)) {
-            if (command == CommandMove) {
+            if (command == CommandId::MoveFiles) {
                 done.steps.push_back(DoneStep(UndoAction::Copy, path, scratch().targetPath));
                 ShowErrorText(dialogs, MoveSourceKeptText(error, path));
             } else {
@@ -161,17 +161,17 @@ struct FileBatch {
             return false;
         }
         changed = true;
-        if (command == CommandMove)
+        if (command == CommandId::MoveFiles)
             done.steps.push_back(DoneStep(UndoAction::Move, path, scratch().targetPath));
         return true;
     }
 
     void carryOut() {
         const ScratchPool& work = scratch();
-        if (command == CommandMove || command == CommandCopy) {
+        if (command == CommandId::MoveFiles || command == CommandId::CopyFiles) {
             if (!copyToDestination())
                 return;
-            if (command == CommandCopy) {
+            if (command == CommandId::CopyFiles) {
                 done.steps.push_back(
                     DoneStep(UndoAction::Copy, current.currentPath, work.targetPath));
                 addCopyRow();
@@ -179,10 +179,10 @@ struct FileBatch {
             }
             ReplaceEntryText(cursor, FieldFolder, work.destFolder);
         }
-        const bool toTrash = command == CommandDelete && mode == DeleteMode::Trash;
+        const bool toTrash = command == CommandId::DeleteFiles && mode == DeleteMode::Trash;
         if (!(toTrash ? trashSource() : deleteSource()))
             return;
-        if (command == CommandMove && FolderInside(work.destFolder, work.workingFolder))
+        if (command == CommandId::MoveFiles && FolderInside(work.destFolder, work.workingFolder))
             return; // still inside the scanned tree: the row already names the new folder
         removeRow();
     }
@@ -196,7 +196,7 @@ struct FileBatch {
             const DialogAnswer reply = ask();
             if (reply == DialogAnswer::Cancel)
                 break;
-            if (command == CommandRename) {
+            if (command == CommandId::RenameFiles) {
                 if (reply == DialogAnswer::Yes)
                     renamed();
                 continue;
@@ -223,7 +223,7 @@ struct FileBatch {
 
 } // namespace
 
-int RunFileBatch(int command, FileDialogs& dialogs, UndoRecord& undo, DeleteMode mode) {
+int RunFileBatch(CommandId command, FileDialogs& dialogs, UndoRecord& undo, DeleteMode mode) {
     if (FileCommandVerb(command).isEmpty())
         return 1;
     FileBatch batch{command, dialogs, undo, mode, {}, {}, false};

@@ -3,19 +3,12 @@
 // The batch asks the user through FileDialogs, which the window implements and tests fake, and
 // keeps the rows and rowCount in step with what happened on disk.
 
+#include "base/command_id.h"
+
 #include <QString>
 
 struct FileSummary;
 struct UndoRecord;
-
-// Command numbers of the file commands, as the main window dispatches them.
-enum FileCommand {
-    CommandMove = 102,
-    CommandCopy = 103,
-    CommandRename = 104,
-    CommandDelete = 105,
-    CommandReport = 106,
-};
 
 // The answers of the confirmation and rename dialogs, also their exec() results.
 enum class DialogAnswer : int {
@@ -45,7 +38,7 @@ public:
 
 // The verb of a file command (102 "Move", 103 "Copy", 104 "Rename", 105 "Delete"); empty for
 // any other number.
-QString FileCommandVerb(int command);
+QString FileCommandVerb(CommandId command);
 
 // Where Delete Files sends the files: to the desktop's trash, or (Shift+Delete) nowhere.
 enum class DeleteMode { Trash, Permanent };
@@ -53,7 +46,7 @@ enum class DeleteMode { Trash, Permanent };
 // The confirmation's question: "Delete?" for 105 ("Delete permanently?" when the files do not
 // go to the trash); "Move to <destFolder>?" and "Copy to <destFolder>?" for 102 and 103, with
 // the verb from scratch().promptText.
-QString ConfirmationQuestion(int command, DeleteMode mode = DeleteMode::Trash);
+QString ConfirmationQuestion(CommandId command, DeleteMode mode = DeleteMode::Trash);
 
 // The text of a file error about `source`: with scratch().targetPath set, "<system
 // text>\r\nCan't copy: <source>\r\nTo: <targetPath>", otherwise "<system text>\r\n<source>".
@@ -77,7 +70,7 @@ void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source);
 // folder and removes it otherwise, a delete removes it. After removals the row standing at the
 // last removed index is selected and focused. When the batch changed anything on disk, `undo`
 // becomes what can be taken back of it. Returns 1.
-int RunFileBatch(int command, FileDialogs& dialogs, UndoRecord& undo,
+int RunFileBatch(CommandId command, FileDialogs& dialogs, UndoRecord& undo,
                  DeleteMode mode = DeleteMode::Trash);
 
 // True when `folder` lies inside the working folder `root` (both normalised): the file system's

@@ -76,7 +76,7 @@ bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& h
     return DestinationDialog(owner, title, history).exec() == QDialog::Accepted;
 }
 
-void RunFileBatchCommand(QWidget* owner, int command, UndoRecord& undo, DeleteMode mode) {
+void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo, DeleteMode mode) {
     if (appState().selectedCount < 1)
         return;
     if (scratch().promptText.isEmpty())

@@ -17,7 +17,7 @@ bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& h
 
 // Move (102), copy (103), rename (104) or delete (105) over the selected rows; the verb of the
 // operation is in scratch().promptText. `undo` becomes what can be taken back of the batch.
-void RunFileBatchCommand(QWidget* owner, int command, UndoRecord& undo,
+void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo,
                          DeleteMode mode = DeleteMode::Trash);
 
 // The information dialog for the single selected row; a save makes `undo` its old block.

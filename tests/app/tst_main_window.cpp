@@ -3,12 +3,12 @@
 // folder box and the information panel.
 
 #include "app/app_state.h"
-#include "app/commands.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
 #include "app/start_target.h"
 #include "app/status_bar_widget.h"
+#include "base/commands.h"
 #include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
@@ -382,9 +382,9 @@ private slots:
         selectRows(rows);
         QCOMPARE(m_window->statusBarWidget()->partText(2), selected);
         QCOMPARE(m_window->statusBarWidget()->partText(1), focused);
-        QCOMPARE(m_window->toolbarAction(CmdEditInformation)->isEnabled(), singleCommands);
-        QCOMPARE(m_window->toolbarAction(CmdMoveFiles)->isEnabled(), !rows.isEmpty());
-        QVERIFY(m_window->toolbarAction(CmdBrowseFolders)->isEnabled());
+        QCOMPARE(m_window->toolbarAction(CommandId::EditInformation)->isEnabled(), singleCommands);
+        QCOMPARE(m_window->toolbarAction(CommandId::MoveFiles)->isEnabled(), !rows.isEmpty());
+        QVERIFY(m_window->toolbarAction(CommandId::BrowseFolders)->isEnabled());
     }
 
     void listWidthFollowsColumns() {
@@ -455,13 +455,18 @@ private slots:
         QTest::addColumn<QList<int>>("disabled");
         QTest::newRow("nothing selected")
             << QList<int>{} << "/usr/bin/viewer"
-            << QList<int>{CmdMoveFiles,       CmdCopyFiles, CmdRenameFiles, CmdDeleteFiles,
-                          CmdEditInformation, CmdRunEditor, CmdRunViewer,   CmdUndo};
-        QTest::newRow("one selected") << QList<int>{0} << "/usr/bin/viewer" << QList<int>{CmdUndo};
+            << QList<int>{int(CommandId::MoveFiles),       int(CommandId::CopyFiles),
+                          int(CommandId::RenameFiles),     int(CommandId::DeleteFiles),
+                          int(CommandId::EditInformation), int(CommandId::RunEditor),
+                          int(CommandId::RunViewer),       int(CommandId::Undo)};
+        QTest::newRow("one selected")
+            << QList<int>{0} << "/usr/bin/viewer" << QList<int>{int(CommandId::Undo)};
         QTest::newRow("one selected, no viewer")
-            << QList<int>{0} << "" << QList<int>{CmdRunViewer, CmdUndo};
-        QTest::newRow("two selected") << QList<int>{0, 1} << "/usr/bin/viewer"
-                                      << QList<int>{CmdRunEditor, CmdRunViewer, CmdUndo};
+            << QList<int>{0} << "" << QList<int>{int(CommandId::RunViewer), int(CommandId::Undo)};
+        QTest::newRow("two selected")
+            << QList<int>{0, 1} << "/usr/bin/viewer"
+            << QList<int>{int(CommandId::RunEditor), int(CommandId::RunViewer),
+                          int(CommandId::Undo)};
     }
     void contextMenuEnabling() {
         QFETCH(QList<int>, rows);
@@ -483,9 +488,9 @@ private slots:
                 continue;
             texts << item->text();
             if (!item->isEnabled()) {
-                for (int command : MenuEntries()) {
-                    if (command && MenuItemText(command) == item->text())
-                        grayed << command;
+                for (CommandId command : MenuEntries()) {
+                    if (command != CommandId::None && MenuItemText(command) == item->text())
+                        grayed << int(command);
                 }
             }
         }
@@ -497,7 +502,7 @@ private slots:
         QCOMPARE(texts.size(), 12);
         // The menu bar's drop-down is never grayed, except Undo with nothing to undo.
         for (QAction* item : m_window->dropDownMenu()->actions())
-            QVERIFY(item->isEnabled() || item->text() == MenuItemText(CmdUndo));
+            QVERIFY(item->isEnabled() || item->text() == MenuItemText(CommandId::Undo));
     }
 
     void columnClickSorts() {
@@ -650,17 +655,17 @@ private slots:
             dialog->wordsEdit()->setText(QStringLiteral("BLUE"));
             dialog->accept();
         });
-        w.runCommand(CmdSearch);
+        w.runCommand(CommandId::Search);
         QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
         QCOMPARE(appState().filterOn, 1);
         QCOMPARE(appState().foundCount, 2); // Blue Moon, Zebra Blues
-        QVERIFY(w.toolbarAction(CmdFilter)->isChecked());
+        QVERIFY(w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Found: 2 file(s)"));
         QCOMPARE(catalogue().stateImage(0), StateMatched);
 
-        w.toolbarAction(CmdFilter)->trigger();
+        w.toolbarAction(CommandId::Filter)->trigger();
         QCOMPARE(appState().filterOn, 0);
-        QVERIFY(!w.toolbarAction(CmdFilter)->isChecked());
+        QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
         QCOMPARE(catalogue().selectedCount(), 0);
 
@@ -671,7 +676,7 @@ private slots:
             static_cast<SearchDialog*>(modal)->wordsEdit()->setText(QStringLiteral("other"));
             static_cast<QDialog*>(modal)->reject();
         });
-        w.runCommand(CmdSearch);
+        w.runCommand(CommandId::Search);
         QCOMPARE(shown, QStringLiteral("blue"));
         QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
         QCOMPARE(appState().filterOn, 0);
@@ -681,9 +686,9 @@ private slots:
             static_cast<SearchDialog*>(modal)->wordsEdit()->clear();
             static_cast<QDialog*>(modal)->accept();
         });
-        w.runCommand(CmdSearch);
+        w.runCommand(CommandId::Search);
         QCOMPARE(appState().filterOn, 0);
-        QVERIFY(!w.toolbarAction(CmdFilter)->isChecked());
+        QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
     }
 
     void searchKeepsAtMost31Characters() {
@@ -721,7 +726,7 @@ private slots:
             QVERIFY(dialog->styleBox(3)->isChecked()); // full row select
             dialog->reject();
         });
-        w.runCommand(CmdOptions);
+        w.runCommand(CommandId::Options);
         QCOMPARE(settings().listExStyle, quint32(1056));
         QCOMPARE(w.extendedStyle(), quint32(1056));
         QVERIFY(!w.list()->showGrid());
@@ -754,7 +759,7 @@ private slots:
             dialog_support::Button(dialog, QStringLiteral("&Defaults"))->click();
             dialog->reject();
         });
-        w.runCommand(CmdOptions);
+        w.runCommand(CommandId::Options);
         const int defaults[ColumnCount] = {100, 80, 60, 40, 100, 100, 100};
         for (int column = 0; column < ColumnCount; ++column) {
             QCOMPARE(w.list()->horizontalHeader()->sectionSize(column), defaults[column]);
@@ -773,7 +778,7 @@ private slots:
             dialog->editorField()->setText(QStringLiteral("/opt/tab/editor"));
             dialog->accept();
         });
-        w.runCommand(CmdOptions);
+        w.runCommand(CommandId::Options);
         QCOMPARE(settings().listExStyle, quint32(0x0020));
         QVERIFY(w.list()->isColumnHidden(ColumnTitle));
         QCOMPARE(scratch().editorPath.text(), QStringLiteral("/opt/tab/editor"));
@@ -782,7 +787,7 @@ private slots:
             static_cast<OptionsDialog*>(modal)->columnBox(ColumnTitle)->setChecked(true);
             static_cast<QDialog*>(modal)->accept();
         });
-        w.runCommand(CmdOptions);
+        w.runCommand(CommandId::Options);
         QVERIFY(!w.list()->isColumnHidden(ColumnTitle));
         QCOMPARE(w.list()->horizontalHeader()->sectionSize(ColumnTitle), 140);
     }
@@ -811,7 +816,7 @@ private slots:
             dialog->reject();
         });
         m_window->activateWindow();
-        m_window->runCommand(CmdOptions);
+        m_window->runCommand(CommandId::Options);
         OptionsDialog::chooseFile = ChooseProgramFile;
         QCOMPARE(asked, QList<bool>({false, true}));
         QCOMPARE(scratch().editorPath.text(), QStringLiteral("/chosen/editor")); // Cancel keeps it
@@ -824,7 +829,7 @@ private slots:
         QCOMPARE(box->itemText(1), m_otherTree);
         // The current entry again: nothing happens, the filter stays on.
         scratch().searchText = QStringLiteral("blue");
-        w.runCommand(CmdFilter);
+        w.runCommand(CommandId::Filter);
         QCOMPARE(appState().filterOn, 1);
         box->setCurrentIndex(0);
         emit box->activated(0);
@@ -1092,7 +1097,7 @@ private slots:
         QCOMPARE(m_window->folderBox()->currentText(), m_otherTree);
         // Cancelled: nothing changes.
         answer.clear();
-        m_window->runCommand(CmdBrowseFolders);
+        m_window->runCommand(CommandId::BrowseFolders);
         QCOMPARE(NormalisedFolder(openedOn), m_otherTree);
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(catalogue().rowCount(), 1);
@@ -1136,11 +1141,11 @@ private slots:
             m_window->showContextMenu(QPoint(10, 10));
             bool offered = false;
             for (QAction* item : m_window->contextMenu()->actions())
-                if (item->text() == MenuItemText(CmdUndo))
+                if (item->text() == MenuItemText(CommandId::Undo))
                     offered = item->isEnabled();
             m_window->contextMenu()->close();
             for (QAction* item : m_window->dropDownMenu()->actions())
-                if (item->text() == MenuItemText(CmdUndo) && item->isEnabled() != offered)
+                if (item->text() == MenuItemText(CommandId::Undo) && item->isEnabled() != offered)
                     return false; // the two menus disagree
             return offered;
         };
@@ -1253,7 +1258,7 @@ private slots:
                 QApplication::activeModalWidget()->metaObject()->className());
             static_cast<QDialog*>(modal)->reject();
         });
-        m_window->runCommand(CmdSearch);
+        m_window->runCommand(CommandId::Search);
         QCOMPARE(seen, QStringList({"SearchDialog", "SearchDialog"}));
     }
 
@@ -1262,9 +1267,9 @@ private slots:
     void focusReturnsToListAfterDialog_data() {
         QTest::addColumn<QString>("focusedBefore");
         QTest::addColumn<int>("command");
-        QTest::newRow("folder box, about") << "folder box" << int(CmdAbout);
-        QTest::newRow("folder box, search") << "folder box" << int(CmdSearch);
-        QTest::newRow("list, options") << "list" << int(CmdOptions);
+        QTest::newRow("folder box, about") << "folder box" << int(CommandId::About);
+        QTest::newRow("folder box, search") << "folder box" << int(CommandId::Search);
+        QTest::newRow("list, options") << "list" << int(CommandId::Options);
     }
     void focusReturnsToListAfterDialog() {
         QFETCH(QString, focusedBefore);
@@ -1280,7 +1285,7 @@ private slots:
             opened = true;
             QTest::keyClick(KeyTarget(modal), Qt::Key_Escape);
         });
-        m_window->runCommand(command);
+        m_window->runCommand(CommandId(command));
         QVERIFY(opened);
         // The offscreen platform hands the activation back only when asked, as a desktop does
         // when the dialog closes.
@@ -1324,7 +1329,7 @@ private slots:
                 QVERIFY(!dialog->columnBox(column)->isChecked());
             dialog->accept();
         });
-        m_window->runCommand(CmdOptions);
+        m_window->runCommand(CommandId::Options);
         for (int column = 1; column < ColumnCount; ++column)
             QVERIFY(m_window->list()->isColumnHidden(column));
         QVERIFY(!m_window->list()->isColumnHidden(ColumnName)); // Name has no box

@@ -6,7 +6,7 @@
 #include "tests/fileops/file_test_support.h"
 
 #include "app/about_dialog.h"
-#include "app/commands.h"
+#include "base/commands.h"
 #include "app/options.h"
 #include "app/options_dialog.h"
 #include "catalogue/search_dialog.h"
@@ -81,7 +81,7 @@ private slots:
         QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
         // The destination dialog's title is the command's verb, from the command table.
         QTest::newRow("destination") << MakeDialog([this] {
-            return new DestinationDialog(nullptr, CommandTooltip(CmdMoveFiles), m_history);
+            return new DestinationDialog(nullptr, CommandTooltip(CommandId::MoveFiles), m_history);
         });
         QTest::newRow("new folder") << MakeDialog([] { return new NewFolderDialog(nullptr); });
         QTest::newRow("information") << MakeDialog([this] {

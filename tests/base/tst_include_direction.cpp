@@ -21,7 +21,7 @@ const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fi
 const QStringList AllowedBackEdges = {
     "catalogue -> app",      // scan and sorting read the application state
     "catalogue -> settings", // sorting and search read the settings record
-    "fileops -> app",        // the file operations read the work texts and the commands
+    "fileops -> app",        // the file operations read the work texts
     "fileops -> settings",   // renaming reads the settings record
     "format -> catalogue",   // the file summary holds the current Entry
     "info -> app",           // the panel and the information editing read the application state

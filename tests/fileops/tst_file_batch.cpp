@@ -69,7 +69,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = answers;
 
-        QCOMPARE(RunFileBatch(CommandDelete, dialogs, dialogs.undo), 1);
+        QCOMPARE(RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo), 1);
 
         QCOMPARE(dialogs.questions.size(), questions);
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Delete?"));
@@ -100,7 +100,7 @@ private slots:
                                                       QItemSelectionModel::NoUpdate);
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
         QCOMPARE(catalogue().rowCount(), 9);
         QVERIFY(SelectedRows().isEmpty());
         QCOMPARE(FocusedRow(), 3);
@@ -117,7 +117,7 @@ private slots:
             LoadEntryAsCurrent(0, shown);
             RereadSummary(shown, ReadMode::WithNotes);
         };
-        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QVERIFY(!QFile::exists(m_work + NameOf(4)));
         QVERIFY(!RowNames().contains(NameOf(4)));
@@ -145,7 +145,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
 
-        RunFileBatch(CommandMove, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::MoveFiles, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Move to ") + dest + u'?');
         QVERIFY(dialogs.fileErrors.isEmpty());
@@ -177,7 +177,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::All)};
 
-        RunFileBatch(CommandCopy, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::CopyFiles, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.questions.size(), 1);
         QCOMPARE(catalogue().rowCount(), 13);
@@ -201,12 +201,12 @@ private slots:
     }
 
     void moveOrCopyIntoTheFilesOwnFolderChangesNothing_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("move") << int(CommandMove);
-        QTest::newRow("copy") << int(CommandCopy);
+        QTest::addColumn<CommandId>("command");
+        QTest::newRow("move") << CommandId::MoveFiles;
+        QTest::newRow("copy") << CommandId::CopyFiles;
     }
     void moveOrCopyIntoTheFilesOwnFolderChangesNothing() {
-        QFETCH(int, command);
+        QFETCH(CommandId, command);
         freshLibrary();
         const Snapshot before = TakeSnapshot(m_work);
         SelectRows({3});
@@ -247,7 +247,7 @@ private slots:
                        : int(DialogAnswer::No);
         };
 
-        RunFileBatch(CommandRename, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::RenameFiles, dialogs, dialogs.undo);
 
         QCOMPARE(dialogs.renameCalls, 3);
         QCOMPARE(renamedFrom, (QStringList{NameOf(1), NameOf(2), NameOf(3)}));
@@ -279,14 +279,14 @@ private slots:
         scratch().destFolder = dest;
 
         SelectRows({row});
-        RunFileBatch(CommandCopy, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::CopyFiles, dialogs, dialogs.undo);
         QVERIFY(PathExists(dest + odd));
         const QString renamed = DecodeFileName(QByteArray("\xe9t\xe9.zuf"));
         QVERIFY(EndLabelEdit(row, renamed, dialogs, dialogs.undo));
         QVERIFY(PathExists(m_work + renamed));
         QVERIFY(!PathExists(m_work + odd));
         SelectRows({row});
-        RunFileBatch(CommandDelete, dialogs, dialogs.undo);
+        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
         QVERIFY(!PathExists(m_work + renamed));
         QVERIFY(dialogs.fileErrors.isEmpty());
         QCOMPARE(DeleteFileNative(dest + odd), 0); // Qt's own removal cannot name it
@@ -323,14 +323,14 @@ private slots:
     }
 
     void confirmationQuestion_data() {
-        QTest::addColumn<int>("command");
+        QTest::addColumn<CommandId>("command");
         QTest::addColumn<QString>("question");
-        QTest::newRow("delete") << int(CommandDelete) << "Delete?";
-        QTest::newRow("move") << int(CommandMove) << "Move to /m/folk/?";
-        QTest::newRow("copy") << int(CommandCopy) << "Copy to /m/folk/?";
+        QTest::newRow("delete") << CommandId::DeleteFiles << "Delete?";
+        QTest::newRow("move") << CommandId::MoveFiles << "Move to /m/folk/?";
+        QTest::newRow("copy") << CommandId::CopyFiles << "Copy to /m/folk/?";
     }
     void confirmationQuestion() {
-        QFETCH(int, command);
+        QFETCH(CommandId, command);
         QFETCH(QString, question);
         scratch().promptText = FileCommandVerb(command);
         scratch().destFolder = QStringLiteral("/m/folk/");

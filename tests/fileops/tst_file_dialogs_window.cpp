@@ -363,18 +363,18 @@ private slots:
     }
 
     void commandsThroughTheWindow_data() {
-        QTest::addColumn<int>("command");
+        QTest::addColumn<CommandId>("command");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("gone");
-        QTest::newRow("delete, Yes") << int(CommandDelete) << "&Yes" << true;
-        QTest::newRow("delete, No") << int(CommandDelete) << "&No" << false;
-        QTest::newRow("move, All") << int(CommandMove) << "&All" << true;
+        QTest::newRow("delete, Yes") << CommandId::DeleteFiles << "&Yes" << true;
+        QTest::newRow("delete, No") << CommandId::DeleteFiles << "&No" << false;
+        QTest::newRow("move, All") << CommandId::MoveFiles << "&All" << true;
     }
     void commandsThroughTheWindow() {
-        QFETCH(int, command);
+        QFETCH(CommandId, command);
         QFETCH(QString, button);
         QFETCH(bool, gone);
-        if (command == int(CommandDelete) && gone)
+        if (command == CommandId::DeleteFiles && gone)
             SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/dest"));
         QDir(dest).removeRecursively();
@@ -391,7 +391,7 @@ private slots:
         RunFileBatchCommand(nullptr, command, m_undo);
         QCOMPARE(question, ConfirmationQuestion(command));
         QCOMPARE(QFile::exists(m_work + NameOf(0)), !gone);
-        QCOMPARE(QFile::exists(dest + NameOf(0)), gone && command == CommandMove);
+        QCOMPARE(QFile::exists(dest + NameOf(0)), gone && command == CommandId::MoveFiles);
     }
 
     void fileErrorShowsTheSystemText() {
@@ -410,7 +410,7 @@ private slots:
             });
             dialog->done(int(DialogAnswer::Yes));
         });
-        RunFileBatchCommand(nullptr, CommandCopy, m_undo);
+        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_undo);
         const QString path = m_work + NameOf(1);
         QCOMPARE(text, SystemErrorText(CopyExistsError) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
@@ -426,7 +426,7 @@ private slots:
             dialog->nameField()->setText(QStringLiteral("renamed.zuf"));
             dialog->accept();
         });
-        RunFileBatchCommand(nullptr, CommandRename, m_undo);
+        RunFileBatchCommand(nullptr, CommandId::RenameFiles, m_undo);
         QCOMPARE(catalogue().entryAt(0)->name, QStringLiteral("renamed.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("renamed.zuf")));
     }

@@ -115,7 +115,7 @@ class TestFileFaults : public QObject {
     }
 
     // One command over row 0 with Yes; answers the dialogs' record.
-    ScriptedDialogs runOnFirstRow(int command, const QString& dest = {}) {
+    ScriptedDialogs runOnFirstRow(CommandId command, const QString& dest = {}) {
         SelectRows({0});
         scratch().promptText = FileCommandVerb(command);
         scratch().destFolder = dest;
@@ -143,12 +143,12 @@ private slots:
     void cleanup() { m_dir.reset(); }
 
     void copyOntoAnExistingName_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("copy") << int(CommandCopy);
-        QTest::newRow("move") << int(CommandMove);
+        QTest::addColumn<CommandId>("command");
+        QTest::newRow("copy") << CommandId::CopyFiles;
+        QTest::newRow("move") << CommandId::MoveFiles;
     }
     void copyOntoAnExistingName() {
-        QFETCH(int, command);
+        QFETCH(CommandId, command);
         const QString dest = below(QStringLiteral("dest"));
         QVERIFY(WriteSampleFile(dest + NameOf(0), QByteArray("an older file of that name")));
         const Snapshot before = TakeSnapshot(m_dir->path());
@@ -166,7 +166,7 @@ private slots:
     void copyIntoAMissingFolder() {
         const QString dest = m_dir->path() + QStringLiteral("/missing/");
         const Snapshot before = TakeSnapshot(m_dir->path());
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::MoveFiles, dest);
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(NoFolderError, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
@@ -179,7 +179,7 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir->path());
         Immutable lock(dest);
         REQUIRE_IMMUTABLE(lock);
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandCopy, dest);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::CopyFiles, dest);
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(EPERM, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
@@ -193,7 +193,7 @@ private slots:
         REQUIRE_MOUNT(mount);
         QVERIFY(mount.remountReadOnly());
         const Snapshot before = TakeSnapshot(m_dir->path());
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::MoveFiles, dest);
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(EROFS, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
@@ -206,7 +206,7 @@ private slots:
         Immutable lock(m_work + NameOf(0));
         REQUIRE_IMMUTABLE(lock);
 
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandMove, dest);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::MoveFiles, dest);
 
         QCOMPARE(dialogs.fileErrors,
                  QStringList{shortForm(EPERM, m_work + NameOf(0)) +
@@ -223,7 +223,7 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir->path());
         Immutable lock(m_work + NameOf(0));
         REQUIRE_IMMUTABLE(lock);
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandDelete);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::DeleteFiles);
         QCOMPARE(dialogs.fileErrors, QStringList{shortForm(EPERM, m_work + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
         QCOMPARE(RowNames(), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
@@ -234,7 +234,7 @@ private slots:
         QVERIFY(QFile::remove(m_work + NameOf(0)));
         const Snapshot before = TakeSnapshot(m_dir->path());
         scratch().targetPath = QStringLiteral("left over from an earlier copy");
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandDelete);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::DeleteFiles);
         QCOMPARE(dialogs.fileErrors, QStringList{shortForm(ENOENT, m_work + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
         QCOMPARE(catalogue().rowCount(), 3);
@@ -293,12 +293,12 @@ private slots:
     }
 
     void copyOntoAFullDisk_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("copy") << int(CommandCopy);
-        QTest::newRow("move") << int(CommandMove);
+        QTest::addColumn<CommandId>("command");
+        QTest::newRow("copy") << CommandId::CopyFiles;
+        QTest::newRow("move") << CommandId::MoveFiles;
     }
     void copyOntoAFullDisk() {
-        QFETCH(int, command);
+        QFETCH(CommandId, command);
         const QString dest = below(QStringLiteral("small"));
         Tmpfs mount(dest, "size=64k");
         REQUIRE_MOUNT(mount);

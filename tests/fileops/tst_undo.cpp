@@ -64,9 +64,10 @@ class TestUndo : public QObject {
                 InfoSaveResult::Saved);
             return;
         }
-        static const int commands[] = {CommandRename, CommandMove, CommandMove, CommandCopy,
-                                       CommandDelete};
-        const int command = commands[batch];
+        static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles,
+                                             CommandId::MoveFiles, CommandId::CopyFiles,
+                                             CommandId::DeleteFiles};
+        const CommandId command = commands[batch];
         scratch().promptText = FileCommandVerb(command);
         scratch().destFolder =
             folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup"));
@@ -235,9 +236,9 @@ private slots:
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         dialogs.warnAnswers = {yes};
         SelectRows({2});
-        scratch().promptText = FileCommandVerb(CommandDelete);
+        scratch().promptText = FileCommandVerb(CommandId::DeleteFiles);
 
-        RunFileBatch(CommandDelete, dialogs, dialogs.undo,
+        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo,
                      permanent ? DeleteMode::Permanent : DeleteMode::Trash);
         qputenv("XDG_DATA_HOME", home);
         QFile::remove(blocker);

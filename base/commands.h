@@ -3,30 +3,12 @@
 // tooltips, the command keys and the rules that enable the context menu's items. Plain data
 // and rules, so that the window only turns them into widgets.
 
+#include "base/command_id.h"
+
 #include <QList>
 #include <QString>
 #include <Qt>
 #include <vector>
-
-enum CommandId : int {
-    CmdFolderBox = 13,
-    CmdBrowseFolders = 101,
-    CmdMoveFiles = 102,
-    CmdCopyFiles = 103,
-    CmdRenameFiles = 104,
-    CmdDeleteFiles = 105,
-    CmdCreateReport = 106,
-    CmdEditInformation = 107,
-    CmdRunEditor = 108,
-    CmdSearch = 109,
-    CmdFilter = 110,
-    CmdExit = 111,
-    CmdAbout = 112,
-    CmdUndo = 113,              // take back the last batch (Ctrl+Z)
-    CmdDeletePermanently = 114, // Delete Files without the trash (Shift+Delete in the list)
-    CmdRunViewer = 132,
-    CmdOptions = 200,
-};
 
 // The string table: 1 "Browse Folders" ... 11 "Exit ZUF File", 100 "ZUF File Options". An id
 // without a string gives an empty text.
@@ -34,31 +16,31 @@ QString LoadString(int id);
 
 // A command's tooltip: the string with id (command - 100), at most 127 characters. For 102 to
 // 105 the same string is the verb of the file operation.
-QString CommandTooltip(int command);
+QString CommandTooltip(CommandId command);
 
 // The menu's label of a command ("&Browse Folders...") and its key text ("F3"); empty for a
 // command that has no menu item or no key text.
-QString MenuLabel(int command);
-QString MenuKeyText(int command);
+QString MenuLabel(CommandId command);
+QString MenuKeyText(CommandId command);
 // The item's whole text: the label, then a tab and the key text when there is one (the menu
 // shows what follows the tab right-aligned).
-QString MenuItemText(int command);
+QString MenuItemText(CommandId command);
 
 // The toolbar image of a command: its index in the image strip, -1 when it has no button.
-int ToolbarImage(int command);
+int ToolbarImage(CommandId command);
 constexpr int ToolbarImageCount = 11;
 
-// The toolbar's 18 entries in order; 0 stands for a separator.
-const std::vector<int>& ToolbarEntries();
+// The toolbar's 18 entries in order; CommandId::None stands for a separator.
+const std::vector<CommandId>& ToolbarEntries();
 // The drop-down's items in order, shared by the menu bar and the context menu; 0 stands for a
 // separator.
-const std::vector<int>& MenuEntries();
+const std::vector<CommandId>& MenuEntries();
 
 // The keys of a command, which run it wherever the focus is in the main window (but not while
 // a dialog or a menu runs); empty for a command without keys. Enter, Delete and the double
 // click act in the list alone and are not among them.
-QList<QKeyCombination> CommandKeys(int command);
+QList<QKeyCombination> CommandKeys(CommandId command);
 
 // Whether a context menu item is enabled when it opens. The menu bar never grays its items,
 // except Undo, which the window enables whenever there is something to undo.
-bool ContextMenuEnabled(int command, int selectedCount, bool viewerPathEmpty);
+bool ContextMenuEnabled(CommandId command, int selectedCount, bool viewerPathEmpty);

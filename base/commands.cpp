@@ -1,0 +1,165 @@
+#include "base/commands.h"
+
+#include "base/bounded_text.h"
+
+#include <QCoreApplication>
+#include <array>
+
+namespace {
+
+// The texts before translation (context "Commands").
+struct CommandText {
+    CommandId command;
+    const char* label;
+    const char* keyText;
+    int image;
+};
+
+#define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
+constexpr std::array<CommandText, 14> commandTexts = {{
+    {CommandId::BrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
+    {CommandId::MoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
+    {CommandId::CopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
+    {CommandId::RenameFiles, CMD_TEXT("&Rename Files..."), CMD_TEXT("Ctrl+R"), 5},
+    {CommandId::DeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
+    {CommandId::CreateReport, "", "", 6},
+    {CommandId::EditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
+    {CommandId::RunEditor, CMD_TEXT("Run &Strumlex"), CMD_TEXT("Enter"), 9},
+    {CommandId::Search, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
+    {CommandId::Filter, "", "", 7},
+    {CommandId::About, CMD_TEXT("&About ZUF File Manager..."), CMD_TEXT("F1"), -1},
+    {CommandId::Undo, CMD_TEXT("&Undo"), CMD_TEXT("Ctrl+Z"), -1},
+    {CommandId::RunViewer, CMD_TEXT("Run &ZUF View"), "", -1},
+    {CommandId::Options, CMD_TEXT("ZUF File &Options..."), CMD_TEXT("F2"), 10},
+}};
+
+// The string table: tooltips, and the verbs of the file operations.
+struct StringText {
+    int id;
+    const char* text;
+};
+constexpr std::array<StringText, 12> stringTexts = {{
+    {1, CMD_TEXT("Browse Folders")},
+    {2, CMD_TEXT("Move")},
+    {3, CMD_TEXT("Copy")},
+    {4, CMD_TEXT("Rename")},
+    {5, CMD_TEXT("Delete")},
+    {6, CMD_TEXT("Create report")},
+    {7, CMD_TEXT("Edit ZUF Information")},
+    {8, CMD_TEXT("Run Strumlex")},
+    {9, CMD_TEXT("Search")},
+    {10, CMD_TEXT("Filter on/off")},
+    {11, CMD_TEXT("Exit ZUF File")},
+    {100, CMD_TEXT("ZUF File Options")},
+}};
+#undef CMD_TEXT
+
+QString Translated(const char* text) {
+    return *text ? QCoreApplication::translate("Commands", text) : QString();
+}
+
+const CommandText* FindCommandText(CommandId command) {
+    for (const CommandText& text : commandTexts) {
+        if (text.command == command)
+            return &text;
+    }
+    return nullptr;
+}
+
+// The keys that run a command wherever the focus is in the main window. F2 belongs to the
+// information editor alone: the options show "F2" as their key text, but the key never gives
+// them. Ctrl+R and Ctrl+F stand for control characters, which Shift does not change: the
+// shifted combination runs the command too; Alt prevents it.
+struct CommandKey {
+    CommandId command;
+    QKeyCombination key;
+};
+const std::array<CommandKey, 10> commandKeys = {{
+    {CommandId::About, Qt::Key_F1},
+    {CommandId::BrowseFolders, Qt::Key_F3},
+    {CommandId::MoveFiles, Qt::Key_F7},
+    {CommandId::CopyFiles, Qt::Key_F8},
+    {CommandId::EditInformation, Qt::Key_F2},
+    {CommandId::RenameFiles, Qt::CTRL | Qt::Key_R},
+    {CommandId::RenameFiles, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
+    {CommandId::Search, Qt::CTRL | Qt::Key_F},
+    {CommandId::Search, Qt::CTRL | Qt::SHIFT | Qt::Key_F},
+    {CommandId::Undo, Qt::CTRL | Qt::Key_Z},
+}};
+
+} // namespace
+
+QString LoadString(int id) {
+    for (const StringText& entry : stringTexts) {
+        if (entry.id == id)
+            return Translated(entry.text);
+    }
+    return {};
+}
+
+QString CommandTooltip(CommandId command) {
+    return CutToLength(LoadString(int(command) - 100), 127);
+}
+
+QString MenuLabel(CommandId command) {
+    const CommandText* text = FindCommandText(command);
+    return text ? Translated(text->label) : QString();
+}
+
+QString MenuKeyText(CommandId command) {
+    const CommandText* text = FindCommandText(command);
+    return text ? Translated(text->keyText) : QString();
+}
+
+QString MenuItemText(CommandId command) {
+    const QString key = MenuKeyText(command);
+    return key.isEmpty() ? MenuLabel(command) : MenuLabel(command) + QLatin1Char('\t') + key;
+}
+
+int ToolbarImage(CommandId command) {
+    const CommandText* text = FindCommandText(command);
+    return text ? text->image : -1;
+}
+
+const std::vector<CommandId>& ToolbarEntries() {
+    static const std::vector<CommandId> entries = {
+        CommandId::None,        CommandId::BrowseFolders, CommandId::None,
+        CommandId::CopyFiles,   CommandId::MoveFiles,     CommandId::DeleteFiles,
+        CommandId::RenameFiles, CommandId::None,          CommandId::EditInformation,
+        CommandId::None,        CommandId::Search,        CommandId::Filter,
+        CommandId::None,        CommandId::CreateReport,  CommandId::None,
+        CommandId::RunEditor,   CommandId::None,          CommandId::Options};
+    return entries;
+}
+
+const std::vector<CommandId>& MenuEntries() {
+    static const std::vector<CommandId> entries = {
+        CommandId::BrowseFolders, CommandId::None,
+        CommandId::RenameFiles,   CommandId::MoveFiles,
+        CommandId::CopyFiles,     CommandId::DeleteFiles,
+        CommandId::Undo,          CommandId::Search,
+        CommandId::None,          CommandId::EditInformation,
+        CommandId::None,          CommandId::RunEditor,
+        CommandId::RunViewer,     CommandId::None,
+        CommandId::About,         CommandId::Options};
+    return entries;
+}
+
+QList<QKeyCombination> CommandKeys(CommandId command) {
+    QList<QKeyCombination> keys;
+    for (const CommandKey& entry : commandKeys) {
+        if (entry.command == command)
+            keys << entry.key;
+    }
+    return keys;
+}
+
+bool ContextMenuEnabled(CommandId command, int selectedCount, bool viewerPathEmpty) {
+    if (command >= CommandId::MoveFiles && command <= CommandId::EditInformation)
+        return selectedCount > 0;
+    if (command == CommandId::RunEditor)
+        return selectedCount == 1;
+    if (command == CommandId::RunViewer)
+        return !viewerPathEmpty && selectedCount == 1;
+    return true;
+}
