@@ -146,6 +146,8 @@ void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
     const int first = int(m_rows.size());
     if (!m_updatesSuspended)
         beginInsertRows({}, first, first + int(entries.size()) - 1);
+    if (m_rows.capacity() < m_rows.size() + entries.size()) // grow geometrically, once
+        m_rows.reserve(std::max(m_rows.size() + entries.size(), 2 * m_rows.capacity()));
     for (Entry& entry : entries) {
         const StateImage image = entry.isBad ? StateBad : StateNormal;
         m_rows.push_back({std::move(entry), image});

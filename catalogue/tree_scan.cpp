@@ -13,6 +13,9 @@ namespace {
 // How far the walker may list ahead of the readers: enough to keep them busy across a large
 // folder, little enough that a stopped scan drops little work.
 constexpr size_t MostJobsWaiting = 4096;
+// The files of a folder go to the readers in batches of at most this many: one lock and one
+// wake-up per batch rather than per file, and still enough batches for every reader.
+constexpr size_t FilesPerBatch = 32;
 
 // The folders entered during one walk, by device and inode (or volume and file id), so that
 // links leading back into the tree, or to a folder seen already, are not followed again.
@@ -88,26 +91,34 @@ bool TreeScan::wait(int milliseconds) {
     return m_allEnded.wait_for(lock, std::chrono::milliseconds(milliseconds), ended);
 }
 
-// Waits for room in the queue; false once the scan is stopped.
-bool TreeScan::push(FoundFile found) {
+// Hands the files over to the readers, waiting for room in the queue; false once the scan is
+// stopped. `files` is left empty.
+bool TreeScan::push(std::vector<FoundFile>& files) {
+    if (files.empty())
+        return !m_stop.load();
     std::unique_lock lock(m_mutex);
-    m_roomMade.wait(lock, [this] { return m_stop.load() || m_jobs.size() < MostJobsWaiting; });
+    m_roomMade.wait(lock, [this] { return m_stop.load() || m_filesWaiting < MostJobsWaiting; });
     if (m_stop.load())
         return false;
-    m_jobs.push_back(std::move(found));
+    m_filesWaiting += files.size();
+    m_jobs.push_back(std::move(files));
+    files = {};
     m_jobsAdded.notify_one();
     return true;
 }
 
-// Waits for a job; false once the walk has ended and every job is taken, or the scan stopped.
-bool TreeScan::pop(FoundFile& found) {
+// Waits for a batch of files; false once the walk has ended and every batch is taken, or the
+// scan stopped.
+bool TreeScan::pop(std::vector<FoundFile>& files) {
     std::unique_lock lock(m_mutex);
     m_jobsAdded.wait(lock, [this] { return m_stop.load() || m_walkEnded || !m_jobs.empty(); });
     if (m_stop.load() || m_jobs.empty())
         return false;
-    found = std::move(m_jobs.front());
+    files = std::move(m_jobs.front());
     m_jobs.pop_front();
-    if (m_jobs.size() + 1 == MostJobsWaiting)
+    const bool wasFull = m_filesWaiting >= MostJobsWaiting;
+    m_filesWaiting -= files.size();
+    if (wasFull && m_filesWaiting < MostJobsWaiting)
         m_roomMade.notify_one();
     return true;
 }
@@ -118,6 +129,7 @@ bool TreeScan::pop(FoundFile& found) {
 void TreeScan::walk(QString root) {
     WalkGuard guard;
     std::uint64_t order = 0;
+    std::vector<FoundFile> batch; // files found but not yet handed over
     std::vector<Visit> open(1);
     if (root.isEmpty() || !StartVisit(root, open.back(), guard))
         open.clear();
@@ -127,10 +139,14 @@ void TreeScan::walk(QString root) {
             open.pop_back();
             continue;
         }
+        if (batch.size() >= FilesPerBatch && !push(batch))
+            break;
         FolderItem& item = visit.items[visit.next++];
         if (item.isFolder) {
             if (guard.seen(item.id))
                 continue;
+            if (!push(batch)) // the readers start on this folder's files while the walk goes on
+                break;
             const QString subfolder = visit.folder + item.name;
             {
                 std::lock_guard lock(m_mutex);
@@ -140,10 +156,10 @@ void TreeScan::walk(QString root) {
             if (StartVisit(subfolder, inner, guard))
                 open.push_back(std::move(inner));
         } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
-            if (!push({order++, visit.folder, std::move(item)}))
-                break;
+            batch.push_back({order++, visit.folder, std::move(item)});
         }
     }
+    push(batch);
     std::lock_guard lock(m_mutex);
     m_walkEnded = true;
     m_jobsAdded.notify_all();
@@ -153,15 +169,22 @@ void TreeScan::walk(QString root) {
 
 void TreeScan::readFiles() {
     NativeFolder folder; // the folder of the last file read, kept open for the next
-    FoundFile found;
-    while (pop(found)) {
-        if (folder.path() != found.folder)
-            folder.open(found.folder);
-        std::optional<Entry> entry = m_read(folder, found, m_stop);
-        if (!entry)
-            continue;
+    std::vector<FoundFile> files;
+    std::vector<ScannedRow> read;
+    while (pop(files)) {
+        for (const FoundFile& found : files) {
+            if (m_stop.load())
+                break;
+            if (folder.path() != found.folder)
+                folder.open(found.folder);
+            std::optional<Entry> entry = m_read(folder, found, m_stop);
+            if (entry)
+                read.push_back({found.order, std::move(*entry)});
+        }
         std::lock_guard lock(m_mutex);
-        m_rows.push_back({found.order, std::move(*entry)});
+        m_rows.insert(m_rows.end(), std::make_move_iterator(read.begin()),
+                      std::make_move_iterator(read.end()));
+        read.clear();
     }
     std::lock_guard lock(m_mutex);
     if (--m_running == 0)

@@ -78,8 +78,8 @@ public:
 private:
     void walk(QString root);
     void readFiles();
-    bool push(FoundFile found);
-    bool pop(FoundFile& found);
+    bool push(std::vector<FoundFile>& files);
+    bool pop(std::vector<FoundFile>& files);
 
     ReadFoundFile m_read;
     std::atomic<bool> m_stop{false};
@@ -88,7 +88,8 @@ private:
     std::condition_variable m_jobsAdded; // or the walk ended, or the scan stopped
     std::condition_variable m_roomMade;  // or the scan stopped
     std::condition_variable m_allEnded;
-    std::deque<FoundFile> m_jobs;
+    std::deque<std::vector<FoundFile>> m_jobs; // files handed over in batches, one lock each
+    size_t m_filesWaiting = 0;
     bool m_walkEnded = false;
     int m_running = 0; // threads not yet ended
     std::vector<ScannedRow> m_rows;
