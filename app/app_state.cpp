@@ -15,7 +15,11 @@ AppState& appState() {
 void ResetAppState() {
     scratch() = ScratchPool{};
     appState() = AppState{};
-    catalogue().removeAllRows();
+    CatalogueModel& list = catalogue();
+    list.removeAllRows();
+    list.setSearchText({});
+    list.setFilterOn(false);
+    list.setFoundCount(0);
 }
 
 int SingleFileRow() {

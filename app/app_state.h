@@ -17,7 +17,6 @@ struct ScratchPool {
     QString targetPath;           // target path of a rename, move or copy
     BoundedText<512> editText;    // rename field, new folder name
     BoundedText<512> promptText;  // folder browser prompt, verb of a file operation
-    BoundedText<512> searchText;  // search words (the search dialog keeps at most 31)
     QString reportPath;           // report file path, empty until the first report to a file
     BoundedText<512> editorPath;  // path of the editor program
     BoundedText<512> viewerPath;  // path of the viewer program
@@ -25,11 +24,7 @@ struct ScratchPool {
 };
 
 struct AppState {
-    int selectedCount = -16; // -16: the list is being rebuilt or torn down
     int currentRow = 0;
-    int rowCount = 0;
-    int foundCount = 0;
-    int filterOn = 0;
     int abortScan = 0;
     QRect panelRect;
 };
@@ -42,7 +37,7 @@ AppState& appState();
 void ResetAppState();
 
 // Rewrites the status bar, the toolbar states and the information panel after a change of the
-// list or of the selection; does nothing while selectedCount is -16.
+// list or of the selection; does nothing while the list is being refilled.
 void UpdateStatus();
 
 // The row that the commands acting on one file (edit information, run the editor or viewer,

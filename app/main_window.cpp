@@ -269,7 +269,7 @@ void MainWindow::createList() {
     header->setMinimumSectionSize(10);
     header->setSectionResizeMode(QHeaderView::Interactive);
     connect(header, &QHeaderView::sectionClicked, this,
-            [](int column) { ColumnClick(catalogue(), column, appState().filterOn != 0); });
+            [](int column) { ColumnClick(catalogue(), column, catalogue().filterOn()); });
     connect(header, &QHeaderView::sectionResized, this, [this] { layoutMainWindow(); });
     insertColumns();
 
@@ -305,12 +305,11 @@ void MainWindow::insertColumns() {
 // The selection, the focus or the order of the rows changed: the focused row, where it now
 // stands, is the current row.
 void MainWindow::onListItemChanged() {
-    AppState& app = appState();
-    if (app.selectedCount == -16)
+    if (catalogue().isRefilling())
         return;
     const QModelIndex focus = catalogue().selectionModel()->currentIndex();
     if (focus.isValid())
-        app.currentRow = focus.row();
+        appState().currentRow = focus.row();
     UpdateStatus();
 }
 
@@ -356,7 +355,7 @@ void MainWindow::layoutMainWindow() {
     const int rowsPerPage = std::max(0, height - headerHeight) / rowHeight;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     const int listWidth =
-        ListWidth(settings().columnTable, rowsPerPage, appState().rowCount, scrollBar);
+        ListWidth(settings().columnTable, rowsPerPage, catalogue().rowCount(), scrollBar);
     m_list->setGeometry(0, 0, listWidth, height);
     setExtendedStyle(settings().listExStyle);
     appState().panelRect = PanelRect(listWidth, 0, width, height);
@@ -458,13 +457,10 @@ void MainWindow::setCurrentSelection(int index) {
 // ---- events -------------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    AppState& app = appState();
-    app.selectedCount = -16;
-    for (int row = catalogue().rowCount() - 1; row >= 0; --row) {
+    // The list is torn down: from now on its changes are no longer the user's.
+    m_closing.emplace(catalogue());
+    for (int row = catalogue().rowCount() - 1; row >= 0; --row)
         FreeEntryRow(row);
-        app.rowCount = row;
-    }
-    app.rowCount = 0;
     readBackColumnWidths();
     SaveWindowSettings(*this);
     event->accept();
@@ -475,7 +471,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPosition) {
-    const int selected = appState().selectedCount;
+    const int selected = catalogue().selectedCount();
     const bool noViewer = scratch().viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
         item->setEnabled(command == CommandId::Undo
@@ -530,7 +526,7 @@ void MainWindow::selectHoveredRow() {
 // a name being edited in place are the editor's: Enter there ends the editing and reaches the
 // list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
-    if (event->type() != QEvent::KeyPress || appState().selectedCount < 1 ||
+    if (event->type() != QEvent::KeyPress || catalogue().selectedCount() < 1 ||
         static_cast<ListView*>(m_list)->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -619,7 +615,7 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::CreateReport:
         return RunReportDialog(this);
     case CommandId::EditInformation:
-        if (appState().selectedCount == 1)
+        if (catalogue().selectedCount() == 1)
             RunInfoEditDialog(this, m_undo);
         return offerUndo();
     case CommandId::RunEditor:
@@ -654,10 +650,8 @@ void MainWindow::folderBoxChanged() {
     if (!SetCurrentFolder(folder))
         return;
     scratch().workingFolder = folder;
-    AppState& app = appState();
-    app.selectedCount = -16;
     history.historyIndex = chosen;
-    app.filterOn = 0;
+    catalogue().setFilterOn(false);
     refreshList();
 }
 
@@ -674,7 +668,7 @@ void MainWindow::browseFolders() {
         return;
     folder = QDir::toNativeSeparators(chosen);
     AddToFolderHistory(m_history, folder);
-    appState().filterOn = 0;
+    catalogue().setFilterOn(false);
     SetCurrentFolder(folder);
     refreshList();
 }
@@ -688,7 +682,7 @@ void MainWindow::moveOrCopy(CommandId command) {
 }
 
 void MainWindow::fileBatch(CommandId command) {
-    if (appState().selectedCount < 1)
+    if (catalogue().selectedCount() < 1)
         return;
     DeleteMode mode = DeleteMode::Trash;
     if (command == CommandId::DeletePermanently) {
@@ -703,7 +697,7 @@ void MainWindow::fileBatch(CommandId command) {
 
 void MainWindow::runProgram(CommandId command) {
     const int row = SingleFileRow();
-    if (appState().selectedCount != 1 || row < 0)
+    if (catalogue().selectedCount() != 1 || row < 0)
         return;
     FileSummary current;
     LoadEntryAsCurrent(row, current);
@@ -721,13 +715,13 @@ void MainWindow::runProgram(CommandId command) {
 void MainWindow::search() {
     if (!RunSearchDialog(this))
         return;
-    appState().filterOn = 0;
+    catalogue().setFilterOn(false);
     toggleFilter();
 }
 
 void MainWindow::toggleFilter() {
     ToggleSearchFilter();
-    m_toolbarActions[CommandId::Filter]->setChecked(appState().filterOn != 0);
+    m_toolbarActions[CommandId::Filter]->setChecked(catalogue().filterOn());
 }
 
 // The walk of the working folder; a close asked for during it is carried out afterwards, with

@@ -5,6 +5,7 @@
 #include "app/options.h"
 #include "app/start_target.h"
 #include "base/ui_hooks.h"
+#include "catalogue/catalogue_model.h"
 #include "fileops/folder_history.h"
 #include "fileops/undo.h"
 #include "settings/settings_store.h"
@@ -14,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class InfoPanel;
 class QComboBox;
@@ -141,6 +143,8 @@ private:
     bool m_escPressed = false;
     bool m_closeRequested = false; // the window was closed during the walk
     bool m_resettingList = false;
+    // Held from the close on: the rows are torn down and the status leaves them alone.
+    std::optional<CatalogueModel::RefillGuard> m_closing;
     QTimer m_hoverTimer; // track select: how long the mouse rests on a row
     int m_hoverRow = -1;
 };

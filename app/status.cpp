@@ -25,27 +25,28 @@ QString CountText(int filterOn, int foundCount, int rowCount) {
 }
 
 void UpdateStatus() {
-    AppState& app = appState();
-    if (app.selectedCount == -16)
+    CatalogueModel& list = catalogue();
+    if (list.isRefilling())
         return;
+    AppState& app = appState();
     UiHooks& window = ui();
     window.setStatusText(1, FocusedText(app.currentRow));
-    app.selectedCount = catalogue().selectedCount();
-    window.setStatusText(2, SelectedText(app.selectedCount));
-    window.setStatusText(3, CountText(app.filterOn, app.foundCount, app.rowCount));
+    const int selected = list.selectedCount();
+    window.setStatusText(2, SelectedText(selected));
+    window.setStatusText(3, CountText(list.filterOn(), list.foundCount(), list.rowCount()));
     ToolbarState toolbar;
-    toolbar.fileCommands = app.selectedCount > 0;
-    toolbar.singleCommands = app.selectedCount == 1;
-    toolbar.filterPressed = app.filterOn != 0;
+    toolbar.fileCommands = selected > 0;
+    toolbar.singleCommands = selected == 1;
+    toolbar.filterPressed = list.filterOn();
     window.setToolbarState(toolbar);
-    if (app.selectedCount != 1) {
+    if (selected != 1) {
         window.showFileInPanel(nullptr);
         return;
     }
     // The selected row (the current row only when, against the rule, none is selected): the
     // focus may rest on a row that a Ctrl+click has just deselected.
-    const int selected = catalogue().nextRow(-1, true);
+    const int row = list.nextRow(-1, true);
     FileSummary shown;
-    LoadEntryAsCurrent(selected >= 0 ? selected : app.currentRow, shown);
+    LoadEntryAsCurrent(row >= 0 ? row : app.currentRow, shown);
     window.showFileInPanel(&shown);
 }

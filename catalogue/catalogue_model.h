@@ -1,7 +1,8 @@
 #pragma once
-// The catalogue list: one row per file, each row owning its Entry and its state image, and the
-// one selection model whose current index is the list's focus. The window's table view shows
-// this model and this selection model as they are.
+// The catalogue session: one row per file, each row owning its Entry and its state image, the
+// one selection model whose current index is the list's focus, the sort order, the search words
+// and the filter with its count. The window's table view shows this model and this selection
+// model as they are.
 
 #include "catalogue/columns.h"
 #include "catalogue/entry.h"
@@ -63,6 +64,31 @@ public:
     const SortState& sort() const { return m_sort; }
     void setSort(const SortState& sort) { m_sort = sort; }
 
+    // The search words as the search dialog took them (cut, lower-cased unless the search is
+    // case-sensitive), whether the filter is on, and how many rows it matched (while a scan
+    // runs: how many rows have been found so far).
+    const QString& searchText() const { return m_searchText; }
+    void setSearchText(const QString& words) { m_searchText = words; }
+    bool filterOn() const { return m_filterOn; }
+    void setFilterOn(bool on) { m_filterOn = on; }
+    int foundCount() const { return m_foundCount; }
+    void setFoundCount(int count) { m_foundCount = count; }
+
+    // While the list is being refilled or torn down, its changes are not the user's: the
+    // status, the focused row and the commands leave them alone. A guard marks that time for
+    // as long as it lives; guards may nest.
+    class RefillGuard {
+    public:
+        explicit RefillGuard(CatalogueModel& list) : m_list(list) { ++m_list.m_refilling; }
+        ~RefillGuard() { --m_list.m_refilling; }
+        RefillGuard(const RefillGuard&) = delete;
+        RefillGuard& operator=(const RefillGuard&) = delete;
+
+    private:
+        CatalogueModel& m_list;
+    };
+    bool isRefilling() const { return m_refilling > 0; }
+
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
     int selectedCount() const;
@@ -89,6 +115,10 @@ private:
     std::vector<Row> m_rows;
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;
+    QString m_searchText;
+    bool m_filterOn = false;
+    int m_foundCount = 0;
+    int m_refilling = 0;
     QItemSelectionModel m_selection;
 };
 

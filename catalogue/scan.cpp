@@ -106,8 +106,8 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppStat
         }
         if (!batch.empty()) {
             AppendRows(list, batch, walkOrder);
-            app.foundCount = list.rowCount();
-            ui().setStatusText(3, FoundText(app.foundCount));
+            list.setFoundCount(list.rowCount());
+            ui().setStatusText(3, FoundText(list.foundCount()));
         }
         if (ended)
             break;
@@ -123,22 +123,21 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppStat
 int RefreshCatalogue() {
     AppState& app = appState();
     CatalogueModel& list = catalogue();
-    app.selectedCount = -16;
-    for (int row = list.rowCount() - 1; row >= 0; --row)
-        FreeEntryRow(row);
-    app.rowCount = 0;
-    app.foundCount = 0;
-    app.filterOn = 0;
-    list.removeAllRows();
-    ui().showFileInPanel(nullptr);
-    scratch().workingFolder = NormalisedFolder(CurrentFolder());
-    ui().setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
-    app.abortScan = 0;
-    if (!scratch().workingFolder.isEmpty())
-        ScanWorkingFolder(scratch().workingFolder, list, app);
-    SortColumn(list, app.filterOn != 0);
-    app.rowCount = list.rowCount();
-    app.selectedCount = 0;
+    {
+        const CatalogueModel::RefillGuard refilling(list);
+        for (int row = list.rowCount() - 1; row >= 0; --row)
+            FreeEntryRow(row);
+        list.setFoundCount(0);
+        list.setFilterOn(false);
+        list.removeAllRows();
+        ui().showFileInPanel(nullptr);
+        scratch().workingFolder = NormalisedFolder(CurrentFolder());
+        ui().setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
+        app.abortScan = 0;
+        if (!scratch().workingFolder.isEmpty())
+            ScanWorkingFolder(scratch().workingFolder, list, app);
+        SortColumn(list, list.filterOn());
+    }
     app.currentRow = 0;
     list.selectAndFocus(0);
     UpdateStatus();

@@ -1,6 +1,6 @@
 #include "catalogue/search_dialog.h"
 
-#include "app/app_state.h"
+#include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
 #include "settings/settings_store.h"
 
@@ -11,7 +11,7 @@
 
 SearchDialog::SearchDialog(QWidget* owner) : QDialog(owner) {
     setWindowTitle(tr("Search in Information"));
-    m_words = new QLineEdit(scratch().searchText.text(), this);
+    m_words = new QLineEdit(catalogue().searchText(), this);
     m_words->setMinimumWidth(300);
     m_case = new QCheckBox(tr("&Case Sensitivity"), this);
     m_case->setChecked(settings().searchFlags & 1);

@@ -290,7 +290,7 @@ void TakeSearchWords(const QString& words, int flags) {
     QString taken = CutToLength(words, 31);
     if (!CaseSensitiveSearch())
         taken = LowerKeepingLength(taken);
-    scratch().searchText = taken;
+    catalogue().setSearchText(taken);
 }
 
 bool EntryMatchesSearch(const Entry& entry) {
@@ -302,44 +302,46 @@ bool EntryMatchesSearch(const Entry& entry) {
     joined += entry.comments;
     if (!CaseSensitiveSearch())
         joined = LowerKeepingLength(joined);
-    return joined.contains(scratch().searchText.text(), Qt::CaseSensitive);
+    return joined.contains(catalogue().searchText(), Qt::CaseSensitive);
 }
 
 void ApplySearchFilter() {
     AppState& app = appState();
     CatalogueModel& list = catalogue();
-    app.foundCount = 0;
+    const bool filterOn = list.filterOn();
+    int found = 0;
     app.currentRow = 0;
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
         Entry* entry = list.entryAt(row);
-        if (app.filterOn) {
+        if (filterOn) {
             entry->isMatched = EntryMatchesSearch(*entry) ? 1 : 0;
             list.setStateImage(row, entry->isMatched ? StateMatched : StateUnmatched);
-            app.foundCount += entry->isMatched;
+            found += entry->isMatched;
         } else {
             entry->isMatched = 0;
             list.setStateImage(row, entry->isBad ? StateBad : StateNormal);
         }
     }
+    list.setFoundCount(found);
     list.clearSelectionAndFocus();
-    SortColumn(list, app.filterOn != 0);
-    if (app.filterOn) {
+    SortColumn(list, filterOn);
+    if (filterOn) {
         ui().ensureRowVisible(0);
-        if (app.foundCount > 0)
+        if (found > 0)
             list.selectAndFocus(0);
     }
     UpdateStatus();
 }
 
 void ToggleSearchFilter() {
-    AppState& app = appState();
-    if (!scratch().searchText.isEmpty())
-        app.filterOn = !app.filterOn;
+    CatalogueModel& list = catalogue();
+    if (!list.searchText().isEmpty())
+        list.setFilterOn(!list.filterOn());
     ApplySearchFilter();
 }
 
 void AcceptSearchWords(const QString& words, int flags) {
     TakeSearchWords(words, flags);
-    appState().filterOn = 0;
+    catalogue().setFilterOn(false);
     ToggleSearchFilter();
 }

@@ -2,7 +2,6 @@
 
 #include "cli/output.h"
 
-#include "app/app_state.h"
 #include "app/status.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
@@ -134,7 +133,6 @@ int RunCatalogueMode(const CatalogueOptions& options) {
     RefreshCatalogue();
     if (options.search) // as the search dialog's OK: empty words leave the filter off
         AcceptSearchWords(*options.search, options.caseSensitive ? 1 : 0);
-    const AppState& app = appState();
 
     const CatalogueModel& list = catalogue();
     const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
@@ -142,7 +140,7 @@ int RunCatalogueMode(const CatalogueOptions& options) {
         WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));
     const int status = FinishOutput(0);
     const QByteArray count =
-        (CountText(app.filterOn, app.foundCount, app.rowCount) + u'\n').toUtf8();
+        (CountText(list.filterOn(), list.foundCount(), list.rowCount()) + u'\n').toUtf8();
     std::fwrite(count.constData(), 1, size_t(count.size()), stderr);
     return status;
 }

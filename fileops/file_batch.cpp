@@ -104,8 +104,7 @@ struct FileBatch {
         FileSummary copy = current;
         RereadSummary(copy, ReadMode::WithoutNotes);
         copy.currentEntry.folder = scratch().destFolder;
-        if (InsertEntryRow(catalogue().rowCount(), copy))
-            ++appState().rowCount;
+        InsertEntryRow(catalogue().rowCount(), copy);
     }
 
     void removeRow() {
@@ -113,7 +112,6 @@ struct FileBatch {
         catalogue().removeEntryRow(cursor);
         lastRemoved = cursor;
         --cursor; // the row that moved up into this index is looked at next
-        --appState().rowCount;
     }
 
     // Copies the current file into the destination folder; false after a reported failure.

@@ -1,7 +1,7 @@
 #pragma once
 // The batch file commands over the selected rows of the list: move, copy, rename and delete.
 // The batch asks the user through FileDialogs, which the window implements and tests fake, and
-// keeps the rows and rowCount in step with what happened on disk.
+// keeps the rows in step with what happened on disk.
 
 #include "base/command_id.h"
 

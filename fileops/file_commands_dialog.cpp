@@ -77,7 +77,7 @@ bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& h
 }
 
 void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo, DeleteMode mode) {
-    if (appState().selectedCount < 1)
+    if (catalogue().selectedCount() < 1)
         return;
     if (scratch().promptText.isEmpty())
         scratch().promptText = FileCommandVerb(command);
@@ -88,7 +88,7 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo, De
 
 void RunInfoEditDialog(QWidget* owner, UndoRecord& undo) {
     const int row = SingleFileRow();
-    if (appState().selectedCount != 1 || row < 0)
+    if (catalogue().selectedCount() != 1 || row < 0)
         return;
     WindowFileDialogs dialogs(owner);
     InfoEditDialog(owner, row, LoadInfoFile(row), dialogs, undo).exec();

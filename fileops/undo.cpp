@@ -1,6 +1,5 @@
 #include "fileops/undo.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"
@@ -168,7 +167,6 @@ public:
         for (auto row = m_remove.rbegin(); row != m_remove.rend(); ++row) {
             FreeEntryRow(*row);
             m_list.removeEntryRow(*row);
-            --appState().rowCount;
         }
         for (const QString& path : m_append)
             appendRow(path);
@@ -183,8 +181,7 @@ private:
         summary.currentEntry.folder = FolderOf(path);
         summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
         summary.currentEntry.size = quint32(stamp.size);
-        if (InsertEntryRow(m_list.rowCount(), summary))
-            ++appState().rowCount;
+        InsertEntryRow(m_list.rowCount(), summary);
     }
 
     void readTexts(int row, const QString& path) {

@@ -199,7 +199,6 @@ private slots:
         MainWindow& w = *m_window;
         QCOMPARE(w.windowTitle(), QStringLiteral("ZUF File Manager U v1.21"));
         QCOMPARE(catalogue().rowCount(), goodCount + 1);
-        QCOMPARE(appState().rowCount, goodCount + 1);
         QCOMPARE(scratch().workingFolder, m_tree);
         QCOMPARE(w.statusBarWidget()->partText(0), m_tree);
         QCOMPARE(w.statusBarWidget()->partText(1), QStringLiteral("Focused: 1"));
@@ -568,7 +567,7 @@ private slots:
                 header->sectionViewportPosition(sortColumn) + header->sectionSize(sortColumn) / 2;
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
         }
-        QTRY_COMPARE(appState().selectedCount, 1);
+        QTRY_COMPARE(catalogue().selectedCount(), 1);
         QVERIFY(catalogue().isSelected(rowNamed(selected)));
         QCOMPARE(m_window->statusBarWidget()->partText(1),
                  QStringLiteral("Focused: %1").arg(rowNamed(focused) + 1));
@@ -656,15 +655,15 @@ private slots:
             dialog->accept();
         });
         w.runCommand(CommandId::Search);
-        QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
-        QCOMPARE(appState().filterOn, 1);
-        QCOMPARE(appState().foundCount, 2); // Blue Moon, Zebra Blues
+        QCOMPARE(catalogue().searchText(), QStringLiteral("blue"));
+        QVERIFY(catalogue().filterOn());
+        QCOMPARE(catalogue().foundCount(), 2); // Blue Moon, Zebra Blues
         QVERIFY(w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Found: 2 file(s)"));
         QCOMPARE(catalogue().stateImage(0), StateMatched);
 
         w.toolbarAction(CommandId::Filter)->trigger();
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
         QCOMPARE(catalogue().selectedCount(), 0);
@@ -678,8 +677,8 @@ private slots:
         });
         w.runCommand(CommandId::Search);
         QCOMPARE(shown, QStringLiteral("blue"));
-        QCOMPARE(scratch().searchText.text(), QStringLiteral("blue"));
-        QCOMPARE(appState().filterOn, 0);
+        QCOMPARE(catalogue().searchText(), QStringLiteral("blue"));
+        QVERIFY(!catalogue().filterOn());
 
         // OK with no words leaves the filter off.
         OnNextModal([](QWidget* modal) {
@@ -687,7 +686,7 @@ private slots:
             static_cast<QDialog*>(modal)->accept();
         });
         w.runCommand(CommandId::Search);
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
     }
 
@@ -699,9 +698,9 @@ private slots:
             dialog->accept();
         });
         QTest::keyClick(m_window->list(), Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(scratch().searchText.text(), QString(31, QLatin1Char('Q')));
+        QCOMPARE(catalogue().searchText(), QString(31, QLatin1Char('Q')));
         QCOMPARE(settings().searchFlags, quint16(1));
-        QCOMPARE(appState().foundCount, 0);
+        QCOMPARE(catalogue().foundCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Found: 0 file(s)"));
     }
 
@@ -828,19 +827,19 @@ private slots:
         QComboBox* box = w.folderBox();
         QCOMPARE(box->itemText(1), m_otherTree);
         // The current entry again: nothing happens, the filter stays on.
-        scratch().searchText = QStringLiteral("blue");
+        catalogue().setSearchText(QStringLiteral("blue"));
         w.runCommand(CommandId::Filter);
-        QCOMPARE(appState().filterOn, 1);
+        QVERIFY(catalogue().filterOn());
         box->setCurrentIndex(0);
         emit box->activated(0);
-        QCOMPARE(appState().filterOn, 1);
+        QVERIFY(catalogue().filterOn());
         QCOMPARE(catalogue().rowCount(), goodCount + 1);
         // Another folder: it becomes the working folder and is listed.
         box->setCurrentIndex(1);
         emit box->activated(1);
         QCOMPARE(scratch().workingFolder, m_otherTree);
         QCOMPARE(m_window->history().historyIndex, 1);
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
         QCOMPARE(w.statusBarWidget()->partText(0), m_otherTree);
         // A folder that no longer exists: nothing happens.
@@ -927,9 +926,9 @@ private slots:
         };
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(first));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
-        QTRY_COMPARE(appState().selectedCount, 2);
+        QTRY_COMPARE(catalogue().selectedCount(), 2);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
-        QTRY_COMPARE(appState().selectedCount, 1);
+        QTRY_COMPARE(catalogue().selectedCount(), 1);
         QVERIFY(catalogue().isSelected(rowNamed(first)));
         m_window->infoPanel()->repaint();
         const PanelPainting& painted = m_window->infoPanel()->lastPainting();
@@ -1025,7 +1024,7 @@ private slots:
         m_window->refreshList();
         QVERIFY(!m_window->isVisible());
         QCOMPARE(catalogue().rowCount(), 0); // ended in the first folder
-        QCOMPARE(appState().selectedCount, -16);
+        QVERIFY(catalogue().isRefilling());
         QString text;
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
         QVERIFY(ReadSetting(u"Column1", u"", text, 16) > 0);
@@ -1040,8 +1039,7 @@ private slots:
         QVERIFY(ReadSetting(u"wColumns", u"", text, 16) > 0);
         QCOMPARE(text, QStringLiteral("127"));
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
-        QCOMPARE(appState().selectedCount, -16);
-        QCOMPARE(appState().rowCount, 0);
+        QVERIFY(catalogue().isRefilling());
         ShutDown(*m_window, 0);
         QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
         QCOMPARE(text, m_tree);
@@ -1175,7 +1173,7 @@ private slots:
         QCOMPARE(file.readAll(), bytes);
         file.close();
         QVERIFY(rowNamed(name) >= 0);
-        QCOMPARE(appState().rowCount, goodCount + 1);
+        QCOMPARE(catalogue().rowCount(), goodCount + 1);
         QVERIFY(!undoOffered());
 
         selectRows({rowNamed(name)});

@@ -42,8 +42,6 @@ void FillList() {
         e.isBad = quint8(row.bad);
         catalogue().insertEntry(catalogue().rowCount(), e, row.bad ? StateBad : StateNormal);
     }
-    appState().rowCount = catalogue().rowCount();
-    appState().selectedCount = 0;
 }
 
 QString Names() {
@@ -95,7 +93,7 @@ private slots:
         QFETCH(QString, words);
         QFETCH(int, flags);
         TakeSearchWords(words, flags);
-        QTEST(scratch().searchText.text(), "taken");
+        QTEST(catalogue().searchText(), "taken");
         QCOMPARE(int(settings().searchFlags), flags);
     }
 
@@ -129,8 +127,8 @@ private slots:
         TakeSearchWords(words, flags);
         ToggleSearchFilter();
 
-        QCOMPARE(appState().filterOn, 1);
-        QCOMPARE(appState().foundCount, found);
+        QVERIFY(catalogue().filterOn());
+        QCOMPARE(catalogue().foundCount(), found);
         QCOMPARE(Names(), order);
         QCOMPARE(Images(), images);
         for (int row = 0; row < catalogue().rowCount(); ++row) {
@@ -150,9 +148,9 @@ private slots:
     void filterOff() {
         TakeSearchWords(QStringLiteral("moon"), 0);
         ToggleSearchFilter();
-        QCOMPARE(appState().filterOn, 1);
+        QVERIFY(catalogue().filterOn());
         ToggleSearchFilter();
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QCOMPARE(Names(), QStringLiteral("abcde"));
         QCOMPARE(Images(), QStringLiteral("33433")); // c is bad
         for (int row = 0; row < catalogue().rowCount(); ++row)
@@ -166,7 +164,7 @@ private slots:
         TakeSearchWords(QString(), 0);
         catalogue().selectAndFocus(1);
         ToggleSearchFilter();
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QCOMPARE(Images(), QStringLiteral("33433"));
         QCOMPARE(catalogue().selectedCount(), 0); // the pass still clears the selection
         QVERIFY(recorder.shownRows.isEmpty());
@@ -174,20 +172,20 @@ private slots:
 
     void searchOkWhileOnSearchesAgain() {
         AcceptSearchWords(QStringLiteral("moon"), 0);
-        QCOMPARE(appState().filterOn, 1);
+        QVERIFY(catalogue().filterOn());
         AcceptSearchWords(QStringLiteral("FIVE"), 0);
-        QCOMPARE(appState().filterOn, 1);
-        QCOMPARE(scratch().searchText.text(), QStringLiteral("five"));
-        QCOMPARE(appState().foundCount, 1);
+        QVERIFY(catalogue().filterOn());
+        QCOMPARE(catalogue().searchText(), QStringLiteral("five"));
+        QCOMPARE(catalogue().foundCount(), 1);
         QCOMPARE(Names(), QStringLiteral("cabde"));
         QCOMPARE(Images(), QStringLiteral("12222"));
     }
 
     void searchOkWithEmptyWordsTurnsTheFilterOff() {
         AcceptSearchWords(QStringLiteral("moon"), 0);
-        QCOMPARE(appState().filterOn, 1);
+        QVERIFY(catalogue().filterOn());
         AcceptSearchWords(QString(), 0);
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         QCOMPARE(Names(), QStringLiteral("abcde"));
         QCOMPARE(Images(), QStringLiteral("33433"));
         QCOMPARE(catalogue().selectedCount(), 0);
@@ -197,10 +195,10 @@ private slots:
     void theFilterButtonTurnsItOverWithTheSameWords() {
         AcceptSearchWords(QStringLiteral("moon"), 0);
         ToggleSearchFilter();
-        QCOMPARE(appState().filterOn, 0);
+        QVERIFY(!catalogue().filterOn());
         ToggleSearchFilter();
-        QCOMPARE(appState().filterOn, 1);
-        QCOMPARE(appState().foundCount, 3);
+        QVERIFY(catalogue().filterOn());
+        QCOMPARE(catalogue().foundCount(), 3);
         QCOMPARE(Images(), QStringLiteral("11122"));
     }
 

@@ -133,10 +133,7 @@ inline bool AddRow(const QString& folder, const QString& name) {
     summary.currentEntry.folder = folder;
     summary.currentEntry.lastWriteTime = info.lastModified().toMSecsSinceEpoch();
     summary.currentEntry.size = quint32(info.size());
-    if (!InsertEntryRow(catalogue().rowCount(), summary))
-        return false;
-    ++appState().rowCount;
-    return true;
+    return InsertEntryRow(catalogue().rowCount(), summary) != 0;
 }
 
 // A fresh program state with the working folder and rows for the library's n files.
@@ -144,7 +141,6 @@ inline bool LoadLibrary(const QString& folder, int n) {
     ResetAppState();
     ResetSettings();
     scratch().workingFolder = folder;
-    appState().selectedCount = 0;
     for (int i = 0; i < n; ++i)
         if (!AddRow(folder, NameOf(i)))
             return false;

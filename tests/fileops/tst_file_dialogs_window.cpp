@@ -380,7 +380,6 @@ private slots:
         QDir(dest).removeRecursively();
         QDir().mkpath(dest);
         SelectRows({0});
-        appState().selectedCount = 1;
         scratch().destFolder = dest;
         scratch().promptText = FileCommandVerb(command);
         QString question;
@@ -396,7 +395,6 @@ private slots:
 
     void fileErrorShowsTheSystemText() {
         SelectRows({1});
-        appState().selectedCount = 1;
         scratch().destFolder = m_work;
         scratch().promptText = QStringLiteral("Copy");
         QString text, caption;
@@ -421,7 +419,6 @@ private slots:
 
     void renameCommandThroughTheWindow() {
         SelectRows({0});
-        appState().selectedCount = 1;
         WhenOpen<RenameFileDialog>([](RenameFileDialog* dialog) {
             dialog->nameField()->setText(QStringLiteral("renamed.zuf"));
             dialog->accept();

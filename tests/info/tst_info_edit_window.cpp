@@ -186,7 +186,9 @@ private slots:
     }
 
     void commandOpensOnlyForOneRow() {
-        appState().selectedCount = 2;
+        QVERIFY(WriteSampleFile(m_work + NameOf(1), SampleFile{}));
+        QVERIFY(AddRow(m_work, NameOf(1)));
+        SelectRows({0, 1});
         bool opened = false;
         QTimer::singleShot(0, [&] {
             if (auto* dialog = qobject_cast<InfoEditDialog*>(QApplication::activeModalWidget())) {
@@ -196,7 +198,6 @@ private slots:
         });
         RunInfoEditDialog(nullptr, m_undo);
         QVERIFY(!opened);
-        appState().selectedCount = 1;
         SelectRows({0});
         RunInfoEditDialog(nullptr, m_undo);
         QVERIFY(opened);
