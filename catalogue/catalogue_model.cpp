@@ -194,14 +194,29 @@ void CatalogueModel::sortRows(const std::function<int(const Entry&, const Entry&
 void CatalogueModel::applyOrder(const std::vector<int>& order) {
     if (!m_updatesSuspended)
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<Row> sorted;
-    sorted.reserve(m_rows.size());
+    // The rows move in place, cycle by cycle of the permutation, each row once: no second list
+    // of a million records is made.
     std::vector<int> newPosition(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i) {
-        sorted.push_back(std::move(m_rows[size_t(order[i])]));
+    for (size_t i = 0; i < order.size(); ++i)
         newPosition[size_t(order[i])] = int(i);
+    std::vector<bool> placed(m_rows.size());
+    for (size_t start = 0; start < m_rows.size(); ++start) {
+        if (placed[start])
+            continue;
+        // Position `start` takes the row at order[start], whose place takes the row at
+        // order[order[start]], and so on until the cycle closes.
+        Row carried = std::move(m_rows[start]);
+        size_t at = start;
+        for (;;) {
+            placed[at] = true;
+            const size_t from = size_t(order[at]);
+            if (from == start)
+                break;
+            m_rows[at] = std::move(m_rows[from]);
+            at = from;
+        }
+        m_rows[at] = std::move(carried);
     }
-    m_rows = std::move(sorted);
     if (m_updatesSuspended)
         return; // the views take the whole list afresh when updates resume
     const QModelIndexList from = persistentIndexList();

@@ -59,6 +59,12 @@ public:
         std::stable_sort(order.begin(), order.end(), goesBefore);
         applyOrder(order);
     }
+    // Puts the rows in the given order: order[i] is the row (as it is now) that goes to place
+    // i. Persistent indexes follow their rows, as in a sort.
+    void moveRowsToOrder(const std::vector<int>& order) {
+        if (m_rows.size() > 1)
+            applyOrder(order);
+    }
 
     // The order the rows are kept in; SortColumn applies it.
     const SortState& sort() const { return m_sort; }

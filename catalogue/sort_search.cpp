@@ -7,6 +7,8 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <algorithm>
+#include <numeric>
 #include <string>
 #include <string_view>
 
@@ -107,6 +109,10 @@ public:
         const QCollator& collator = TextCollator();
         m_folded = collator.locale().language() == QLocale::C;
         if (m_folded) {
+            size_t total = 0;
+            for (const Entry* entry : entries)
+                total += size_t(text(*entry).size());
+            m_foldedText.reserve(total);
             m_starts.reserve(entries.size() + 1);
             for (const Entry* entry : entries) {
                 m_starts.push_back(m_foldedText.size());
@@ -130,6 +136,27 @@ public:
     }
     bool built() const {
         return m_built;
+    }
+    // Dense ranks of the rows' texts: equal texts get equal ranks, and the ranks order as the
+    // texts do. The texts are sorted once, without ties to break, so that the sort of the
+    // rows compares numbers only. `ties` tells whether two rows share a text.
+    std::vector<int> ranks(size_t count, bool& ties) const {
+        std::vector<int> byText(count);
+        std::iota(byText.begin(), byText.end(), 0);
+        std::sort(byText.begin(), byText.end(), [this](int a, int b) { return compare(a, b) < 0; });
+        std::vector<int> rank(count);
+        int current = 0;
+        ties = false;
+        for (size_t i = 0; i < count; ++i) {
+            if (i > 0) {
+                if (compare(byText[i - 1], byText[i]) != 0)
+                    ++current;
+                else
+                    ties = true;
+            }
+            rank[size_t(byText[i])] = current;
+        }
+        return rank;
     }
     int compare(int a, int b) const {
         if (m_folded)
@@ -213,32 +240,60 @@ TextKeys::Text ColumnText(int column) {
 
 } // namespace
 
-// Orders the rows exactly as CompareEntries does, with the texts' keys made once.
+// Orders the rows exactly as CompareEntries does. The texts of the sort column (and of the
+// names, when rows tie in it) are ranked once, so that the sort of a million rows compares
+// numbers and touches neither the rows nor their texts.
 void SortColumn(CatalogueModel& list, bool filterOn) {
     const int column = SortColumnIndex(list.sort());
-    std::vector<const Entry*> entries(size_t(list.rowCount()));
-    for (int row = 0; row < list.rowCount(); ++row)
-        entries[size_t(row)] = list.entryAt(row);
+    const size_t count = size_t(list.rowCount());
+    std::vector<const Entry*> entries(count);
+    for (size_t row = 0; row < count; ++row)
+        entries[row] = list.entryAt(int(row));
     const bool descending = list.sort()[size_t(column)] < 0;
     const TextKeys::Text text = ColumnText(column);
-    TextKeys columnKeys;
-    if (text)
-        columnKeys.build(entries, text);
-    TextKeys nameKeys; // made at the first tie only
-    TextKeys& tieKeys = column == ColumnName ? columnKeys : nameKeys;
 
-    list.sortRowNumbers([&](int a, int b) {
-        const Entry& ea = *entries[size_t(a)];
-        const Entry& eb = *entries[size_t(b)];
-        if (filterOn && ea.isMatched != eb.isMatched)
-            return ea.isMatched > eb.isMatched;
-        const int r = text ? columnKeys.compare(a, b) : CompareInColumn(ea, eb, column);
+    bool ties = true; // a column without texts compares its values, which may tie
+    std::vector<int> columnRank;
+    if (text) {
+        TextKeys keys;
+        keys.build(entries, text);
+        columnRank = keys.ranks(count, ties);
+    }
+    std::vector<int> nameRank; // needed only when rows tie in the column
+    if (column == ColumnName) {
+        nameRank = columnRank;
+    } else if (ties) {
+        TextKeys keys;
+        keys.build(entries, NameText);
+        bool namesTie = false;
+        nameRank = keys.ranks(count, namesTie);
+    }
+
+    struct Keyed {
+        bool unmatched; // sorts after the matched rows while the filter is on
+        int rank;       // in the column, when it has texts
+        int nameRank;
+        int row;
+    };
+    std::vector<Keyed> keyed(count);
+    for (size_t row = 0; row < count; ++row) {
+        keyed[row] = {filterOn && !entries[row]->isMatched, text ? columnRank[row] : 0,
+                      nameRank.empty() ? 0 : nameRank[row], int(row)};
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        if (a.unmatched != b.unmatched)
+            return b.unmatched;
+        const int r =
+            text ? a.rank - b.rank
+                 : CompareInColumn(*entries[size_t(a.row)], *entries[size_t(b.row)], column);
         if (r != 0)
             return descending ? r > 0 : r < 0;
-        if (!tieKeys.built())
-            tieKeys.build(entries, NameText);
-        return tieKeys.compare(a, b) < 0;
+        return a.nameRank < b.nameRank;
     });
+    std::vector<int> order(count);
+    for (size_t i = 0; i < count; ++i)
+        order[i] = keyed[i].row;
+    list.moveRowsToOrder(order);
 }
 
 void ColumnClick(CatalogueModel& list, int column, bool filterOn) {
