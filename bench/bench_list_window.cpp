@@ -144,7 +144,6 @@ int main(int argc, char* argv[]) {
         std::vector<Entry> rows = MadeRows(rowCount);
         CatalogueModel& list = catalogue();
         list.appendEntries(std::move(rows));
-        appState().rowCount = list.rowCount();
         SortColumn(list, false);
     }
     UpdateStatus();
@@ -185,7 +184,7 @@ int main(int argc, char* argv[]) {
     AcceptSearchWords(QStringLiteral("moon"), 0);
     Settle();
     std::printf("search filter \"moon\": %s, %d found (target < 1000 ms)\n",
-                timer.took().constData(), appState().foundCount);
+                timer.took().constData(), catalogue().foundCount());
 
     if (QDir(tree).exists()) {
         const double stall = LongestStallDuringRefresh(window, tree);
