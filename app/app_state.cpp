@@ -7,22 +7,11 @@ ScratchPool& scratch() {
     return pool;
 }
 
-AppState& appState() {
-    static AppState state;
-    return state;
-}
-
 void ResetAppState() {
     scratch() = ScratchPool{};
-    appState() = AppState{};
     CatalogueModel& list = catalogue();
     list.removeAllRows();
-    list.setSearchText({});
+    list.setSearch({}, false);
     list.setFilterOn(false);
     list.setFoundCount(0);
-}
-
-int SingleFileRow() {
-    const QModelIndexList rows = catalogue().selectionModel()->selectedRows();
-    return rows.size() == 1 ? rows.front().row() : -1;
 }

@@ -1,13 +1,12 @@
 #pragma once
-// The program's shared state: the named work texts and the application counts. One instance
-// each for the whole run; tests reset them with ResetAppState().
+// The work texts the file operations still share with the window. One instance for the whole
+// run; tests reset it with ResetAppState().
 //
 // Paths are kept whole (no fixed capacity), so that deep trees and long names are handled
 // rather than cut; the other work texts keep their classic capacities as limits.
 
 #include "base/bounded_text.h"
 
-#include <QRect>
 #include <QString>
 
 struct ScratchPool {
@@ -23,25 +22,8 @@ struct ScratchPool {
     // currentPath and the current file's texts live in FileSummary (format/file_summary.h).
 };
 
-struct AppState {
-    int currentRow = 0;
-    int abortScan = 0;
-    QRect panelRect;
-};
-
 ScratchPool& scratch();
-AppState& appState();
 
-// Puts the work texts, the counts and the catalogue rows back to
-// their start-up state. The settings, sort state and folder history have their own resets.
+// Puts the work texts and the catalogue session back to their start-up state. The settings,
+// sort state and folder history have their own resets.
 void ResetAppState();
-
-// Rewrites the status bar, the toolbar states and the information panel after a change of the
-// list or of the selection; does nothing while the list is being refilled.
-void UpdateStatus();
-
-// The row that the commands acting on one file (edit information, run the editor or viewer,
-// rename in place) act on: the one selected row, the file the panel shows. -1 unless exactly
-// one row is selected. The focus may rest elsewhere (a Ctrl+click that deselected its row), and
-// a sort moves the selected row; neither changes which file this is.
-int SingleFileRow();

@@ -14,6 +14,7 @@
 #include "catalogue/scan.h"
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
+#include "catalogue/status.h"
 #include "fileops/file_commands_dialog.h"
 #include "fileops/message_dialog.h"
 #include "format/file_summary.h"
@@ -96,7 +97,7 @@ protected:
     // A click on a selected name only starts a short wait (a double click may follow); the
     // editing itself is asked for again when the wait ends and the selection has settled.
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        if (trigger != SelectedClicked && index.row() != SingleFileRow())
+        if (trigger != SelectedClicked && index.row() != SingleFileRow(catalogue()))
             return false;
         return QTableView::edit(index, trigger, event);
     }
@@ -240,7 +241,7 @@ void MainWindow::createList() {
         if (!EndLabelEdit(row, newName, m_undo))
             return false;
         offerUndo();
-        UpdateStatus(); // the panel shows the new name at once
+        updateStatus(); // the panel shows the new name at once
         return true;
     };
 
@@ -285,7 +286,7 @@ void MainWindow::createList() {
     connect(&model, &QAbstractItemModel::modelReset, this, [this] {
         insertColumns();
         layoutMainWindow();
-        UpdateStatus();
+        updateStatus();
     });
     setExtendedStyle(settings().listExStyle);
 }
@@ -309,8 +310,8 @@ void MainWindow::onListItemChanged() {
         return;
     const QModelIndex focus = catalogue().selectionModel()->currentIndex();
     if (focus.isValid())
-        appState().currentRow = focus.row();
-    UpdateStatus();
+        m_currentRow = focus.row();
+    updateStatus();
 }
 
 QAction* MainWindow::toolbarAction(CommandId command) const {
@@ -321,6 +322,22 @@ QAction* MainWindow::toolbarAction(CommandId command) const {
 QAction* MainWindow::commandAction(CommandId command) const {
     const auto found = m_commandActions.find(command);
     return found == m_commandActions.end() ? nullptr : found->second;
+}
+
+void MainWindow::updateStatus() {
+    UpdateStatus(catalogue(), *this, m_currentRow);
+}
+
+void MainWindow::selectStartFile(const QString& fileName) {
+    CatalogueModel& list = catalogue();
+    const int row = StartFileRow(list, scratch().workingFolder, fileName);
+    if (row < 0)
+        return;
+    list.clearSelectionAndFocus();
+    m_currentRow = row;
+    list.selectAndFocus(row);
+    ensureRowVisible(row);
+    updateStatus();
 }
 
 void MainWindow::focusList() {
@@ -358,8 +375,7 @@ void MainWindow::layoutMainWindow() {
         ListWidth(settings().columnTable, rowsPerPage, catalogue().rowCount(), scrollBar);
     m_list->setGeometry(0, 0, listWidth, height);
     setExtendedStyle(settings().listExStyle);
-    appState().panelRect = PanelRect(listWidth, 0, width, height);
-    m_panel->setGeometry(appState().panelRect);
+    m_panel->setGeometry(PanelRect(listWidth, 0, width, height));
 }
 
 void MainWindow::setExtendedStyle(quint32 style) {
@@ -611,6 +627,7 @@ void MainWindow::runCommand(CommandId command) {
         return fileBatch(command);
     case CommandId::Undo:
         RunUndoCommand(this, m_undo);
+        updateStatus();
         return offerUndo();
     case CommandId::CreateReport:
         return RunReportDialog(this);
@@ -692,11 +709,11 @@ void MainWindow::fileBatch(CommandId command) {
     scratch().promptText = CommandTooltip(command);
     RunFileBatchCommand(this, command, m_undo, mode);
     offerUndo();
-    UpdateStatus();
+    updateStatus();
 }
 
 void MainWindow::runProgram(CommandId command) {
-    const int row = SingleFileRow();
+    const int row = SingleFileRow(catalogue());
     if (catalogue().selectedCount() != 1 || row < 0)
         return;
     FileSummary current;
@@ -713,14 +730,15 @@ void MainWindow::runProgram(CommandId command) {
 }
 
 void MainWindow::search() {
-    if (!RunSearchDialog(this))
+    if (!RunSearchDialog(this, catalogue(), settings().searchFlags))
         return;
     catalogue().setFilterOn(false);
     toggleFilter();
 }
 
 void MainWindow::toggleFilter() {
-    ToggleSearchFilter();
+    m_currentRow = 0; // the filter pass starts from the top
+    ToggleSearchFilter(catalogue(), *this);
     m_toolbarActions[CommandId::Filter]->setChecked(catalogue().filterOn());
 }
 
@@ -729,7 +747,8 @@ void MainWindow::toggleFilter() {
 void MainWindow::refreshList() {
     m_undo = {}; // the record names files of the old working folder
     offerUndo();
-    RefreshCatalogue();
+    m_currentRow = 0; // the refill starts from the top
+    scratch().workingFolder = RefreshCatalogue(catalogue(), *this);
     layoutMainWindow();
     if (m_closeRequested)
         close();
@@ -775,7 +794,7 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
         return window;
     }
     if (!start.fileName.isEmpty())
-        SelectStartFile(start.fileName);
+        window->selectStartFile(start.fileName);
     window->focusList();
     return window;
 }

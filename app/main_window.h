@@ -47,6 +47,10 @@ public:
     // Enables the context menu's items for the current selection and shows it.
     void showContextMenu(const QPoint& globalPosition);
     void focusList();
+    // Brings the status bar, the toolbar and the panel up to date with the list.
+    void updateStatus();
+    // Makes the row of the start target's file (StartFileRow) the selected and focused one.
+    void selectStartFile(const QString& fileName);
     // Shows the window and lets it paint before the first walk.
     void showBeforeScan();
     // Walks the working folder into the list; a close asked for meanwhile follows it.
@@ -143,6 +147,7 @@ private:
     bool m_escPressed = false;
     bool m_closeRequested = false; // the window was closed during the walk
     bool m_resettingList = false;
+    int m_currentRow = 0; // the focused row, as "Focused" shows it
     // Held from the close on: the rows are torn down and the status leaves them alone.
     std::optional<CatalogueModel::RefillGuard> m_closing;
     QTimer m_hoverTimer; // track select: how long the mouse rests on a row

@@ -1,7 +1,5 @@
 #include "app/start_target.h"
 
-#include "app/app_state.h"
-#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
@@ -36,19 +34,12 @@ StartTarget StartTargetFor(const QString& argument) {
     return target;
 }
 
-bool SelectStartFile(const QString& fileName) {
-    CatalogueModel& list = catalogue();
-    const QString& folder = scratch().workingFolder;
+int StartFileRow(const CatalogueModel& list, const QString& workingFolder,
+                 const QString& fileName) {
     for (int row = 0; row < list.rowCount(); ++row) {
         const Entry* entry = list.entryAt(row);
-        if (entry->name != fileName || !SameFolder(entry->folder, folder))
-            continue;
-        list.clearSelectionAndFocus();
-        appState().currentRow = row;
-        list.selectAndFocus(row);
-        ui().ensureRowVisible(row);
-        UpdateStatus();
-        return true;
+        if (entry->name == fileName && SameFolder(entry->folder, workingFolder))
+            return row;
     }
-    return false;
+    return -1;
 }

@@ -14,7 +14,9 @@ struct StartTarget {
 // The start target of one command-line argument, relative to the current directory.
 StartTarget StartTargetFor(const QString& argument);
 
-// Makes the row of `fileName` in the working folder itself (not a folder below it) the one
-// selected and focused row. Answers false, leaving the selection alone, when no such row is
-// listed (a name the catalogue does not show, say).
-bool SelectStartFile(const QString& fileName);
+class CatalogueModel;
+
+// The row of `fileName` in the working folder itself (not a folder below it), which the window
+// makes the one selected and focused row; -1 when no such row is listed (a name the catalogue
+// does not show, say).
+int StartFileRow(const CatalogueModel& list, const QString& workingFolder, const QString& fileName);

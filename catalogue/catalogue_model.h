@@ -71,10 +71,14 @@ public:
     void setSort(const SortState& sort) { m_sort = sort; }
 
     // The search words as the search dialog took them (cut, lower-cased unless the search is
-    // case-sensitive), whether the filter is on, and how many rows it matched (while a scan
-    // runs: how many rows have been found so far).
+    // case-sensitive) and whether the search is case-sensitive, whether the filter is on, and
+    // how many rows it matched (while a scan runs: how many rows have been found so far).
     const QString& searchText() const { return m_searchText; }
-    void setSearchText(const QString& words) { m_searchText = words; }
+    bool searchCaseSensitive() const { return m_searchCaseSensitive; }
+    void setSearch(const QString& words, bool caseSensitive) {
+        m_searchText = words;
+        m_searchCaseSensitive = caseSensitive;
+    }
     bool filterOn() const { return m_filterOn; }
     void setFilterOn(bool on) { m_filterOn = on; }
     int foundCount() const { return m_foundCount; }
@@ -97,6 +101,7 @@ public:
 
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
+    const QItemSelectionModel* selectionModel() const { return &m_selection; }
     int selectedCount() const;
     bool isSelected(int row) const;
     // The next row after `after` (-1: from the start) among all rows or among the selected
@@ -122,6 +127,7 @@ private:
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;
     QString m_searchText;
+    bool m_searchCaseSensitive = false;
     bool m_filterOn = false;
     int m_foundCount = 0;
     int m_refilling = 0;

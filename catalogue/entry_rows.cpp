@@ -31,8 +31,7 @@ Entry EntryFromSummary(const FileSummary& summary) {
     return entry;
 }
 
-int InsertEntryRow(int row, const FileSummary& summary) {
-    CatalogueModel& list = catalogue();
+int InsertEntryRow(CatalogueModel& list, int row, const FileSummary& summary) {
     if (row < 0 || row > list.rowCount())
         return 0;
     Entry entry = EntryFromSummary(summary);
@@ -40,17 +39,16 @@ int InsertEntryRow(int row, const FileSummary& summary) {
     return list.insertEntry(row, std::move(entry), image) ? 1 : 0;
 }
 
-void LoadEntryAsCurrent(int row, FileSummary& summary) {
+void LoadEntryAsCurrent(const CatalogueModel& list, int row, FileSummary& summary) {
     summary.currentPath.clear();
-    const Entry* entry = catalogue().entryAt(row);
+    const Entry* entry = list.entryAt(row);
     if (!entry)
         return;
     summary.currentEntry = *entry;
     summary.currentPath = entry->folder + entry->name;
 }
 
-void ReplaceEntryText(int row, int field, const QString& text) {
-    CatalogueModel& list = catalogue();
+void ReplaceEntryText(CatalogueModel& list, int row, int field, const QString& text) {
     Entry* entry = list.entryAt(row);
     if (!entry)
         return;
@@ -76,8 +74,8 @@ void ReplaceEntryText(int row, int field, const QString& text) {
     list.updateRow(row);
 }
 
-int FreeEntryRow(int row) {
-    Entry* entry = catalogue().entryAt(row);
+int FreeEntryRow(CatalogueModel& list, int row) {
+    Entry* entry = list.entryAt(row);
     if (!entry)
         return 0;
     // The texts go now; the record goes with its row.
@@ -87,4 +85,20 @@ int FreeEntryRow(int row) {
     entry->subtitle = QString();
     entry->comments = QString();
     return 1;
+}
+
+int InsertEntryRow(int row, const FileSummary& summary) {
+    return InsertEntryRow(catalogue(), row, summary);
+}
+
+void LoadEntryAsCurrent(int row, FileSummary& summary) {
+    LoadEntryAsCurrent(catalogue(), row, summary);
+}
+
+void ReplaceEntryText(int row, int field, const QString& text) {
+    ReplaceEntryText(catalogue(), row, field, text);
+}
+
+int FreeEntryRow(int row) {
+    return FreeEntryRow(catalogue(), row);
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+class CatalogueModel;
 struct FileSummary;
 
 // A row's record from a file summary: the currentEntry's name, folder, time, size and isBad,
@@ -17,16 +18,22 @@ Entry EntryFromSummary(const FileSummary& summary);
 // Builds an Entry from `summary` and inserts it as a new row at the given position, with the
 // state image StateBad or StateNormal. Returns 1, or 0 when the position is outside
 // 0..rowCount (nothing is inserted then).
-int InsertEntryRow(int row, const FileSummary& summary);
+int InsertEntryRow(CatalogueModel& list, int row, const FileSummary& summary);
 
 // Makes the row's file the current file of `summary`: empties currentPath; when the row
 // exists, copies its Entry into currentEntry and sets currentPath to folder followed by name.
-void LoadEntryAsCurrent(int row, FileSummary& summary);
+void LoadEntryAsCurrent(const CatalogueModel& list, int row, FileSummary& summary);
 
 // Replaces the name, folder, title, subtitle or comments of the row (the EntryField numbers);
 // other selectors replace nothing. The row is redrawn whenever it exists.
-void ReplaceEntryText(int row, int field, const QString& text);
+void ReplaceEntryText(CatalogueModel& list, int row, int field, const QString& text);
 
 // Releases the row's texts. Returns 1, or 0 when the row does not exist. The row itself stays
 // until the caller removes it; nothing may ask it for text in between.
+int FreeEntryRow(CatalogueModel& list, int row);
+
+// The same on the program's one list, for the file operations until they are handed the list.
+int InsertEntryRow(int row, const FileSummary& summary);
+void LoadEntryAsCurrent(int row, FileSummary& summary);
+void ReplaceEntryText(int row, int field, const QString& text);
 int FreeEntryRow(int row);

@@ -1,10 +1,10 @@
 #include "catalogue/scan.h"
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"
+#include "catalogue/status.h"
 #include "catalogue/tree_scan.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
@@ -88,11 +88,10 @@ static void AppendRows(CatalogueModel& list, std::vector<ScannedRow>& batch,
 // window looks for Esc, which stops the scan and keeps the rows read so far. At the end the
 // rows stand in the order of the walk, as one thread reading as it walked would have found
 // them, whatever the order the readers finished in.
-static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppState& app) {
-    if (ui().scanEscPressed()) {
-        app.abortScan = 1;
+static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks& window) {
+    if (window.scanEscPressed())
         return;
-    }
+    bool aborted = false;
     TreeScan scan(root, ReadFoundFileRow);
     std::vector<ScannedRow> batch;
     std::vector<std::uint64_t> walkOrder;
@@ -102,17 +101,17 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppStat
         const TreeScan::Progress progress = scan.collect(batch);
         if (progress.folder != shown) {
             shown = progress.folder;
-            ui().setStatusText(0, shown);
+            window.setStatusText(0, shown);
         }
         if (!batch.empty()) {
             AppendRows(list, batch, walkOrder);
             list.setFoundCount(list.rowCount());
-            ui().setStatusText(3, FoundText(list.foundCount()));
+            window.setStatusText(3, FoundText(list.foundCount()));
         }
         if (ended)
             break;
-        if (!app.abortScan && ui().scanEscPressed()) {
-            app.abortScan = 1;
+        if (!aborted && window.scanEscPressed()) {
+            aborted = true;
             scan.stop();
         }
     }
@@ -120,27 +119,22 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, AppStat
         [&walkOrder](int a, int b) { return walkOrder[size_t(a)] < walkOrder[size_t(b)]; });
 }
 
-int RefreshCatalogue() {
-    AppState& app = appState();
-    CatalogueModel& list = catalogue();
+QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {
+    QString workingFolder;
     {
         const CatalogueModel::RefillGuard refilling(list);
-        for (int row = list.rowCount() - 1; row >= 0; --row)
-            FreeEntryRow(row);
         list.setFoundCount(0);
         list.setFilterOn(false);
         list.removeAllRows();
-        ui().showFileInPanel(nullptr);
-        scratch().workingFolder = NormalisedFolder(CurrentFolder());
-        ui().setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
-        app.abortScan = 0;
-        if (!scratch().workingFolder.isEmpty())
-            ScanWorkingFolder(scratch().workingFolder, list, app);
+        window.showFileInPanel(nullptr);
+        workingFolder = NormalisedFolder(CurrentFolder());
+        window.setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
+        if (!workingFolder.isEmpty())
+            ScanWorkingFolder(workingFolder, list, window);
         SortColumn(list, list.filterOn());
     }
-    app.currentRow = 0;
     list.selectAndFocus(0);
-    UpdateStatus();
-    ui().setStatusText(0, scratch().workingFolder);
-    return 1;
+    UpdateStatus(list, window, 0);
+    window.setStatusText(0, workingFolder);
+    return workingFolder;
 }

@@ -2,19 +2,19 @@
 
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
-#include "settings/settings_store.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-SearchDialog::SearchDialog(QWidget* owner) : QDialog(owner) {
+SearchDialog::SearchDialog(QWidget* owner, CatalogueModel& list, quint16& searchFlags)
+    : QDialog(owner), m_list(list), m_searchFlags(searchFlags) {
     setWindowTitle(tr("Search in Information"));
-    m_words = new QLineEdit(catalogue().searchText(), this);
+    m_words = new QLineEdit(list.searchText(), this);
     m_words->setMinimumWidth(300);
     m_case = new QCheckBox(tr("&Case Sensitivity"), this);
-    m_case->setChecked(settings().searchFlags & 1);
+    m_case->setChecked(searchFlags & 1);
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
@@ -33,11 +33,12 @@ SearchDialog::SearchDialog(QWidget* owner) : QDialog(owner) {
 }
 
 void SearchDialog::accept() {
-    TakeSearchWords(m_words->text(), m_case->isChecked() ? 1 : 0);
+    m_searchFlags = m_case->isChecked() ? 1 : 0;
+    TakeSearchWords(m_list, m_words->text(), m_case->isChecked());
     QDialog::accept();
 }
 
-bool RunSearchDialog(QWidget* owner) {
-    SearchDialog dialog(owner);
+bool RunSearchDialog(QWidget* owner, CatalogueModel& list, quint16& searchFlags) {
+    SearchDialog dialog(owner, list, searchFlags);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -1,9 +1,9 @@
 #include "catalogue/sort_search.h"
 
-#include "app/app_state.h"
+#include "base/bounded_text.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
-#include "settings/settings_store.h"
+#include "catalogue/status.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -336,40 +336,32 @@ static QString LowerKeepingLength(QStringView text) {
     return out;
 }
 
-static bool CaseSensitiveSearch() {
-    return settings().searchFlags & 1;
-}
-
-void TakeSearchWords(const QString& words, int flags) {
-    settings().searchFlags = quint16(flags);
+void TakeSearchWords(CatalogueModel& list, const QString& words, bool caseSensitive) {
     QString taken = CutToLength(words, 31);
-    if (!CaseSensitiveSearch())
+    if (!caseSensitive)
         taken = LowerKeepingLength(taken);
-    catalogue().setSearchText(taken);
+    list.setSearch(taken, caseSensitive);
 }
 
-bool EntryMatchesSearch(const Entry& entry) {
+bool EntryMatchesSearch(const CatalogueModel& list, const Entry& entry) {
     // The joined text is built whole, however long the comments are.
     QString joined;
     joined.reserve(entry.title.size() + entry.subtitle.size() + entry.comments.size());
     joined += entry.title;
     joined += entry.subtitle;
     joined += entry.comments;
-    if (!CaseSensitiveSearch())
+    if (!list.searchCaseSensitive())
         joined = LowerKeepingLength(joined);
-    return joined.contains(catalogue().searchText(), Qt::CaseSensitive);
+    return joined.contains(list.searchText(), Qt::CaseSensitive);
 }
 
-void ApplySearchFilter() {
-    AppState& app = appState();
-    CatalogueModel& list = catalogue();
+void ApplySearchFilter(CatalogueModel& list, UiHooks& window) {
     const bool filterOn = list.filterOn();
     int found = 0;
-    app.currentRow = 0;
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
         Entry* entry = list.entryAt(row);
         if (filterOn) {
-            entry->isMatched = EntryMatchesSearch(*entry) ? 1 : 0;
+            entry->isMatched = EntryMatchesSearch(list, *entry) ? 1 : 0;
             list.setStateImage(row, entry->isMatched ? StateMatched : StateUnmatched);
             found += entry->isMatched;
         } else {
@@ -381,22 +373,22 @@ void ApplySearchFilter() {
     list.clearSelectionAndFocus();
     SortColumn(list, filterOn);
     if (filterOn) {
-        ui().ensureRowVisible(0);
+        window.ensureRowVisible(0);
         if (found > 0)
             list.selectAndFocus(0);
     }
-    UpdateStatus();
+    UpdateStatus(list, window, 0);
 }
 
-void ToggleSearchFilter() {
-    CatalogueModel& list = catalogue();
+void ToggleSearchFilter(CatalogueModel& list, UiHooks& window) {
     if (!list.searchText().isEmpty())
         list.setFilterOn(!list.filterOn());
-    ApplySearchFilter();
+    ApplySearchFilter(list, window);
 }
 
-void AcceptSearchWords(const QString& words, int flags) {
-    TakeSearchWords(words, flags);
-    catalogue().setFilterOn(false);
-    ToggleSearchFilter();
+void AcceptSearchWords(CatalogueModel& list, UiHooks& window, const QString& words,
+                       bool caseSensitive) {
+    TakeSearchWords(list, words, caseSensitive);
+    list.setFilterOn(false);
+    ToggleSearchFilter(list, window);
 }

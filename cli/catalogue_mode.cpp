@@ -2,10 +2,11 @@
 
 #include "cli/output.h"
 
-#include "app/status.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
 #include "catalogue/sort_search.h"
+#include "catalogue/status.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 
@@ -126,15 +127,16 @@ int RunCatalogueMode(const CatalogueOptions& options) {
         }
     }
 
+    CatalogueModel list;
     SortState sort{};
     sort[size_t(options.sortColumn)] = options.sortDirection;
-    catalogue().setSort(sort);
+    list.setSort(sort);
 
-    RefreshCatalogue();
+    UiHooks silent; // no window: the status goes nowhere
+    RefreshCatalogue(list, silent);
     if (options.search) // as the search dialog's OK: empty words leave the filter off
-        AcceptSearchWords(*options.search, options.caseSensitive ? 1 : 0);
+        AcceptSearchWords(list, silent, *options.search, options.caseSensitive);
 
-    const CatalogueModel& list = catalogue();
     const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false))
         WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/status.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/message_dialog.h"
@@ -83,11 +84,10 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo, De
         scratch().promptText = FileCommandVerb(command);
     WindowFileDialogs dialogs(owner);
     RunFileBatch(command, dialogs, undo, mode);
-    UpdateStatus();
 }
 
 void RunInfoEditDialog(QWidget* owner, UndoRecord& undo) {
-    const int row = SingleFileRow();
+    const int row = SingleFileRow(catalogue());
     if (catalogue().selectedCount() != 1 || row < 0)
         return;
     WindowFileDialogs dialogs(owner);
@@ -99,7 +99,6 @@ void RunUndoCommand(QWidget* owner, UndoRecord& undo) {
         return;
     WindowFileDialogs dialogs(owner);
     UndoLastBatch(undo, catalogue(), dialogs);
-    UpdateStatus();
 }
 
 void RunReportDialog(QWidget* owner) {

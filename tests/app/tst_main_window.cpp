@@ -14,6 +14,7 @@
 #include "catalogue/scan.h"
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
+#include "catalogue/status.h"
 #include "fileops/folder_history.h"
 #include "format/file_summary.h"
 #include "info/info_edit_dialog.h"
@@ -270,7 +271,7 @@ private slots:
         QCOMPARE(rows.size(), 1);
         const int row = rows.constFirst().row();
         QCOMPARE(catalogue().entryAt(row)->name, selected);
-        QCOMPARE(appState().currentRow, row);
+        QCOMPARE(m_window->statusBarWidget()->partText(1), FocusedText(row));
         QCOMPARE(m_window->list()->currentIndex().row(), row);
         QCOMPARE(m_window->infoPanel()->shownFile()->currentPath, m_tree + folder + selected);
         // A path that names nothing is refused with the system's text.
@@ -827,7 +828,7 @@ private slots:
         QComboBox* box = w.folderBox();
         QCOMPARE(box->itemText(1), m_otherTree);
         // The current entry again: nothing happens, the filter stays on.
-        catalogue().setSearchText(QStringLiteral("blue"));
+        catalogue().setSearch(QStringLiteral("blue"), false);
         w.runCommand(CommandId::Filter);
         QVERIFY(catalogue().filterOn());
         box->setCurrentIndex(0);
@@ -1049,12 +1050,12 @@ private slots:
     void scanEndsOnEsc() {
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-        RefreshCatalogue();
+        RefreshCatalogue(catalogue(), *m_window);
         QCOMPARE(catalogue().rowCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Total: 0 file(s)"));
         QCOMPARE(m_window->statusBarWidget()->partText(0), m_tree);
         // The next walk is not aborted by the Esc of the last one.
-        RefreshCatalogue();
+        RefreshCatalogue(catalogue(), *m_window);
         QCOMPARE(catalogue().rowCount(), goodCount + 1);
     }
 
@@ -1067,7 +1068,7 @@ private slots:
         });
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, {}));
-        RefreshCatalogue();
+        RefreshCatalogue(catalogue(), *m_window);
         QTest::qWait(50);
         QVERIFY(!modalSeen);
         QVERIFY(m_window->isVisible());

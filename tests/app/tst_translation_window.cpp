@@ -6,9 +6,10 @@
 #include "tests/fileops/file_test_support.h"
 
 #include "app/about_dialog.h"
-#include "base/commands.h"
 #include "app/options.h"
 #include "app/options_dialog.h"
+#include "base/commands.h"
+#include "catalogue/catalogue_model.h"
 #include "catalogue/search_dialog.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
@@ -63,6 +64,8 @@ class TestTranslationWindow : public QObject {
     test_support::ScriptedDialogs m_dialogs;
     FileSummary m_current; // the rename and information dialogs' file: none
     FolderHistory m_history;
+    CatalogueModel m_catalogue;
+    quint16 m_searchFlags = 0;
 
 private slots:
     void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
@@ -77,7 +80,8 @@ private slots:
         QTest::newRow("confirmation") << MakeDialog([] {
             return new ConfirmationDialog(nullptr, QStringLiteral("Delete?"), QStringLiteral("/m"));
         });
-        QTest::newRow("search") << MakeDialog([] { return new SearchDialog(nullptr); });
+        QTest::newRow("search") << MakeDialog(
+            [this] { return new SearchDialog(nullptr, m_catalogue, m_searchFlags); });
         QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
         // The destination dialog's title is the command's verb, from the command table.
         QTest::newRow("destination") << MakeDialog([this] {

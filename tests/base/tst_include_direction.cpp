@@ -19,8 +19,6 @@ const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fi
 // Includes that still close a cycle, as "from -> to". Each one goes once the code it names
 // takes what it needs as parameters; an entry whose include is gone must leave the list.
 const QStringList AllowedBackEdges = {
-    "catalogue -> app",      // scan and sorting read the application state
-    "catalogue -> settings", // sorting and search read the settings record
     "fileops -> app",        // the file operations read the work texts
     "fileops -> settings",   // renaming reads the settings record
     "format -> catalogue",   // the file summary holds the current Entry

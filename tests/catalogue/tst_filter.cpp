@@ -1,10 +1,8 @@
 // The search words and the filter pass: state images, counts, order, selection and focus.
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
-#include "settings/settings_store.h"
 
 #include <QtTest>
 
@@ -32,7 +30,7 @@ const RowSpec rows[] = {
     {"e.zuf", "Blue", "Monk", "", 0}, // "bluemonk": "eMo" spans title and subtitle
 };
 
-void FillList() {
+void FillList(CatalogueModel& list) {
     for (const RowSpec& row : rows) {
         Entry e;
         e.name = QString::fromUtf8(row.name);
@@ -40,21 +38,21 @@ void FillList() {
         e.subtitle = QString::fromUtf8(row.subtitle);
         e.comments = QString::fromUtf8(row.comments);
         e.isBad = quint8(row.bad);
-        catalogue().insertEntry(catalogue().rowCount(), e, row.bad ? StateBad : StateNormal);
+        list.insertEntry(list.rowCount(), e, row.bad ? StateBad : StateNormal);
     }
 }
 
-QString Names() {
+QString Names(const CatalogueModel& list) {
     QStringList names;
-    for (int row = 0; row < catalogue().rowCount(); ++row)
-        names << catalogue().entryAt(row)->name.left(1);
+    for (int row = 0; row < list.rowCount(); ++row)
+        names << list.entryAt(row)->name.left(1);
     return names.join(QString());
 }
 
-QString Images() {
+QString Images(const CatalogueModel& list) {
     QString images;
-    for (int row = 0; row < catalogue().rowCount(); ++row)
-        images += QString::number(int(catalogue().stateImage(row)));
+    for (int row = 0; row < list.rowCount(); ++row)
+        images += QString::number(int(list.stateImage(row)));
     return images;
 }
 
@@ -63,17 +61,15 @@ QString Images() {
 class TestFilter : public QObject {
     Q_OBJECT
     Recorder recorder;
+    std::unique_ptr<CatalogueModel> m_list; // a fresh list for each test
+    CatalogueModel& list() { return *m_list; }
 
 private slots:
     void init() {
-        ResetAppState();
-        catalogue().setSort(DefaultSortState);
-        ResetSettings();
+        m_list = std::make_unique<CatalogueModel>();
         recorder = Recorder{};
-        SetUiHooks(&recorder);
-        FillList();
+        FillList(list());
     }
-    void cleanup() { SetUiHooks(nullptr); }
 
     void takeSearchWords_data() {
         QTest::addColumn<QString>("words");
@@ -92,9 +88,9 @@ private slots:
     void takeSearchWords() {
         QFETCH(QString, words);
         QFETCH(int, flags);
-        TakeSearchWords(words, flags);
-        QTEST(catalogue().searchText(), "taken");
-        QCOMPARE(int(settings().searchFlags), flags);
+        TakeSearchWords(list(), words, flags & 1);
+        QTEST(list().searchText(), "taken");
+        QCOMPARE(list().searchCaseSensitive(), flags == 1);
     }
 
     void filterPass_data() {
@@ -122,84 +118,84 @@ private slots:
         QFETCH(int, found);
         QFETCH(QString, order);
         QFETCH(QString, images);
-        catalogue().setSort(SortState{sortColumn});
-        catalogue().selectAndFocus(3);
-        TakeSearchWords(words, flags);
-        ToggleSearchFilter();
+        list().setSort(SortState{sortColumn});
+        list().selectAndFocus(3);
+        TakeSearchWords(list(), words, flags & 1);
+        ToggleSearchFilter(list(), recorder);
 
-        QVERIFY(catalogue().filterOn());
-        QCOMPARE(catalogue().foundCount(), found);
-        QCOMPARE(Names(), order);
-        QCOMPARE(Images(), images);
-        for (int row = 0; row < catalogue().rowCount(); ++row) {
-            QCOMPARE(int(catalogue().entryAt(row)->isMatched), row < found ? 1 : 0);
+        QVERIFY(list().filterOn());
+        QCOMPARE(list().foundCount(), found);
+        QCOMPARE(Names(list()), order);
+        QCOMPARE(Images(list()), images);
+        for (int row = 0; row < list().rowCount(); ++row) {
+            QCOMPARE(int(list().entryAt(row)->isMatched), row < found ? 1 : 0);
             // Assistive tools hear what the colour shows.
-            QCOMPARE(catalogue().index(row, ColumnName).data(Qt::AccessibleDescriptionRole),
+            QCOMPARE(list().index(row, ColumnName).data(Qt::AccessibleDescriptionRole),
                      row < found ? "Matches the search" : "Does not match the search");
         }
         QCOMPARE(recorder.shownRows, QList<int>{0});
         // Only a matching row 0 is selected and focused; nothing else keeps its selection.
-        QCOMPARE(catalogue().selectedCount(), found > 0 ? 1 : 0);
-        QCOMPARE(catalogue().isSelected(0), found > 0);
-        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), found > 0 ? 0 : -1);
+        QCOMPARE(list().selectedCount(), found > 0 ? 1 : 0);
+        QCOMPARE(list().isSelected(0), found > 0);
+        QCOMPARE(list().selectionModel()->currentIndex().row(), found > 0 ? 0 : -1);
         QCOMPARE(recorder.status.value(3), QStringLiteral("Found: %1 file(s)").arg(found));
     }
 
     void filterOff() {
-        TakeSearchWords(QStringLiteral("moon"), 0);
-        ToggleSearchFilter();
-        QVERIFY(catalogue().filterOn());
-        ToggleSearchFilter();
-        QVERIFY(!catalogue().filterOn());
-        QCOMPARE(Names(), QStringLiteral("abcde"));
-        QCOMPARE(Images(), QStringLiteral("33433")); // c is bad
-        for (int row = 0; row < catalogue().rowCount(); ++row)
-            QCOMPARE(int(catalogue().entryAt(row)->isMatched), 0);
-        QCOMPARE(catalogue().selectedCount(), 0);
-        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), -1);
+        TakeSearchWords(list(), QStringLiteral("moon"), false);
+        ToggleSearchFilter(list(), recorder);
+        QVERIFY(list().filterOn());
+        ToggleSearchFilter(list(), recorder);
+        QVERIFY(!list().filterOn());
+        QCOMPARE(Names(list()), QStringLiteral("abcde"));
+        QCOMPARE(Images(list()), QStringLiteral("33433")); // c is bad
+        for (int row = 0; row < list().rowCount(); ++row)
+            QCOMPARE(int(list().entryAt(row)->isMatched), 0);
+        QCOMPARE(list().selectedCount(), 0);
+        QCOMPARE(list().selectionModel()->currentIndex().row(), -1);
         QCOMPARE(recorder.status.value(3), QStringLiteral("Total: 5 file(s)"));
     }
 
     void emptyWordsNeverTurnTheFilterOn() {
-        TakeSearchWords(QString(), 0);
-        catalogue().selectAndFocus(1);
-        ToggleSearchFilter();
-        QVERIFY(!catalogue().filterOn());
-        QCOMPARE(Images(), QStringLiteral("33433"));
-        QCOMPARE(catalogue().selectedCount(), 0); // the pass still clears the selection
+        TakeSearchWords(list(), QString(), false);
+        list().selectAndFocus(1);
+        ToggleSearchFilter(list(), recorder);
+        QVERIFY(!list().filterOn());
+        QCOMPARE(Images(list()), QStringLiteral("33433"));
+        QCOMPARE(list().selectedCount(), 0); // the pass still clears the selection
         QVERIFY(recorder.shownRows.isEmpty());
     }
 
     void searchOkWhileOnSearchesAgain() {
-        AcceptSearchWords(QStringLiteral("moon"), 0);
-        QVERIFY(catalogue().filterOn());
-        AcceptSearchWords(QStringLiteral("FIVE"), 0);
-        QVERIFY(catalogue().filterOn());
-        QCOMPARE(catalogue().searchText(), QStringLiteral("five"));
-        QCOMPARE(catalogue().foundCount(), 1);
-        QCOMPARE(Names(), QStringLiteral("cabde"));
-        QCOMPARE(Images(), QStringLiteral("12222"));
+        AcceptSearchWords(list(), recorder, QStringLiteral("moon"), false);
+        QVERIFY(list().filterOn());
+        AcceptSearchWords(list(), recorder, QStringLiteral("FIVE"), false);
+        QVERIFY(list().filterOn());
+        QCOMPARE(list().searchText(), QStringLiteral("five"));
+        QCOMPARE(list().foundCount(), 1);
+        QCOMPARE(Names(list()), QStringLiteral("cabde"));
+        QCOMPARE(Images(list()), QStringLiteral("12222"));
     }
 
     void searchOkWithEmptyWordsTurnsTheFilterOff() {
-        AcceptSearchWords(QStringLiteral("moon"), 0);
-        QVERIFY(catalogue().filterOn());
-        AcceptSearchWords(QString(), 0);
-        QVERIFY(!catalogue().filterOn());
-        QCOMPARE(Names(), QStringLiteral("abcde"));
-        QCOMPARE(Images(), QStringLiteral("33433"));
-        QCOMPARE(catalogue().selectedCount(), 0);
+        AcceptSearchWords(list(), recorder, QStringLiteral("moon"), false);
+        QVERIFY(list().filterOn());
+        AcceptSearchWords(list(), recorder, QString(), false);
+        QVERIFY(!list().filterOn());
+        QCOMPARE(Names(list()), QStringLiteral("abcde"));
+        QCOMPARE(Images(list()), QStringLiteral("33433"));
+        QCOMPARE(list().selectedCount(), 0);
         QCOMPARE(recorder.status.value(3), QStringLiteral("Total: 5 file(s)"));
     }
 
     void theFilterButtonTurnsItOverWithTheSameWords() {
-        AcceptSearchWords(QStringLiteral("moon"), 0);
-        ToggleSearchFilter();
-        QVERIFY(!catalogue().filterOn());
-        ToggleSearchFilter();
-        QVERIFY(catalogue().filterOn());
-        QCOMPARE(catalogue().foundCount(), 3);
-        QCOMPARE(Images(), QStringLiteral("11122"));
+        AcceptSearchWords(list(), recorder, QStringLiteral("moon"), false);
+        ToggleSearchFilter(list(), recorder);
+        QVERIFY(!list().filterOn());
+        ToggleSearchFilter(list(), recorder);
+        QVERIFY(list().filterOn());
+        QCOMPARE(list().foundCount(), 3);
+        QCOMPARE(Images(list()), QStringLiteral("11122"));
     }
 
     void longTextsAreSearchedWhole() {
@@ -208,13 +204,13 @@ private slots:
         e.title = QString(600, QLatin1Char('t'));
         e.subtitle = QString(600, QLatin1Char('s'));
         e.comments = QString(5000, QLatin1Char('c')) + QStringLiteral("Needle");
-        catalogue().insertEntry(catalogue().rowCount(), e, StateNormal);
-        TakeSearchWords(QStringLiteral("needle"), 0);
-        QVERIFY(EntryMatchesSearch(e));
-        TakeSearchWords(QStringLiteral("tsss"), 0); // across the 600th character
-        QVERIFY(EntryMatchesSearch(e));
-        TakeSearchWords(QStringLiteral("needles"), 0);
-        QVERIFY(!EntryMatchesSearch(e));
+        list().insertEntry(list().rowCount(), e, StateNormal);
+        TakeSearchWords(list(), QStringLiteral("needle"), false);
+        QVERIFY(EntryMatchesSearch(list(), e));
+        TakeSearchWords(list(), QStringLiteral("tsss"), false); // across the 600th character
+        QVERIFY(EntryMatchesSearch(list(), e));
+        TakeSearchWords(list(), QStringLiteral("needles"), false);
+        QVERIFY(!EntryMatchesSearch(list(), e));
     }
 };
 

@@ -1,7 +1,6 @@
 // The refresh over real folder trees: links that loop, unreadable folders, odd names, deep
 // nesting, damaged files, the extension rule and the Esc abort.
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -62,10 +61,10 @@ bool MakeLink(const QString& target, const QString& link) {
 }
 #endif
 
-QStringList RowPaths() {
+QStringList RowPaths(const CatalogueModel& list) {
     QStringList paths;
-    for (int row = 0; row < catalogue().rowCount(); ++row)
-        paths << catalogue().entryAt(row)->folder + catalogue().entryAt(row)->name;
+    for (int row = 0; row < list.rowCount(); ++row)
+        paths << list.entryAt(row)->folder + list.entryAt(row)->name;
     return paths;
 }
 
@@ -77,12 +76,15 @@ class TestScan : public QObject {
     QString root; // the scanned tree, normalised
     QString startFolder;
     Recorder recorder;
+    std::unique_ptr<CatalogueModel> m_list; // a fresh list for each test
+    QString m_working;                      // the working folder the last refresh returned
+    CatalogueModel& list() { return *m_list; }
     QString rawName;  // a name whose bytes are not UTF-8, as the listing decodes it
     QString deepFile; // the file at the bottom of the deep nesting
 
     void refreshIn(const QString& folder) {
         QVERIFY(SetCurrentFolder(folder));
-        RefreshCatalogue();
+        m_working = RefreshCatalogue(list(), recorder);
     }
 
 private slots:
@@ -150,13 +152,8 @@ private slots:
     }
 
     void init() {
-        ResetAppState();
-        catalogue().setSort(DefaultSortState);
+        m_list = std::make_unique<CatalogueModel>();
         recorder = Recorder{};
-        SetUiHooks(&recorder);
-    }
-    void cleanup() {
-        SetUiHooks(nullptr);
     }
 
     void isCatalogueFile_data() {
@@ -178,7 +175,7 @@ private slots:
     }
 
     void wholeTree() {
-        QSignalSpy inserted(&catalogue(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy inserted(&list(), &QAbstractItemModel::rowsInserted);
         refreshIn(root);
         // The list fills in batches while the walk goes on, each batch at the end.
         QVERIFY(inserted.size() >= 1);
@@ -187,7 +184,7 @@ private slots:
             QCOMPARE(batch.at(1).toInt(), insertedRows);
             insertedRows = batch.at(2).toInt() + 1;
         }
-        QCOMPARE(insertedRows, catalogue().rowCount());
+        QCOMPARE(insertedRows, list().rowCount());
         QStringList expected{
             root + QStringLiteral("song with blanks.zuf"),
             root + QStringLiteral("Ünïcødé ♫.TAB"),
@@ -200,7 +197,7 @@ private slots:
             FileBelow(root, QStringLiteral("Loop/in loop.zuf")),
             deepFile,
         };
-        QStringList found = RowPaths();
+        QStringList found = RowPaths(list());
         // A folder reached through a link is entered once, by whichever way came first.
         const QString viaAlias = FileBelow(root, QStringLiteral("alias/inside.zuf"));
         if (found.contains(viaAlias))
@@ -209,8 +206,8 @@ private slots:
         found.sort();
         expected.sort();
         QCOMPARE(found, expected);
-        QCOMPARE(catalogue().foundCount(), expected.size());
-        QCOMPARE(scratch().workingFolder, root);
+        QCOMPARE(list().foundCount(), expected.size());
+        QCOMPARE(m_working, root);
     }
 
     // However many readers share the work, the rows in walk order are the same, and each is
@@ -244,7 +241,7 @@ private slots:
             QCOMPARE(row.isBad, read.isBad);
         }
         refreshIn(root); // the window's refresh: one more walk, the same files in it
-        QStringList listed = RowPaths();
+        QStringList listed = RowPaths(list());
         listed.sort();
         paths.sort();
         QCOMPARE(paths, listed);
@@ -252,8 +249,8 @@ private slots:
 
     void everyListedFileOpensAgain() {
         refreshIn(root);
-        QVERIFY(catalogue().rowCount() > 0);
-        for (const QString& path : RowPaths()) {
+        QVERIFY(list().rowCount() > 0);
+        for (const QString& path : RowPaths(list())) {
             NativeFile file;
             QVERIFY2(file.openRead(path), qPrintable(path));
         }
@@ -265,8 +262,8 @@ private slots:
 
     void rowsDescribeTheirFiles() {
         refreshIn(root);
-        for (int row = 0; row < catalogue().rowCount(); ++row) {
-            const Entry* e = catalogue().entryAt(row);
+        for (int row = 0; row < list().rowCount(); ++row) {
+            const Entry* e = list().entryAt(row);
 #ifndef Q_OS_WIN
             struct stat st {};
             QCOMPARE(::stat(EncodeFileName(e->folder + e->name).constData(), &st), 0);
@@ -274,7 +271,7 @@ private slots:
             QCOMPARE(e->lastWriteTime,
                      qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000);
 #endif
-            QCOMPARE(int(catalogue().stateImage(row)), e->isBad ? int(StateBad) : int(StateNormal));
+            QCOMPARE(int(list().stateImage(row)), e->isBad ? int(StateBad) : int(StateNormal));
             if (e->name == QLatin1String("empty.zuf"))
                 QCOMPARE(int(e->isBad), 1);
             if (e->name == QLatin1String("song with blanks.zuf")) {
@@ -287,18 +284,18 @@ private slots:
     }
 
     void sortedWithRowZeroSelected() {
-        catalogue().setSort(SortState{-1});
+        list().setSort(SortState{-1});
         refreshIn(root);
-        for (int row = 1; row < catalogue().rowCount(); ++row) {
-            QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
-                                   ColumnName, catalogue().sort(), false) <= 0);
+        for (int row = 1; row < list().rowCount(); ++row) {
+            QVERIFY(CompareEntries(*list().entryAt(row - 1), *list().entryAt(row), ColumnName,
+                                   list().sort(), false) <= 0);
         }
-        QCOMPARE(catalogue().selectedCount(), 1);
-        QVERIFY(catalogue().isSelected(0));
-        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), 0);
+        QCOMPARE(list().selectedCount(), 1);
+        QVERIFY(list().isSelected(0));
+        QCOMPARE(list().selectionModel()->currentIndex().row(), 0);
         // UpdateStatus ran after the selection
         QCOMPARE(recorder.partTexts(2).last(), QStringLiteral("Selected: 1 file"));
-        QCOMPARE(appState().currentRow, 0);
+        QCOMPARE(recorder.partTexts(1).last(), QStringLiteral("Focused: 1"));
     }
 
     void statusTexts() {
@@ -307,8 +304,8 @@ private slots:
         const QStringList found = recorder.partTexts(3);
         QVERIFY(found.size() >= 2);
         QCOMPARE(found.at(found.size() - 2),
-                 QStringLiteral("Found: %1 files").arg(catalogue().rowCount()));
-        QCOMPARE(found.last(), QStringLiteral("Total: %1 file(s)").arg(catalogue().rowCount()));
+                 QStringLiteral("Found: %1 files").arg(list().rowCount()));
+        QCOMPARE(found.last(), QStringLiteral("Total: %1 file(s)").arg(list().rowCount()));
         // The folders entered, as the walk reached them, then the working folder at the end.
         const QStringList folders = recorder.partTexts(0);
         QVERIFY(folders.size() >= 2);
@@ -320,11 +317,11 @@ private slots:
 
     void refreshTurnsTheFilterOffAndReplacesRows() {
         refreshIn(root);
-        const int count = catalogue().rowCount();
-        catalogue().setFilterOn(true);
+        const int count = list().rowCount();
+        list().setFilterOn(true);
         refreshIn(root);
-        QVERIFY(!catalogue().filterOn());
-        QCOMPARE(catalogue().rowCount(), count);
+        QVERIFY(!list().filterOn());
+        QCOMPARE(list().rowCount(), count);
     }
 
     void emptyFolder() {
@@ -332,8 +329,8 @@ private slots:
         QVERIFY(QDir().mkpath(empty));
         QVERIFY(WriteSampleFile(empty + QStringLiteral("notes.txt"), QByteArray("x")));
         refreshIn(empty);
-        QCOMPARE(catalogue().rowCount(), 0);
-        QCOMPARE(catalogue().selectedCount(), 0);
+        QCOMPARE(list().rowCount(), 0);
+        QCOMPARE(list().selectedCount(), 0);
         QCOMPARE(recorder.partTexts(3).last(), QStringLiteral("Total: 0 file(s)"));
     }
 
@@ -345,21 +342,21 @@ private slots:
     void escAbort() {
         QFETCH(int, escAt);
         refreshIn(root);
-        const int all = catalogue().rowCount();
+        const int all = list().rowCount();
         recorder = Recorder{};
         recorder.escAtVisit = escAt;
         refreshIn(root);
-        const int rows = catalogue().rowCount();
+        const int rows = list().rowCount();
         QVERIFY(rows <= all); // a small tree may be read before the second look
         if (escAt == 1)
             QCOMPARE(rows, 0);
         QVERIFY(recorder.visits <= escAt); // no look for Esc after it
         for (int row = 1; row < rows; ++row) {
-            QVERIFY(CompareEntries(*catalogue().entryAt(row - 1), *catalogue().entryAt(row),
-                                   ColumnName, catalogue().sort(), false) <= 0);
+            QVERIFY(CompareEntries(*list().entryAt(row - 1), *list().entryAt(row), ColumnName,
+                                   list().sort(), false) <= 0);
         }
-        QCOMPARE(catalogue().isSelected(0), rows > 0);
-        QCOMPARE(catalogue().selectionModel()->currentIndex().row(), rows > 0 ? 0 : -1);
+        QCOMPARE(list().isSelected(0), rows > 0);
+        QCOMPARE(list().selectionModel()->currentIndex().row(), rows > 0 ? 0 : -1);
         QCOMPARE(recorder.partTexts(0).last(), root);
     }
 
@@ -376,7 +373,7 @@ private slots:
         if (::geteuid() != 0) {
             refreshIn(base);
             ::chmod(EncodeFileName(shut).constData(), 0755);
-            QCOMPARE(RowPaths(), expected);
+            QCOMPARE(RowPaths(list()), expected);
             return;
         }
         // Root reads every folder: the walk runs in a child process that gives up root first.
@@ -388,8 +385,8 @@ private slots:
                 ::_exit(3);
             if (!SetCurrentFolder(base))
                 ::_exit(4);
-            RefreshCatalogue();
-            ::_exit(RowPaths() == expected ? 0 : 1);
+            RefreshCatalogue(list(), recorder);
+            ::_exit(RowPaths(list()) == expected ? 0 : 1);
         }
         int status = 0;
         ::waitpid(child, &status, 0);
@@ -414,7 +411,8 @@ private slots:
             deep += QStringLiteral("d/");
         QVERIFY(WriteSampleFile(deep + QStringLiteral("bottom.zuf"), SampleFile{}));
         refreshIn(base);
-        QCOMPARE(RowPaths(), QStringList{NormalisedFolder(deep) + QStringLiteral("bottom.zuf")});
+        QCOMPARE(RowPaths(list()),
+                 QStringList{NormalisedFolder(deep) + QStringLiteral("bottom.zuf")});
     }
 
     // A link to a file is listed with the time and size of the file it leads to; a file that
@@ -456,9 +454,9 @@ private slots:
         refreshIn(base);
         int failures = 0;
         auto check = [&](bool ok) { failures += ok ? 0 : 1; };
-        check(catalogue().rowCount() == 2);
-        for (int row = 0; row < catalogue().rowCount(); ++row) {
-            const Entry* e = catalogue().entryAt(row);
+        check(list().rowCount() == 2);
+        for (int row = 0; row < list().rowCount(); ++row) {
+            const Entry* e = list().entryAt(row);
             check(qint64(e->size) == qint64(target.st_size)); // both files have the same bytes
             if (e->name == QLatin1String("link.zuf")) {
                 check(e->title == QStringLiteral("Target") && !e->isBad);

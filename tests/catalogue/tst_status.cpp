@@ -1,5 +1,5 @@
-#include "app/app_state.h"
-#include "app/status.h"
+#include "catalogue/status.h"
+
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 
@@ -32,22 +32,19 @@ private slots:
                 texts << QString::number(part) + text;
             }
         } recorder;
-        ResetAppState();
-        SetUiHooks(&recorder);
+        CatalogueModel list;
         Entry e;
         e.name = QStringLiteral("a.zuf");
         {
-            const CatalogueModel::RefillGuard refilling(catalogue());
-            catalogue().insertEntry(0, e, StateNormal);
-            catalogue().selectAndFocus(0);
-            UpdateStatus();
+            const CatalogueModel::RefillGuard refilling(list);
+            list.insertEntry(0, e, StateNormal);
+            list.selectAndFocus(0);
+            UpdateStatus(list, recorder, 0);
             QVERIFY(recorder.texts.isEmpty());
         }
-        UpdateStatus();
+        UpdateStatus(list, recorder, 0);
         QCOMPARE(recorder.texts,
                  QStringList({"1Focused: 1", "2Selected: 1 file", "3Total: 1 file(s)"}));
-        SetUiHooks(nullptr);
-        ResetAppState();
     }
 };
 

@@ -1,6 +1,5 @@
-#include "app/status.h"
+#include "catalogue/status.h"
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -24,13 +23,10 @@ QString CountText(int filterOn, int foundCount, int rowCount) {
                     : QCoreApplication::translate("Status", "Total: %1 file(s)").arg(rowCount);
 }
 
-void UpdateStatus() {
-    CatalogueModel& list = catalogue();
+void UpdateStatus(const CatalogueModel& list, UiHooks& window, int currentRow) {
     if (list.isRefilling())
         return;
-    AppState& app = appState();
-    UiHooks& window = ui();
-    window.setStatusText(1, FocusedText(app.currentRow));
+    window.setStatusText(1, FocusedText(currentRow));
     const int selected = list.selectedCount();
     window.setStatusText(2, SelectedText(selected));
     window.setStatusText(3, CountText(list.filterOn(), list.foundCount(), list.rowCount()));
@@ -47,6 +43,11 @@ void UpdateStatus() {
     // focus may rest on a row that a Ctrl+click has just deselected.
     const int row = list.nextRow(-1, true);
     FileSummary shown;
-    LoadEntryAsCurrent(row >= 0 ? row : app.currentRow, shown);
+    LoadEntryAsCurrent(list, row >= 0 ? row : currentRow, shown);
     window.showFileInPanel(&shown);
+}
+
+int SingleFileRow(const CatalogueModel& list) {
+    const QModelIndexList rows = list.selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.front().row() : -1;
 }
