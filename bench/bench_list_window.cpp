@@ -8,7 +8,6 @@
 // The tree is the one bench_scan generates; without it the stall is not measured. Run with
 // QT_QPA_PLATFORM=offscreen.
 
-#include "app/app_state.h"
 #include "app/main_window.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
@@ -146,7 +145,7 @@ int main(int argc, char* argv[]) {
         list.appendEntries(std::move(rows));
         SortColumn(list, false);
     }
-    UpdateStatus();
+    window.updateStatus();
     Settle();
     std::printf("rows: %d made and listed in %s\n", rowCount, timer.took().constData());
     const long resident = ResidentKiB();
@@ -181,7 +180,7 @@ int main(int argc, char* argv[]) {
                 timer.took().constData());
 
     timer.restart();
-    AcceptSearchWords(QStringLiteral("moon"), 0);
+    AcceptSearchWords(catalogue(), window, QStringLiteral("moon"), false);
     Settle();
     std::printf("search filter \"moon\": %s, %d found (target < 1000 ms)\n",
                 timer.took().constData(), catalogue().foundCount());
