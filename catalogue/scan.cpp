@@ -12,6 +12,8 @@
 #include "platform/native_file.h"
 
 #include <QCoreApplication>
+#include <chrono>
+#include <future>
 #include <optional>
 #include <utility>
 
@@ -115,8 +117,15 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
             scan.stop();
         }
     }
-    list.sortRowNumbers(
-        [&walkOrder](int a, int b) { return walkOrder[size_t(a)] < walkOrder[size_t(b)]; });
+    // The closing sort (rows equal in it keep their order in the walk) is worked out beside
+    // this thread, which keeps the window painted meanwhile; the rows stand still until their
+    // new order is applied at once.
+    std::future<std::vector<int>> order = std::async(std::launch::async, [&list, &walkOrder] {
+        return SortedOrder(list, list.filterOn(), &walkOrder);
+    });
+    while (order.wait_for(std::chrono::milliseconds(PollInterval)) != std::future_status::ready)
+        window.scanEscPressed(); // the rows are all read: Esc has nothing left to stop
+    list.moveRowsToOrder(order.get());
 }
 
 QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {
@@ -131,7 +140,6 @@ QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {
         window.setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
         if (!workingFolder.isEmpty())
             ScanWorkingFolder(workingFolder, list, window);
-        SortColumn(list, list.filterOn());
     }
     list.selectAndFocus(0);
     UpdateStatus(list, window, 0);

@@ -243,7 +243,8 @@ TextKeys::Text ColumnText(int column) {
 // Orders the rows exactly as CompareEntries does. The texts of the sort column (and of the
 // names, when rows tie in it) are ranked once, so that the sort of a million rows compares
 // numbers and touches neither the rows nor their texts.
-void SortColumn(CatalogueModel& list, bool filterOn) {
+std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
+                             const std::vector<std::uint64_t>* earlier) {
     const int column = SortColumnIndex(list.sort());
     const size_t count = size_t(list.rowCount());
     std::vector<const Entry*> entries(count);
@@ -260,6 +261,7 @@ void SortColumn(CatalogueModel& list, bool filterOn) {
         columnRank = keys.ranks(count, ties);
     }
     std::vector<int> nameRank; // needed only when rows tie in the column
+    ties = ties || earlier;    // a stable sort of the rows as they stand needs no ranks
     if (column == ColumnName) {
         nameRank = columnRank;
     } else if (ties) {
@@ -288,12 +290,18 @@ void SortColumn(CatalogueModel& list, bool filterOn) {
                  : CompareInColumn(*entries[size_t(a.row)], *entries[size_t(b.row)], column);
         if (r != 0)
             return descending ? r > 0 : r < 0;
-        return a.nameRank < b.nameRank;
+        if (a.nameRank != b.nameRank)
+            return a.nameRank < b.nameRank;
+        return earlier && (*earlier)[size_t(a.row)] < (*earlier)[size_t(b.row)];
     });
     std::vector<int> order(count);
     for (size_t i = 0; i < count; ++i)
         order[i] = keyed[i].row;
-    list.moveRowsToOrder(order);
+    return order;
+}
+
+void SortColumn(CatalogueModel& list, bool filterOn) {
+    list.moveRowsToOrder(SortedOrder(list, filterOn));
 }
 
 void ColumnClick(CatalogueModel& list, int column, bool filterOn) {

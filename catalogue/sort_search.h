@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <vector>
 
 class CatalogueModel;
 
@@ -27,6 +29,12 @@ int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& 
 
 // Sorts the list by its sort state; selection and focus stay with their rows.
 void SortColumn(CatalogueModel& list, bool filterOn);
+// The order SortColumn puts the rows in (order[i] is the row that goes to place i), computed
+// without changing the list, so that it may run on another thread while the list stands
+// still. Rows equal in the sort are kept in the order `earlier` gives them (their places in
+// a scan's walk), or else in the order they stand.
+std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
+                             const std::vector<std::uint64_t>* earlier = nullptr);
 
 // A click on a column header: the clicked column becomes the list's sort column, ascending, or
 // its direction reverses when it already is; then the list is sorted.
