@@ -15,6 +15,7 @@
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "catalogue/status.h"
+#include "fileops/destination_dialog.h"
 #include "fileops/file_commands_dialog.h"
 #include "fileops/message_dialog.h"
 #include "format/file_summary.h"
@@ -238,7 +239,7 @@ void MainWindow::createList() {
         const Entry* entry = catalogue().entryAt(row);
         if (!entry || newName.isEmpty() || newName == entry->name)
             return false; // an unchanged label is no rename
-        if (!EndLabelEdit(row, newName, m_undo))
+        if (!EndLabelEdit(catalogue(), row, newName, settings().renameFlags, m_undo))
             return false;
         offerUndo();
         updateStatus(); // the panel shows the new name at once
@@ -626,14 +627,14 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::DeletePermanently:
         return fileBatch(command);
     case CommandId::Undo:
-        RunUndoCommand(this, m_undo);
+        RunUndoCommand(this, catalogue(), m_undo);
         updateStatus();
         return offerUndo();
     case CommandId::CreateReport:
         return RunReportDialog(this);
     case CommandId::EditInformation:
         if (catalogue().selectedCount() == 1)
-            RunInfoEditDialog(this, m_undo);
+            RunInfoEditDialog(this, catalogue(), SingleFileRow(catalogue()), m_undo);
         return offerUndo();
     case CommandId::RunEditor:
     case CommandId::RunViewer:
@@ -691,9 +692,9 @@ void MainWindow::browseFolders() {
 }
 
 void MainWindow::moveOrCopy(CommandId command) {
-    scratch().textBuffer = CommandTooltip(command);
-    scratch().promptText = tr("Select destination folder");
-    if (!RunDestinationDialog(this, scratch().textBuffer.text(), m_history))
+    ScratchPool& work = scratch();
+    if (!RunDestinationDialog(this, CommandTooltip(command), tr("Select destination folder"),
+                              m_history, {work.destFolder, work.workingFolder}))
         return;
     fileBatch(command);
 }
@@ -706,8 +707,9 @@ void MainWindow::fileBatch(CommandId command) {
         command = CommandId::DeleteFiles;
         mode = DeleteMode::Permanent;
     }
-    scratch().promptText = CommandTooltip(command);
-    RunFileBatchCommand(this, command, m_undo, mode);
+    const BatchRequest request{CommandTooltip(command), scratch().destFolder,
+                               scratch().workingFolder, mode};
+    RunFileBatchCommand(this, command, request, catalogue(), settings().renameFlags, ui(), m_undo);
     offerUndo();
     updateStatus();
 }

@@ -6,7 +6,34 @@
 #include <algorithm>
 #include <numeric>
 
-CatalogueModel::CatalogueModel(QObject* parent) : QAbstractTableModel(parent), m_selection(this) {}
+// The rows that the ranges select whole. Ranges of a selection never overlap.
+static int WholeRows(const QItemSelection& ranges, int columns) {
+    int rows = 0;
+    for (const QItemSelectionRange& range : ranges)
+        if (range.isValid() && range.left() == 0 && range.right() == columns - 1)
+            rows += range.height();
+    return rows;
+}
+
+CatalogueModel::CatalogueModel(QObject* parent) : QAbstractTableModel(parent), m_selection(this) {
+    // The count follows each change of the selection by the rows it gained and lost. Changes
+    // of the rows may change the selection without telling (a reset empties it, a removal or a
+    // sort moves it): after them it is counted afresh, range by range. These connections come
+    // after the selection model's own, so they see the selection as it has followed the rows.
+    connect(&m_selection, &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected, const QItemSelection& deselected) {
+                m_selectedCount +=
+                    WholeRows(selected, ColumnCount) - WholeRows(deselected, ColumnCount);
+            });
+    connect(this, &QAbstractItemModel::rowsInserted, this, &CatalogueModel::recountSelection);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, &CatalogueModel::recountSelection);
+    connect(this, &QAbstractItemModel::layoutChanged, this, &CatalogueModel::recountSelection);
+    connect(this, &QAbstractItemModel::modelReset, this, &CatalogueModel::recountSelection);
+}
+
+void CatalogueModel::recountSelection() {
+    m_selectedCount = WholeRows(m_selection.selection(), ColumnCount);
+}
 
 CatalogueModel& catalogue() {
     static CatalogueModel model;
@@ -140,6 +167,76 @@ void CatalogueModel::removeEntryRow(int row) {
     endRemoveRows();
 }
 
+void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
+    if (rows.empty())
+        return;
+    if (m_updatesSuspended) {
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+            m_rows.erase(m_rows.begin() + *row);
+        return;
+    }
+    // Where each row goes (-1: removed), and where the focus goes. One layout change moves the
+    // rows however many runs they form; the selection is taken down before and put back
+    // after, so that it never has to follow the rows through the change.
+    const int count = int(m_rows.size());
+    std::vector<int> newPosition(size_t(count), 0);
+    for (int row : rows)
+        newPosition[size_t(row)] = -1;
+    int kept = 0;
+    for (int& position : newPosition)
+        if (position == 0)
+            position = kept++;
+    const QModelIndex focus = m_selection.currentIndex();
+    int focusRow = focus.isValid() ? focus.row() : -1;
+    if (focusRow >= 0 && newPosition[size_t(focusRow)] < 0) {
+        int top = focusRow;
+        while (top > 0 && newPosition[size_t(top - 1)] < 0)
+            --top;
+        focusRow = top > 0 ? top - 1 : focusRow;
+        while (focusRow < count && newPosition[size_t(focusRow)] < 0)
+            ++focusRow;
+        if (focusRow == count)
+            focusRow = -1;
+    }
+    const std::vector<int> selected = selectedRows();
+    m_selection.clear();
+
+    emit layoutAboutToBeChanged();
+    std::vector<Row> remaining;
+    remaining.reserve(size_t(kept));
+    for (int row = 0; row < count; ++row)
+        if (newPosition[size_t(row)] >= 0)
+            remaining.push_back(std::move(m_rows[size_t(row)]));
+    m_rows = std::move(remaining);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& old : from) {
+        const int row = old.row() < count ? newPosition[size_t(old.row())] : -1;
+        to.append(row >= 0 ? index(row, old.column()) : QModelIndex());
+    }
+    changePersistentIndexList(from, to);
+    emit layoutChanged();
+
+    QItemSelection keep;
+    for (size_t i = 0; i < selected.size();) {
+        const int first = newPosition[size_t(selected[i])];
+        if (first < 0) {
+            ++i;
+            continue;
+        }
+        int last = first;
+        while (++i < selected.size() && newPosition[size_t(selected[i])] == last + 1)
+            ++last;
+        keep.select(index(first, 0), index(last, ColumnCount - 1));
+    }
+    if (!keep.isEmpty())
+        m_selection.select(keep, QItemSelectionModel::Select);
+    if (focusRow >= 0)
+        m_selection.setCurrentIndex(index(newPosition[size_t(focusRow)], 0),
+                                    QItemSelectionModel::NoUpdate);
+}
+
 void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
     if (entries.empty())
         return;
@@ -228,20 +325,47 @@ void CatalogueModel::applyOrder(const std::vector<int>& order) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-int CatalogueModel::selectedCount() const {
-    return int(m_selection.selectedRows().size());
-}
-
 bool CatalogueModel::isSelected(int row) const {
     return m_selection.isRowSelected(row, {});
 }
 
-int CatalogueModel::nextRow(int after, bool selectedOnly) const {
-    for (int row = std::max(after + 1, 0); row < int(m_rows.size()); ++row) {
-        if (!selectedOnly || isSelected(row))
-            return row;
+std::vector<int> CatalogueModel::selectedRows() const {
+    std::vector<int> rows;
+    rows.reserve(size_t(m_selectedCount));
+    for (const QItemSelectionRange& range : m_selection.selection()) {
+        const bool whole = range.left() == 0 && range.right() == ColumnCount - 1;
+        for (int row = range.top(); range.isValid() && row <= range.bottom(); ++row)
+            if (whole || isSelected(row))
+                rows.push_back(row);
     }
-    return -1;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int CatalogueModel::nextRow(int after, bool selectedOnly) const {
+    const int start = std::max(after + 1, 0);
+    if (!selectedOnly)
+        return start < int(m_rows.size()) ? start : -1;
+    // The first selected row from `start` on: the nearest whole-row range that reaches it,
+    // without walking the rows in between.
+    int next = -1;
+    for (const QItemSelectionRange& range : m_selection.selection()) {
+        if (!range.isValid() || range.bottom() < start)
+            continue;
+        const int first = std::max(range.top(), start);
+        if (range.left() != 0 || range.right() != ColumnCount - 1) {
+            int row = first;
+            while (row <= range.bottom() && !isSelected(row))
+                ++row;
+            if (row > range.bottom())
+                continue;
+            next = next < 0 ? row : std::min(next, row);
+        } else {
+            next = next < 0 ? first : std::min(next, first);
+        }
+    }
+    return next;
 }
 
 void CatalogueModel::selectAndFocus(int row) {

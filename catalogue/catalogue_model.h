@@ -39,6 +39,11 @@ public:
     StateImage stateImage(int row) const;
     void setStateImage(int row, StateImage image);
     void removeEntryRow(int row);
+    // Removes the rows (ascending, each once) in one pass. The selection and the focus end as
+    // they would had the rows gone one by one: the other rows keep their selection, and a
+    // focus on a removed row moves to the nearest row above the removed run it stood in (the
+    // row below it when the run starts the list).
+    void removeEntryRows(const std::vector<int>& rows);
     void removeAllRows();
     void updateRow(int row); // the row's texts changed: redraw it
     // Between these two the views see no change (the list's redrawing is off): rows are added
@@ -102,8 +107,12 @@ public:
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
     const QItemSelectionModel* selectionModel() const { return &m_selection; }
-    int selectedCount() const;
+    // The number of selected rows, kept up to date as the selection and the rows change. The
+    // list is selected by whole rows (the view selects rows, selectAndFocus too).
+    int selectedCount() const { return m_selectedCount; }
     bool isSelected(int row) const;
+    // The selected rows, ascending.
+    std::vector<int> selectedRows() const;
     // The next row after `after` (-1: from the start) among all rows or among the selected
     // ones, in display order; -1 when there is none.
     int nextRow(int after, bool selectedOnly) const;
@@ -118,6 +127,7 @@ public:
 
 private:
     void applyOrder(const std::vector<int>& order);
+    void recountSelection();
 
     struct Row {
         Entry entry;
@@ -132,6 +142,7 @@ private:
     int m_foundCount = 0;
     int m_refilling = 0;
     QItemSelectionModel m_selection;
+    int m_selectedCount = 0;
 };
 
 // The one catalogue of the program.

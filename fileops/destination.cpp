@@ -1,6 +1,5 @@
 #include "fileops/destination.h"
 
-#include "app/app_state.h"
 #include "base/bounded_text.h"
 #include "platform/folder_path.h"
 #include "platform/folder_walk.h"
@@ -16,36 +15,29 @@ static bool IsAbsoluteFolder(const QString& text) {
     return !QDir::isRelativePath(text);
 }
 
-QString InitialDestination() {
-    ScratchPool& work = scratch();
-    if (work.destFolder.isEmpty())
-        work.destFolder = work.workingFolder;
-    return work.destFolder;
+QString InitialDestination(const QString& destFolder, const QString& workingFolder) {
+    return destFolder.isEmpty() ? workingFolder : destFolder;
 }
 
-static QString DestinationFolder(const QString& text) {
+QString DestinationOf(const QString& text, const QString& workingFolder) {
     QString folder = text; // kept whole: a cut path would name another folder
     if (!folder.isEmpty() && !IsAbsoluteFolder(folder))
-        folder.prepend(scratch().workingFolder);
+        folder.prepend(workingFolder);
     return NormaliseFolder(folder);
 }
 
-void TakeDestination(const QString& text) {
-    scratch().destFolder = DestinationFolder(text);
+QString NewFolderPath(const QString& root, const QString& name, const QString& workingFolder) {
+    return NormalisedFolder(DestinationOf(root, workingFolder) +
+                            CutToLength(name, DestinationTextMax));
 }
 
-QString NewFolderPath(const QString& root, const QString& name) {
-    return NormalisedFolder(DestinationFolder(root) + CutToLength(name, DestinationTextMax));
-}
-
-int CreateNewFolder(const QString& root, const QString& name) {
-    ScratchPool& work = scratch();
-    const QString folder = NewFolderPath(root, name);
-    work.editText = CutToLength(name, DestinationTextMax);
+int CreateNewFolder(const QString& root, const QString& name, const QString& workingFolder,
+                    QString& destFolder) {
+    const QString folder = NewFolderPath(root, name, workingFolder);
     FolderItem existing;
     const int error = MakeFolder(folder);
     if (error != 0 && !(DescribeItem(folder, existing) && existing.isFolder))
         return error;
-    work.destFolder = folder;
+    destFolder = folder;
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "fileops/destination_dialog.h"
 
-#include "app/app_state.h"
 #include "fileops/destination.h"
 #include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
@@ -17,13 +16,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-// The system's folder chooser, opened on `start`.
-static QString ChooseFolder(QWidget* owner, const QString& start) {
+// The system's folder chooser with the caption `prompt`, opened on `start`.
+static QString ChooseFolder(QWidget* owner, const QString& prompt, const QString& start) {
     QString open = start;
     if (open.size() > 1 && open.endsWith(FolderSeparator()))
         open.chop(1);
-    const QString chosen = QFileDialog::getExistingDirectory(owner, scratch().promptText.text(),
-                                                             open, QFileDialog::ShowDirsOnly);
+    const QString chosen =
+        QFileDialog::getExistingDirectory(owner, prompt, open, QFileDialog::ShowDirsOnly);
     return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
 }
 
@@ -33,11 +32,14 @@ static QPushButton* AddButton(QHBoxLayout* row, const QString& text, QWidget* pa
     return button;
 }
 
-DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, FolderHistory& history)
-    : QDialog(owner), m_history(history) {
+DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, const QString& prompt,
+                                     FolderHistory& history, DestinationPlace place)
+    : QDialog(owner), m_history(history), m_place(place) {
     setWindowTitle(title);
-    chooseFolder = ChooseFolder;
-    runNewFolder = [](QWidget* parent) { NewFolderDialog(parent).exec(); };
+    chooseFolder = [prompt](QWidget* parent, const QString& start) {
+        return ChooseFolder(parent, prompt, start);
+    };
+    runNewFolder = [this](QWidget* parent) { NewFolderDialog(parent, m_place).exec(); };
 
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(tr("To &Folder:"), this);
@@ -61,7 +63,8 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, Folde
     connect(browse, &QPushButton::clicked, this, &DestinationDialog::browse);
     connect(newFolder, &QPushButton::clicked, this, &DestinationDialog::newFolder);
 
-    const QString initial = InitialDestination();
+    m_place.destFolder = InitialDestination(m_place.destFolder, m_place.workingFolder);
+    const QString initial = m_place.destFolder;
     for (const QString& folder : m_history.entries)
         m_folder->addItem(folder);
     m_folder->setCurrentText(initial);
@@ -69,19 +72,19 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, Folde
 }
 
 void DestinationDialog::accept() {
-    TakeDestination(m_folder->currentText());
-    done(scratch().destFolder.isEmpty() ? Rejected : Accepted);
+    m_place.destFolder = DestinationOf(m_folder->currentText(), m_place.workingFolder);
+    done(m_place.destFolder.isEmpty() ? Rejected : Accepted);
 }
 
 void DestinationDialog::reject() {
-    TakeDestination(m_folder->currentText());
+    m_place.destFolder = DestinationOf(m_folder->currentText(), m_place.workingFolder);
     done(Rejected);
 }
 
 // Starts from the destination as it stood, not from text typed since; a chosen folder goes to
 // the front of the history (the combo box's list stays as it is).
 void DestinationDialog::browse() {
-    QString& dest = scratch().destFolder;
+    QString& dest = m_place.destFolder;
     QString chosen = chooseFolder(this, dest);
     if (chosen.isEmpty()) {
         NormaliseFolder(dest);
@@ -94,17 +97,17 @@ void DestinationDialog::browse() {
 }
 
 void DestinationDialog::newFolder() {
-    scratch().destFolder = m_folder->currentText();
+    m_place.destFolder = m_folder->currentText();
     runNewFolder(this);
-    m_folder->setCurrentText(scratch().destFolder);
+    m_folder->setCurrentText(m_place.destFolder);
 }
 
-NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
+NewFolderDialog::NewFolderDialog(QWidget* owner, DestinationPlace place)
+    : QDialog(owner), m_place(place) {
     setWindowTitle(tr("Create Directory"));
-    const ScratchPool& work = scratch();
     auto* layout = new QGridLayout(this);
     auto* rootCaption = new QLabel(tr("&Root:"), this);
-    m_root = new QLabel(work.destFolder.isEmpty() ? work.workingFolder : work.destFolder, this);
+    m_root = new QLabel(InitialDestination(place.destFolder, place.workingFolder), this);
     m_root->setObjectName(QStringLiteral("root"));
     m_root->setTextFormat(Qt::PlainText);
     m_root->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -130,10 +133,12 @@ NewFolderDialog::NewFolderDialog(QWidget* owner) : QDialog(owner) {
 // A folder that cannot be made is reported in the system's words; the dialog stays open with
 // the name, and the destination stays as it was.
 void NewFolderDialog::accept() {
-    const int error = CreateNewFolder(m_root->text(), m_name->text());
+    const int error =
+        CreateNewFolder(m_root->text(), m_name->text(), m_place.workingFolder, m_place.destFolder);
     if (error != 0) {
-        ShowMessageBox(this, SystemErrorText(error) + QStringLiteral("\r\n") +
-                                 NewFolderPath(m_root->text(), m_name->text()));
+        ShowMessageBox(this,
+                       SystemErrorText(error) + QStringLiteral("\r\n") +
+                           NewFolderPath(m_root->text(), m_name->text(), m_place.workingFolder));
         m_name->setFocus();
         return;
     }

@@ -9,15 +9,23 @@ class QComboBox;
 class QLineEdit;
 class QLabel;
 
+// Where the destination dialogs work: the destination they change (empty before the first)
+// and the working folder that relative folders are taken below.
+struct DestinationPlace {
+    QString& destFolder;
+    const QString& workingFolder;
+};
+
 // Caption from the verb; "To &Folder:" over an editable combo box holding `history`;
 // "New Folder...", "Browse...", "Cancel", "OK". OK and Cancel alike take the combo box's text as
-// the next destination (scratch().destFolder, normalised); exec() answers Accepted for OK
-// with a destination, Rejected otherwise. A folder chosen with "Browse..." goes to the front of
-// `history`.
+// the next destination (place.destFolder, normalised); exec() answers Accepted for OK with a
+// destination, Rejected otherwise. A folder chosen with "Browse..." (the chooser captioned
+// `prompt`) goes to the front of `history`.
 class DestinationDialog : public QDialog {
     Q_OBJECT
 public:
-    DestinationDialog(QWidget* owner, const QString& title, FolderHistory& history);
+    DestinationDialog(QWidget* owner, const QString& title, const QString& prompt,
+                      FolderHistory& history, DestinationPlace place);
 
     // The folder chooser behind "Browse...": the owner and the folder to open on; answers the
     // chosen folder or an empty text. Tests replace it.
@@ -35,6 +43,7 @@ private:
     void newFolder();
 
     FolderHistory& m_history;
+    DestinationPlace m_place;
     QComboBox* m_folder = nullptr;
 };
 
@@ -44,7 +53,7 @@ private:
 class NewFolderDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit NewFolderDialog(QWidget* owner);
+    NewFolderDialog(QWidget* owner, DestinationPlace place);
 
     QLineEdit* nameField() const { return m_name; }
     QLabel* rootLabel() const { return m_root; }
@@ -53,6 +62,7 @@ public:
     void reject() override;
 
 private:
+    DestinationPlace m_place;
     QLabel* m_root = nullptr;
     QLineEdit* m_name = nullptr;
 };

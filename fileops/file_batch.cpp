@@ -1,6 +1,5 @@
 #include "fileops/file_batch.h"
 
-#include "app/app_state.h"
 #include "base/commands.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
@@ -18,28 +17,27 @@ QString FileCommandVerb(CommandId command) {
     return CommandTooltip(command);
 }
 
-QString ConfirmationQuestion(CommandId command, DeleteMode mode) {
-    const QString& verb = scratch().promptText;
+QString ConfirmationQuestion(CommandId command, const BatchRequest& request) {
     if (command == CommandId::DeleteFiles)
-        return verb + (mode == DeleteMode::Permanent
-                           ? QCoreApplication::translate("FileBatch", " permanently?")
-                           : QStringLiteral("?"));
-    return QCoreApplication::translate("FileBatch", "%1 to %2?").arg(verb, scratch().destFolder);
+        return request.verb + (request.mode == DeleteMode::Permanent
+                                   ? QCoreApplication::translate("FileBatch", " permanently?")
+                                   : QStringLiteral("?"));
+    return QCoreApplication::translate("FileBatch", "%1 to %2?")
+        .arg(request.verb, request.destination);
 }
 
-QString FileErrorText(int errorCode, const QString& source) {
-    const ScratchPool& work = scratch();
+QString FileErrorText(int errorCode, const QString& source, const QString& target) {
     const QString system = SystemErrorText(errorCode);
-    if (!work.targetPath.isEmpty())
+    if (!target.isEmpty())
         return QCoreApplication::translate("FileBatch", "%1\r\nCan't copy: %2\r\nTo: %3")
-            .arg(system, source, work.targetPath);
+            .arg(system, source, target);
     return system + QStringLiteral("\r\n") + source;
 }
 
-QString MoveSourceKeptText(int errorCode, const QString& source) {
+QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target) {
     return QCoreApplication::translate("FileBatch",
                                        "%1\r\n%2\r\nThe copy was made: %3\r\nThe original stays.")
-        .arg(SystemErrorText(errorCode), source, scratch().targetPath);
+        .arg(SystemErrorText(errorCode), source, target);
 }
 
 QString NoTrashText(const QString& path, int errorCode) {
@@ -50,13 +48,9 @@ QString NoTrashText(const QString& path, int errorCode) {
            QStringLiteral("\nDelete it permanently?");
 }
 
-static void ShowErrorText(FileDialogs& dialogs, const QString& text) {
-    scratch().textBuffer = text;
-    dialogs.showFileError(text);
-}
-
-void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source) {
-    ShowErrorText(dialogs, FileErrorText(errorCode, source));
+void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,
+                   const QString& target) {
+    dialogs.showFileError(FileErrorText(errorCode, source, target));
 }
 
 bool FolderInside(const QString& folder, const QString& root) {
@@ -71,55 +65,56 @@ bool FolderInside(const QString& folder, const QString& root) {
 
 namespace {
 
-// One run of the batch: the cursor walks the selected rows, `current` is the file of the row it
-// stands on, lastRemoved remembers the last row taken out of the list.
+// One run of the batch: the cursor walks the rows selected when it began, `current` is the file
+// of the row it stands on. The list changes once at the end: the rows to remove go in one step
+// and the copies' rows join in one step, so that each row costs the same however long the list.
 struct FileBatch {
     CommandId command = CommandId::None;
+    const BatchRequest& request;
+    CatalogueModel& list;
     FileDialogs& dialogs;
+    UiHooks& window;
     UndoRecord& undo;
-    DeleteMode mode = DeleteMode::Trash;
-    FileSummary current;
-    UndoRecord done;      // what this run changed, to be taken back
+    FileSummary current{};
+    QString target{};     // where the current file is being copied; empty otherwise
+    UndoRecord done{};    // what this run changed, to be taken back
     bool changed = false; // anything on disk, undoable or not
     DialogAnswer answer = DialogAnswer::Cancel;
     int cursor = -1;
-    int lastRemoved = -1;
+    std::vector<int> removed{};  // rows to remove, ascending
+    std::vector<Entry> copies{}; // rows of the new copies, in the order made
 
     // The user's answer for the current row; All answers every later row as well.
     DialogAnswer ask() {
         if (command == CommandId::RenameFiles) {
-            ui().showFileInPanel(&current); // the panel shows the file in question
-            return dialogs.renameFile(current);
+            window.showFileInPanel(&current); // the panel shows the file in question
+            QString newName;
+            const DialogAnswer reply = dialogs.renameFile(current, newName);
+            if (reply == DialogAnswer::Yes)
+                renamed(newName);
+            return reply;
         }
         if (answer != DialogAnswer::All) {
-            ui().showFileInPanel(&current);
-            answer = dialogs.confirm(ConfirmationQuestion(command, mode), current.currentPath);
+            window.showFileInPanel(&current);
+            answer = dialogs.confirm(ConfirmationQuestion(command, request), current.currentPath);
         }
         return answer;
     }
 
-    // Appends the row of a new copy: the source row's name, time and size, the destination
-    // folder, and the texts and tuning read from the source file itself.
+    // The row of a new copy: the source row's name, time and size, the destination folder,
+    // and the texts and tuning read from the source file itself.
     void addCopyRow() {
         FileSummary copy = current;
         RereadSummary(copy, ReadMode::WithoutNotes);
-        copy.currentEntry.folder = scratch().destFolder;
-        InsertEntryRow(catalogue().rowCount(), copy);
-    }
-
-    void removeRow() {
-        FreeEntryRow(cursor);
-        catalogue().removeEntryRow(cursor);
-        lastRemoved = cursor;
-        --cursor; // the row that moved up into this index is looked at next
+        copy.currentEntry.folder = request.destination;
+        copies.push_back(EntryFromSummary(copy));
     }
 
     // Copies the current file into the destination folder; false after a reported failure.
     bool copyToDestination() {
-        ScratchPool& work = scratch();
-        work.targetPath = work.destFolder + current.currentEntry.name;
-        if (int error = CopyFileNoReplace(current.currentPath, work.targetPath)) {
-            ShowFileError(dialogs, error, current.currentPath);
+        target = request.destination + current.currentEntry.name;
+        if (int error = CopyFileNoReplace(current.currentPath, target)) {
+            ShowFileError(dialogs, error, current.currentPath, target);
             return false;
         }
         changed = true;
@@ -137,7 +132,6 @@ struct FileBatch {
             return true;
         }
         if (!trash.noTrash) {
-            scratch().targetPath.clear();
             ShowFileError(dialogs, trash.error, path);
             return false;
         }
@@ -150,81 +144,87 @@ struct FileBatch {
         const QString& path = current.currentPath;
         if (int error = DeleteFileNative(path)) {
             if (command == CommandId::MoveFiles) {
-                done.steps.push_back(DoneStep(UndoAction::Copy, path, scratch().targetPath));
-                ShowErrorText(dialogs, MoveSourceKeptText(error, path));
+                done.steps.push_back(DoneStep(UndoAction::Copy, path, target));
+                dialogs.showFileError(MoveSourceKeptText(error, path, target));
             } else {
-                scratch().targetPath.clear();
                 ShowFileError(dialogs, error, path);
             }
             return false;
         }
         changed = true;
         if (command == CommandId::MoveFiles)
-            done.steps.push_back(DoneStep(UndoAction::Move, path, scratch().targetPath));
+            done.steps.push_back(DoneStep(UndoAction::Move, path, target));
         return true;
     }
 
     void carryOut() {
-        const ScratchPool& work = scratch();
+        target.clear();
         if (command == CommandId::MoveFiles || command == CommandId::CopyFiles) {
             if (!copyToDestination())
                 return;
             if (command == CommandId::CopyFiles) {
-                done.steps.push_back(
-                    DoneStep(UndoAction::Copy, current.currentPath, work.targetPath));
+                done.steps.push_back(DoneStep(UndoAction::Copy, current.currentPath, target));
                 addCopyRow();
                 return;
             }
-            ReplaceEntryText(cursor, FieldFolder, work.destFolder);
+            replaceFolder(cursor, request.destination);
         }
-        const bool toTrash = command == CommandId::DeleteFiles && mode == DeleteMode::Trash;
+        const bool toTrash = command == CommandId::DeleteFiles && request.mode == DeleteMode::Trash;
         if (!(toTrash ? trashSource() : deleteSource()))
             return;
-        if (command == CommandId::MoveFiles && FolderInside(work.destFolder, work.workingFolder))
+        if (command == CommandId::MoveFiles &&
+            FolderInside(request.destination, request.workingFolder))
             return; // still inside the scanned tree: the row already names the new folder
-        removeRow();
+        removed.push_back(cursor);
     }
 
     void run() {
-        CatalogueModel& list = catalogue();
-        while ((cursor = list.nextRow(cursor, true)) >= 0) {
-            LoadEntryAsCurrent(cursor, current);
-            if (current.currentPath.isEmpty())
-                continue;
+        for (const int row : list.selectedRows()) {
+            cursor = row;
+            const Entry* entry = list.entryAt(row);
+            current.currentEntry = *entry;
+            current.currentPath = entry->folder + entry->name;
             const DialogAnswer reply = ask();
             if (reply == DialogAnswer::Cancel)
                 break;
-            if (command == CommandId::RenameFiles) {
-                if (reply == DialogAnswer::Yes)
-                    renamed();
-                continue;
-            }
-            if (reply == DialogAnswer::Yes || reply == DialogAnswer::All) {
+            if (command != CommandId::RenameFiles &&
+                (reply == DialogAnswer::Yes || reply == DialogAnswer::All))
                 carryOut();
-            }
         }
-        if (lastRemoved >= 0)
-            list.selectAndFocus(lastRemoved);
+        list.appendEntries(std::move(copies));
+        if (!removed.empty()) {
+            // One by one, the last removal would have left the cursor at the row that then stood
+            // at its index: the first row after it that stays.
+            const int focus = removed.back() - int(removed.size() - 1);
+            list.removeEntryRows(removed);
+            list.selectAndFocus(focus);
+        }
         if (changed)
             undo = std::move(done);
     }
 
+    void replaceFolder(int row, const QString& folder) {
+        list.entryAt(row)->folder = folder;
+        list.updateRow(row);
+    }
+
     // The rename dialog has given the current file its new name.
-    void renamed() {
+    void renamed(const QString& newName) {
         const QString& folder = current.currentEntry.folder;
-        const QString newName = scratch().editText;
         done.steps.push_back(DoneStep(UndoAction::Rename, current.currentPath, folder + newName));
         changed = true;
-        ReplaceEntryText(cursor, FieldName, newName);
+        list.entryAt(cursor)->name = newName;
+        list.updateRow(cursor);
     }
 };
 
 } // namespace
 
-int RunFileBatch(CommandId command, FileDialogs& dialogs, UndoRecord& undo, DeleteMode mode) {
+int RunFileBatch(CommandId command, const BatchRequest& request, CatalogueModel& list,
+                 FileDialogs& dialogs, UiHooks& window, UndoRecord& undo) {
     if (FileCommandVerb(command).isEmpty())
         return 1;
-    FileBatch batch{command, dialogs, undo, mode, {}, {}, false};
+    FileBatch batch{command, request, list, dialogs, window, undo};
     batch.run();
     return 1;
 }

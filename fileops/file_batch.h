@@ -1,12 +1,14 @@
 #pragma once
 // The batch file commands over the selected rows of the list: move, copy, rename and delete.
 // The batch asks the user through FileDialogs, which the window implements and tests fake, and
-// keeps the rows in step with what happened on disk.
+// keeps the rows of the list in step with what happened on disk.
 
 #include "base/command_id.h"
 
 #include <QString>
 
+class CatalogueModel;
+class UiHooks;
 struct FileSummary;
 struct UndoRecord;
 
@@ -25,9 +27,9 @@ public:
     // The confirmation ("Confirmation": "&All", "&No", "Cancel", "&Yes") with the question and
     // the file's full path.
     virtual DialogAnswer confirm(const QString& question, const QString& path) = 0;
-    // The rename dialog for `current`: Yes when the file now carries the new name (left in
-    // scratch().editText), No for Skip, Cancel.
-    virtual DialogAnswer renameFile(const FileSummary& current) = 0;
+    // The rename dialog for `current`: Yes when the file now carries the new name (then in
+    // `newName`), No for Skip, Cancel.
+    virtual DialogAnswer renameFile(const FileSummary& current, QString& newName) = 0;
     // A failure of the file system, in a message box with the default caption and OK.
     virtual void showFileError(const QString& text) = 0;
     // A warning with Yes and No under the program's caption: true for Yes.
@@ -43,35 +45,47 @@ QString FileCommandVerb(CommandId command);
 // Where Delete Files sends the files: to the desktop's trash, or (Shift+Delete) nowhere.
 enum class DeleteMode { Trash, Permanent };
 
-// The confirmation's question: "Delete?" for 105 ("Delete permanently?" when the files do not
-// go to the trash); "Move to <destFolder>?" and "Copy to <destFolder>?" for 102 and 103, with
-// the verb from scratch().promptText.
-QString ConfirmationQuestion(CommandId command, DeleteMode mode = DeleteMode::Trash);
+// What a batch works with besides the list: the verb of its question ("Move", "Copy",
+// "Delete", ...), the destination folder of move and copy, the working folder (a move inside
+// it keeps its rows) and where deleted files go.
+struct BatchRequest {
+    QString verb;
+    QString destination;
+    QString workingFolder;
+    DeleteMode mode = DeleteMode::Trash;
+};
 
-// The text of a file error about `source`: with scratch().targetPath set, "<system
-// text>\r\nCan't copy: <source>\r\nTo: <targetPath>", otherwise "<system text>\r\n<source>".
-QString FileErrorText(int errorCode, const QString& source);
+// The confirmation's question: "<verb>?" for 105 ("<verb> permanently?" when the files do not
+// go to the trash); "<verb> to <destination>?" for 102 and 103.
+QString ConfirmationQuestion(CommandId command, const BatchRequest& request);
+
+// The text of a file error about `source`: with a `target`, "<system text>\r\nCan't copy:
+// <source>\r\nTo: <target>", otherwise "<system text>\r\n<source>".
+QString FileErrorText(int errorCode, const QString& source, const QString& target = {});
 // The text of a move whose copy was made but whose source could not be deleted afterwards:
-// "<system text>\r\n<source>\r\nThe copy was made: <targetPath>\r\nThe original stays.",
+// "<system text>\r\n<source>\r\nThe copy was made: <target>\r\nThe original stays.",
 // so that the user knows there are two files now.
-QString MoveSourceKeptText(int errorCode, const QString& source);
+QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target);
 // The question for a file that cannot go to the trash: "<path>\nThis file cannot be moved
 // to the trash: <system text>\nDelete it permanently?".
 QString NoTrashText(const QString& path, int errorCode);
-// Shows FileErrorText(errorCode, source) through the dialogs.
-void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source);
+// Shows FileErrorText(errorCode, source, target) through the dialogs.
+void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,
+                   const QString& target = {});
 
-// Runs the command (102 move, 103 copy, 104 rename, 105 delete) over the selected rows in list
-// order. Move and copy send the files to scratch().destFolder and never overwrite; a move is a
-// copy followed by the deletion of the source. Delete moves the files to the trash; a file
-// that cannot go there is deleted for good only after the user answers Yes to NoTrashText.
-// DeleteMode::Permanent deletes for good at once. Rows follow the disk: a copy appends a row, a
-// move keeps its row (showing the new folder) when the destination lies inside the working
-// folder and removes it otherwise, a delete removes it. After removals the row standing at the
-// last removed index is selected and focused. When the batch changed anything on disk, `undo`
-// becomes what can be taken back of it. Returns 1.
-int RunFileBatch(CommandId command, FileDialogs& dialogs, UndoRecord& undo,
-                 DeleteMode mode = DeleteMode::Trash);
+// Runs the command (102 move, 103 copy, 104 rename, 105 delete) over the selected rows of
+// `list` in list order; the window shows each file asked about in its panel. Move and copy
+// send the files to request.destination and never overwrite; a move is a copy followed by the
+// deletion of the source. Delete moves the files to the trash; a file that cannot go there is
+// deleted for good only after the user answers Yes to NoTrashText. DeleteMode::Permanent
+// deletes for good at once. Rows follow the disk: a copy appends a row, a move keeps its row
+// (showing the new folder) when the destination lies inside the working folder and removes it
+// otherwise, a delete removes it. The rows go in one step at the end, and the copies' rows
+// join in one step; afterwards the row standing where the last removed row would have stood
+// had the rows gone one by one is selected and focused. When the batch changed anything on
+// disk, `undo` becomes what can be taken back of it. Returns 1.
+int RunFileBatch(CommandId command, const BatchRequest& request, CatalogueModel& list,
+                 FileDialogs& dialogs, UiHooks& window, UndoRecord& undo);
 
 // True when `folder` lies inside the working folder `root` (both normalised): the file system's
 // comparison of the first characters of `folder` with the whole of `root`.

@@ -1,6 +1,5 @@
 #include "fileops/file_commands_dialog.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/status.h"
 #include "fileops/confirmation_dialog.h"
@@ -26,13 +25,18 @@ namespace {
 // The file commands' questions, asked with the real dialogs and message boxes over `owner`.
 class WindowFileDialogs : public FileDialogs {
 public:
-    explicit WindowFileDialogs(QWidget* owner) : m_owner(owner) {}
+    // The rename dialog checks `list` for duplicated names as bit 0 of `renameFlags` says.
+    WindowFileDialogs(QWidget* owner, const CatalogueModel& list, quint16& renameFlags)
+        : m_owner(owner), m_list(list), m_renameFlags(renameFlags) {}
 
     DialogAnswer confirm(const QString& question, const QString& path) override {
         return DialogAnswer(ConfirmationDialog(m_owner, question, path).exec());
     }
-    DialogAnswer renameFile(const FileSummary& current) override {
-        return DialogAnswer(RenameFileDialog(m_owner, *this, current).exec());
+    DialogAnswer renameFile(const FileSummary& current, QString& newName) override {
+        RenameFileDialog dialog(m_owner, *this, current, m_list, m_renameFlags);
+        const auto answer = DialogAnswer(dialog.exec());
+        newName = dialog.newName();
+        return answer;
     }
     void showFileError(const QString& text) override { ShowMessageBox(m_owner, text); }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
@@ -40,6 +44,8 @@ public:
 
 private:
     QWidget* m_owner;
+    const CatalogueModel& m_list;
+    quint16& m_renameFlags;
 };
 
 class WindowReportDialogs : public ReportDialogs {
@@ -73,32 +79,37 @@ private:
 
 } // namespace
 
-bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& history) {
-    return DestinationDialog(owner, title, history).exec() == QDialog::Accepted;
+bool RunDestinationDialog(QWidget* owner, const QString& title, const QString& prompt,
+                          FolderHistory& history, DestinationPlace place) {
+    return DestinationDialog(owner, title, prompt, history, place).exec() == QDialog::Accepted;
 }
 
-void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo, DeleteMode mode) {
-    if (catalogue().selectedCount() < 1)
+void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& request,
+                         CatalogueModel& list, quint16& renameFlags, UiHooks& window,
+                         UndoRecord& undo) {
+    if (list.selectedCount() < 1)
         return;
-    if (scratch().promptText.isEmpty())
-        scratch().promptText = FileCommandVerb(command);
-    WindowFileDialogs dialogs(owner);
-    RunFileBatch(command, dialogs, undo, mode);
+    BatchRequest withVerb = request;
+    if (withVerb.verb.isEmpty())
+        withVerb.verb = FileCommandVerb(command);
+    WindowFileDialogs dialogs(owner, list, renameFlags);
+    RunFileBatch(command, withVerb, list, dialogs, window, undo);
 }
 
-void RunInfoEditDialog(QWidget* owner, UndoRecord& undo) {
-    const int row = SingleFileRow(catalogue());
-    if (catalogue().selectedCount() != 1 || row < 0)
+void RunInfoEditDialog(QWidget* owner, const CatalogueModel& list, int row, UndoRecord& undo) {
+    if (row < 0)
         return;
-    WindowFileDialogs dialogs(owner);
+    quint16 noRenameFlags = 0; // the information dialog asks no rename question
+    WindowFileDialogs dialogs(owner, list, noRenameFlags);
     InfoEditDialog(owner, row, LoadInfoFile(row), dialogs, undo).exec();
 }
 
-void RunUndoCommand(QWidget* owner, UndoRecord& undo) {
+void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo) {
     if (!undo.canUndo())
         return;
-    WindowFileDialogs dialogs(owner);
-    UndoLastBatch(undo, catalogue(), dialogs);
+    quint16 noRenameFlags = 0; // Undo asks no rename question
+    WindowFileDialogs dialogs(owner, list, noRenameFlags);
+    UndoLastBatch(undo, list, dialogs);
 }
 
 void RunReportDialog(QWidget* owner) {
@@ -106,8 +117,9 @@ void RunReportDialog(QWidget* owner) {
     CreateReport(dialogs);
 }
 
-bool EndLabelEdit(int row, const QString& newName, UndoRecord& undo) {
+bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16 renameFlags,
+                  UndoRecord& undo) {
     QWidget* owner = QApplication::activeWindow();
-    WindowFileDialogs dialogs(owner);
-    return EndLabelEdit(row, newName, dialogs, undo);
+    WindowFileDialogs dialogs(owner, list, renameFlags);
+    return EndLabelEdit(list, row, newName, (renameFlags & 1) != 0, dialogs, undo);
 }

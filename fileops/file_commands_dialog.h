@@ -6,29 +6,37 @@
 
 #include <QString>
 
+class CatalogueModel;
 class QWidget;
+class UiHooks;
+struct DestinationPlace;
 struct FolderHistory;
 struct UndoRecord;
 
-// The destination dialog for move and copy: leaves the normalised choice in
-// scratch().destFolder and answers true; false on Cancel. A folder chosen with "Browse..."
-// goes to the front of `history`.
-bool RunDestinationDialog(QWidget* owner, const QString& title, FolderHistory& history);
+// The destination dialog for move and copy (the folder chooser captioned `prompt`): leaves the
+// normalised choice in place.destFolder and answers true; false on Cancel. A folder chosen
+// with "Browse..." goes to the front of `history`.
+bool RunDestinationDialog(QWidget* owner, const QString& title, const QString& prompt,
+                          FolderHistory& history, DestinationPlace place);
 
-// Move (102), copy (103), rename (104) or delete (105) over the selected rows; the verb of the
-// operation is in scratch().promptText. `undo` becomes what can be taken back of the batch.
-void RunFileBatchCommand(QWidget* owner, CommandId command, UndoRecord& undo,
-                         DeleteMode mode = DeleteMode::Trash);
+// Move (102), copy (103), rename (104) or delete (105) over the selected rows of `list`, with
+// the window's dialogs; the rename dialog shows and sets bit 0 of `renameFlags`. `undo` becomes
+// what can be taken back of the batch.
+void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& request,
+                         CatalogueModel& list, quint16& renameFlags, UiHooks& window,
+                         UndoRecord& undo);
 
-// The information dialog for the single selected row; a save makes `undo` its old block.
-void RunInfoEditDialog(QWidget* owner, UndoRecord& undo);
+// The information dialog for `row`, the single selected row; a save makes `undo` its old block.
+void RunInfoEditDialog(QWidget* owner, const CatalogueModel& list, int row, UndoRecord& undo);
 
-// Takes back the last batch (Undo).
-void RunUndoCommand(QWidget* owner, UndoRecord& undo);
+// Takes back the last batch (Undo) in `list`.
+void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);
 
 // The report dialog (command 106).
 void RunReportDialog(QWidget* owner);
 
-// In-place renaming from the list: renames the row's file to `newName` in its own folder.
-// Answers true when the file was renamed and the row follows; `undo` then holds the rename.
-bool EndLabelEdit(int row, const QString& newName, UndoRecord& undo);
+// In-place renaming from the list: renames the file of `list`'s row to `newName` in its own
+// folder, checking the list for the name when bit 0 of `renameFlags` is set. Answers true when
+// the file was renamed and the row follows; `undo` then holds the rename.
+bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16 renameFlags,
+                  UndoRecord& undo);

@@ -1,14 +1,11 @@
 #include "fileops/rename.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
-#include "catalogue/entry_rows.h"
 #include "fileops/undo.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
-#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 
@@ -70,50 +67,49 @@ QString DuplicateNameText(const QString& name, const QString& folder) {
 
 // Asks about every row in another folder that has the new name; false at the first answer
 // other than Yes.
-static bool AcceptDuplicates(FileDialogs& dialogs, const QString& newName, const QString& folder) {
-    const CatalogueModel& list = catalogue();
+static bool AcceptDuplicates(FileDialogs& dialogs, const CatalogueModel& list,
+                             const QString& newName, const QString& folder) {
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
         const Entry* entry = list.entryAt(row);
         if (entry->name.compare(newName, Qt::CaseInsensitive) != 0 ||
             SameFolder(entry->folder, folder))
             continue;
-        const QString text = DuplicateNameText(entry->name, entry->folder);
-        scratch().textBuffer = text;
-        if (!dialogs.warnYesNo(text))
+        if (!dialogs.warnYesNo(DuplicateNameText(entry->name, entry->folder)))
             return false;
     }
     return true;
 }
 
-bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newName,
-                const QString& folder) {
+bool RenameFile(FileDialogs& dialogs, const CatalogueModel* checkDuplicatesIn,
+                const QString& source, const QString& newName, const QString& folder) {
     if (newName.isEmpty() || folder.isEmpty())
         return false;
     if (NameLeavesFolder(newName)) {
         dialogs.showMessage(NameRefusedText(newName));
         return false;
     }
-    if ((settings().renameFlags & 1) && !AcceptDuplicates(dialogs, newName, folder))
+    if (checkDuplicatesIn && !AcceptDuplicates(dialogs, *checkDuplicatesIn, newName, folder))
         return false;
-    ScratchPool& work = scratch();
-    work.targetPath = folder + newName;
-    if (int error = RenameNoReplace(source, work.targetPath)) {
-        ShowFileError(dialogs, error, source);
+    const QString target = folder + newName;
+    if (int error = RenameNoReplace(source, target)) {
+        ShowFileError(dialogs, error, source, target);
         return false;
     }
     return true;
 }
 
-bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs, UndoRecord& undo) {
-    const Entry* entry = catalogue().entryAt(row);
+bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, bool checkDuplicates,
+                  FileDialogs& dialogs, UndoRecord& undo) {
+    Entry* entry = list.entryAt(row);
     if (!entry)
         return false;
     const QString folder = entry->folder;
     const QString oldPath = folder + entry->name;
-    if (!RenameFile(dialogs, oldPath, newName, folder))
+    if (!RenameFile(dialogs, checkDuplicates ? &list : nullptr, oldPath, newName, folder))
         return false;
     undo = {};
     undo.steps.push_back(DoneStep(UndoAction::Rename, oldPath, folder + newName));
-    ReplaceEntryText(row, FieldName, newName);
+    entry->name = newName;
+    list.updateRow(row);
     return true;
 }

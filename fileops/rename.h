@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringView>
 
+class CatalogueModel;
 struct UndoRecord;
 
 // The longest name the rename dialog takes.
@@ -40,15 +41,16 @@ QString NameRefusedText(const QString& name);
 // \r\nRename anyway?".
 QString DuplicateNameText(const QString& name, const QString& folder);
 
-// Renames the file at `source` to `newName` in `folder`. With the
-// duplicate check on (bit 0 of renameFlags) every row in another folder with the same name,
-// case ignored, is warned about in list order; any answer but Yes ends with false. A name
-// that would leave the folder is refused with a message. A failure of the file system is shown
-// with ShowFileError in its long form (scratch().targetPath is the new path). True when the
-// file now has the new name.
-bool RenameFile(FileDialogs& dialogs, const QString& source, const QString& newName,
-                const QString& folder);
+// Renames the file at `source` to `newName` in `folder`. With the duplicate check on (a list
+// in `checkDuplicatesIn`, the rename flags' bit 0) every row of that list in another folder
+// with the same name, case ignored, is warned about in list order; any answer but Yes ends
+// with false. A name that would leave the folder is refused with a message. A failure of the
+// file system is shown with ShowFileError in its long form (the target is the new path). True
+// when the file now has the new name.
+bool RenameFile(FileDialogs& dialogs, const CatalogueModel* checkDuplicatesIn,
+                const QString& source, const QString& newName, const QString& folder);
 
-// The end of an in-place edit of row `row`'s name: renames its file and, on success, the row.
-// An empty text (an edit that was cancelled) changes nothing.
-bool EndLabelEdit(int row, const QString& newName, FileDialogs& dialogs, UndoRecord& undo);
+// The end of an in-place edit of row `row`'s name in `list`: renames its file and, on
+// success, the row. An empty text (an edit that was cancelled) changes nothing.
+bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, bool checkDuplicates,
+                  FileDialogs& dialogs, UndoRecord& undo);

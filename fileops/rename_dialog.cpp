@@ -1,10 +1,8 @@
 #include "fileops/rename_dialog.h"
 
-#include "app/app_state.h"
 #include "fileops/rename.h"
 #include "format/file_summary.h"
 #include "info/text_tools_widget.h"
-#include "settings/settings_store.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,18 +12,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const FileSummary& current)
-    : QDialog(owner), m_dialogs(dialogs), m_current(current) {
+RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const FileSummary& current,
+                                   const CatalogueModel& list, quint16& renameFlags)
+    : QDialog(owner), m_dialogs(dialogs), m_current(current), m_list(list),
+      m_renameFlags(renameFlags) {
     setWindowTitle(tr("Rename File"));
     m_tools = new TextToolTracker(this);
-    scratch().editText = RenameSuggestion(current.currentEntry);
 
     auto* layout = new QGridLayout(this);
     auto* currentName = new QLabel(current.currentEntry.name, this);
     currentName->setObjectName(QStringLiteral("currentName"));
     currentName->setTextFormat(Qt::PlainText);
     currentName->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_name = new QLineEdit(scratch().editText.text(), this);
+    m_name = new QLineEdit(RenameSuggestion(current.currentEntry), this);
     m_name->setMaxLength(RenameNameMax);
     m_name->setMinimumWidth(480);
     m_tools->track(m_name);
@@ -47,7 +46,7 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
     connect(moveWord, &QPushButton::clicked, this, [this] { m_tools->moveFirstWord(); });
     tools->addWidget(moveWord);
     m_check = new QCheckBox(tr("Check duplicated names"), this);
-    m_check->setChecked(settings().renameFlags & 1);
+    m_check->setChecked(m_renameFlags & 1);
     tools->addWidget(m_check);
 
     auto* ok = new QPushButton(tr("OK"), this);
@@ -69,11 +68,13 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
 }
 
 void RenameFileDialog::accept() {
-    settings().renameFlags = m_check->isChecked() ? 1 : 0;
-    scratch().editText = m_name->text().left(RenameNameMax);
-    if (RenameFile(m_dialogs, m_current.currentPath, scratch().editText,
-                   m_current.currentEntry.folder))
-        done(int(DialogAnswer::Yes));
+    m_renameFlags = m_check->isChecked() ? 1 : 0;
+    const QString name = m_name->text().left(RenameNameMax);
+    if (!RenameFile(m_dialogs, (m_renameFlags & 1) ? &m_list : nullptr, m_current.currentPath, name,
+                    m_current.currentEntry.folder))
+        return;
+    m_newName = name;
+    done(int(DialogAnswer::Yes));
 }
 
 void RenameFileDialog::reject() {

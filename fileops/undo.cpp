@@ -120,7 +120,7 @@ QString UndoOnDisk(const UndoStep& step) {
 }
 
 // The rows as undo changes them: rows are found by their paths, those to remove are removed
-// at the end from the last one up, and files that come back without a row are appended.
+// at the end in one step, and files that come back without a row are appended in one step.
 class RowFollower {
 public:
     explicit RowFollower(CatalogueModel& list) : m_list(list) {
@@ -164,24 +164,23 @@ public:
 
     void finish() {
         std::sort(m_remove.begin(), m_remove.end());
-        for (auto row = m_remove.rbegin(); row != m_remove.rend(); ++row) {
-            FreeEntryRow(*row);
-            m_list.removeEntryRow(*row);
-        }
+        m_list.removeEntryRows(m_remove);
+        std::vector<Entry> appended;
         for (const QString& path : m_append)
-            appendRow(path);
+            appended.push_back(rowOf(path));
+        m_list.appendEntries(std::move(appended));
     }
 
 private:
-    // Reads the file as the scan does and appends its row.
-    void appendRow(const QString& path) {
+    // Reads the file as the scan does: the record of its row.
+    static Entry rowOf(const QString& path) {
         const FileStamp stamp = StampOf(path);
         FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
         summary.currentEntry.name = NameOf(path);
         summary.currentEntry.folder = FolderOf(path);
         summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
         summary.currentEntry.size = quint32(stamp.size);
-        InsertEntryRow(m_list.rowCount(), summary);
+        return EntryFromSummary(summary);
     }
 
     void readTexts(int row, const QString& path) {

@@ -66,6 +66,8 @@ class TestTranslationWindow : public QObject {
     FolderHistory m_history;
     CatalogueModel m_catalogue;
     quint16 m_searchFlags = 0;
+    quint16 m_renameFlags = 0;
+    QString m_destination, m_workingFolder;
 
 private slots:
     void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
@@ -75,8 +77,9 @@ private slots:
         QTest::newRow("about") << MakeDialog([] { return new AboutDialog(nullptr); });
         QTest::newRow("options") << MakeDialog(
             [this] { return new OptionsDialog(nullptr, m_list); });
-        QTest::newRow("rename") << MakeDialog(
-            [this] { return new RenameFileDialog(nullptr, m_dialogs, m_current); });
+        QTest::newRow("rename") << MakeDialog([this] {
+            return new RenameFileDialog(nullptr, m_dialogs, m_current, m_catalogue, m_renameFlags);
+        });
         QTest::newRow("confirmation") << MakeDialog([] {
             return new ConfirmationDialog(nullptr, QStringLiteral("Delete?"), QStringLiteral("/m"));
         });
@@ -85,9 +88,12 @@ private slots:
         QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
         // The destination dialog's title is the command's verb, from the command table.
         QTest::newRow("destination") << MakeDialog([this] {
-            return new DestinationDialog(nullptr, CommandTooltip(CommandId::MoveFiles), m_history);
+            return new DestinationDialog(nullptr, CommandTooltip(CommandId::MoveFiles), QString(),
+                                         m_history, {m_destination, m_workingFolder});
         });
-        QTest::newRow("new folder") << MakeDialog([] { return new NewFolderDialog(nullptr); });
+        QTest::newRow("new folder") << MakeDialog([this] {
+            return new NewFolderDialog(nullptr, {m_destination, m_workingFolder});
+        });
         QTest::newRow("information") << MakeDialog([this] {
             return new InfoEditDialog(nullptr, 0, m_current, m_dialogs, m_dialogs.undo);
         });

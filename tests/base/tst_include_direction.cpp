@@ -19,14 +19,12 @@ const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fi
 // Includes that still close a cycle, as "from -> to". Each one goes once the code it names
 // takes what it needs as parameters; an entry whose include is gone must leave the list.
 const QStringList AllowedBackEdges = {
-    "fileops -> app",        // the file operations read the work texts
-    "fileops -> settings",   // renaming reads the settings record
-    "format -> catalogue",   // the file summary holds the current Entry
-    "info -> app",           // the panel and the information editing read the application state
-    "info -> fileops",       // the information editing asks through the file dialogs
-    "report -> app",         // the report reads the work texts
-    "report -> settings",    // the report reads the settings record
-    "settings -> app",       // the store reads and writes the work texts
+    "format -> catalogue", // the file summary holds the current Entry
+    "info -> app",         // the panel and the information editing read the application state
+    "info -> fileops",     // the information editing asks through the file dialogs
+    "report -> app",       // the report reads the work texts
+    "report -> settings",  // the report reads the settings record
+    "settings -> app",     // the store reads and writes the work texts
 };
 
 struct Include {

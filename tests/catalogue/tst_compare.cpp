@@ -188,6 +188,53 @@ private slots:
         QCOMPARE(list.selectionModel()->currentIndex().row(), dRow);
     }
 
+    // Removing rows in one pass leaves the rows, the selection, its count and the focus as
+    // removing them one at a time does.
+    void removeRowsAsOneByOne_data() {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<int>("focus");
+        QTest::addColumn<QList<int>>("removed");
+        QTest::newRow("focus kept") << QList<int>{1, 4, 6} << 4 << QList<int>{1, 6};
+        QTest::newRow("focus in a run") << QList<int>{2, 3, 5} << 3 << QList<int>{2, 3, 5};
+        QTest::newRow("focus in the first run") << QList<int>{0, 1, 7} << 1 << QList<int>{0, 1, 7};
+        QTest::newRow("focus in the last run") << QList<int>{0, 8, 9} << 9 << QList<int>{8, 9};
+        QTest::newRow("every row") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 5
+                                   << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("whole selection, three rows stay")
+            << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 0 << QList<int>{0, 1, 2, 4, 5, 6, 7};
+    }
+    void removeRowsAsOneByOne() {
+        QFETCH(QList<int>, selected);
+        QFETCH(int, focus);
+        QFETCH(QList<int>, removed);
+        CatalogueModel oneByOne, onePass;
+        for (CatalogueModel* list : {&oneByOne, &onePass}) {
+            for (int i = 0; i < 10; ++i)
+                list->insertEntry(i, MakeEntry(QString::number(i)), StateNormal);
+            for (int row : selected)
+                list->selectAndFocus(row);
+            list->selectionModel()->setCurrentIndex(list->index(focus, 0),
+                                                    QItemSelectionModel::NoUpdate);
+        }
+        for (auto row = removed.rbegin(); row != removed.rend(); ++row)
+            oneByOne.removeEntryRow(*row);
+        onePass.removeEntryRows(std::vector<int>(removed.begin(), removed.end()));
+
+        auto state = [](CatalogueModel& list) {
+            QStringList rows;
+            for (int row = 0; row < list.rowCount(); ++row)
+                rows << list.entryAt(row)->name + (list.isSelected(row) ? "*" : "");
+            const QModelIndex current = list.selectionModel()->currentIndex();
+            rows << (current.isValid() ? list.entryAt(current.row())->name : "no focus");
+            return rows;
+        };
+        QCOMPARE(state(onePass), state(oneByOne));
+        const int stillSelected = int(selected.size()) - int(removed.size());
+        QCOMPARE(onePass.selectedCount(), stillSelected);
+        QCOMPARE(oneByOne.selectedCount(), stillSelected);
+        QCOMPARE(int(onePass.selectedRows().size()), stillSelected);
+    }
+
     // The list's sort makes its keys once per sort; its order must be the comparator's.
     void sortAgreesWithTheComparator_data() {
         QTest::addColumn<QString>("locale");

@@ -4,6 +4,7 @@
 // they were asked, and snapshots of every byte on disk.
 
 #include "app/app_state.h"
+#include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "fileops/file_batch.h"
@@ -25,6 +26,7 @@
 #include <QStringList>
 #include <cerrno>
 #include <functional>
+#include <memory>
 
 namespace test_support {
 
@@ -43,7 +45,8 @@ constexpr int NoFolderError = ENOENT;
 struct ScriptedDialogs : FileDialogs {
     QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
     QList<bool> warnAnswers;   // taken in turn; No when the script runs out
-    std::function<int(const FileSummary&)> onRename = [](const FileSummary&) {
+    // The rename dialog: its answer, and the new name it leaves for Yes.
+    std::function<int(const FileSummary&, QString&)> onRename = [](const FileSummary&, QString&) {
         return int(DialogAnswer::Cancel);
     };
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
@@ -58,9 +61,9 @@ struct ScriptedDialogs : FileDialogs {
         return DialogAnswer(confirmAnswers.isEmpty() ? int(DialogAnswer::Cancel)
                                                      : confirmAnswers.takeFirst());
     }
-    DialogAnswer renameFile(const FileSummary& current) override {
+    DialogAnswer renameFile(const FileSummary& current, QString& newName) override {
         ++renameCalls;
-        return DialogAnswer(onRename(current));
+        return DialogAnswer(onRename(current, newName));
     }
     void showFileError(const QString& text) override { fileErrors << text; }
     bool warnYesNo(const QString& text) override {
@@ -124,61 +127,109 @@ inline bool WriteLibrary(const QString& folder, int n) {
     return true;
 }
 
+// What the file commands work with, as the window holds it: the list, the working folder,
+// the destination of move and copy, and the rename flags. Each test builds its own.
+struct Session {
+    CatalogueModel list;
+    QString workingFolder;
+    QString destFolder;
+    quint16 renameFlags = 0;
+    UiHooks window; // a window that shows nothing
+
+    BatchRequest request(const QString& verb, DeleteMode mode = DeleteMode::Trash) const {
+        return {verb, destFolder, workingFolder, mode};
+    }
+    // Runs the command with the session's list and window, `dialogs` answering.
+    int run(CommandId command, const QString& verb, ScriptedDialogs& dialogs,
+            DeleteMode mode = DeleteMode::Trash) {
+        return RunFileBatch(command, request(verb, mode), list, dialogs, window, dialogs.undo);
+    }
+};
+
 // Appends a row for the file as the scan would: the file's own name, folder, time and size,
 // then the texts read from it.
-inline bool AddRow(const QString& folder, const QString& name) {
+inline void AddRow(CatalogueModel& list, const QString& folder, const QString& name) {
     const QFileInfo info(folder + name);
     FileSummary summary = ReadSummary(folder + name, ReadMode::WithoutNotes);
     summary.currentEntry.name = name;
     summary.currentEntry.folder = folder;
     summary.currentEntry.lastWriteTime = info.lastModified().toMSecsSinceEpoch();
     summary.currentEntry.size = quint32(info.size());
-    return InsertEntryRow(catalogue().rowCount(), summary) != 0;
+    std::vector<Entry> row;
+    row.push_back(EntryFromSummary(summary));
+    list.appendEntries(std::move(row));
 }
 
-// A fresh program state with the working folder and rows for the library's n files.
+// A fresh session with the working folder and rows for the library's n files.
+inline std::unique_ptr<Session> LoadSession(const QString& folder, int n) {
+    auto session = std::make_unique<Session>();
+    session->workingFolder = folder;
+    for (int i = 0; i < n; ++i)
+        AddRow(session->list, folder, NameOf(i));
+    return session;
+}
+
+// An emptied folder "music" below `root` holding the library's n files. Returns the folder,
+// or an empty text when something failed.
+inline QString FreshLibraryFolder(const QString& root, int n) {
+    const QString work = NormalisedFolder(root + QStringLiteral("/music"));
+    QDir(work).removeRecursively();
+    if (!QDir().mkpath(work) || !WriteLibrary(work, n))
+        return {};
+    return work;
+}
+
+// The program-wide list and state, for the tests of the commands that still read them: a fresh
+// state with the working folder and rows for the library's n files.
 inline bool LoadLibrary(const QString& folder, int n) {
     ResetAppState();
     ResetSettings();
     scratch().workingFolder = folder;
     for (int i = 0; i < n; ++i)
-        if (!AddRow(folder, NameOf(i)))
-            return false;
+        AddRow(catalogue(), folder, NameOf(i));
     return true;
 }
 
-// An emptied folder "music" below `root` holding the library's n files, and a fresh program
-// state listing them. Returns the folder, or an empty text when something failed.
+// FreshLibraryFolder with the program-wide state listing its files.
 inline QString FreshLibrary(const QString& root, int n) {
-    const QString work = NormalisedFolder(root + QStringLiteral("/music"));
-    QDir(work).removeRecursively();
-    if (!QDir().mkpath(work) || !WriteLibrary(work, n) || !LoadLibrary(work, n))
-        return {};
-    return work;
+    const QString work = FreshLibraryFolder(root, n);
+    return !work.isEmpty() && LoadLibrary(work, n) ? work : QString();
+}
+
+inline void SelectRows(CatalogueModel& list, const QList<int>& rows) {
+    list.clearSelectionAndFocus();
+    for (int row : rows)
+        list.selectAndFocus(row);
 }
 
 inline void SelectRows(const QList<int>& rows) {
-    catalogue().clearSelectionAndFocus();
-    for (int row : rows)
-        catalogue().selectAndFocus(row);
+    SelectRows(catalogue(), rows);
 }
 
-inline QStringList RowNames() {
+inline QStringList RowNames(const CatalogueModel& list) {
     QStringList names;
-    for (int row = 0; row < catalogue().rowCount(); ++row)
-        names << catalogue().entryAt(row)->name;
+    for (int row = 0; row < list.rowCount(); ++row)
+        names << list.entryAt(row)->name;
     return names;
 }
 
-inline QList<int> SelectedRows() {
+inline QList<int> SelectedRows(const CatalogueModel& list) {
     QList<int> rows;
-    for (int row = catalogue().nextRow(-1, true); row >= 0; row = catalogue().nextRow(row, true))
+    for (int row = list.nextRow(-1, true); row >= 0; row = list.nextRow(row, true))
         rows << row;
     return rows;
 }
 
-inline int FocusedRow() {
-    const QModelIndex current = catalogue().selectionModel()->currentIndex();
+// The row's file as the batch takes it: its record and full path.
+inline FileSummary FileOfRow(const CatalogueModel& list, int row) {
+    FileSummary file;
+    file.currentEntry = *list.entryAt(row);
+    file.currentPath = file.currentEntry.folder + file.currentEntry.name;
+    return file;
+}
+
+inline int FocusedRow(CatalogueModel& list) {
+    const QModelIndex current = list.selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 

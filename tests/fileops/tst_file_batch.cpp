@@ -16,6 +16,7 @@ class TestFileBatch : public QObject {
 
     QTemporaryDir m_dir;
     QString m_work; // the working folder, normalised
+    std::unique_ptr<Session> m_s;
 
     // A fresh library of ten files in a fresh working folder below the temporary folder.
     void freshLibrary(const QString& name = QStringLiteral("music")) {
@@ -24,7 +25,7 @@ class TestFileBatch : public QObject {
         QDir(m_work).removeRecursively();
         QDir().mkpath(m_work);
         QVERIFY(WriteLibrary(m_work, 10));
-        QVERIFY(LoadLibrary(m_work, 10));
+        m_s = LoadSession(m_work, 10);
     }
 
 private slots:
@@ -64,12 +65,11 @@ private slots:
         QFETCH(int, focusedAfter);
         QFETCH(int, questions);
         freshLibrary();
-        SelectRows(selection);
-        scratch().promptText = QStringLiteral("Delete");
+        SelectRows(m_s->list, selection);
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = answers;
 
-        QCOMPARE(RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo), 1);
+        QCOMPARE(m_s->run(CommandId::DeleteFiles, QStringLiteral("Delete"), dialogs), 1);
 
         QCOMPARE(dialogs.questions.size(), questions);
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Delete?"));
@@ -80,46 +80,46 @@ private slots:
             if (!deleted.contains(i))
                 expectedRows << NameOf(i);
         }
-        QCOMPARE(RowNames(), expectedRows);
-        for (int row : SelectedRows())
-            selected << catalogue().entryAt(row)->name;
+        QCOMPARE(RowNames(m_s->list), expectedRows);
+        QCOMPARE(m_s->list.rowCount(), 10 - int(deleted.size()));
+        for (int row : SelectedRows(m_s->list))
+            selected << m_s->list.entryAt(row)->name;
         QStringList expectedSelected;
         for (int i : selectedAfter)
             expectedSelected << NameOf(i);
         QCOMPARE(selected, expectedSelected);
-        QCOMPARE(catalogue().entryAt(FocusedRow())->name, NameOf(focusedAfter));
+        QCOMPARE(m_s->list.entryAt(FocusedRow(m_s->list))->name, NameOf(focusedAfter));
         QVERIFY(dialogs.fileErrors.isEmpty());
     }
 
     void deleteOfTheLastRowFocusesNothing() {
         SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         freshLibrary();
-        SelectRows({9});
-        catalogue().selectionModel()->setCurrentIndex(catalogue().index(3, 0),
-                                                      QItemSelectionModel::NoUpdate);
+        SelectRows(m_s->list, {9});
+        m_s->list.selectionModel()->setCurrentIndex(m_s->list.index(3, 0),
+                                                    QItemSelectionModel::NoUpdate);
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
-        QCOMPARE(catalogue().rowCount(), 9);
-        QVERIFY(SelectedRows().isEmpty());
-        QCOMPARE(FocusedRow(), 3);
+        m_s->run(CommandId::DeleteFiles, FileCommandVerb(CommandId::DeleteFiles), dialogs);
+        QCOMPARE(m_s->list.rowCount(), 9);
+        QVERIFY(SelectedRows(m_s->list).isEmpty());
+        QCOMPARE(FocusedRow(m_s->list), 3);
     }
 
     void repaintDuringTheQuestionDoesNotChangeTheFile() {
         SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         freshLibrary();
-        SelectRows({4});
+        SelectRows(m_s->list, {4});
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        dialogs.duringConfirm = [] { // the panel reads row 0
-            FileSummary shown;
-            LoadEntryAsCurrent(0, shown);
+        dialogs.duringConfirm = [this] { // the panel reads row 0
+            FileSummary shown = FileOfRow(m_s->list, 0);
             RereadSummary(shown, ReadMode::WithNotes);
         };
-        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
+        m_s->run(CommandId::DeleteFiles, FileCommandVerb(CommandId::DeleteFiles), dialogs);
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QVERIFY(!QFile::exists(m_work + NameOf(4)));
-        QVERIFY(!RowNames().contains(NameOf(4)));
+        QVERIFY(!RowNames(m_s->list).contains(NameOf(4)));
     }
 
     void moveKeepsOrRemovesRows_data() {
@@ -138,13 +138,12 @@ private slots:
         QVERIFY(QDir().mkpath(dest));
         const Snapshot before = TakeSnapshot(m_work);
         const QDateTime time2 = ModifiedTime(m_work + NameOf(2));
-        SelectRows({2, 5});
-        scratch().promptText = QStringLiteral("Move");
-        scratch().destFolder = dest;
+        SelectRows(m_s->list, {2, 5});
+        m_s->destFolder = dest;
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
 
-        RunFileBatch(CommandId::MoveFiles, dialogs, dialogs.undo);
+        m_s->run(CommandId::MoveFiles, QStringLiteral("Move"), dialogs);
 
         QCOMPARE(dialogs.questions.first(), QStringLiteral("Move to ") + dest + u'?');
         QVERIFY(dialogs.fileErrors.isEmpty());
@@ -153,14 +152,15 @@ private slots:
             QCOMPARE(ReadAll(dest + NameOf(i)), before.value(NameOf(i)));
         }
         QCOMPARE(ModifiedTime(dest + NameOf(2)), time2);
-        QCOMPARE(catalogue().rowCount(), rowsKept ? 10 : 8);
+        QCOMPARE(m_s->list.rowCount(), rowsKept ? 10 : 8);
+        QCOMPARE(m_s->list.rowCount(), rowsKept ? 10 : 8);
         if (rowsKept) {
-            QCOMPARE(catalogue().entryAt(2)->folder, dest);
-            QCOMPARE(catalogue().entryAt(5)->folder, dest);
-            QCOMPARE(catalogue().entryAt(3)->folder, m_work);
+            QCOMPARE(m_s->list.entryAt(2)->folder, dest);
+            QCOMPARE(m_s->list.entryAt(5)->folder, dest);
+            QCOMPARE(m_s->list.entryAt(3)->folder, m_work);
         } else {
-            QVERIFY(!RowNames().contains(NameOf(2)));
-            QVERIFY(!RowNames().contains(NameOf(5)));
+            QVERIFY(!RowNames(m_s->list).contains(NameOf(2)));
+            QVERIFY(!RowNames(m_s->list).contains(NameOf(5)));
         }
     }
 
@@ -169,20 +169,20 @@ private slots:
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/copies"));
         QDir(dest).removeRecursively();
         QVERIFY(QDir().mkpath(dest));
-        SelectRows({1, 4, 6});
-        scratch().promptText = QStringLiteral("Copy");
-        scratch().destFolder = dest;
+        SelectRows(m_s->list, {1, 4, 6});
+        m_s->destFolder = dest;
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::All)};
 
-        RunFileBatch(CommandId::CopyFiles, dialogs, dialogs.undo);
+        m_s->run(CommandId::CopyFiles, FileCommandVerb(CommandId::CopyFiles), dialogs);
 
         QCOMPARE(dialogs.questions.size(), 1);
-        QCOMPARE(catalogue().rowCount(), 13);
+        QCOMPARE(m_s->list.rowCount(), 13);
+        QCOMPARE(m_s->list.rowCount(), 13);
         const QList<int> sources{1, 4, 6};
         for (int k = 0; k < 3; ++k) {
-            const Entry* added = catalogue().entryAt(10 + k);
-            const Entry* source = catalogue().entryAt(sources[k]);
+            const Entry* added = m_s->list.entryAt(10 + k);
+            const Entry* source = m_s->list.entryAt(sources[k]);
             QCOMPARE(added->name, NameOf(sources[k]));
             QCOMPARE(added->folder, dest);
             QCOMPARE(added->title, TitleOf(sources[k]));
@@ -190,11 +190,11 @@ private slots:
             QCOMPARE(added->tuning, source->tuning);
             QCOMPARE(added->lastWriteTime, source->lastWriteTime);
             QCOMPARE(added->size, source->size);
-            QVERIFY(!catalogue().isSelected(10 + k));
+            QVERIFY(!m_s->list.isSelected(10 + k));
             QCOMPARE(ReadAll(dest + added->name), ReadAll(m_work + added->name));
             QCOMPARE(ModifiedTime(dest + added->name), ModifiedTime(m_work + added->name));
         }
-        QCOMPARE(SelectedRows(), (QList<int>{1, 4, 6}));
+        QCOMPARE(SelectedRows(m_s->list), (QList<int>{1, 4, 6}));
     }
 
     void moveOrCopyIntoTheFilesOwnFolderChangesNothing_data() {
@@ -206,13 +206,12 @@ private slots:
         QFETCH(CommandId, command);
         freshLibrary();
         const Snapshot before = TakeSnapshot(m_work);
-        SelectRows({3});
-        scratch().promptText = FileCommandVerb(command);
-        scratch().destFolder = m_work;
+        SelectRows(m_s->list, {3});
+        m_s->destFolder = m_work;
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
 
-        RunFileBatch(command, dialogs, dialogs.undo);
+        m_s->run(command, FileCommandVerb(command), dialogs);
 
         QCOMPARE(dialogs.fileErrors.size(), 1);
         const QString path = m_work + NameOf(3);
@@ -220,42 +219,42 @@ private slots:
                                                QStringLiteral("\r\nTo: ") + path));
         QVERIFY(dialogs.fileErrors[0].startsWith(SystemErrorText(CopyExistsError)));
         QCOMPARE(TakeSnapshot(m_work), before);
-        QCOMPARE(catalogue().rowCount(), 10);
-        QCOMPARE(catalogue().entryAt(3)->folder, m_work);
+        QCOMPARE(m_s->list.rowCount(), 10);
+        QCOMPARE(m_s->list.entryAt(3)->folder, m_work);
     }
 
     void renameBatchAsksOncePerRow() {
         freshLibrary();
-        SelectRows({1, 2, 3});
-        const int focused = FocusedRow();
+        SelectRows(m_s->list, {1, 2, 3});
+        const int focused = FocusedRow(m_s->list);
         ScriptedDialogs dialogs;
         QList<int> replies{int(DialogAnswer::Yes), int(DialogAnswer::No),
                            int(DialogAnswer::Cancel)};
         QStringList renamedFrom;
-        dialogs.onRename = [&](const FileSummary& current) {
+        dialogs.onRename = [&](const FileSummary& current, QString& newName) {
             const int reply = replies.takeFirst();
             renamedFrom << current.currentEntry.name;
             if (reply != int(DialogAnswer::Yes))
                 return reply;
-            scratch().editText = RenameSuggestion(current.currentEntry);
-            return RenameFile(dialogs, current.currentPath, scratch().editText,
+            newName = RenameSuggestion(current.currentEntry);
+            return RenameFile(dialogs, nullptr, current.currentPath, newName,
                               current.currentEntry.folder)
                        ? reply
                        : int(DialogAnswer::No);
         };
 
-        RunFileBatch(CommandId::RenameFiles, dialogs, dialogs.undo);
+        m_s->run(CommandId::RenameFiles, FileCommandVerb(CommandId::RenameFiles), dialogs);
 
         QCOMPARE(dialogs.renameCalls, 3);
         QCOMPARE(renamedFrom, (QStringList{NameOf(1), NameOf(2), NameOf(3)}));
-        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("Title 1.zuf"));
+        QCOMPARE(m_s->list.entryAt(1)->name, QStringLiteral("Title 1.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("Title 1.zuf")));
         QVERIFY(!QFile::exists(m_work + NameOf(1)));
-        QCOMPARE(catalogue().entryAt(2)->name, NameOf(2));
-        QCOMPARE(catalogue().entryAt(3)->name, NameOf(3));
-        QCOMPARE(catalogue().rowCount(), 10);
-        QCOMPARE(SelectedRows(), (QList<int>{1, 2, 3}));
-        QCOMPARE(FocusedRow(), focused);
+        QCOMPARE(m_s->list.entryAt(2)->name, NameOf(2));
+        QCOMPARE(m_s->list.entryAt(3)->name, NameOf(3));
+        QCOMPARE(m_s->list.rowCount(), 10);
+        QCOMPARE(SelectedRows(m_s->list), (QList<int>{1, 2, 3}));
+        QCOMPARE(FocusedRow(m_s->list), focused);
     }
 
     void namesThatAreNotUtf8SurviveEveryCommand() {
@@ -266,24 +265,24 @@ private slots:
         const QString odd = DecodeFileName(QByteArray("caf\xe9 \xff.zuf"));
         QVERIFY(odd.contains(QChar(0xDCE9)));
         QVERIFY(WriteSampleFile(m_work + odd, ReadAll(m_work + NameOf(0))));
-        QVERIFY(AddRow(m_work, odd));
-        const int row = catalogue().rowCount() - 1;
+        AddRow(m_s->list, m_work, odd);
+        const int row = m_s->list.rowCount() - 1;
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/odd"));
         QDir(dest).removeRecursively();
         QVERIFY(QDir().mkpath(dest));
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes)};
-        scratch().destFolder = dest;
+        m_s->destFolder = dest;
 
-        SelectRows({row});
-        RunFileBatch(CommandId::CopyFiles, dialogs, dialogs.undo);
+        SelectRows(m_s->list, {row});
+        m_s->run(CommandId::CopyFiles, FileCommandVerb(CommandId::CopyFiles), dialogs);
         QVERIFY(PathExists(dest + odd));
         const QString renamed = DecodeFileName(QByteArray("\xe9t\xe9.zuf"));
-        QVERIFY(EndLabelEdit(row, renamed, dialogs, dialogs.undo));
+        QVERIFY(EndLabelEdit(m_s->list, row, renamed, false, dialogs, dialogs.undo));
         QVERIFY(PathExists(m_work + renamed));
         QVERIFY(!PathExists(m_work + odd));
-        SelectRows({row});
-        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo);
+        SelectRows(m_s->list, {row});
+        m_s->run(CommandId::DeleteFiles, FileCommandVerb(CommandId::DeleteFiles), dialogs);
         QVERIFY(!PathExists(m_work + renamed));
         QVERIFY(dialogs.fileErrors.isEmpty());
         QCOMPARE(DeleteFileNative(dest + odd), 0); // Qt's own removal cannot name it
@@ -329,9 +328,8 @@ private slots:
     void confirmationQuestion() {
         QFETCH(CommandId, command);
         QFETCH(QString, question);
-        scratch().promptText = FileCommandVerb(command);
-        scratch().destFolder = QStringLiteral("/m/folk/");
-        QCOMPARE(ConfirmationQuestion(command), question);
+        const BatchRequest request{FileCommandVerb(command), QStringLiteral("/m/folk/"), {}};
+        QCOMPARE(ConfirmationQuestion(command, request), question);
     }
 };
 

@@ -36,11 +36,15 @@ class TestFileDialogsWindow : public QObject {
     UndoRecord m_undo;
     QString m_work;
     FolderHistory m_history;
+    std::unique_ptr<Session> m_s;
+
+    DestinationPlace place() { return {m_s->destFolder, m_s->workingFolder}; }
 
 private slots:
     void init() {
-        m_work = FreshLibrary(m_dir.path(), 2);
+        m_work = FreshLibraryFolder(m_dir.path(), 2);
         QVERIFY(!m_work.isEmpty());
+        m_s = LoadSession(m_work, 2);
         m_history = FolderHistory{};
     }
 
@@ -85,7 +89,7 @@ private slots:
         QString a = QStringLiteral("/m/a"), b = QStringLiteral("/m/b");
         AddToFolderHistory(m_history, b);
         AddToFolderHistory(m_history, a);
-        DestinationDialog dialog(nullptr, QStringLiteral("Move"), m_history);
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"), QString(), m_history, place());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Move"));
         QCOMPARE(dialog.folderBox()->currentText(), m_work);
         QCOMPARE(dialog.folderBox()->count(), 2);
@@ -109,7 +113,8 @@ private slots:
         QFETCH(int, result);
         const QString typed = m_dir.path() + QStringLiteral("/Temp");
         {
-            DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
+            DestinationDialog dialog(nullptr, QStringLiteral("Copy"), QString(), m_history,
+                                     place());
             QVERIFY(ShowActive(&dialog));
             dialog.folderBox()->setCurrentText(typed);
             if (button.isEmpty())
@@ -119,19 +124,19 @@ private slots:
             QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), result);
         }
-        QCOMPARE(scratch().destFolder, NormalisedFolder(typed));
-        DestinationDialog next(nullptr, QStringLiteral("Copy"), m_history);
+        QCOMPARE(m_s->destFolder, NormalisedFolder(typed));
+        DestinationDialog next(nullptr, QStringLiteral("Copy"), QString(), m_history, place());
         QCOMPARE(next.folderBox()->currentText(), NormalisedFolder(typed));
         QVERIFY(m_history.entries.empty()); // a destination is not added to the history
     }
 
     void relativeAndEmptyDestinations() {
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), QString(), m_history, place());
         dialog.folderBox()->setCurrentText(QStringLiteral("folk"));
         dialog.accept();
         QCOMPARE(dialog.result(), 1);
-        QCOMPARE(scratch().destFolder, m_work + QStringLiteral("folk") + FolderSeparator());
-        DestinationDialog empty(nullptr, QStringLiteral("Copy"), m_history);
+        QCOMPARE(m_s->destFolder, m_work + QStringLiteral("folk") + FolderSeparator());
+        DestinationDialog empty(nullptr, QStringLiteral("Copy"), QString(), m_history, place());
         empty.folderBox()->setCurrentText(QString());
         empty.accept();
         QCOMPARE(empty.result(), QDialog::Rejected); // nowhere to go: nothing is moved or copied
@@ -142,17 +147,17 @@ private slots:
         const QString deep = m_dir.path() + QLatin1Char('/') + QString(120, QLatin1Char('d')) +
                              QLatin1Char('/') + QString(120, QLatin1Char('e')) +
                              QStringLiteral("/f");
-        scratch().destFolder = NormalisedFolder(deep);
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
+        m_s->destFolder = NormalisedFolder(deep);
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), QString(), m_history, place());
         QCOMPARE(dialog.folderBox()->currentText(), NormalisedFolder(deep));
         dialog.accept();
         QCOMPARE(dialog.result(), 1);
-        QCOMPARE(scratch().destFolder, NormalisedFolder(deep));
+        QCOMPARE(m_s->destFolder, NormalisedFolder(deep));
     }
 
     void browseStartsFromTheDestination() {
-        scratch().destFolder = m_work;
-        DestinationDialog dialog(nullptr, QStringLiteral("Move"), m_history);
+        m_s->destFolder = m_work;
+        DestinationDialog dialog(nullptr, QStringLiteral("Move"), QString(), m_history, place());
         QString startedAt;
         const QString chosen = m_dir.path() + QStringLiteral("/Chosen");
         dialog.chooseFolder = [&](QWidget*, const QString& start) {
@@ -186,10 +191,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, expected);
         QFETCH(int, error);
-        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), m_history);
+        DestinationDialog dialog(nullptr, QStringLiteral("Copy"), QString(), m_history, place());
         QString rootShown, message, caption;
         dialog.runNewFolder = [&](QWidget* owner) {
-            NewFolderDialog create(owner);
+            NewFolderDialog create(owner, place());
             QCOMPARE(create.windowTitle(), QStringLiteral("Create Directory"));
             rootShown = create.rootLabel()->text();
             create.nameField()->setText(name);
@@ -205,7 +210,7 @@ private slots:
         QCOMPARE(rootShown, m_work);
         const QString made = NormalisedFolder(m_work + expected);
         QCOMPARE(dialog.folderBox()->currentText(), made);
-        QCOMPARE(scratch().destFolder, made);
+        QCOMPARE(m_s->destFolder, made);
         QVERIFY(QFileInfo(made).isDir());
         if (error) {
             const QString tried =
@@ -224,8 +229,8 @@ private slots:
     }
     void newFolderCancelKeepsTheDestination() {
         QFETCH(bool, byKey);
-        scratch().destFolder = m_work;
-        NewFolderDialog create(nullptr);
+        m_s->destFolder = m_work;
+        NewFolderDialog create(nullptr, place());
         QVERIFY(ShowActive(&create));
         create.nameField()->setText(QStringLiteral("never"));
         if (byKey)
@@ -233,7 +238,7 @@ private slots:
         else
             QTest::mouseClick(Button(&create, QStringLiteral("Cancel")), Qt::LeftButton);
         QCOMPARE(create.result(), QDialog::Rejected);
-        QCOMPARE(scratch().destFolder, m_work);
+        QCOMPARE(m_s->destFolder, m_work);
         QVERIFY(!QFileInfo::exists(m_work + QStringLiteral("never")));
     }
 
@@ -245,7 +250,7 @@ private slots:
     }
     void newFolderCaptionKeys() {
         QFETCH(int, key);
-        NewFolderDialog create(nullptr);
+        NewFolderDialog create(nullptr, place());
         QVERIFY(ShowActive(&create));
         QPushButton* ok = Button(&create, QStringLiteral("OK"));
         ok->setFocus();
@@ -256,10 +261,9 @@ private slots:
     }
 
     void renameDialogRenames() {
-        FileSummary current;
-        LoadEntryAsCurrent(1, current);
+        const FileSummary current = FileOfRow(m_s->list, 1);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs, current);
+        RenameFileDialog dialog(nullptr, dialogs, current, m_s->list, m_s->renameFlags);
         QVERIFY(ShowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Rename File"));
         QCOMPARE(dialog.findChild<QLabel*>("currentName")->text(), NameOf(1));
@@ -268,7 +272,7 @@ private slots:
         QVERIFY(dialog.nameField()->hasFocus());
         QTest::keyClick(dialog.nameField(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(DialogAnswer::Yes));
-        QCOMPARE(scratch().editText.text(), QStringLiteral("Title 1.zuf"));
+        QCOMPARE(dialog.newName(), QStringLiteral("Title 1.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("Title 1.zuf")));
         QVERIFY(!QFile::exists(m_work + NameOf(1)));
     }
@@ -294,10 +298,9 @@ private slots:
         QFETCH(int, length);
         QFETCH(QString, button);
         QFETCH(QString, result);
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs, current);
+        RenameFileDialog dialog(nullptr, dialogs, current, m_s->list, m_s->renameFlags);
         QVERIFY(ShowActive(&dialog));
         QLineEdit* field = dialog.nameField();
         field->setText(text);
@@ -312,21 +315,19 @@ private slots:
     }
 
     void renameDialogToolsWaitForTheFieldToLoseFocus() {
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs, current);
+        RenameFileDialog dialog(nullptr, dialogs, current, m_s->list, m_s->renameFlags);
         dialog.nameField()->setText(QStringLiteral("abc"));
         Button(&dialog, QStringLiteral("ABC"))->click(); // no focus was ever taken
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("abc"));
     }
 
     void renameDialogRefusesANameThatLeavesTheFolder() {
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs, current);
+        RenameFileDialog dialog(nullptr, dialogs, current, m_s->list, m_s->renameFlags);
         QVERIFY(ShowActive(&dialog));
         const QString name = QStringLiteral("..") + FolderSeparator() + QStringLiteral("x.zuf");
         dialog.nameField()->setText(name);
@@ -349,17 +350,16 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, result);
         QFETCH(int, flags);
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         ScriptedDialogs dialogs;
-        RenameFileDialog dialog(nullptr, dialogs, current);
+        RenameFileDialog dialog(nullptr, dialogs, current, m_s->list, m_s->renameFlags);
         QVERIFY(ShowActive(&dialog));
         QVERIFY(!dialog.checkBox()->isChecked());
         QCOMPARE(dialog.checkBox()->text(), QStringLiteral("Check duplicated names"));
         dialog.checkBox()->setChecked(true);
         QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
         QCOMPARE(dialog.result(), result);
-        QCOMPARE(int(settings().renameFlags), flags);
+        QCOMPARE(int(m_s->renameFlags), flags);
     }
 
     void commandsThroughTheWindow_data() {
@@ -379,24 +379,23 @@ private slots:
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/dest"));
         QDir(dest).removeRecursively();
         QDir().mkpath(dest);
-        SelectRows({0});
-        scratch().destFolder = dest;
-        scratch().promptText = FileCommandVerb(command);
+        SelectRows(m_s->list, {0});
+        m_s->destFolder = dest;
         QString question;
         WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
             question = dialog->findChild<QLabel*>("question")->text();
             QTest::mouseClick(Button(dialog, button), Qt::LeftButton);
         });
-        RunFileBatchCommand(nullptr, command, m_undo);
-        QCOMPARE(question, ConfirmationQuestion(command));
+        RunFileBatchCommand(nullptr, command, m_s->request(FileCommandVerb(command)), m_s->list,
+                            m_s->renameFlags, m_s->window, m_undo);
+        QCOMPARE(question, ConfirmationQuestion(command, m_s->request(FileCommandVerb(command))));
         QCOMPARE(QFile::exists(m_work + NameOf(0)), !gone);
         QCOMPARE(QFile::exists(dest + NameOf(0)), gone && command == CommandId::MoveFiles);
     }
 
     void fileErrorShowsTheSystemText() {
-        SelectRows({1});
-        scratch().destFolder = m_work;
-        scratch().promptText = QStringLiteral("Copy");
+        SelectRows(m_s->list, {1});
+        m_s->destFolder = m_work;
         QString text, caption;
         int icon = -1;
         WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
@@ -408,32 +407,34 @@ private slots:
             });
             dialog->done(int(DialogAnswer::Yes));
         });
-        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_undo);
+        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_s->request(QStringLiteral("Copy")), m_s->list,
+                            m_s->renameFlags, m_s->window, m_undo);
         const QString path = m_work + NameOf(1);
         QCOMPARE(text, SystemErrorText(CopyExistsError) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
         QCOMPARE(caption, ProgramCaption.toString());
         QCOMPARE(icon, int(QMessageBox::Information));
-        QCOMPARE(catalogue().rowCount(), 2);
+        QCOMPARE(m_s->list.rowCount(), 2);
     }
 
     void renameCommandThroughTheWindow() {
-        SelectRows({0});
+        SelectRows(m_s->list, {0});
         WhenOpen<RenameFileDialog>([](RenameFileDialog* dialog) {
             dialog->nameField()->setText(QStringLiteral("renamed.zuf"));
             dialog->accept();
         });
-        RunFileBatchCommand(nullptr, CommandId::RenameFiles, m_undo);
-        QCOMPARE(catalogue().entryAt(0)->name, QStringLiteral("renamed.zuf"));
+        RunFileBatchCommand(nullptr, CommandId::RenameFiles, m_s->request(QString()), m_s->list,
+                            m_s->renameFlags, m_s->window, m_undo);
+        QCOMPARE(m_s->list.entryAt(0)->name, QStringLiteral("renamed.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("renamed.zuf")));
     }
 
     void inPlaceRenameThroughTheWindow() {
-        QVERIFY(EndLabelEdit(1, QStringLiteral("edited.zuf"), m_undo));
-        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
+        QVERIFY(EndLabelEdit(m_s->list, 1, QStringLiteral("edited.zuf"), m_s->renameFlags, m_undo));
+        QCOMPARE(m_s->list.entryAt(1)->name, QStringLiteral("edited.zuf"));
         QVERIFY(QFile::exists(m_work + QStringLiteral("edited.zuf")));
-        QVERIFY(!EndLabelEdit(1, QString(), m_undo));
-        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("edited.zuf"));
+        QVERIFY(!EndLabelEdit(m_s->list, 1, QString(), m_s->renameFlags, m_undo));
+        QCOMPARE(m_s->list.entryAt(1)->name, QStringLiteral("edited.zuf"));
     }
 };
 

@@ -107,6 +107,7 @@ class TestFileFaults : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_work;
+    std::unique_ptr<Session> m_s; // the batch's own list; saving and reports read the program's
 
     QString below(const QString& name) {
         const QString path = NormalisedFolder(m_dir->path() + u'/' + name);
@@ -116,12 +117,11 @@ class TestFileFaults : public QObject {
 
     // One command over row 0 with Yes; answers the dialogs' record.
     ScriptedDialogs runOnFirstRow(CommandId command, const QString& dest = {}) {
-        SelectRows({0});
-        scratch().promptText = FileCommandVerb(command);
-        scratch().destFolder = dest;
+        SelectRows(m_s->list, {0});
+        m_s->destFolder = dest;
         ScriptedDialogs dialogs;
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        RunFileBatch(command, dialogs, dialogs.undo);
+        m_s->run(command, FileCommandVerb(command), dialogs);
         return dialogs;
     }
 
@@ -139,6 +139,7 @@ private slots:
         m_work = below(QStringLiteral("music"));
         QVERIFY(WriteLibrary(m_work, 3));
         QVERIFY(LoadLibrary(m_work, 3));
+        m_s = LoadSession(m_work, 3);
     }
     void cleanup() { m_dir.reset(); }
 
@@ -158,8 +159,9 @@ private slots:
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(CopyExistsError, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(RowNames(), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
-        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+        QCOMPARE(RowNames(m_s->list), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
+        QCOMPARE(m_s->list.entryAt(0)->folder, m_work);
+        QCOMPARE(m_s->list.rowCount(), 3);
     }
 
     void copyIntoAMissingFolder() {
@@ -170,7 +172,7 @@ private slots:
                  QStringList{longForm(NoFolderError, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
         QVERIFY(!QFileInfo::exists(dest));
-        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+        QCOMPARE(m_s->list.entryAt(0)->folder, m_work);
     }
 
     void copyIntoAnImmutableFolder() {
@@ -182,7 +184,8 @@ private slots:
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(EPERM, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(catalogue().rowCount(), 3);
+        QCOMPARE(m_s->list.rowCount(), 3);
+        QCOMPARE(m_s->list.rowCount(), 3);
     }
 
     void moveIntoAReadOnlyMount() {
@@ -195,7 +198,7 @@ private slots:
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(EROFS, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+        QCOMPARE(m_s->list.entryAt(0)->folder, m_work);
     }
 
     void moveWhoseSourceCannotBeDeleted() {
@@ -213,8 +216,8 @@ private slots:
         QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
         QCOMPARE(ReadAll(dest + NameOf(0)), bytes);
         // The row stays and describes the new copy.
-        QCOMPARE(catalogue().rowCount(), 3);
-        QCOMPARE(catalogue().entryAt(0)->folder, dest);
+        QCOMPARE(m_s->list.rowCount(), 3);
+        QCOMPARE(m_s->list.entryAt(0)->folder, dest);
     }
 
     void deleteOfAnImmutableFile() {
@@ -224,17 +227,17 @@ private slots:
         const ScriptedDialogs dialogs = runOnFirstRow(CommandId::DeleteFiles);
         QCOMPARE(dialogs.fileErrors, QStringList{shortForm(EPERM, m_work + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(RowNames(), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
+        QCOMPARE(RowNames(m_s->list), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
+        QCOMPARE(m_s->list.rowCount(), 3);
     }
 
     void deleteOfAVanishedFile() {
         QVERIFY(QFile::remove(m_work + NameOf(0)));
         const Snapshot before = TakeSnapshot(m_dir->path());
-        scratch().targetPath = QStringLiteral("left over from an earlier copy");
         const ScriptedDialogs dialogs = runOnFirstRow(CommandId::DeleteFiles);
         QCOMPARE(dialogs.fileErrors, QStringList{shortForm(ENOENT, m_work + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(catalogue().rowCount(), 3);
+        QCOMPARE(m_s->list.rowCount(), 3);
     }
 
     void renameFailures_data() {
@@ -260,28 +263,27 @@ private slots:
         Immutable lock(lockSource ? m_work + NameOf(0) : QString());
         if (lockSource)
             REQUIRE_IMMUTABLE(lock);
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         ScriptedDialogs dialogs;
 
-        QVERIFY(!RenameFile(dialogs, current.currentPath, name, m_work));
-        QVERIFY(!EndLabelEdit(0, name, dialogs, dialogs.undo));
+        QVERIFY(!RenameFile(dialogs, nullptr, current.currentPath, name, m_work));
+        QVERIFY(!EndLabelEdit(m_s->list, 0, name, false, dialogs, dialogs.undo));
 
         const QStringList expected(2, longForm(error, m_work + NameOf(0), m_work + name));
         QCOMPARE(dialogs.fileErrors, expected);
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(catalogue().entryAt(0)->name, NameOf(0));
+        QCOMPARE(m_s->list.entryAt(0)->name, NameOf(0));
     }
 
     void renameWithCharactersTheFileSystemRefuses() {
         // Linux file systems refuse only the separator and NUL, which the rename refuses
         // itself before asking the file system; see the rename tests.
 #ifdef Q_OS_WIN
-        FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        const FileSummary current = FileOfRow(m_s->list, 0);
         const Snapshot before = TakeSnapshot(m_dir->path());
         ScriptedDialogs dialogs;
-        QVERIFY(!RenameFile(dialogs, current.currentPath, QStringLiteral("a*b|c.zuf"), m_work));
+        QVERIFY(!RenameFile(dialogs, nullptr, current.currentPath, QStringLiteral("a*b|c.zuf"),
+                            m_work));
         QCOMPARE(dialogs.fileErrors.size(), 1);
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
 #else
@@ -311,8 +313,8 @@ private slots:
         QCOMPARE(dialogs.fileErrors,
                  QStringList{longForm(ENOSPC, m_work + NameOf(0), dest + NameOf(0))});
         QCOMPARE(TakeSnapshot(m_dir->path()), before); // no partial copy left behind
-        QCOMPARE(catalogue().rowCount(), 3);
-        QCOMPARE(catalogue().entryAt(0)->folder, m_work);
+        QCOMPARE(m_s->list.rowCount(), 3);
+        QCOMPARE(m_s->list.entryAt(0)->folder, m_work);
     }
 
     void copyNeverReplacesAndKeepsTheTime() {

@@ -14,6 +14,7 @@ class TestRename : public QObject {
     Q_OBJECT
 
     FileSummary m_current; // the file a rename acts on
+    std::unique_ptr<CatalogueModel> m_list;
 
     QTemporaryDir m_dir;
 
@@ -27,8 +28,7 @@ class TestRename : public QObject {
     void duplicateLibrary() {
         for (const char* name : {"a", "b", "c"})
             QDir(folder(QString::fromLatin1(name))).removeRecursively();
-        ResetAppState();
-        ResetSettings();
+        m_list = std::make_unique<CatalogueModel>();
         const QList<QPair<QString, QString>> files{{folder(QStringLiteral("a")), "a.zuf"},
                                                    {folder(QStringLiteral("b")), "Song.zuf"},
                                                    {folder(QStringLiteral("c")), "SONG.zuf"},
@@ -37,9 +37,9 @@ class TestRename : public QObject {
             SampleFile file;
             file.title = name;
             QVERIFY(WriteSampleFile(dir + name, file));
-            QVERIFY(AddRow(dir, name));
+            AddRow(*m_list, dir, name);
         }
-        LoadEntryAsCurrent(0, m_current);
+        m_current = FileOfRow(*m_list, 0);
     }
 
 private slots:
@@ -139,13 +139,13 @@ private slots:
         QFETCH(int, warnings);
         QFETCH(bool, renamed);
         duplicateLibrary();
-        settings().renameFlags = check ? 1 : 0;
         const QString a = folder(QStringLiteral("a"));
         const QByteArray bytes = ReadAll(a + "a.zuf");
         ScriptedDialogs dialogs;
         dialogs.warnAnswers = answers;
 
-        QCOMPARE(RenameFile(dialogs, m_current.currentPath, QStringLiteral("song.zuf"), a),
+        QCOMPARE(RenameFile(dialogs, check ? m_list.get() : nullptr, m_current.currentPath,
+                            QStringLiteral("song.zuf"), a),
                  renamed);
 
         QCOMPARE(dialogs.warnings.size(), warnings);
@@ -162,12 +162,12 @@ private slots:
 
     void ownRowNeverCounts() {
         duplicateLibrary();
-        settings().renameFlags = 1;
         const QString b = folder(QStringLiteral("b"));
-        LoadEntryAsCurrent(1, m_current); // b/Song.zuf
+        m_current = FileOfRow(*m_list, 1); // b/Song.zuf
         ScriptedDialogs dialogs;
         dialogs.warnAnswers = {true};
-        QVERIFY(RenameFile(dialogs, m_current.currentPath, QStringLiteral("song.zuf"), b));
+        QVERIFY(RenameFile(dialogs, m_list.get(), m_current.currentPath, QStringLiteral("song.zuf"),
+                           b));
         QCOMPARE(dialogs.warnings, QStringList{DuplicateNameText(QStringLiteral("SONG.zuf"),
                                                                  folder(QStringLiteral("c")))});
         QVERIFY(QFile::exists(b + "song.zuf"));
@@ -175,10 +175,10 @@ private slots:
 
     void caseOnlyChangeRaisesNoWarning() {
         duplicateLibrary();
-        settings().renameFlags = 1;
         const QString a = folder(QStringLiteral("a"));
         ScriptedDialogs dialogs;
-        QVERIFY(RenameFile(dialogs, m_current.currentPath, QStringLiteral("A.zuf"), a));
+        QVERIFY(
+            RenameFile(dialogs, m_list.get(), m_current.currentPath, QStringLiteral("A.zuf"), a));
         QVERIFY(dialogs.warnings.isEmpty());
         QVERIFY(QFile::exists(a + "A.zuf"));
     }
@@ -198,7 +198,7 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
 
-        QVERIFY(!RenameFile(dialogs, m_current.currentPath, name, a));
+        QVERIFY(!RenameFile(dialogs, m_list.get(), m_current.currentPath, name, a));
 
         QCOMPARE(dialogs.messages, QStringList{NameRefusedText(name)});
         QVERIFY(dialogs.fileErrors.isEmpty());
@@ -225,9 +225,9 @@ private slots:
         const Snapshot before = TakeSnapshot(m_dir.path());
         ScriptedDialogs dialogs;
 
-        QCOMPARE(EndLabelEdit(row, name, dialogs, dialogs.undo), accepted);
+        QCOMPARE(EndLabelEdit(*m_list, row, name, false, dialogs, dialogs.undo), accepted);
 
-        QCOMPARE(catalogue().entryAt(0)->name, rowName);
+        QCOMPARE(m_list->entryAt(0)->name, rowName);
         if (accepted) {
             QVERIFY(QFile::exists(folder(QStringLiteral("a")) + name));
         } else {

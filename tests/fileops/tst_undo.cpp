@@ -49,6 +49,8 @@ class TestUndo : public QObject {
     QTemporaryDir m_dir;
     QString m_root; // holds the working folder "music" and the folders "music/folk" and "backup"
     QString m_work;
+    // The batches run over the program's list, which the information save still writes into.
+    UiHooks m_window;
 
     QString folder(const QString& relative) { return NormalisedFolder(m_root + relative); }
 
@@ -64,21 +66,21 @@ class TestUndo : public QObject {
                 InfoSaveResult::Saved);
             return;
         }
-        static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles,
-                                             CommandId::MoveFiles, CommandId::CopyFiles,
-                                             CommandId::DeleteFiles};
+        static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles, CommandId::MoveFiles, CommandId::CopyFiles,
+                                       CommandId::DeleteFiles};
         const CommandId command = commands[batch];
-        scratch().promptText = FileCommandVerb(command);
-        scratch().destFolder =
-            folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup"));
-        dialogs.onRename = [&dialogs](const FileSummary& current) {
-            scratch().editText = RenameSuggestion(current.currentEntry);
-            return RenameFile(dialogs, current.currentPath, scratch().editText,
+        const BatchRequest request{
+            FileCommandVerb(command),
+            folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup")),
+            m_work};
+        dialogs.onRename = [&dialogs](const FileSummary& current, QString& newName) {
+            newName = RenameSuggestion(current.currentEntry);
+            return RenameFile(dialogs, nullptr, current.currentPath, newName,
                               current.currentEntry.folder)
                        ? int(DialogAnswer::Yes)
                        : int(DialogAnswer::Cancel);
         };
-        RunFileBatch(command, dialogs, dialogs.undo);
+        RunFileBatch(command, request, catalogue(), dialogs, m_window, dialogs.undo);
     }
 
 private slots:
@@ -134,6 +136,7 @@ private slots:
         else
             QCOMPARE(BytesAndTimes(m_root), disk);
         QCOMPARE(Rows(), rows);
+        QCOMPARE(catalogue().rowCount(), 5);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
     }
 
@@ -235,10 +238,12 @@ private slots:
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         dialogs.warnAnswers = {yes};
         SelectRows({2});
-        scratch().promptText = FileCommandVerb(CommandId::DeleteFiles);
+        const BatchRequest request{FileCommandVerb(CommandId::DeleteFiles),
+                                   {},
+                                   m_work,
+                                   permanent ? DeleteMode::Permanent : DeleteMode::Trash};
 
-        RunFileBatch(CommandId::DeleteFiles, dialogs, dialogs.undo,
-                     permanent ? DeleteMode::Permanent : DeleteMode::Trash);
+        RunFileBatch(CommandId::DeleteFiles, request, catalogue(), dialogs, m_window, dialogs.undo);
         qputenv("XDG_DATA_HOME", home);
         QFile::remove(blocker);
 
@@ -251,7 +256,7 @@ private slots:
         if (gone)
             expected.remove(QStringLiteral("music/") + NameOf(2));
         QCOMPARE(TakeSnapshot(m_root), expected);
-        QCOMPARE(RowNames().contains(NameOf(2)), !gone);
+        QCOMPARE(RowNames(catalogue()).contains(NameOf(2)), !gone);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
         // A deletion for good cannot be undone, and Undo does not reach past it.
         QCOMPARE(dialogs.undo.canUndo(), !gone);

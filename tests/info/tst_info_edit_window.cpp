@@ -4,6 +4,7 @@
 #include "../fileops/dialog_test_support.h"
 #include "../fileops/file_test_support.h"
 
+#include "catalogue/status.h"
 #include "fileops/file_commands_dialog.h"
 #include "info/info_edit.h"
 #include "info/info_edit_dialog.h"
@@ -187,7 +188,7 @@ private slots:
 
     void commandOpensOnlyForOneRow() {
         QVERIFY(WriteSampleFile(m_work + NameOf(1), SampleFile{}));
-        QVERIFY(AddRow(m_work, NameOf(1)));
+        AddRow(catalogue(), m_work, NameOf(1));
         SelectRows({0, 1});
         bool opened = false;
         QTimer::singleShot(0, [&] {
@@ -196,10 +197,10 @@ private slots:
                 dialog->reject();
             }
         });
-        RunInfoEditDialog(nullptr, m_undo);
+        RunInfoEditDialog(nullptr, catalogue(), SingleFileRow(catalogue()), m_undo);
         QVERIFY(!opened);
         SelectRows({0});
-        RunInfoEditDialog(nullptr, m_undo);
+        RunInfoEditDialog(nullptr, catalogue(), SingleFileRow(catalogue()), m_undo);
         QVERIFY(opened);
     }
 };
