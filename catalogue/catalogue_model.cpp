@@ -155,6 +155,16 @@ void CatalogueModel::setStateImage(int row, StateImage image) {
     emit dataChanged(cell, cell, {Qt::DecorationRole, StateImageRole});
 }
 
+void CatalogueModel::setStateImages(const std::vector<StateImage>& images) {
+    const size_t count = std::min(images.size(), m_rows.size());
+    for (size_t row = 0; row < count; ++row)
+        m_rows[row].image = images[row];
+    if (m_updatesSuspended || count == 0)
+        return;
+    emit dataChanged(index(0, ColumnName), index(int(count) - 1, ColumnName),
+                     {Qt::DecorationRole, StateImageRole});
+}
+
 void CatalogueModel::removeEntryRow(int row) {
     if (row < 0 || row >= int(m_rows.size()))
         return;

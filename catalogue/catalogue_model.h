@@ -38,6 +38,8 @@ public:
     const Entry* entryAt(int row) const;
     StateImage stateImage(int row) const;
     void setStateImage(int row, StateImage image);
+    // Every row's image at once (images[row]), told to the views as one change.
+    void setStateImages(const std::vector<StateImage>& images);
     void removeEntryRow(int row);
     // Removes the rows (ascending, each once) in one pass. The selection and the focus end as
     // they would had the rows gone one by one: the other rows keep their selection, and a

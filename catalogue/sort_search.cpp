@@ -321,8 +321,8 @@ void ColumnClick(CatalogueModel& list, int column, bool filterOn) {
 
 // Lower-cases character by character (simple case mapping), keeping the length, so that the
 // words and the searched text are compared unit for unit.
-static QString LowerKeepingLength(QStringView text) {
-    QString out(text.size(), Qt::Uninitialized);
+static void LowerInto(QStringView text, QString& out) {
+    out.resize(text.size()); // keeps the allocation of a buffer used again
     char16_t* to = reinterpret_cast<char16_t*>(out.data());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
@@ -338,10 +338,35 @@ static QString LowerKeepingLength(QStringView text) {
             ++i;
             continue;
         }
+        if (u < 0x80) {
+            to[i] = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+            continue;
+        }
         const char32_t lower = QChar::toLower(char32_t(u));
         to[i] = QChar::requiresSurrogates(lower) ? u : char16_t(lower);
     }
+}
+
+static QString LowerKeepingLength(QStringView text) {
+    QString out;
+    LowerInto(text, out);
     return out;
+}
+
+// The search over one entry, with the joined and lowered texts built in buffers that the
+// caller keeps from row to row.
+static bool MatchesSearch(const CatalogueModel& list, const Entry& entry, QString& joined,
+                          QString& lowered) {
+    // The joined text is built whole, however long the comments are.
+    joined.resize(0);
+    joined.reserve(entry.title.size() + entry.subtitle.size() + entry.comments.size());
+    joined += entry.title;
+    joined += entry.subtitle;
+    joined += entry.comments;
+    if (list.searchCaseSensitive())
+        return joined.contains(list.searchText(), Qt::CaseSensitive);
+    LowerInto(joined, lowered);
+    return lowered.contains(list.searchText(), Qt::CaseSensitive);
 }
 
 void TakeSearchWords(CatalogueModel& list, const QString& words, bool caseSensitive) {
@@ -352,31 +377,27 @@ void TakeSearchWords(CatalogueModel& list, const QString& words, bool caseSensit
 }
 
 bool EntryMatchesSearch(const CatalogueModel& list, const Entry& entry) {
-    // The joined text is built whole, however long the comments are.
-    QString joined;
-    joined.reserve(entry.title.size() + entry.subtitle.size() + entry.comments.size());
-    joined += entry.title;
-    joined += entry.subtitle;
-    joined += entry.comments;
-    if (!list.searchCaseSensitive())
-        joined = LowerKeepingLength(joined);
-    return joined.contains(list.searchText(), Qt::CaseSensitive);
+    QString joined, lowered;
+    return MatchesSearch(list, entry, joined, lowered);
 }
 
 void ApplySearchFilter(CatalogueModel& list, UiHooks& window) {
     const bool filterOn = list.filterOn();
     int found = 0;
-    for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
+    std::vector<StateImage> images(size_t(list.rowCount()));
+    QString joined, lowered;
+    for (int row = 0; row < list.rowCount(); ++row) {
         Entry* entry = list.entryAt(row);
         if (filterOn) {
-            entry->isMatched = EntryMatchesSearch(list, *entry) ? 1 : 0;
-            list.setStateImage(row, entry->isMatched ? StateMatched : StateUnmatched);
+            entry->isMatched = MatchesSearch(list, *entry, joined, lowered) ? 1 : 0;
+            images[size_t(row)] = entry->isMatched ? StateMatched : StateUnmatched;
             found += entry->isMatched;
         } else {
             entry->isMatched = 0;
-            list.setStateImage(row, entry->isBad ? StateBad : StateNormal);
+            images[size_t(row)] = entry->isBad ? StateBad : StateNormal;
         }
     }
+    list.setStateImages(images);
     list.setFoundCount(found);
     list.clearSelectionAndFocus();
     SortColumn(list, filterOn);
