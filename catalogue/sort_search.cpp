@@ -11,6 +11,7 @@
 #include <numeric>
 #include <string>
 #include <string_view>
+#include <thread>
 
 int SortColumnIndex(const SortState& sort) {
     for (int i = 0; i < ColumnCount; ++i) {
@@ -109,10 +110,7 @@ public:
         const QCollator& collator = TextCollator();
         m_folded = collator.locale().language() == QLocale::C;
         if (m_folded) {
-            size_t total = 0;
-            for (const Entry* entry : entries)
-                total += size_t(text(*entry).size());
-            m_foldedText.reserve(total);
+            m_foldedText.reserve(entries.size() * 24); // grows geometrically past that
             m_starts.reserve(entries.size() + 1);
             for (const Entry* entry : entries) {
                 m_starts.push_back(m_foldedText.size());
@@ -126,10 +124,12 @@ public:
             m_texts.reserve(entries.size());
             for (const Entry* entry : entries)
                 m_texts.push_back(text(*entry));
+            m_keyCount = entries.size();
 #else
             m_collatedKeys.reserve(entries.size());
             for (const Entry* entry : entries)
                 m_collatedKeys.push_back(collator.sortKey(text(*entry).toString()));
+            m_keyCount = entries.size();
 #endif
         }
         m_built = true;
@@ -139,24 +139,43 @@ public:
     }
     // Dense ranks of the rows' texts: equal texts get equal ranks, and the ranks order as the
     // texts do. The texts are sorted once, without ties to break, so that the sort of the
-    // rows compares numbers only. `ties` tells whether two rows share a text.
-    std::vector<int> ranks(size_t count, bool& ties) const {
-        std::vector<int> byText(count);
+    // rows compares numbers only. `byText` receives the rows in the order of their texts.
+    std::vector<int> ranks(std::vector<int>& byText) const {
+        byText.resize(m_built ? size() : 0);
         std::iota(byText.begin(), byText.end(), 0);
-        std::sort(byText.begin(), byText.end(), [this](int a, int b) { return compare(a, b) < 0; });
-        std::vector<int> rank(count);
+        sortRows(byText.begin(), byText.end());
+        return ranksInOrder(byText.begin(), byText.end(), std::vector<int>(byText.size()));
+    }
+    // The same among the rows in [first, last) alone, which it puts in the order of their
+    // texts; `rank` receives their ranks, from 0.
+    template <typename It>
+    std::vector<int> ranksInOrder(It first, It last, std::vector<int>&& rank) const {
         int current = 0;
-        ties = false;
-        for (size_t i = 0; i < count; ++i) {
-            if (i > 0) {
-                if (compare(byText[i - 1], byText[i]) != 0)
-                    ++current;
-                else
-                    ties = true;
-            }
-            rank[size_t(byText[i])] = current;
+        for (It at = first; at != last; ++at) {
+            if (at != first && compare(*(at - 1), *at) != 0)
+                ++current;
+            rank[size_t(*at)] = current;
         }
-        return rank;
+        return std::move(rank);
+    }
+    template <typename It> void sortRows(It first, It last) const {
+        const auto less = [this](int a, int b) { return compare(a, b) < 0; };
+        // A million texts sort in two halves on two threads, then one merge. The Windows
+        // comparison goes through the one collator and stays on this thread.
+#ifndef Q_OS_WIN
+        if (last - first >= 100000) {
+            const It middle = first + (last - first) / 2;
+            std::thread other([&] { std::sort(first, middle, less); });
+            std::sort(middle, last, less);
+            other.join();
+            std::inplace_merge(first, middle, last, less);
+            return;
+        }
+#endif
+        std::sort(first, last, less);
+    }
+    size_t size() const {
+        return m_folded ? m_starts.size() - 1 : m_keyCount;
     }
     int compare(int a, int b) const {
         if (m_folded)
@@ -201,6 +220,7 @@ private:
 
     bool m_built = false;
     bool m_folded = false;
+    size_t m_keyCount = 0;
     std::u16string m_foldedText;  // the folded texts of all rows, one after the other
     std::vector<size_t> m_starts; // where each row's text starts, and the end
 #ifdef Q_OS_WIN
@@ -253,22 +273,37 @@ std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
     const bool descending = list.sort()[size_t(column)] < 0;
     const TextKeys::Text text = ColumnText(column);
 
-    bool ties = true; // a column without texts compares its values, which may tie
     std::vector<int> columnRank;
+    std::vector<int> nameRank;
     if (text) {
         TextKeys keys;
         keys.build(entries, text);
-        columnRank = keys.ranks(count, ties);
-    }
-    std::vector<int> nameRank; // needed only when rows tie in the column
-    ties = ties || earlier;    // a stable sort of the rows as they stand needs no ranks
-    if (column == ColumnName) {
-        nameRank = columnRank;
-    } else if (ties) {
-        TextKeys keys;
-        keys.build(entries, NameText);
-        bool namesTie = false;
-        nameRank = keys.ranks(count, namesTie);
+        std::vector<int> byText;
+        columnRank = keys.ranks(byText);
+        if (column == ColumnName) {
+            nameRank = columnRank;
+        } else {
+            // Rows that share a text are ordered by name: each run of them is ranked apart.
+            TextKeys names;
+            names.build(entries, NameText);
+            nameRank.resize(count);
+            for (auto run = byText.begin(); run != byText.end();) {
+                auto end = run + 1;
+                while (end != byText.end() && columnRank[size_t(*end)] == columnRank[size_t(*run)])
+                    ++end;
+                if (end - run > 1) {
+                    names.sortRows(run, end);
+                    nameRank = names.ranksInOrder(run, end, std::move(nameRank));
+                }
+                run = end;
+            }
+        }
+    } else {
+        // A column of values: rows equal in it are ordered by name.
+        TextKeys names;
+        names.build(entries, NameText);
+        std::vector<int> byName;
+        nameRank = names.ranks(byName);
     }
 
     struct Keyed {
