@@ -17,8 +17,6 @@ struct ScratchPool {
     BoundedText<512> editText;    // rename field, new folder name
     BoundedText<512> promptText;  // folder browser prompt, verb of a file operation
     QString reportPath;           // report file path, empty until the first report to a file
-    BoundedText<512> editorPath;  // path of the editor program
-    BoundedText<512> viewerPath;  // path of the viewer program
     // currentPath and the current file's texts live in FileSummary (format/file_summary.h).
 };
 

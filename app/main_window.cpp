@@ -489,7 +489,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::showContextMenu(const QPoint& globalPosition) {
     const int selected = catalogue().selectedCount();
-    const bool noViewer = scratch().viewerPath.isEmpty();
+    const bool noViewer = settings().viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
         item->setEnabled(command == CommandId::Undo
                              ? m_undo.canUndo()
@@ -721,7 +721,7 @@ void MainWindow::runProgram(CommandId command) {
     FileSummary current;
     LoadEntryAsCurrent(row, current);
     const bool editor = command == CommandId::RunEditor;
-    const QString& program = editor ? scratch().editorPath.text() : scratch().viewerPath.text();
+    const QString& program = editor ? settings().editorPath.text() : settings().viewerPath.text();
     if (LaunchProgram(program, current.currentPath))
         return;
     const QString name = editor ? QStringLiteral("Strumlex") : QStringLiteral("ZUF View");
@@ -782,7 +782,7 @@ void MainWindow::processEventsDuringScan(const std::function<void()>& process) {
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     FolderHistory history;
-    LoadStartupSettings(history);
+    scratch().workingFolder = LoadStartupSettings(history);
     // The start folder replaces the stored one before the window makes its folder box of it.
     if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
         scratch().workingFolder = start.folder;
@@ -802,6 +802,6 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
 }
 
 int ShutDown(const MainWindow& window, int exitCode) {
-    SaveExitSettings(window.history());
+    SaveExitSettings(window.history(), scratch().workingFolder);
     return exitCode;
 }

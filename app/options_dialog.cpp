@@ -1,6 +1,5 @@
 #include "app/options_dialog.h"
 
-#include "app/app_state.h"
 #include "settings/settings_store.h"
 
 #include <QCheckBox>
@@ -40,8 +39,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner)
     }
 
     auto* paths = new QGroupBox(tr("Strumlex + ZUFView &Paths"), this);
-    m_editorField = new QLineEdit(scratch().editorPath.text(), paths);
-    m_viewerField = new QLineEdit(scratch().viewerPath.text(), paths);
+    m_editorField = new QLineEdit(settings().editorPath.text(), paths);
+    m_viewerField = new QLineEdit(settings().viewerPath.text(), paths);
     m_editorField->setMaxLength(255);
     m_viewerField->setMaxLength(255);
     m_editorField->installEventFilter(this);
@@ -98,7 +97,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
 // stored path, whatever had been typed into it.
 void OptionsDialog::browse() {
     const bool viewer = m_lastFocusedField == m_viewerField;
-    auto& stored = viewer ? scratch().viewerPath : scratch().editorPath;
+    auto& stored = viewer ? settings().viewerPath : settings().editorPath;
     QString path = stored.text();
     if (chooseFile && chooseFile(this, viewer, path))
         stored = path;
@@ -111,8 +110,8 @@ void OptionsDialog::restoreDefaults() {
 }
 
 void OptionsDialog::accept() {
-    scratch().editorPath = m_editorField->text();
-    scratch().viewerPath = m_viewerField->text();
+    settings().editorPath = m_editorField->text();
+    settings().viewerPath = m_viewerField->text();
     quint32 checked = 0;
     for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i) {
         if (m_styleBoxes[i]->isChecked())

@@ -1,6 +1,5 @@
 #include "settings/settings_store.h"
 
-#include "app/app_state.h"
 #include "fileops/folder_history.h"
 #include "platform/folder_path.h"
 #include "platform/folder_walk.h"
@@ -429,39 +428,41 @@ static void LoadFolderHistory(QSettings& key, FolderHistory& history) {
         AddToFolderHistory(history, stored[i]);
 }
 
-void LoadStartupSettings(FolderHistory& history) {
+QString LoadStartupSettings(FolderHistory& history) {
     QSettings* key = &SessionKey();
-    ScratchPool& pool = scratch();
-    if (ReadFrom(*key, u"szPathName1", {}, pool.workingFolder, PathLimit) == 0) {
-        pool.workingFolder.clear();
-        GetDocumentsFolder(pool.workingFolder);
-        NormaliseFolder(pool.workingFolder);
+    QString workingFolder;
+    if (ReadFrom(*key, u"szPathName1", {}, workingFolder, PathLimit) == 0) {
+        workingFolder.clear();
+        GetDocumentsFolder(workingFolder);
+        NormaliseFolder(workingFolder);
     }
-    if (!pool.workingFolder.isEmpty())
-        SetCurrentFolder(pool.workingFolder);
+    if (!workingFolder.isEmpty())
+        SetCurrentFolder(workingFolder);
+    Settings& record = settings();
 
     QString text;
     ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, ProgramPathLimit);
-    pool.editorPath = text;
+    record.editorPath = text;
     ReadFrom(*key, u"szZufViewPath", DefaultViewerPath, text, ProgramPathLimit);
-    pool.viewerPath = text;
+    record.viewerPath = text;
 
     ReadFrom(*key, u"dwExStyle", QString::number(DefaultListExStyle), text, NumberLimit);
-    settings().listExStyle = quint32(SettingDecimal(text));
+    record.listExStyle = quint32(SettingDecimal(text));
 
     LoadFolderHistory(*key, history);
+    return workingFolder;
 }
 
-void SaveExitSettings(const FolderHistory& history) {
+void SaveExitSettings(const FolderHistory& history, const QString& workingFolder) {
     QSettings* key = &SessionKey();
-    const ScratchPool& pool = scratch();
-    WriteTo(*key, u"szPathName1", pool.workingFolder);
+    const Settings& record = settings();
+    WriteTo(*key, u"szPathName1", workingFolder);
     const std::vector<QString>& entries = history.entries;
     for (int i = 0; i < int(entries.size()) && i < StoredHistoryMax; ++i)
         WriteTo(*key, HistoryValueName(i), entries[i]);
-    WriteTo(*key, u"szZufViewPath", pool.viewerPath.text());
-    WriteTo(*key, u"szStrumlexPath", pool.editorPath.text());
-    WriteTo(*key, u"dwExStyle", QString::number(qint32(settings().listExStyle)));
+    WriteTo(*key, u"szZufViewPath", record.viewerPath.text());
+    WriteTo(*key, u"szStrumlexPath", record.editorPath.text());
+    WriteTo(*key, u"dwExStyle", QString::number(qint32(record.listExStyle)));
     key->sync();          // the one write of this moment
     sessionKey().reset(); // the run ends: nothing reads or writes the store after this
 }

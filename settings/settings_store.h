@@ -9,6 +9,7 @@
 // written once at each closing moment, however many values they take. On Linux the file keeps
 // texts as the bytes they stand for, so a folder name that is not UTF-8 survives the run.
 
+#include "base/bounded_text.h"
 #include "catalogue/columns.h"
 #include "report/report.h"
 
@@ -25,8 +26,10 @@ struct Settings {
     ColumnTable columnTable = DefaultColumnTable(); // widths and visibility of the list columns
     quint32 listExStyle = DefaultListExStyle;       // list view style bits (app/layout.h)
     quint16 reportFlags = DefaultReportFlags;       // report fields and target (report/report.h)
-    quint16 renameFlags = 0; // bit 0: check duplicated names in the rename dialog
-    quint16 searchFlags = 0; // bit 0: case-sensitive search
+    quint16 renameFlags = 0;     // bit 0: check duplicated names in the rename dialog
+    quint16 searchFlags = 0;     // bit 0: case-sensitive search
+    BoundedText<512> editorPath; // path of the editor program
+    BoundedText<512> viewerPath; // path of the viewer program
 };
 
 // The one settings record of the run.
@@ -65,12 +68,12 @@ public:
     virtual void moveWithoutRepaint(const QRect& outer) = 0;
 };
 
-// Start-up: working folder (made the current directory), program paths, list style and the
-// folder history into `history`. Runs before the main window exists.
-void LoadStartupSettings(FolderHistory& history);
-// End of the run: working folder, the first ten entries of `history`, program paths, list
+// Start-up: program paths, list style and the folder history into `history`; returns the
+// working folder (made the current directory). Runs before the main window exists.
+QString LoadStartupSettings(FolderHistory& history);
+// End of the run: the working folder, the first ten entries of `history`, program paths, list
 // style.
-void SaveExitSettings(const FolderHistory& history);
+void SaveExitSettings(const FolderHistory& history, const QString& workingFolder);
 // Creation of the main window: column widths and visibility into the column table, and the
 // window's rectangle.
 void LoadWindowSettings(WindowPlacement& window);

@@ -473,7 +473,7 @@ private slots:
         QFETCH(QString, viewer);
         QFETCH(QList<int>, disabled);
         selectRows(rows);
-        scratch().viewerPath = viewer;
+        settings().viewerPath = viewer;
         // A right click in the list reaches the main window, which opens the menu.
         QWidget* viewport = m_window->list()->viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 200),
@@ -550,7 +550,7 @@ private slots:
         QFETCH(QString, focused);
         const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
         QFile::remove(marker);
-        scratch().editorPath = writeEditorScript(marker);
+        settings().editorPath = writeEditorScript(marker);
         QTableView* list = m_window->list();
         const auto centre = [&](const QString& name) {
             return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
@@ -781,7 +781,7 @@ private slots:
         w.runCommand(CommandId::Options);
         QCOMPARE(settings().listExStyle, quint32(0x0020));
         QVERIFY(w.list()->isColumnHidden(ColumnTitle));
-        QCOMPARE(scratch().editorPath.text(), QStringLiteral("/opt/tab/editor"));
+        QCOMPARE(settings().editorPath.text(), QStringLiteral("/opt/tab/editor"));
         // Checking it again restores the width it had.
         OnNextModal([](QWidget* modal) {
             static_cast<OptionsDialog*>(modal)->columnBox(ColumnTitle)->setChecked(true);
@@ -793,8 +793,8 @@ private slots:
     }
 
     void optionsBrowseUsesStoredPath() {
-        scratch().editorPath = QStringLiteral("/stored/editor");
-        scratch().viewerPath = QStringLiteral("/stored/viewer");
+        settings().editorPath = QStringLiteral("/stored/editor");
+        settings().viewerPath = QStringLiteral("/stored/viewer");
         QList<bool> asked;
         OptionsDialog::chooseFile = [&asked](QWidget*, bool viewer, QString& path) {
             asked << viewer;
@@ -819,8 +819,8 @@ private slots:
         m_window->runCommand(CommandId::Options);
         OptionsDialog::chooseFile = ChooseProgramFile;
         QCOMPARE(asked, QList<bool>({false, true}));
-        QCOMPARE(scratch().editorPath.text(), QStringLiteral("/chosen/editor")); // Cancel keeps it
-        QCOMPARE(scratch().viewerPath.text(), QStringLiteral("/stored/viewer"));
+        QCOMPARE(settings().editorPath.text(), QStringLiteral("/chosen/editor")); // Cancel keeps it
+        QCOMPARE(settings().viewerPath.text(), QStringLiteral("/stored/viewer"));
     }
 
     void folderBoxSwitchesFolders() {
@@ -989,7 +989,7 @@ private slots:
     void enterRunsEditorWithPath() {
         const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
         QFile::remove(marker);
-        scratch().editorPath = writeEditorScript(marker);
+        settings().editorPath = writeEditorScript(marker);
 
         selectRows({0, 1});
         QTest::keyClick(m_window->list(), Qt::Key_Return);
@@ -1003,7 +1003,7 @@ private slots:
 
         // A program that does not exist is reported with its path.
         const QString missing = m_dir.filePath(QStringLiteral("gone/strumlex"));
-        scratch().editorPath = missing;
+        settings().editorPath = missing;
         QString text, caption;
         OnNextModal([&](QWidget* modal) {
             text = static_cast<QMessageBox*>(modal)->text();

@@ -24,7 +24,6 @@ const QStringList AllowedBackEdges = {
     "info -> fileops",     // the information editing asks through the file dialogs
     "report -> app",       // the report reads the work texts
     "report -> settings",  // the report reads the settings record
-    "settings -> app",     // the store reads and writes the work texts
 };
 
 struct Include {

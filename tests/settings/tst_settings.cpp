@@ -1,4 +1,3 @@
-#include "app/app_state.h"
 #include "fileops/folder_history.h"
 #include "platform/folder_path.h"
 #include "settings/settings_store.h"
@@ -70,7 +69,6 @@ private slots:
         m_file = m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_fileCount));
         SetSettingsFile(m_file);
         ResetSettings();
-        ResetAppState();
         m_history = FolderHistory{};
         QDir::setCurrent(m_startDir);
     }
@@ -149,13 +147,13 @@ private slots:
 
     void firstRunDefaults() {
         FakeWindow window;
-        LoadStartupSettings(m_history);
+        const QString working = LoadStartupSettings(m_history);
         LoadWindowSettings(window);
         QString documents;
         if (GetDocumentsFolder(documents))
-            QCOMPARE(scratch().workingFolder, NormalisedFolder(documents));
-        QCOMPARE(scratch().editorPath.text(), DefaultEditorPath.toString());
-        QCOMPARE(scratch().viewerPath.text(), DefaultViewerPath.toString());
+            QCOMPARE(working, NormalisedFolder(documents));
+        QCOMPARE(settings().editorPath.text(), DefaultEditorPath.toString());
+        QCOMPARE(settings().viewerPath.text(), DefaultViewerPath.toString());
         QCOMPARE(settings().listExStyle, 1056u);
         QCOMPARE(Widths(), QStringLiteral("100 80 60 40 100 100 100"));
         QCOMPARE(Visible(), QStringLiteral("1111111"));
@@ -182,7 +180,7 @@ private slots:
         QFETCH(uint, exStyle);
         store(name, value);
         LoadStartupSettings(m_history);
-        QCOMPARE(scratch().editorPath.text(), editor);
+        QCOMPARE(settings().editorPath.text(), editor);
         QCOMPARE(settings().listExStyle, exStyle);
     }
 
@@ -191,8 +189,7 @@ private slots:
         QVERIFY(folder.isValid());
         const QString stored = NormalisedFolder(QDir::toNativeSeparators(folder.path()));
         WriteSetting(u"szPathName1", stored);
-        LoadStartupSettings(m_history);
-        QCOMPARE(scratch().workingFolder, stored);
+        QCOMPARE(LoadStartupSettings(m_history), stored);
         // Compared as folders are kept: the case may differ on Windows, where it does not count.
         QCOMPARE(NormalisedFolder(QDir(QDir::currentPath()).canonicalPath()),
                  NormalisedFolder(QDir(folder.path()).canonicalPath()));
@@ -322,7 +319,6 @@ private slots:
         }
         LoadStartupSettings(m_history);
         QCOMPARE(History(), history);
-        QVERIFY(scratch().destFolder.isEmpty());
     }
 
     void historyWithWorkingFolder() {
@@ -333,11 +329,10 @@ private slots:
         WriteSetting(u"szPathList1", two);
         WriteSetting(u"szPathList2", three);
         WriteSetting(u"szPathName1", three);
-        LoadStartupSettings(m_history);
-        QString working = scratch().workingFolder; // the folder box adds the working folder
+        QString working = LoadStartupSettings(m_history); // the folder box adds it to the history
         QVERIFY(AddToFolderHistory(m_history, working));
         QCOMPARE(History(), QStringList({three, one, two}));
-        SaveExitSettings(m_history);
+        SaveExitSettings(m_history, working);
         QStringList saved;
         for (int i = 0; i < 3; ++i)
             saved << stored(QStringLiteral("szPathList%1").arg(i));
@@ -350,11 +345,10 @@ private slots:
             QString folder = QStringLiteral("/h%1").arg(i);
             QVERIFY(AddToFolderHistory(m_history, folder));
         }
-        scratch().workingFolder = QStringLiteral("/work/");
-        scratch().editorPath = u"/bin/editor";
-        scratch().viewerPath = u"";
+        settings().editorPath = u"/bin/editor";
+        settings().viewerPath = u"";
         settings().listExStyle = 0xFFFFFFFFu;
-        SaveExitSettings(m_history);
+        SaveExitSettings(m_history, QStringLiteral("/work/"));
         QCOMPARE(stored(QStringLiteral("szPathList9")), NormalisedFolder(QStringLiteral("/h9")));
         QCOMPARE(stored(QStringLiteral("szPathList10")), QStringLiteral("<absent>"));
         QCOMPARE(stored(QStringLiteral("szPathList11")), QStringLiteral("/old/"));
@@ -364,11 +358,10 @@ private slots:
 
         // The next run reads back what this one stored.
         ResetSettings();
-        ResetAppState();
         m_history = FolderHistory{};
         LoadStartupSettings(m_history);
         QCOMPARE(settings().listExStyle, 0xFFFFFFFFu);
-        QCOMPARE(scratch().viewerPath.text(), QString());
+        QCOMPARE(settings().viewerPath.text(), QString());
         QCOMPARE(m_history.historyCount(), 10);
     }
 
@@ -388,9 +381,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nszPathName1=" + value + "\nszPathList0=" + value + "\n");
         file.close();
-        LoadStartupSettings(m_history);
+        const QString working = LoadStartupSettings(m_history);
         QCOMPARE(m_history.historyCount(), 1);
-        SaveExitSettings(m_history);
+        SaveExitSettings(m_history, working);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         QVERIFY2(saved.contains("\nszPathName1=" + value + '\n'), saved.constData());
