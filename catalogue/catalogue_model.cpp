@@ -266,10 +266,16 @@ void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
 void CatalogueModel::removeAllRows() {
     if (!m_updatesSuspended)
         beginResetModel();
-    std::vector<Row>().swap(m_rows); // gives the memory back, not just the rows
+    std::vector<Row> old;
+    old.swap(m_rows); // gives the memory back, not just the rows
     if (!m_updatesSuspended)
         endResetModel();
     m_selection.clear();
+    // Freeing a million rows' texts takes a noticeable time: a worker does it while the
+    // window goes on. Waiting for the previous one first keeps at most one list in flight.
+    if (old.size() >= 10000)
+        m_freeing =
+            std::async(std::launch::async, [rows = std::move(old)]() mutable { rows = {}; });
 }
 
 void CatalogueModel::suspendViewUpdates() {

@@ -11,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <functional>
+#include <future>
 #include <numeric>
 #include <vector>
 
@@ -136,6 +137,7 @@ private:
         StateImage image = StateNormal;
     };
     std::vector<Row> m_rows;
+    std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;
     QString m_searchText;
