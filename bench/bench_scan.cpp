@@ -168,6 +168,8 @@ int main(int argc, char* argv[]) {
         cpuStatusWalk = std::min(cpuStatusWalk, CpuMs() - cpu);
 
         ResetAppState();
+        catalogue().removeAllRows(); // the last round's rows, freed before the heap is read
+        catalogue().waitUntilRowsFreed();
         heapBefore = HeapInUse();
         cpu = CpuMs();
         timer.restart();

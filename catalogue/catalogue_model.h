@@ -48,6 +48,12 @@ public:
     // row below it when the run starts the list).
     void removeEntryRows(const std::vector<int>& rows);
     void removeAllRows();
+    // Waits until the rows of lists taken down have been freed (removeAllRows frees a big list
+    // on a worker thread), for measurements of memory.
+    void waitUntilRowsFreed() {
+        if (m_freeing.valid())
+            m_freeing.wait();
+    }
     void updateRow(int row); // the row's texts changed: redraw it
     // Between these two the views see no change (the list's redrawing is off): rows are added
     // silently and the views take the whole list afresh at the end, as after a reset.
