@@ -2,6 +2,7 @@
 // with a minimal walker that only opens each catalogue file and reads its first 258 bytes.
 //
 //   bench_scan [TREE_FOLDER] [ROUNDS]   (default /tmp/zuf-bench-tree, 3 rounds)
+//   bench_scan TREE_FOLDER cold         (as root: each contender once on an emptied cache)
 //
 // The tree is generated on the first run and reused afterwards. Every figure is the best of
 // the rounds, with both contenders run alternately on the same warm file-system cache.
@@ -17,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
 #include <algorithm>
 #include <cctype>
@@ -126,6 +128,40 @@ size_t TextBytes() {
     return bytes;
 }
 
+// Empties the file-system cache (root only): what a first refresh after a restart meets.
+bool DropCaches() {
+#ifndef Q_OS_WIN
+    sync();
+    QFile drop(QStringLiteral("/proc/sys/vm/drop_caches"));
+    return drop.open(QIODevice::WriteOnly) && drop.write("3\n") == 2;
+#else
+    return false;
+#endif
+}
+
+// Each contender once on an emptied cache, the walker first.
+int ColdRun(const QString& root) {
+    QElapsedTimer timer;
+    if (!DropCaches()) {
+        std::fprintf(stderr, "cannot empty the file-system cache (run as root)\n");
+        return 1;
+    }
+    long walked = 0;
+    timer.start();
+    MinimalWalk(EncodeFileName(root).toStdString(), walked);
+    const double walk = Ms(timer);
+    DropCaches();
+    CatalogueModel list;
+    UiHooks silent;
+    timer.restart();
+    RefreshCatalogue(list, silent);
+    const double refresh = Ms(timer);
+    std::printf("cold cache: refresh %.0f ms (%d rows), minimal walker %.0f ms (%ld files), "
+                "ratio %.2f\n",
+                refresh, list.rowCount(), walk, walked, refresh / walk);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -148,6 +184,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot enter %s\n", qPrintable(root));
         return 1;
     }
+
+    if (argc > 2 && strcmp(argv[2], "cold") == 0)
+        return ColdRun(root);
 
     // Warm the cache once, then alternate the contenders.
     long walked = 0;
