@@ -298,12 +298,6 @@ void CatalogueModel::updateRow(int row) {
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
-void CatalogueModel::sortRows(const std::function<int(const Entry&, const Entry&)>& compare) {
-    sortRowNumbers([&](int a, int b) {
-        return compare(m_rows[size_t(a)].entry, m_rows[size_t(b)].entry) < 0;
-    });
-}
-
 void CatalogueModel::applyOrder(const std::vector<int>& order) {
     if (!m_updatesSuspended)
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);

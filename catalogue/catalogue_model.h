@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <functional>
 #include <future>
-#include <numeric>
 #include <vector>
 
 class CatalogueModel : public QAbstractTableModel {
@@ -59,22 +58,9 @@ public:
     // silently and the views take the whole list afresh at the end, as after a reset.
     void suspendViewUpdates();
     void resumeViewUpdates();
-    // Sorts the rows with a strict-weak "goes before" built from a three-way comparator;
-    // persistent indexes (and so the selection and focus) follow their rows.
-    void sortRows(const std::function<int(const Entry&, const Entry&)>& compare);
-    // The same with a "goes before" of two row numbers (as they are before the sort), for
-    // comparators that look up keys made once per sort.
-    template <typename GoesBefore> void sortRowNumbers(GoesBefore goesBefore) {
-        if (m_rows.size() < 2)
-            return;
-        // Sort a permutation, then move the rows and the persistent indexes along it.
-        std::vector<int> order(m_rows.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), goesBefore);
-        applyOrder(order);
-    }
-    // Puts the rows in the given order: order[i] is the row (as it is now) that goes to place
-    // i. Persistent indexes follow their rows, as in a sort.
+    // Puts the rows in the given order (SortedOrder makes it): order[i] is the row, as it is
+    // now, that goes to place i. Persistent indexes (and so the selection and focus) follow
+    // their rows.
     void moveRowsToOrder(const std::vector<int>& order) {
         if (m_rows.size() > 1)
             applyOrder(order);
