@@ -104,13 +104,14 @@ protected:
     }
 };
 
-MainWindow::MainWindow(FolderHistory history) : m_history(std::move(history)) {
+MainWindow::MainWindow(Settings settings, FolderHistory history)
+    : m_settings(std::move(settings)), m_history(std::move(history)) {
     setWindowTitle(ProgramCaption.toString());
     setWindowIcon(ProgramIcon());
     setMinimumSize(480, 320);
     move(0, 0);
     resize(900, 560);
-    LoadWindowSettings(*this);
+    LoadWindowSettings(m_settings.columnTable, *this);
     catalogue().setSort(DefaultSortState);
 
     m_status = new StatusBarWidget(this);
@@ -239,7 +240,7 @@ void MainWindow::createList() {
         const Entry* entry = catalogue().entryAt(row);
         if (!entry || newName.isEmpty() || newName == entry->name)
             return false; // an unchanged label is no rename
-        if (!EndLabelEdit(catalogue(), row, newName, settings().renameFlags, m_undo))
+        if (!EndLabelEdit(catalogue(), row, newName, m_settings.renameFlags, m_undo))
             return false;
         offerUndo();
         updateStatus(); // the panel shows the new name at once
@@ -289,13 +290,13 @@ void MainWindow::createList() {
         layoutMainWindow();
         updateStatus();
     });
-    setExtendedStyle(settings().listExStyle);
+    setExtendedStyle(m_settings.listExStyle);
 }
 
 // The columns take the widths and visibility of the column table; the header's reports of
 // the changes are not read back meanwhile.
 void MainWindow::insertColumns() {
-    const ColumnTable columns = settings().columnTable;
+    const ColumnTable columns = m_settings.columnTable;
     m_resettingList = true;
     for (int column = 0; column < ColumnCount; ++column) {
         m_list->horizontalHeader()->resizeSection(column, columns[size_t(column)].width);
@@ -352,7 +353,7 @@ void MainWindow::focusList() {
 void MainWindow::readBackColumnWidths() {
     if (m_resettingList)
         return;
-    ColumnTable& columns = settings().columnTable;
+    ColumnTable& columns = m_settings.columnTable;
     for (int column = 0; column < ColumnCount; ++column) {
         const int width = m_list->horizontalHeader()->sectionSize(column);
         if (!m_list->isColumnHidden(column) && width > 0)
@@ -373,9 +374,9 @@ void MainWindow::layoutMainWindow() {
     const int rowsPerPage = std::max(0, height - headerHeight) / rowHeight;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     const int listWidth =
-        ListWidth(settings().columnTable, rowsPerPage, catalogue().rowCount(), scrollBar);
+        ListWidth(m_settings.columnTable, rowsPerPage, catalogue().rowCount(), scrollBar);
     m_list->setGeometry(0, 0, listWidth, height);
-    setExtendedStyle(settings().listExStyle);
+    setExtendedStyle(m_settings.listExStyle);
     m_panel->setGeometry(PanelRect(listWidth, 0, width, height));
 }
 
@@ -479,7 +480,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     for (int row = catalogue().rowCount() - 1; row >= 0; --row)
         FreeEntryRow(row);
     readBackColumnWidths();
-    SaveWindowSettings(*this);
+    SaveWindowSettings(m_settings.columnTable, *this);
     event->accept();
 }
 
@@ -489,7 +490,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::showContextMenu(const QPoint& globalPosition) {
     const int selected = catalogue().selectedCount();
-    const bool noViewer = settings().viewerPath.isEmpty();
+    const bool noViewer = m_settings.viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
         item->setEnabled(command == CommandId::Undo
                              ? m_undo.canUndo()
@@ -631,7 +632,8 @@ void MainWindow::runCommand(CommandId command) {
         updateStatus();
         return offerUndo();
     case CommandId::CreateReport:
-        return RunReportDialog(this);
+        return RunReportDialog(this, catalogue(), m_settings.reportFlags, m_reportPath,
+                               scratch().workingFolder);
     case CommandId::EditInformation:
         if (catalogue().selectedCount() == 1)
             RunInfoEditDialog(this, catalogue(), SingleFileRow(catalogue()), m_undo);
@@ -649,7 +651,7 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::About:
         return RunAboutDialog(this);
     case CommandId::Options:
-        RunOptionsDialog(this, *this);
+        RunOptionsDialog(this, m_settings, *this);
         layoutMainWindow();
         return;
     default:
@@ -709,7 +711,7 @@ void MainWindow::fileBatch(CommandId command) {
     }
     const BatchRequest request{CommandTooltip(command), scratch().destFolder,
                                scratch().workingFolder, mode};
-    RunFileBatchCommand(this, command, request, catalogue(), settings().renameFlags, ui(), m_undo);
+    RunFileBatchCommand(this, command, request, catalogue(), m_settings.renameFlags, ui(), m_undo);
     offerUndo();
     updateStatus();
 }
@@ -721,7 +723,7 @@ void MainWindow::runProgram(CommandId command) {
     FileSummary current;
     LoadEntryAsCurrent(row, current);
     const bool editor = command == CommandId::RunEditor;
-    const QString& program = editor ? settings().editorPath.text() : settings().viewerPath.text();
+    const QString& program = editor ? m_settings.editorPath.text() : m_settings.viewerPath.text();
     if (LaunchProgram(program, current.currentPath))
         return;
     const QString name = editor ? QStringLiteral("Strumlex") : QStringLiteral("ZUF View");
@@ -732,7 +734,7 @@ void MainWindow::runProgram(CommandId command) {
 }
 
 void MainWindow::search() {
-    if (!RunSearchDialog(this, catalogue(), settings().searchFlags))
+    if (!RunSearchDialog(this, catalogue(), m_settings.searchFlags))
         return;
     catalogue().setFilterOn(false);
     toggleFilter();
@@ -781,12 +783,13 @@ void MainWindow::processEventsDuringScan(const std::function<void()>& process) {
 // ---- start and end of the run -------------------------------------------------------------
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
+    Settings settings;
     FolderHistory history;
-    scratch().workingFolder = LoadStartupSettings(history);
+    scratch().workingFolder = LoadStartupSettings(settings, history);
     // The start folder replaces the stored one before the window makes its folder box of it.
     if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
         scratch().workingFolder = start.folder;
-    auto window = std::make_unique<MainWindow>(std::move(history));
+    auto window = std::make_unique<MainWindow>(std::move(settings), std::move(history));
     window->showBeforeScan();
     window->refreshList();
     if (!window->isVisible()) {
@@ -802,6 +805,6 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
 }
 
 int ShutDown(const MainWindow& window, int exitCode) {
-    SaveExitSettings(window.history(), scratch().workingFolder);
+    SaveExitSettings(window.settingsRecord(), window.history(), scratch().workingFolder);
     return exitCode;
 }

@@ -32,10 +32,11 @@ class MainWindow : public QMainWindow,
                    public ListColumns {
     Q_OBJECT
 public:
-    // Creating the window loads the window settings, sets the sort to Name ascending and
-    // creates the toolbar, folder box, list and status bar. The window keeps `history` (the
-    // start-up settings read it) and shows it in the folder box.
-    explicit MainWindow(FolderHistory history = {});
+    // Creating the window loads the window settings into `settings`, sets the sort to Name
+    // ascending and creates the toolbar, folder box, list and status bar. The window keeps
+    // `settings` and `history` (the start-up settings read them) and shows the history in the
+    // folder box.
+    explicit MainWindow(Settings settings = {}, FolderHistory history = {});
     ~MainWindow() override;
 
     // Runs a command of the command table now; each command checks its own condition.
@@ -69,6 +70,9 @@ public:
     QWidget* clientArea() const { return m_client; }
     FolderHistory& history() { return m_history; }
     const FolderHistory& history() const { return m_history; }
+    // The settings record of the run, which the dialogs change.
+    Settings& settingsRecord() { return m_settings; }
+    const Settings& settingsRecord() const { return m_settings; }
 
     // The folder browser of Browse Folders: opens on `start` with `prompt` above it and answers
     // the chosen folder, or an empty text when the user cancelled. Tests replace it.
@@ -128,7 +132,9 @@ private:
     void search();
     void toggleFilter();
 
+    Settings m_settings;
     FolderHistory m_history;
+    QString m_reportPath; // the report file, empty until the first report to a file
     QWidget* m_client = nullptr;
     QTableView* m_list = nullptr;
     InfoPanel* m_panel = nullptr;

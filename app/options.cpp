@@ -1,7 +1,6 @@
 #include "app/options.h"
 
 #include "app/layout.h"
-#include "settings/settings_store.h"
 
 const std::array<StyleBox, 6> OptionsStyleBoxes = {{
     {StyleGridLines, QT_TRANSLATE_NOOP("OptionsDialog", "Grid &Lines")},
@@ -21,8 +20,7 @@ const std::array<const char*, ColumnCount> OptionsColumnBoxTexts = {
     QT_TRANSLATE_NOOP("OptionsDialog", "&Author"),
     QT_TRANSLATE_NOOP("OptionsDialog", "Tu&ning")};
 
-void RestoreListDefaults(ListColumns& list) {
-    Settings& s = settings();
+void RestoreListDefaults(Settings& s, ListColumns& list) {
     s.listExStyle = DefaultListExStyle;
     list.setExtendedStyle(s.listExStyle);
     for (int column = 0; column < ColumnCount; ++column) {
@@ -38,9 +36,8 @@ void RestoreListDefaults(ListColumns& list) {
         list.setColumnWidth(column, DefaultColumnWidth(column));
 }
 
-void ApplyListOptions(quint32 checkedStyleBits, const std::array<bool, ColumnCount>& columnBoxes,
-                      ListColumns& list) {
-    Settings& s = settings();
+void ApplyListOptions(Settings& s, quint32 checkedStyleBits,
+                      const std::array<bool, ColumnCount>& columnBoxes, ListColumns& list) {
     s.listExStyle = checkedStyleBits & OptionsStyleMask;
     for (int column = 1; column < ColumnCount; ++column) {
         ColumnSpec& columnSpec = s.columnTable[size_t(column)];

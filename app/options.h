@@ -4,6 +4,7 @@
 // implements.
 
 #include "catalogue/columns.h"
+#include "settings/settings_store.h"
 
 #include <QString>
 #include <array>
@@ -30,10 +31,10 @@ extern const std::array<const char*, ColumnCount> OptionsColumnBoxTexts;
 // "&Defaults": listExStyle DefaultListExStyle applied to the list, the default widths in the column
 // table with columns 1 to 6 visible, and every column of the list, Name included, at its default
 // width.
-void RestoreListDefaults(ListColumns& list);
+void RestoreListDefaults(Settings& record, ListColumns& list);
 
 // OK: listExStyle becomes the checked bits among 0x0001 to 0x1000; each column 1 to 6 whose
 // visibility differs from its box takes the box's state, and the list shows it at its stored
 // width or hides it; finally the style is applied to the list.
-void ApplyListOptions(quint32 checkedStyleBits, const std::array<bool, ColumnCount>& columnBoxes,
-                      ListColumns& list);
+void ApplyListOptions(Settings& record, quint32 checkedStyleBits,
+                      const std::array<bool, ColumnCount>& columnBoxes, ListColumns& list);

@@ -1,7 +1,5 @@
 #include "app/options_dialog.h"
 
-#include "settings/settings_store.h"
-
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -14,7 +12,8 @@
 
 OptionsDialog::ChooseFileFunction OptionsDialog::chooseFile = ChooseProgramFile;
 
-OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner), m_list(list) {
+OptionsDialog::OptionsDialog(QWidget* owner, Settings& record, ListColumns& list)
+    : QDialog(owner), m_record(record), m_list(list) {
     setWindowTitle(tr("ZUF File Options"));
 
     m_allColumns = new QCheckBox(tr("&Columns:"), this);
@@ -39,8 +38,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner)
     }
 
     auto* paths = new QGroupBox(tr("Strumlex + ZUFView &Paths"), this);
-    m_editorField = new QLineEdit(settings().editorPath.text(), paths);
-    m_viewerField = new QLineEdit(settings().viewerPath.text(), paths);
+    m_editorField = new QLineEdit(m_record.editorPath.text(), paths);
+    m_viewerField = new QLineEdit(m_record.viewerPath.text(), paths);
     m_editorField->setMaxLength(255);
     m_viewerField->setMaxLength(255);
     m_editorField->installEventFilter(this);
@@ -79,7 +78,7 @@ OptionsDialog::OptionsDialog(QWidget* owner, ListColumns& list) : QDialog(owner)
 
 // Shows the list's current style and the column table's visibility in the boxes.
 void OptionsDialog::refreshBoxes() {
-    Settings& s = settings();
+    Settings& s = m_record;
     s.listExStyle = m_list.extendedStyle();
     for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i)
         m_styleBoxes[i]->setChecked(s.listExStyle & OptionsStyleBoxes[i].bit);
@@ -97,7 +96,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
 // stored path, whatever had been typed into it.
 void OptionsDialog::browse() {
     const bool viewer = m_lastFocusedField == m_viewerField;
-    auto& stored = viewer ? settings().viewerPath : settings().editorPath;
+    auto& stored = viewer ? m_record.viewerPath : m_record.editorPath;
     QString path = stored.text();
     if (chooseFile && chooseFile(this, viewer, path))
         stored = path;
@@ -105,13 +104,13 @@ void OptionsDialog::browse() {
 }
 
 void OptionsDialog::restoreDefaults() {
-    RestoreListDefaults(m_list);
+    RestoreListDefaults(m_record, m_list);
     QMetaObject::invokeMethod(this, &OptionsDialog::refreshBoxes, Qt::QueuedConnection);
 }
 
 void OptionsDialog::accept() {
-    settings().editorPath = m_editorField->text();
-    settings().viewerPath = m_viewerField->text();
+    m_record.editorPath = m_editorField->text();
+    m_record.viewerPath = m_viewerField->text();
     quint32 checked = 0;
     for (size_t i = 0; i < OptionsStyleBoxes.size(); ++i) {
         if (m_styleBoxes[i]->isChecked())
@@ -121,7 +120,7 @@ void OptionsDialog::accept() {
     columns[0] = true;
     for (int column = 1; column < ColumnCount; ++column)
         columns[size_t(column)] = m_columnBoxes[size_t(column)]->isChecked();
-    ApplyListOptions(checked, columns, m_list);
+    ApplyListOptions(m_record, checked, columns, m_list);
     QDialog::accept();
 }
 
@@ -141,7 +140,7 @@ bool ChooseProgramFile(QWidget* owner, bool viewer, QString& path) {
     return true;
 }
 
-void RunOptionsDialog(QWidget* owner, ListColumns& list) {
-    OptionsDialog dialog(owner, list);
+void RunOptionsDialog(QWidget* owner, Settings& record, ListColumns& list) {
+    OptionsDialog dialog(owner, record, list);
     dialog.exec();
 }

@@ -14,7 +14,8 @@ class QLineEdit;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionsDialog(QWidget* owner, ListColumns& list);
+    // The dialog shows and changes `record`; the list shows what OK and "&Defaults" apply.
+    OptionsDialog(QWidget* owner, Settings& record, ListColumns& list);
 
     // The file chooser behind "&Browse...": starts from and, when the user confirms a file,
     // writes into `path`; answers whether a file was confirmed. Tests replace it.
@@ -37,6 +38,7 @@ private:
     void browse();
     void restoreDefaults();
 
+    Settings& m_record;
     ListColumns& m_list;
     QCheckBox* m_allColumns;
     std::array<QCheckBox*, 7> m_columnBoxes{};
@@ -50,4 +52,4 @@ private:
 // ZufView".
 bool ChooseProgramFile(QWidget* owner, bool viewer, QString& path);
 
-void RunOptionsDialog(QWidget* owner, ListColumns& list);
+void RunOptionsDialog(QWidget* owner, Settings& record, ListColumns& list);

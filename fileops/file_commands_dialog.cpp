@@ -50,9 +50,12 @@ private:
 
 class WindowReportDialogs : public ReportDialogs {
 public:
-    explicit WindowReportDialogs(QWidget* owner) : m_owner(owner) {}
+    WindowReportDialogs(QWidget* owner, const QString& workingFolder)
+        : m_owner(owner), m_workingFolder(workingFolder) {}
 
-    bool runReportDialog() override { return ReportDialog(m_owner).exec() == QDialog::Accepted; }
+    bool runReportDialog(quint16& flags, QString& path) override {
+        return ReportDialog(m_owner, flags, path, m_workingFolder).exec() == QDialog::Accepted;
+    }
     // Plain text reaches every application. On Windows the 8-bit form is the report's own
     // code page 1252 bytes, not what the system would make of the text in its code page.
     void setClipboardText(const QString& text, const QByteArray& cp1252) override {
@@ -75,6 +78,7 @@ public:
 
 private:
     QWidget* m_owner;
+    const QString& m_workingFolder;
 };
 
 } // namespace
@@ -112,9 +116,10 @@ void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo) {
     UndoLastBatch(undo, list, dialogs);
 }
 
-void RunReportDialog(QWidget* owner) {
-    WindowReportDialogs dialogs(owner);
-    CreateReport(dialogs);
+void RunReportDialog(QWidget* owner, const CatalogueModel& list, quint16& reportFlags,
+                     QString& reportPath, const QString& workingFolder) {
+    WindowReportDialogs dialogs(owner, workingFolder);
+    CreateReport(dialogs, list, reportFlags, reportPath, workingFolder);
 }
 
 bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16 renameFlags,

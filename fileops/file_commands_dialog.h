@@ -32,8 +32,11 @@ void RunInfoEditDialog(QWidget* owner, const CatalogueModel& list, int row, Undo
 // Takes back the last batch (Undo) in `list`.
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);
 
-// The report dialog (command 106).
-void RunReportDialog(QWidget* owner);
+// The report dialog (command 106) and the report of the selected rows of `list`; the dialog
+// changes `reportFlags` (Settings::reportFlags) and `reportPath`, which are kept for the next
+// report. The first report file is proposed in `workingFolder`.
+void RunReportDialog(QWidget* owner, const CatalogueModel& list, quint16& reportFlags,
+                     QString& reportPath, const QString& workingFolder);
 
 // In-place renaming from the list: renames the file of `list`'s row to `newName` in its own
 // folder, checking the list for the name when bit 0 of `renameFlags` is set. Answers true when

@@ -1,10 +1,8 @@
 #include "report/create_report.h"
 
-#include "app/app_state.h"
 #include "format/text_convert.h"
 #include "platform/native_fileops.h"
 #include "report/report.h"
-#include "settings/settings_store.h"
 
 #include <QCoreApplication>
 
@@ -46,19 +44,18 @@ static void WriteReportToClipboard(ReportDialogs& dialogs, const ReportText& rep
             ReportLeftOutText(report.rowsLeftOut, report.rowsWritten + report.rowsLeftOut));
 }
 
-void CreateReport(ReportDialogs& dialogs) {
-    ScratchPool& work = scratch();
-    if (work.reportPath.isEmpty())
-        work.reportPath = DefaultReportPath();
-    const bool ok = dialogs.runReportDialog();
+void CreateReport(ReportDialogs& dialogs, const CatalogueModel& list, quint16& flags, QString& path,
+                  const QString& workingFolder) {
+    if (path.isEmpty())
+        path = DefaultReportPath(workingFolder);
+    const bool ok = dialogs.runReportDialog(flags, path);
     const QString confirmed = ConfirmedReportPath();
     ConfirmedReportPath().clear(); // a chooser's consent holds for this dialog's report only
     if (!ok)
         return;
-    const quint16 flags = settings().reportFlags;
-    const ReportText report = CreateReportText(SelectedReportRows(), flags);
+    const ReportText report = CreateReportText(SelectedReportRows(list), flags);
     if (flags & ReportToFile)
-        WriteReportToFile(dialogs, work.reportPath, report.bytes, confirmed == work.reportPath);
+        WriteReportToFile(dialogs, path, report.bytes, confirmed == path);
     else
         WriteReportToClipboard(dialogs, report);
 }

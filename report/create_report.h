@@ -6,11 +6,14 @@
 #include <QByteArray>
 #include <QString>
 
+class CatalogueModel;
+
 class ReportDialogs {
 public:
     virtual ~ReportDialogs() = default;
-    // The report dialog over settings().reportFlags and scratch().reportPath: true for OK.
-    virtual bool runReportDialog() = 0;
+    // The report dialog over the report flags and the report path, which OK changes: true for
+    // OK.
+    virtual bool runReportDialog(quint16& flags, QString& path) = 0;
     // Hands the report to the clipboard as plain text; `cp1252` holds the same text as the
     // code page 1252 bytes of the report.
     virtual void setClipboardText(const QString& text, const QByteArray& cp1252) = 0;
@@ -30,8 +33,10 @@ QString ReportReplaceText(const QString& path);
 // The message after a clipboard report that had to leave rows out.
 QString ReportLeftOutText(int rowsLeftOut, int rowCount);
 
-// The whole command: proposes "zuflist.txt" in the working folder on the first report of the
-// run, runs the dialog, and writes the selected rows. An existing file is replaced only after
-// the user agreed; a file that cannot be written in full gives "<path>\r\nhas NOT been
-// created", otherwise "<path>\r\nhas been successfully created".
-void CreateReport(ReportDialogs& dialogs);
+// The whole command: proposes "zuflist.txt" in `workingFolder` when `path` is still empty (the
+// first report of the run), runs the dialog over `flags` (Settings::reportFlags) and `path`,
+// and writes the selected rows of `list`. An existing file is replaced only after the user
+// agreed; a file that cannot be written in full gives "<path>\r\nhas NOT been created",
+// otherwise "<path>\r\nhas been successfully created".
+void CreateReport(ReportDialogs& dialogs, const CatalogueModel& list, quint16& flags, QString& path,
+                  const QString& workingFolder);

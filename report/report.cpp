@@ -1,6 +1,5 @@
 #include "report/report.h"
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/columns.h"
 #include "format/text_convert.h"
@@ -104,11 +103,10 @@ ReportText CreateReportText(const std::vector<const Entry*>& rows, quint16 flags
     return report;
 }
 
-std::vector<const Entry*> SelectedReportRows() {
-    const CatalogueModel& model = catalogue();
+std::vector<const Entry*> SelectedReportRows(const CatalogueModel& list) {
     std::vector<const Entry*> rows;
-    for (int row = model.nextRow(-1, true); row >= 0; row = model.nextRow(row, true))
-        rows.push_back(model.entryAt(row));
+    for (int row = list.nextRow(-1, true); row >= 0; row = list.nextRow(row, true))
+        rows.push_back(list.entryAt(row));
     return rows;
 }
 
@@ -239,8 +237,8 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
 
 #endif
 
-QString DefaultReportPath() {
-    return scratch().workingFolder + QStringLiteral("zuflist.txt");
+QString DefaultReportPath(const QString& workingFolder) {
+    return workingFolder + QStringLiteral("zuflist.txt");
 }
 
 QString ReportCreatedText(const QString& path) {

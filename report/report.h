@@ -14,6 +14,8 @@
 #include <QStringView>
 #include <vector>
 
+class CatalogueModel;
+
 // The bits of Settings::reportFlags.
 enum ReportFlag : quint16 {
     ReportName = 0x0001,
@@ -57,8 +59,8 @@ struct ReportText {
 };
 ReportText CreateReportText(const std::vector<const Entry*>& rows, quint16 flags);
 
-// The selected rows of the catalogue, top to bottom.
-std::vector<const Entry*> SelectedReportRows();
+// The selected rows of `list`, top to bottom.
+std::vector<const Entry*> SelectedReportRows(const CatalogueModel& list);
 
 // Writes the whole report file at `path`, replacing an existing file. Returns an empty text on
 // success, otherwise the system's own text of the failure (the file is then not created, or
@@ -66,7 +68,7 @@ std::vector<const Entry*> SelectedReportRows();
 QString WriteReportFile(const QString& path, const QByteArray& bytes);
 
 // The report path proposed on the first report of a run: "zuflist.txt" in the working folder.
-QString DefaultReportPath();
+QString DefaultReportPath(const QString& workingFolder);
 
 // The texts of the report's message box, which has the program's caption (ProgramCaption).
 QString ReportCreatedText(const QString& path);

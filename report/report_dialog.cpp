@@ -1,9 +1,7 @@
 #include "report/report_dialog.h"
 
-#include "app/app_state.h"
 #include "report/create_report.h"
 #include "report/report.h"
-#include "settings/settings_store.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,9 +15,10 @@
 // The longest report path the dialog takes.
 static constexpr int ReportPathMax = 255;
 
-// The system's save dialog for the report path; it asks before naming an existing file.
-static QString ChooseReportFile(QWidget* owner, const QString& path) {
-    QFileDialog dialog(owner, ReportDialog::tr("Report"), scratch().workingFolder,
+// The system's save dialog for the report path, opening in `startFolder`; it asks before naming
+// an existing file.
+static QString ChooseReportFile(QWidget* owner, const QString& path, const QString& startFolder) {
+    QFileDialog dialog(owner, ReportDialog::tr("Report"), startFolder,
                        ReportDialog::tr("Text files (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -31,10 +30,13 @@ static QString ChooseReportFile(QWidget* owner, const QString& path) {
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
-ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
+ReportDialog::ReportDialog(QWidget* owner, quint16& flags, QString& path,
+                           const QString& startFolder)
+    : QDialog(owner), m_flags(flags), m_reportPath(path) {
     setWindowTitle(tr("Report"));
-    chooseFile = ChooseReportFile;
-    const quint16 flags = settings().reportFlags;
+    chooseFile = [startFolder](QWidget* chooserOwner, const QString& proposed) {
+        return ChooseReportFile(chooserOwner, proposed, startFolder);
+    };
     auto* layout = new QGridLayout(this);
     const struct {
         const char* text;
@@ -67,7 +69,7 @@ ReportDialog::ReportDialog(QWidget* owner) : QDialog(owner) {
     connect(m_file, &QRadioButton::toggled, this, &ReportDialog::applyTargetEnabling);
 
     auto* pathRow = new QHBoxLayout;
-    m_path = new QLineEdit(scratch().reportPath, this);
+    m_path = new QLineEdit(m_reportPath, this);
     m_path->setMaxLength(ReportPathMax);
     m_path->setMinimumWidth(300);
     m_browse = new QPushButton(tr("..."), this);
@@ -108,20 +110,20 @@ void ReportDialog::fieldToggled(int bit, bool checked) {
 }
 
 void ReportDialog::browse() {
-    const QString chosen = chooseFile(this, scratch().reportPath);
+    const QString chosen = chooseFile(this, m_reportPath);
     if (!chosen.isEmpty()) {
-        scratch().reportPath = chosen.left(ReportPathMax);
-        ConfirmReportReplacement(scratch().reportPath);
+        m_reportPath = chosen.left(ReportPathMax);
+        ConfirmReportReplacement(m_reportPath);
     }
-    m_path->setText(scratch().reportPath);
+    m_path->setText(m_reportPath);
 }
 
 void ReportDialog::accept() {
-    scratch().reportPath = m_path->text().left(ReportPathMax);
+    m_reportPath = m_path->text().left(ReportPathMax);
     quint16 flags = m_file->isChecked() ? ReportToFile : 0;
     for (const auto& [bit, box] : m_boxes)
         if (box->isChecked())
             flags |= quint16(bit);
-    settings().reportFlags = flags;
+    m_flags = flags;
     done(Accepted);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // "Report": the eight field boxes, "Copy to &Clipboard" or "Save to &File", the report path
-// and its "..." button. OK takes the boxes into settings().reportFlags and the path into
-// scratch().reportPath and closes with 1; Cancel closes with 2 and keeps the flags (a path
-// chosen with "..." stays).
+// and its "..." button, over the report flags and the report path it is handed. OK takes the
+// boxes into the flags and the field into the path and closes with 1; Cancel closes with 2 and
+// keeps the flags (a path chosen with "..." stays).
 
 #include <QDialog>
 #include <functional>
@@ -16,7 +16,8 @@ class QRadioButton;
 class ReportDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ReportDialog(QWidget* owner);
+    // The chooser behind "..." opens in `startFolder` (the working folder).
+    ReportDialog(QWidget* owner, quint16& flags, QString& path, const QString& startFolder);
 
     // The save-file chooser behind "...": the owner and the path to propose; answers the
     // chosen path (the chooser asked before naming an existing file) or an empty text. Tests
@@ -36,6 +37,8 @@ private:
     void fieldToggled(int bit, bool checked);
     void browse();
 
+    quint16& m_flags;
+    QString& m_reportPath;
     std::map<int, QCheckBox*> m_boxes;
     QRadioButton* m_clipboard = nullptr;
     QRadioButton* m_file = nullptr;

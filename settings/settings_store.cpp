@@ -26,15 +26,6 @@ constexpr int WindowPosLimit = 64;
 constexpr int StoredHistoryMax = 10;
 constexpr int MinimumColumnWidth = 10;
 
-Settings& settings() {
-    static Settings record;
-    return record;
-}
-
-void ResetSettings() {
-    settings() = Settings{};
-}
-
 static QString& settingsFile() {
     static QString path;
     return path;
@@ -428,7 +419,7 @@ static void LoadFolderHistory(QSettings& key, FolderHistory& history) {
         AddToFolderHistory(history, stored[i]);
 }
 
-QString LoadStartupSettings(FolderHistory& history) {
+QString LoadStartupSettings(Settings& record, FolderHistory& history) {
     QSettings* key = &SessionKey();
     QString workingFolder;
     if (ReadFrom(*key, u"szPathName1", {}, workingFolder, PathLimit) == 0) {
@@ -438,7 +429,6 @@ QString LoadStartupSettings(FolderHistory& history) {
     }
     if (!workingFolder.isEmpty())
         SetCurrentFolder(workingFolder);
-    Settings& record = settings();
 
     QString text;
     ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, ProgramPathLimit);
@@ -453,9 +443,9 @@ QString LoadStartupSettings(FolderHistory& history) {
     return workingFolder;
 }
 
-void SaveExitSettings(const FolderHistory& history, const QString& workingFolder) {
+void SaveExitSettings(const Settings& record, const FolderHistory& history,
+                      const QString& workingFolder) {
     QSettings* key = &SessionKey();
-    const Settings& record = settings();
     WriteTo(*key, u"szPathName1", workingFolder);
     const std::vector<QString>& entries = history.entries;
     for (int i = 0; i < int(entries.size()) && i < StoredHistoryMax; ++i)
@@ -484,14 +474,13 @@ static bool ParseWindowPos(const QString& text, QRect& outer) {
     return true;
 }
 
-void LoadWindowSettings(WindowPlacement& window) {
+void LoadWindowSettings(ColumnTable& columns, WindowPlacement& window) {
     QSettings* key = &SessionKey();
     QString text;
     quint16 mask = 127;
     if (ReadFrom(*key, u"wColumns", u"127", text, NumberLimit) != 0)
         mask = quint16(SettingDecimal(text));
 
-    ColumnTable& columns = settings().columnTable;
     for (int i = 0; i < ColumnCount; ++i) {
         ReadFrom(*key, ColumnValueName(i), QString::number(columns[i].width), text, NumberLimit);
         columns[i].width = std::max(SettingDecimal(text), MinimumColumnWidth);
@@ -503,9 +492,8 @@ void LoadWindowSettings(WindowPlacement& window) {
         window.moveWithoutRepaint(outer);
 }
 
-void SaveWindowSettings(const WindowPlacement& window) {
+void SaveWindowSettings(const ColumnTable& columns, const WindowPlacement& window) {
     QSettings* key = &SessionKey();
-    const ColumnTable& columns = settings().columnTable;
     int mask = 1; // the Name column is always shown again in the next run
     for (int i = 0; i < ColumnCount; ++i) {
         WriteTo(*key, ColumnValueName(i), QString::number(columns[i].width));

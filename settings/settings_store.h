@@ -1,7 +1,7 @@
 #pragma once
 // The settings store: what the program remembers between runs, as text values under the key
 // QSettings("Strumlex", "ZUFFile") (the registry on Windows, an INI file elsewhere), and the
-// per-run settings record of the dialogs.
+// per-run settings record of the dialogs, which the main window owns and hands in.
 //
 // The store is read at two moments (start-up and the creation of the main window) and written
 // at two (the closing of the main window and the end of the run); dialogs change the record in
@@ -31,11 +31,6 @@ struct Settings {
     BoundedText<512> editorPath; // path of the editor program
     BoundedText<512> viewerPath; // path of the viewer program
 };
-
-// The one settings record of the run.
-Settings& settings();
-// Puts the record back to its built-in defaults.
-void ResetSettings();
 
 // Tests point the store at an INI file of their own; an empty path restores the program's key.
 // Either way the open key of the moments is closed, and the next moment opens the new file.
@@ -68,15 +63,16 @@ public:
     virtual void moveWithoutRepaint(const QRect& outer) = 0;
 };
 
-// Start-up: program paths, list style and the folder history into `history`; returns the
-// working folder (made the current directory). Runs before the main window exists.
-QString LoadStartupSettings(FolderHistory& history);
-// End of the run: the working folder, the first ten entries of `history`, program paths, list
-// style.
-void SaveExitSettings(const FolderHistory& history, const QString& workingFolder);
-// Creation of the main window: column widths and visibility into the column table, and the
-// window's rectangle.
-void LoadWindowSettings(WindowPlacement& window);
-// Closing of the main window: column widths, the visibility mask and, unless the window is
-// minimized, its rectangle.
-void SaveWindowSettings(const WindowPlacement& window);
+// Start-up: program paths and list style into `record`, the folder history into `history`;
+// returns the working folder (made the current directory). Runs before the main window exists.
+QString LoadStartupSettings(Settings& record, FolderHistory& history);
+// End of the run: the working folder, the first ten entries of `history`, the record's program
+// paths and list style.
+void SaveExitSettings(const Settings& record, const FolderHistory& history,
+                      const QString& workingFolder);
+// Creation of the main window: column widths and visibility into `columns`, and the window's
+// rectangle.
+void LoadWindowSettings(ColumnTable& columns, WindowPlacement& window);
+// Closing of the main window: the widths of `columns`, the visibility mask and, unless the
+// window is minimized, its rectangle.
+void SaveWindowSettings(const ColumnTable& columns, const WindowPlacement& window);

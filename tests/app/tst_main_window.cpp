@@ -113,7 +113,6 @@ private:
     void startWindow() {
         m_window.reset();
         ResetAppState();
-        ResetSettings();
         catalogue().setSort(DefaultSortState);
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
@@ -402,7 +401,7 @@ private slots:
         QCOMPARE(w.infoPanel()->x(), 580 + scrollBar);
         // A wider column widens the list.
         w.list()->horizontalHeader()->resizeSection(ColumnName, 150);
-        QCOMPARE(settings().columnTable[ColumnName].width, 150);
+        QCOMPARE(m_window->settingsRecord().columnTable[ColumnName].width, 150);
         QCOMPARE(w.list()->width(), 630 + scrollBar);
     }
 
@@ -473,7 +472,7 @@ private slots:
         QFETCH(QString, viewer);
         QFETCH(QList<int>, disabled);
         selectRows(rows);
-        settings().viewerPath = viewer;
+        m_window->settingsRecord().viewerPath = viewer;
         // A right click in the list reaches the main window, which opens the menu.
         QWidget* viewport = m_window->list()->viewport();
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 200),
@@ -550,7 +549,7 @@ private slots:
         QFETCH(QString, focused);
         const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
         QFile::remove(marker);
-        settings().editorPath = writeEditorScript(marker);
+        m_window->settingsRecord().editorPath = writeEditorScript(marker);
         QTableView* list = m_window->list();
         const auto centre = [&](const QString& name) {
             return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
@@ -630,7 +629,7 @@ private slots:
     void fullRowSelectPaintsTheRow() {
         QFETCH(quint32, style);
         QFETCH(bool, sizeCellHighlighted);
-        settings().listExStyle = style;
+        m_window->settingsRecord().listExStyle = style;
         m_window->layoutMainWindow();
         selectRows({1});
         QTableView* list = m_window->list();
@@ -700,7 +699,7 @@ private slots:
         });
         QTest::keyClick(m_window->list(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(catalogue().searchText(), QString(31, QLatin1Char('Q')));
-        QCOMPARE(settings().searchFlags, quint16(1));
+        QCOMPARE(m_window->settingsRecord().searchFlags, quint16(1));
         QCOMPARE(catalogue().foundCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Found: 0 file(s)"));
     }
@@ -709,9 +708,9 @@ private slots:
         MainWindow& w = *m_window;
         w.list()->horizontalHeader()->resizeSection(ColumnName, 300);
         w.setColumnWidth(ColumnTitle, 0);
-        settings().columnTable[ColumnTitle].visible = 0;
-        settings().listExStyle = 0x0004 | 0x0001;
-        w.setExtendedStyle(settings().listExStyle);
+        m_window->settingsRecord().columnTable[ColumnTitle].visible = 0;
+        m_window->settingsRecord().listExStyle = 0x0004 | 0x0001;
+        w.setExtendedStyle(m_window->settingsRecord().listExStyle);
         QVERIFY(w.list()->showGrid());
         OnNextModal([](QWidget* modal) {
             auto* dialog = static_cast<OptionsDialog*>(modal);
@@ -727,12 +726,12 @@ private slots:
             dialog->reject();
         });
         w.runCommand(CommandId::Options);
-        QCOMPARE(settings().listExStyle, quint32(1056));
+        QCOMPARE(m_window->settingsRecord().listExStyle, quint32(1056));
         QCOMPARE(w.extendedStyle(), quint32(1056));
         QVERIFY(!w.list()->showGrid());
         QCOMPARE(w.list()->horizontalHeader()->sectionSize(ColumnName), 100);
         QVERIFY(!w.list()->isColumnHidden(ColumnTitle));
-        QCOMPARE(settings().columnTable[ColumnTitle].visible, quint16(1));
+        QCOMPARE(m_window->settingsRecord().columnTable[ColumnTitle].visible, quint16(1));
         QCOMPARE(w.list()->width(), 580 + (w.list()->verticalScrollBar()->isVisible()
                                                ? w.list()->verticalScrollBar()->width()
                                                : 0));
@@ -753,7 +752,8 @@ private slots:
         MainWindow& w = *m_window;
         for (int i = 0; i + 1 < changedWidths.size(); i += 2)
             w.list()->horizontalHeader()->resizeSection(changedWidths[i], changedWidths[i + 1]);
-        QCOMPARE(settings().columnTable[size_t(changedWidths[0])].width, changedWidths[1]);
+        QCOMPARE(m_window->settingsRecord().columnTable[size_t(changedWidths[0])].width,
+                 changedWidths[1]);
         OnNextModal([](QWidget* modal) {
             auto* dialog = static_cast<OptionsDialog*>(modal);
             dialog_support::Button(dialog, QStringLiteral("&Defaults"))->click();
@@ -763,14 +763,15 @@ private slots:
         const int defaults[ColumnCount] = {100, 80, 60, 40, 100, 100, 100};
         for (int column = 0; column < ColumnCount; ++column) {
             QCOMPARE(w.list()->horizontalHeader()->sectionSize(column), defaults[column]);
-            QCOMPARE(settings().columnTable[size_t(column)].width, defaults[column]);
+            QCOMPARE(m_window->settingsRecord().columnTable[size_t(column)].width,
+                     defaults[column]);
         }
     }
 
     void optionsOkHidesColumnAndClearsUnofferedBits() {
         MainWindow& w = *m_window;
-        settings().listExStyle = 0x0004 | 0x0020;
-        w.setExtendedStyle(settings().listExStyle);
+        m_window->settingsRecord().listExStyle = 0x0004 | 0x0020;
+        w.setExtendedStyle(m_window->settingsRecord().listExStyle);
         w.list()->horizontalHeader()->resizeSection(ColumnTitle, 140);
         OnNextModal([](QWidget* modal) {
             auto* dialog = static_cast<OptionsDialog*>(modal);
@@ -779,9 +780,9 @@ private slots:
             dialog->accept();
         });
         w.runCommand(CommandId::Options);
-        QCOMPARE(settings().listExStyle, quint32(0x0020));
+        QCOMPARE(m_window->settingsRecord().listExStyle, quint32(0x0020));
         QVERIFY(w.list()->isColumnHidden(ColumnTitle));
-        QCOMPARE(settings().editorPath.text(), QStringLiteral("/opt/tab/editor"));
+        QCOMPARE(m_window->settingsRecord().editorPath.text(), QStringLiteral("/opt/tab/editor"));
         // Checking it again restores the width it had.
         OnNextModal([](QWidget* modal) {
             static_cast<OptionsDialog*>(modal)->columnBox(ColumnTitle)->setChecked(true);
@@ -793,8 +794,8 @@ private slots:
     }
 
     void optionsBrowseUsesStoredPath() {
-        settings().editorPath = QStringLiteral("/stored/editor");
-        settings().viewerPath = QStringLiteral("/stored/viewer");
+        m_window->settingsRecord().editorPath = QStringLiteral("/stored/editor");
+        m_window->settingsRecord().viewerPath = QStringLiteral("/stored/viewer");
         QList<bool> asked;
         OptionsDialog::chooseFile = [&asked](QWidget*, bool viewer, QString& path) {
             asked << viewer;
@@ -819,8 +820,9 @@ private slots:
         m_window->runCommand(CommandId::Options);
         OptionsDialog::chooseFile = ChooseProgramFile;
         QCOMPARE(asked, QList<bool>({false, true}));
-        QCOMPARE(settings().editorPath.text(), QStringLiteral("/chosen/editor")); // Cancel keeps it
-        QCOMPARE(settings().viewerPath.text(), QStringLiteral("/stored/viewer"));
+        QCOMPARE(m_window->settingsRecord().editorPath.text(),
+                 QStringLiteral("/chosen/editor")); // Cancel keeps it
+        QCOMPARE(m_window->settingsRecord().viewerPath.text(), QStringLiteral("/stored/viewer"));
     }
 
     void folderBoxSwitchesFolders() {
@@ -989,7 +991,7 @@ private slots:
     void enterRunsEditorWithPath() {
         const QString marker = m_dir.filePath(QStringLiteral("launched.txt"));
         QFile::remove(marker);
-        settings().editorPath = writeEditorScript(marker);
+        m_window->settingsRecord().editorPath = writeEditorScript(marker);
 
         selectRows({0, 1});
         QTest::keyClick(m_window->list(), Qt::Key_Return);
@@ -1003,7 +1005,7 @@ private slots:
 
         // A program that does not exist is reported with its path.
         const QString missing = m_dir.filePath(QStringLiteral("gone/strumlex"));
-        settings().editorPath = missing;
+        m_window->settingsRecord().editorPath = missing;
         QString text, caption;
         OnNextModal([&](QWidget* modal) {
             text = static_cast<QMessageBox*>(modal)->text();

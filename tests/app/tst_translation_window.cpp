@@ -67,7 +67,8 @@ class TestTranslationWindow : public QObject {
     CatalogueModel m_catalogue;
     quint16 m_searchFlags = 0;
     quint16 m_renameFlags = 0;
-    QString m_destination, m_workingFolder;
+    Settings m_settings;
+    QString m_destination, m_workingFolder, m_reportPath;
 
 private slots:
     void initTestCase() { QVERIFY(QApplication::installTranslator(&m_translator)); }
@@ -76,7 +77,7 @@ private slots:
         QTest::addColumn<MakeDialog>("make");
         QTest::newRow("about") << MakeDialog([] { return new AboutDialog(nullptr); });
         QTest::newRow("options") << MakeDialog(
-            [this] { return new OptionsDialog(nullptr, m_list); });
+            [this] { return new OptionsDialog(nullptr, m_settings, m_list); });
         QTest::newRow("rename") << MakeDialog([this] {
             return new RenameFileDialog(nullptr, m_dialogs, m_current, m_catalogue, m_renameFlags);
         });
@@ -85,7 +86,9 @@ private slots:
         });
         QTest::newRow("search") << MakeDialog(
             [this] { return new SearchDialog(nullptr, m_catalogue, m_searchFlags); });
-        QTest::newRow("report") << MakeDialog([] { return new ReportDialog(nullptr); });
+        QTest::newRow("report") << MakeDialog([this] {
+            return new ReportDialog(nullptr, m_settings.reportFlags, m_reportPath, m_workingFolder);
+        });
         // The destination dialog's title is the command's verb, from the command table.
         QTest::newRow("destination") << MakeDialog([this] {
             return new DestinationDialog(nullptr, CommandTooltip(CommandId::MoveFiles), QString(),

@@ -22,8 +22,6 @@ const QStringList AllowedBackEdges = {
     "format -> catalogue", // the file summary holds the current Entry
     "info -> app",         // the panel and the information editing read the application state
     "info -> fileops",     // the information editing asks through the file dialogs
-    "report -> app",       // the report reads the work texts
-    "report -> settings",  // the report reads the settings record
 };
 
 struct Include {

@@ -13,6 +13,7 @@
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
 #include "report/create_report.h"
+#include "report/report.h"
 #include "settings/settings_store.h"
 #include "temporary_trash.h"
 #include "tools/sample_writer.h"
@@ -83,7 +84,9 @@ struct ReportScript : ReportDialogs {
     QByteArray clipboardBytes;
     int clipboardCalls = 0;
     std::function<void()> duringDialog = [] {};
-    bool runReportDialog() override {
+    bool runReportDialog(quint16& flags, QString& path) override {
+        (void)flags;
+        (void)path;
         duringDialog();
         return ok;
     }
@@ -128,12 +131,15 @@ inline bool WriteLibrary(const QString& folder, int n) {
 }
 
 // What the file commands work with, as the window holds it: the list, the working folder,
-// the destination of move and copy, and the rename flags. Each test builds its own.
+// the destination of move and copy, the rename flags, and the report's flags and path. Each
+// test builds its own.
 struct Session {
     CatalogueModel list;
     QString workingFolder;
     QString destFolder;
     quint16 renameFlags = 0;
+    quint16 reportFlags = DefaultReportFlags;
+    QString reportPath;
     UiHooks window; // a window that shows nothing
 
     BatchRequest request(const QString& verb, DeleteMode mode = DeleteMode::Trash) const {
@@ -143,6 +149,10 @@ struct Session {
     int run(CommandId command, const QString& verb, ScriptedDialogs& dialogs,
             DeleteMode mode = DeleteMode::Trash) {
         return RunFileBatch(command, request(verb, mode), list, dialogs, window, dialogs.undo);
+    }
+    // The report command over the session's list, flags and path, `dialogs` answering.
+    void report(ReportDialogs& dialogs) {
+        CreateReport(dialogs, list, reportFlags, reportPath, workingFolder);
     }
 };
 
@@ -183,7 +193,6 @@ inline QString FreshLibraryFolder(const QString& root, int n) {
 // state with the working folder and rows for the library's n files.
 inline bool LoadLibrary(const QString& folder, int n) {
     ResetAppState();
-    ResetSettings();
     scratch().workingFolder = folder;
     for (int i = 0; i < n; ++i)
         AddRow(catalogue(), folder, NameOf(i));

@@ -402,13 +402,13 @@ private slots:
         if (where == "immutable")
             REQUIRE_IMMUTABLE(lock);
         const Snapshot before = TakeSnapshot(m_dir->path());
-        SelectRows({0, 1});
-        scratch().reportPath = path;
-        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        SelectRows(m_s->list, {0, 1});
+        m_s->reportPath = path;
+        m_s->reportFlags = DefaultReportFlags | ReportToFile;
         ReportScript dialogs;
         dialogs.warnAnswers = {true};
 
-        CreateReport(dialogs);
+        m_s->report(dialogs);
 
         QCOMPARE(dialogs.messages, QStringList{ReportNotCreatedText(path)});
         QCOMPARE(TakeSnapshot(m_dir->path()), before);

@@ -13,10 +13,10 @@ using namespace test_support;
 
 namespace {
 
-QByteArray ExpectedReport(const QList<int>& rows, quint16 flags) {
+QByteArray ExpectedReport(const CatalogueModel& list, const QList<int>& rows, quint16 flags) {
     QByteArray bytes;
     for (int row : rows)
-        bytes += ReportLine(*catalogue().entryAt(row), flags);
+        bytes += ReportLine(*list.entryAt(row), flags);
     return bytes;
 }
 
@@ -27,36 +27,38 @@ class TestCreateReport : public QObject {
 
     QTemporaryDir m_dir;
     QString m_work;
+    std::unique_ptr<Session> m_session;
 
 private slots:
     void init() {
-        m_work = FreshLibrary(m_dir.path(), 3);
+        m_work = FreshLibraryFolder(m_dir.path(), 3);
         QVERIFY(!m_work.isEmpty());
-        SelectRows({0, 2});
+        m_session = LoadSession(m_work, 3);
+        SelectRows(m_session->list, {0, 2});
     }
 
     void firstReportProposesTheWorkingFolder() {
         ReportScript dialogs;
         QString proposed;
         dialogs.ok = false;
-        dialogs.duringDialog = [&] { proposed = scratch().reportPath; };
-        CreateReport(dialogs);
+        dialogs.duringDialog = [&] { proposed = m_session->reportPath; };
+        m_session->report(dialogs);
         QCOMPARE(proposed, m_work + QStringLiteral("zuflist.txt"));
-        scratch().workingFolder = QStringLiteral("/elsewhere/");
-        CreateReport(dialogs);
+        m_session->workingFolder = QStringLiteral("/elsewhere/");
+        m_session->report(dialogs);
         QCOMPARE(proposed, m_work + QStringLiteral("zuflist.txt"));
         QVERIFY(dialogs.messages.isEmpty());
         QVERIFY(!QFile::exists(proposed));
     }
 
     void reportToANewFile() {
-        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        m_session->reportFlags = DefaultReportFlags | ReportToFile;
         ReportScript dialogs;
-        CreateReport(dialogs);
+        m_session->report(dialogs);
         const QString path = m_work + QStringLiteral("zuflist.txt");
         QCOMPARE(dialogs.messages, QStringList{ReportCreatedText(path)});
         QVERIFY(dialogs.warnings.isEmpty());
-        QCOMPARE(ReadAll(path), ExpectedReport({0, 2}, DefaultReportFlags));
+        QCOMPARE(ReadAll(path), ExpectedReport(m_session->list, {0, 2}, DefaultReportFlags));
     }
 
     void existingFileIsReplacedOnlyWhenTheUserAgrees_data() {
@@ -75,19 +77,20 @@ private slots:
         QFETCH(int, questions);
         const QString path = m_work + NameOf(1); // a user's file, typed by mistake
         const QByteArray before = ReadAll(path);
-        scratch().reportPath = path;
-        settings().reportFlags = ReportName | ReportToFile;
+        m_session->reportPath = path;
+        m_session->reportFlags = ReportName | ReportToFile;
         ReportScript dialogs;
         dialogs.warnAnswers = answers;
         if (confirmedInChooser)
             dialogs.duringDialog = [&] { ConfirmReportReplacement(path); };
 
-        CreateReport(dialogs);
+        m_session->report(dialogs);
 
         QCOMPARE(dialogs.warnings.size(), questions);
         if (questions)
             QCOMPARE(dialogs.warnings[0], ReportReplaceText(path));
-        QCOMPARE(ReadAll(path), replaced ? ExpectedReport({0, 2}, ReportName) : before);
+        QCOMPARE(ReadAll(path),
+                 replaced ? ExpectedReport(m_session->list, {0, 2}, ReportName) : before);
         QCOMPARE(dialogs.messages, replaced ? QStringList{ReportCreatedText(path)} : QStringList{});
     }
 
@@ -96,16 +99,16 @@ private slots:
     void chooserConfirmationEndsWithCancel() {
         const QString path = m_work + NameOf(1);
         const QByteArray before = ReadAll(path);
-        scratch().reportPath = path;
-        settings().reportFlags = ReportName | ReportToFile;
+        m_session->reportPath = path;
+        m_session->reportFlags = ReportName | ReportToFile;
         ReportScript cancelled;
         cancelled.ok = false;
         cancelled.duringDialog = [&] { ConfirmReportReplacement(path); };
-        CreateReport(cancelled);
+        m_session->report(cancelled);
 
         ReportScript dialogs; // no chooser this time; No to the question
         dialogs.warnAnswers = {false};
-        CreateReport(dialogs);
+        m_session->report(dialogs);
 
         QCOMPARE(dialogs.warnings, QStringList{ReportReplaceText(path)});
         QCOMPARE(ReadAll(path), before);
@@ -119,61 +122,63 @@ private slots:
     }
     void noRowSelectedToAFile() {
         QFETCH(bool, exists);
-        catalogue().clearSelectionAndFocus();
+        m_session->list.clearSelectionAndFocus();
         const QString path = exists ? m_work + NameOf(1) : m_work + QStringLiteral("empty.txt");
         QCOMPARE(QFile::exists(path), exists);
-        scratch().reportPath = path;
-        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        m_session->reportPath = path;
+        m_session->reportFlags = DefaultReportFlags | ReportToFile;
         ReportScript dialogs;
         dialogs.warnAnswers = {true};
-        CreateReport(dialogs);
+        m_session->report(dialogs);
         QVERIFY(QFile::exists(path));
         QCOMPARE(ReadAll(path), QByteArray());
         QCOMPARE(dialogs.messages, QStringList{ReportCreatedText(path)});
     }
 
     void clipboardGetsTheText() {
-        settings().reportFlags = ReportName | ReportTitle;
+        m_session->reportFlags = ReportName | ReportTitle;
         ReportScript dialogs;
-        CreateReport(dialogs);
-        const QByteArray expected = ExpectedReport({0, 2}, ReportName | ReportTitle);
+        m_session->report(dialogs);
+        const QByteArray expected =
+            ExpectedReport(m_session->list, {0, 2}, ReportName | ReportTitle);
         QCOMPARE(dialogs.clipboardBytes, expected);
         QCOMPARE(dialogs.clipboard, QString::fromLatin1(expected));
         QVERIFY(dialogs.messages.isEmpty());
     }
 
     void clipboardWithoutSelectionIsEmpty() {
-        catalogue().clearSelectionAndFocus();
-        settings().reportFlags = DefaultReportFlags;
+        m_session->list.clearSelectionAndFocus();
+        m_session->reportFlags = DefaultReportFlags;
         ReportScript dialogs;
-        CreateReport(dialogs);
+        m_session->report(dialogs);
         QCOMPARE(dialogs.clipboardCalls, 1);
         QCOMPARE(dialogs.clipboard, QString());
     }
 
     void clipboardSaysWhenRowsAreLeftOut() {
         // Long titles make each line about 1 KiB: 700 rows overflow the 512 KiB block.
-        ResetAppState();
+        m_session = std::make_unique<Session>();
+        m_session->workingFolder = m_work;
+        CatalogueModel& list = m_session->list;
         for (int i = 0; i < 700; ++i) {
             FileSummary summary;
             summary.currentEntry.name = NameOf(i);
             summary.currentEntry.folder = m_work;
             summary.title = QString(500, QChar(u'a' + i % 26));
             summary.subtitle = QString(500, u's');
-            QVERIFY(InsertEntryRow(i, summary));
+            QVERIFY(InsertEntryRow(list, i, summary));
         }
-        catalogue().selectionModel()->select(
-            QItemSelection(catalogue().index(0, 0), catalogue().index(699, 0)),
-            QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        settings().reportFlags = DefaultReportFlags;
+        list.selectionModel()->select(QItemSelection(list.index(0, 0), list.index(699, 0)),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_session->reportFlags = DefaultReportFlags;
         ReportScript dialogs;
 
-        CreateReport(dialogs);
+        m_session->report(dialogs);
 
         QByteArray kept; // whole lines, as many as fit
         int fit = 0;
         for (; fit < 700; ++fit) {
-            const QByteArray line = ReportLine(*catalogue().entryAt(fit), DefaultReportFlags);
+            const QByteArray line = ReportLine(*list.entryAt(fit), DefaultReportFlags);
             if (kept.size() + line.size() > ReportClipboardLimit)
                 break;
             kept += line;

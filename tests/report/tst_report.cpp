@@ -1,4 +1,3 @@
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/columns.h"
 #include "platform/native_file.h"
@@ -37,8 +36,6 @@ static Entry WithTitle(int length) {
 class TestReport : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ResetAppState(); }
-
     void fields_data() {
         const Entry e = Song();
         const QByteArray date = FormatEntryDate(e.lastWriteTime).toLatin1();
@@ -192,18 +189,18 @@ private slots:
     }
 
     void selectedRowsInListOrder() {
+        CatalogueModel list;
         for (int i = 0; i < 4; ++i) {
             Entry e = Song();
             e.name = QStringLiteral("%1.zuf").arg(i);
-            catalogue().insertEntry(i, e, StateNormal);
+            list.insertEntry(i, e, StateNormal);
         }
-        catalogue().selectAndFocus(3);
-        catalogue().selectAndFocus(1);
-        const ReportText report = CreateReportText(SelectedReportRows(), ReportName);
+        list.selectAndFocus(3);
+        list.selectAndFocus(1);
+        const ReportText report = CreateReportText(SelectedReportRows(list), ReportName);
         QCOMPARE(report.bytes, QByteArray("1.zuf\t\r\n3.zuf\t\r\n"));
-        catalogue().clearSelectionAndFocus();
-        QVERIFY(SelectedReportRows().empty());
-        catalogue().removeAllRows();
+        list.clearSelectionAndFocus();
+        QVERIFY(SelectedReportRows(list).empty());
     }
 
     void writeFile() {

@@ -35,11 +35,19 @@ class TestReportDialogWindow : public QObject {
 
     QTemporaryDir m_dir;
     QString m_work;
+    std::unique_ptr<Session> m_session;
+
+    // The whole command over the session's list, report flags and path.
+    void runCommand() {
+        RunReportDialog(nullptr, m_session->list, m_session->reportFlags, m_session->reportPath,
+                        m_session->workingFolder);
+    }
 
 private slots:
     void init() {
-        m_work = FreshLibrary(m_dir.path(), 3);
+        m_work = FreshLibraryFolder(m_dir.path(), 3);
         QVERIFY(!m_work.isEmpty());
+        m_session = LoadSession(m_work, 3);
     }
 
     void opensFromTheFlags_data() {
@@ -50,9 +58,9 @@ private slots:
     }
     void opensFromTheFlags() {
         QFETCH(int, flags);
-        settings().reportFlags = quint16(flags);
-        scratch().reportPath = QStringLiteral("/r/zuflist.txt");
-        ReportDialog dialog(nullptr);
+        m_session->reportFlags = quint16(flags);
+        m_session->reportPath = QStringLiteral("/r/zuflist.txt");
+        ReportDialog dialog(nullptr, m_session->reportFlags, m_session->reportPath, m_work);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Report"));
         for (int bit : FieldBits)
             QCOMPARE(dialog.fieldBox(bit)->isChecked(), bool(flags & bit));
@@ -63,11 +71,11 @@ private slots:
         QCOMPARE(dialog.pathField()->isEnabled(), toFile);
         QCOMPARE(dialog.browseButton()->isEnabled(), toFile);
         dialog.accept();
-        QCOMPARE(int(settings().reportFlags), flags);
+        QCOMPARE(int(m_session->reportFlags), flags);
     }
 
     void texts() {
-        ReportDialog dialog(nullptr);
+        ReportDialog dialog(nullptr, m_session->reportFlags, m_session->reportPath, m_work);
         QCOMPARE(dialog.fieldBox(ReportFolder)->text(), QStringLiteral("File &Path"));
         QCOMPARE(dialog.fieldBox(ReportName)->text(), QStringLiteral("File &Name"));
         QCOMPARE(dialog.fieldBox(ReportFullPath)->text(), QStringLiteral("&Full Path (Path+Name)"));
@@ -102,18 +110,18 @@ private slots:
         QFETCH(int, start);
         QFETCH(int, clicked);
         QFETCH(int, result);
-        settings().reportFlags = quint16(start);
-        ReportDialog dialog(nullptr);
+        m_session->reportFlags = quint16(start);
+        ReportDialog dialog(nullptr, m_session->reportFlags, m_session->reportPath, m_work);
         dialog.show();
         QTest::mouseClick(dialog.fieldBox(clicked), Qt::LeftButton, {},
                           QPoint(4, dialog.fieldBox(clicked)->height() / 2));
         dialog.accept();
-        QCOMPARE(int(settings().reportFlags), result);
+        QCOMPARE(int(m_session->reportFlags), result);
     }
 
     void radioButtonsEnableThePath() {
-        settings().reportFlags = DefaultReportFlags;
-        ReportDialog dialog(nullptr);
+        m_session->reportFlags = DefaultReportFlags;
+        ReportDialog dialog(nullptr, m_session->reportFlags, m_session->reportPath, m_work);
         dialog.show();
         QVERIFY(!dialog.pathField()->isEnabled());
         dialog.fileButton()->click();
@@ -124,9 +132,9 @@ private slots:
     }
 
     void browseThenCancelKeepsThePathButNotTheFlags() {
-        settings().reportFlags = ReportToFile | ReportName;
-        scratch().reportPath = QStringLiteral("/r/old.txt");
-        ReportDialog dialog(nullptr);
+        m_session->reportFlags = ReportToFile | ReportName;
+        m_session->reportPath = QStringLiteral("/r/old.txt");
+        ReportDialog dialog(nullptr, m_session->reportFlags, m_session->reportPath, m_work);
         dialog.show();
         QString proposed;
         dialog.chooseFile = [&](QWidget*, const QString& path) {
@@ -138,13 +146,13 @@ private slots:
         QCOMPARE(proposed, QStringLiteral("/r/old.txt"));
         QCOMPARE(dialog.pathField()->text(), QStringLiteral("/r/chosen.txt"));
         dialog.reject();
-        QCOMPARE(scratch().reportPath, QStringLiteral("/r/chosen.txt"));
-        QCOMPARE(int(settings().reportFlags), int(ReportToFile | ReportName));
+        QCOMPARE(m_session->reportPath, QStringLiteral("/r/chosen.txt"));
+        QCOMPARE(int(m_session->reportFlags), int(ReportToFile | ReportName));
     }
 
     void wholeCommandToTheClipboard() {
-        SelectRows({1});
-        settings().reportFlags = DefaultReportFlags | ReportToFile;
+        SelectRows(m_session->list, {1});
+        m_session->reportFlags = DefaultReportFlags | ReportToFile;
         QGuiApplication::clipboard()->clear();
         WhenOpen<ReportDialog>([](ReportDialog* dialog) {
             dialog->clipboardButton()->click();
@@ -155,16 +163,16 @@ private slots:
                 dialog->fieldBox(bit)->setChecked(false);
             QTest::mouseClick(Button(dialog, QStringLiteral("OK")), Qt::LeftButton);
         });
-        RunReportDialog(nullptr);
+        runCommand();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  NameOf(1) + QStringLiteral("\t") + TitleOf(1) + QStringLiteral("\t\r\n"));
-        QCOMPARE(int(settings().reportFlags), int(ReportName | ReportTitle));
+        QCOMPARE(int(m_session->reportFlags), int(ReportName | ReportTitle));
     }
 
     void wholeCommandToAFile() {
-        SelectRows({0, 2});
-        settings().reportFlags = ReportName | ReportToFile;
-        scratch().reportPath.clear();
+        SelectRows(m_session->list, {0, 2});
+        m_session->reportFlags = ReportName | ReportToFile;
+        m_session->reportPath.clear();
         QString message, caption;
         int icon = -1;
         QStringList buttons;
@@ -179,7 +187,7 @@ private slots:
             });
             dialog->accept();
         });
-        RunReportDialog(nullptr);
+        runCommand();
         const QString path = m_work + QStringLiteral("zuflist.txt");
         QCOMPARE(message, path + QStringLiteral("\nhas been successfully created"));
         QCOMPARE(caption, QStringLiteral("ZUF File Manager U v1.21"));

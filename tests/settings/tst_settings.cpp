@@ -21,16 +21,16 @@ struct FakeWindow : WindowPlacement {
     }
 };
 
-static QString Widths() {
+static QString Widths(const ColumnTable& columns) {
     QStringList list;
-    for (const ColumnSpec& c : settings().columnTable)
+    for (const ColumnSpec& c : columns)
         list << QString::number(c.width);
     return list.join(u' ');
 }
 
-static QString Visible() {
+static QString Visible(const ColumnTable& columns) {
     QString bits;
-    for (const ColumnSpec& c : settings().columnTable)
+    for (const ColumnSpec& c : columns)
         bits += c.visible ? u'1' : u'0';
     return bits;
 }
@@ -41,6 +41,7 @@ class TestSettings : public QObject {
     QString m_file;
     QString m_startDir;
     int m_fileCount = 0;
+    Settings m_settings;
     FolderHistory m_history;
 
     QStringList History() const {
@@ -68,7 +69,7 @@ private slots:
     void init() {
         m_file = m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_fileCount));
         SetSettingsFile(m_file);
-        ResetSettings();
+        m_settings = Settings{};
         m_history = FolderHistory{};
         QDir::setCurrent(m_startDir);
     }
@@ -147,16 +148,16 @@ private slots:
 
     void firstRunDefaults() {
         FakeWindow window;
-        const QString working = LoadStartupSettings(m_history);
-        LoadWindowSettings(window);
+        const QString working = LoadStartupSettings(m_settings, m_history);
+        LoadWindowSettings(m_settings.columnTable, window);
         QString documents;
         if (GetDocumentsFolder(documents))
             QCOMPARE(working, NormalisedFolder(documents));
-        QCOMPARE(settings().editorPath.text(), DefaultEditorPath.toString());
-        QCOMPARE(settings().viewerPath.text(), DefaultViewerPath.toString());
-        QCOMPARE(settings().listExStyle, 1056u);
-        QCOMPARE(Widths(), QStringLiteral("100 80 60 40 100 100 100"));
-        QCOMPARE(Visible(), QStringLiteral("1111111"));
+        QCOMPARE(m_settings.editorPath.text(), DefaultEditorPath.toString());
+        QCOMPARE(m_settings.viewerPath.text(), DefaultViewerPath.toString());
+        QCOMPARE(m_settings.listExStyle, 1056u);
+        QCOMPARE(Widths(m_settings.columnTable), QStringLiteral("100 80 60 40 100 100 100"));
+        QCOMPARE(Visible(m_settings.columnTable), QStringLiteral("1111111"));
         QCOMPARE(window.moves, 0);
         QCOMPARE(m_history.historyCount(), 0);
     }
@@ -179,9 +180,9 @@ private slots:
         QFETCH(QString, editor);
         QFETCH(uint, exStyle);
         store(name, value);
-        LoadStartupSettings(m_history);
-        QCOMPARE(settings().editorPath.text(), editor);
-        QCOMPARE(settings().listExStyle, exStyle);
+        LoadStartupSettings(m_settings, m_history);
+        QCOMPARE(m_settings.editorPath.text(), editor);
+        QCOMPARE(m_settings.listExStyle, exStyle);
     }
 
     void workingFolder() {
@@ -189,7 +190,7 @@ private slots:
         QVERIFY(folder.isValid());
         const QString stored = NormalisedFolder(QDir::toNativeSeparators(folder.path()));
         WriteSetting(u"szPathName1", stored);
-        QCOMPARE(LoadStartupSettings(m_history), stored);
+        QCOMPARE(LoadStartupSettings(m_settings, m_history), stored);
         // Compared as folders are kept: the case may differ on Windows, where it does not count.
         QCOMPARE(NormalisedFolder(QDir(QDir::currentPath()).canonicalPath()),
                  NormalisedFolder(QDir(folder.path()).canonicalPath()));
@@ -197,7 +198,7 @@ private slots:
         // A stored folder that no longer exists leaves the current directory as it was.
         QDir::setCurrent(m_startDir);
         WriteSetting(u"szPathName1", stored + QStringLiteral("gone"));
-        LoadStartupSettings(m_history);
+        LoadStartupSettings(m_settings, m_history);
         QCOMPARE(QDir::currentPath(), m_startDir);
     }
 
@@ -214,12 +215,12 @@ private slots:
     void columnWidth() {
         QFETCH(QVariant, value);
         QFETCH(int, width);
-        settings().columnTable[ColumnAuthor].width = 77;
+        m_settings.columnTable[ColumnAuthor].width = 77;
         store(QStringLiteral("Column6"), value); // the Author column
         FakeWindow window;
-        LoadWindowSettings(window);
-        QCOMPARE(settings().columnTable[ColumnAuthor].width, width);
-        QCOMPARE(settings().columnTable[ColumnTitle].width, 100);
+        LoadWindowSettings(m_settings.columnTable, window);
+        QCOMPARE(m_settings.columnTable[ColumnAuthor].width, width);
+        QCOMPARE(m_settings.columnTable[ColumnTitle].width, 100);
     }
 
     void visibleColumns_data() {
@@ -234,29 +235,29 @@ private slots:
         QFETCH(QString, visible);
         store(QStringLiteral("wColumns"), value);
         FakeWindow window;
-        LoadWindowSettings(window);
-        QCOMPARE(Visible(), visible);
+        LoadWindowSettings(m_settings.columnTable, window);
+        QCOMPARE(Visible(m_settings.columnTable), visible);
     }
 
     void saveWindowSettings() {
         WriteSetting(u"wColumns", u"0");
         FakeWindow window;
-        LoadWindowSettings(window);
+        LoadWindowSettings(m_settings.columnTable, window);
         window.rect = QRect(10, 20, 640, 480);
-        ColumnTable& columns = settings().columnTable;
+        ColumnTable& columns = m_settings.columnTable;
         columns[ColumnPath].width = 5; // written as it is held
         columns[ColumnSize].visible = 1;
         columns[ColumnTuning].width = 333;
-        SaveWindowSettings(window);
+        SaveWindowSettings(m_settings.columnTable, window);
         QCOMPARE(stored(QStringLiteral("Column2")), QStringLiteral("5"));
         QCOMPARE(stored(QStringLiteral("wColumns")), QStringLiteral("9")); // Name comes back
         QCOMPARE(stored(QStringLiteral("WindowPos")), QStringLiteral("10,20,650,500"));
 
-        ResetSettings();
+        m_settings = Settings{};
         FakeWindow next;
-        LoadWindowSettings(next);
-        QCOMPARE(Widths(), QStringLiteral("100 10 60 40 100 100 333"));
-        QCOMPARE(Visible(), QStringLiteral("1001000"));
+        LoadWindowSettings(m_settings.columnTable, next);
+        QCOMPARE(Widths(m_settings.columnTable), QStringLiteral("100 10 60 40 100 100 333"));
+        QCOMPARE(Visible(m_settings.columnTable), QStringLiteral("1001000"));
         QCOMPARE(next.rect, QRect(10, 20, 640, 480));
     }
 
@@ -265,7 +266,7 @@ private slots:
         FakeWindow window;
         window.minimized = true;
         window.rect = QRect(-32000, -32000, 160, 28);
-        SaveWindowSettings(window);
+        SaveWindowSettings(m_settings.columnTable, window);
         QCOMPARE(stored(QStringLiteral("WindowPos")), QStringLiteral("1,2,301,202"));
         QCOMPARE(stored(QStringLiteral("Column1")), QStringLiteral("100"));
     }
@@ -290,7 +291,7 @@ private slots:
         store(QStringLiteral("WindowPos"), value);
         FakeWindow window;
         const QRect before = window.rect;
-        LoadWindowSettings(window);
+        LoadWindowSettings(m_settings.columnTable, window);
         QCOMPARE(window.moves, rect.isNull() ? 0 : 1);
         QCOMPARE(window.rect, rect.isNull() ? before : rect);
     }
@@ -317,7 +318,7 @@ private slots:
             if (values[i] != u"-")
                 WriteSetting(QStringLiteral("szPathList%1").arg(i), values[i]);
         }
-        LoadStartupSettings(m_history);
+        LoadStartupSettings(m_settings, m_history);
         QCOMPARE(History(), history);
     }
 
@@ -329,10 +330,11 @@ private slots:
         WriteSetting(u"szPathList1", two);
         WriteSetting(u"szPathList2", three);
         WriteSetting(u"szPathName1", three);
-        QString working = LoadStartupSettings(m_history); // the folder box adds it to the history
+        QString working =
+            LoadStartupSettings(m_settings, m_history); // the folder box adds it to the history
         QVERIFY(AddToFolderHistory(m_history, working));
         QCOMPARE(History(), QStringList({three, one, two}));
-        SaveExitSettings(m_history, working);
+        SaveExitSettings(m_settings, m_history, working);
         QStringList saved;
         for (int i = 0; i < 3; ++i)
             saved << stored(QStringLiteral("szPathList%1").arg(i));
@@ -345,10 +347,10 @@ private slots:
             QString folder = QStringLiteral("/h%1").arg(i);
             QVERIFY(AddToFolderHistory(m_history, folder));
         }
-        settings().editorPath = u"/bin/editor";
-        settings().viewerPath = u"";
-        settings().listExStyle = 0xFFFFFFFFu;
-        SaveExitSettings(m_history, QStringLiteral("/work/"));
+        m_settings.editorPath = u"/bin/editor";
+        m_settings.viewerPath = u"";
+        m_settings.listExStyle = 0xFFFFFFFFu;
+        SaveExitSettings(m_settings, m_history, QStringLiteral("/work/"));
         QCOMPARE(stored(QStringLiteral("szPathList9")), NormalisedFolder(QStringLiteral("/h9")));
         QCOMPARE(stored(QStringLiteral("szPathList10")), QStringLiteral("<absent>"));
         QCOMPARE(stored(QStringLiteral("szPathList11")), QStringLiteral("/old/"));
@@ -357,11 +359,11 @@ private slots:
         QCOMPARE(stored(QStringLiteral("dwExStyle")), QStringLiteral("-1"));
 
         // The next run reads back what this one stored.
-        ResetSettings();
+        m_settings = Settings{};
         m_history = FolderHistory{};
-        LoadStartupSettings(m_history);
-        QCOMPARE(settings().listExStyle, 0xFFFFFFFFu);
-        QCOMPARE(settings().viewerPath.text(), QString());
+        LoadStartupSettings(m_settings, m_history);
+        QCOMPARE(m_settings.listExStyle, 0xFFFFFFFFu);
+        QCOMPARE(m_settings.viewerPath.text(), QString());
         QCOMPARE(m_history.historyCount(), 10);
     }
 
@@ -381,9 +383,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nszPathName1=" + value + "\nszPathList0=" + value + "\n");
         file.close();
-        const QString working = LoadStartupSettings(m_history);
+        const QString working = LoadStartupSettings(m_settings, m_history);
         QCOMPARE(m_history.historyCount(), 1);
-        SaveExitSettings(m_history, working);
+        SaveExitSettings(m_settings, m_history, working);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         QVERIFY2(saved.contains("\nszPathName1=" + value + '\n'), saved.constData());
