@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/about_dialog.h"
-#include "app/app_state.h"
 #include "app/launch.h"
 #include "app/layout.h"
 #include "app/options_dialog.h"
@@ -83,7 +82,7 @@ public:
 // shows and the rename acts on.
 class ListView : public QTableView {
 public:
-    using QTableView::QTableView;
+    ListView(const CatalogueModel& list, QWidget* parent) : QTableView(parent), m_catalogue(list) {}
 
     bool isEditing() const { return state() == EditingState; }
 
@@ -98,21 +97,25 @@ protected:
     // A click on a selected name only starts a short wait (a double click may follow); the
     // editing itself is asked for again when the wait ends and the selection has settled.
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        if (trigger != SelectedClicked && index.row() != SingleFileRow(catalogue()))
+        if (trigger != SelectedClicked && index.row() != SingleFileRow(m_catalogue))
             return false;
         return QTableView::edit(index, trigger, event);
     }
+
+private:
+    const CatalogueModel& m_catalogue;
 };
 
-MainWindow::MainWindow(Settings settings, FolderHistory history)
-    : m_settings(std::move(settings)), m_history(std::move(history)) {
+MainWindow::MainWindow(Settings settings, FolderHistory history, QString workingFolder)
+    : m_settings(std::move(settings)), m_history(std::move(history)),
+      m_workingFolder(std::move(workingFolder)) {
     setWindowTitle(ProgramCaption.toString());
     setWindowIcon(ProgramIcon());
     setMinimumSize(480, 320);
     move(0, 0);
     resize(900, 560);
     LoadWindowSettings(m_settings.columnTable, *this);
-    catalogue().setSort(DefaultSortState);
+    m_catalogue.setSort(DefaultSortState);
 
     m_status = new StatusBarWidget(this);
     setStatusBar(m_status);
@@ -127,9 +130,8 @@ MainWindow::MainWindow(Settings settings, FolderHistory history)
     m_hoverTimer.setInterval(400);
     connect(&m_hoverTimer, &QTimer::timeout, this, &MainWindow::selectHoveredRow);
 
-    SetUiHooks(this);
-    m_history.changed = [this] { FillFolderBox(m_history, scratch().workingFolder, *this); };
-    AddToFolderHistory(m_history, scratch().workingFolder);
+    m_history.changed = [this] { FillFolderBox(m_history, m_workingFolder, *this); };
+    AddToFolderHistory(m_history, m_workingFolder);
     // The window watches its own activation, the client's resizes and the list's keys, double
     // clicks and tooltips; the command keys are the actions' shortcuts.
     for (QObject* watched :
@@ -139,11 +141,12 @@ MainWindow::MainWindow(Settings settings, FolderHistory history)
 }
 
 MainWindow::~MainWindow() {
-    SetUiHooks(nullptr);
-    catalogue().decorationProvider = nullptr;
-    catalogue().labelEditHandler = nullptr;
+    // The list and its header outlive the model (they go with the window's children, after the
+    // members): they let go of it, and it no longer reaches this window.
     if (m_list)
         m_list->setModel(nullptr);
+    m_catalogue.disconnect(this);
+    m_catalogue.selectionModel()->disconnect(this);
 }
 
 // An action of a command as the command table describes it; triggering it runs the command.
@@ -231,23 +234,23 @@ void MainWindow::offerUndo() {
 }
 
 void MainWindow::createList() {
-    CatalogueModel& model = catalogue();
+    CatalogueModel& model = m_catalogue;
     model.decorationProvider = [](StateImage image) -> QVariant {
         const QIcon icon = StateIcon(image);
         return icon.isNull() ? QVariant() : QVariant(icon);
     };
     model.labelEditHandler = [this](int row, const QString& newName) {
-        const Entry* entry = catalogue().entryAt(row);
+        const Entry* entry = m_catalogue.entryAt(row);
         if (!entry || newName.isEmpty() || newName == entry->name)
             return false; // an unchanged label is no rename
-        if (!EndLabelEdit(catalogue(), row, newName, m_settings.renameFlags, m_undo))
+        if (!EndLabelEdit(m_catalogue, row, newName, m_settings.renameFlags, m_undo))
             return false;
         offerUndo();
         updateStatus(); // the panel shows the new name at once
         return true;
     };
 
-    m_list = new ListView(m_client);
+    m_list = new ListView(m_catalogue, m_client);
     m_list->setModel(&model);
     m_list->setSelectionModel(model.selectionModel());
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -272,7 +275,7 @@ void MainWindow::createList() {
     header->setMinimumSectionSize(10);
     header->setSectionResizeMode(QHeaderView::Interactive);
     connect(header, &QHeaderView::sectionClicked, this,
-            [](int column) { ColumnClick(catalogue(), column, catalogue().filterOn()); });
+            [this](int column) { ColumnClick(m_catalogue, column, m_catalogue.filterOn()); });
     connect(header, &QHeaderView::sectionResized, this, [this] { layoutMainWindow(); });
     insertColumns();
 
@@ -308,9 +311,9 @@ void MainWindow::insertColumns() {
 // The selection, the focus or the order of the rows changed: the focused row, where it now
 // stands, is the current row.
 void MainWindow::onListItemChanged() {
-    if (catalogue().isRefilling())
+    if (m_catalogue.isRefilling())
         return;
-    const QModelIndex focus = catalogue().selectionModel()->currentIndex();
+    const QModelIndex focus = m_catalogue.selectionModel()->currentIndex();
     if (focus.isValid())
         m_currentRow = focus.row();
     updateStatus();
@@ -327,12 +330,12 @@ QAction* MainWindow::commandAction(CommandId command) const {
 }
 
 void MainWindow::updateStatus() {
-    UpdateStatus(catalogue(), *this, m_currentRow);
+    UpdateStatus(m_catalogue, *this, m_currentRow);
 }
 
 void MainWindow::selectStartFile(const QString& fileName) {
-    CatalogueModel& list = catalogue();
-    const int row = StartFileRow(list, scratch().workingFolder, fileName);
+    CatalogueModel& list = m_catalogue;
+    const int row = StartFileRow(list, m_workingFolder, fileName);
     if (row < 0)
         return;
     list.clearSelectionAndFocus();
@@ -374,7 +377,7 @@ void MainWindow::layoutMainWindow() {
     const int rowsPerPage = std::max(0, height - headerHeight) / rowHeight;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     const int listWidth =
-        ListWidth(m_settings.columnTable, rowsPerPage, catalogue().rowCount(), scrollBar);
+        ListWidth(m_settings.columnTable, rowsPerPage, m_catalogue.rowCount(), scrollBar);
     m_list->setGeometry(0, 0, listWidth, height);
     setExtendedStyle(m_settings.listExStyle);
     m_panel->setGeometry(PanelRect(listWidth, 0, width, height));
@@ -436,7 +439,7 @@ bool MainWindow::scanEscPressed() {
 }
 
 void MainWindow::ensureRowVisible(int row) {
-    m_list->scrollTo(catalogue().index(row, 0), QAbstractItemView::EnsureVisible);
+    m_list->scrollTo(m_catalogue.index(row, 0), QAbstractItemView::EnsureVisible);
 }
 
 QRect MainWindow::outerRect() const {
@@ -476,9 +479,9 @@ void MainWindow::setCurrentSelection(int index) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The list is torn down: from now on its changes are no longer the user's.
-    m_closing.emplace(catalogue());
-    for (int row = catalogue().rowCount() - 1; row >= 0; --row)
-        FreeEntryRow(row);
+    m_closing.emplace(m_catalogue);
+    for (int row = m_catalogue.rowCount() - 1; row >= 0; --row)
+        FreeEntryRow(m_catalogue, row);
     readBackColumnWidths();
     SaveWindowSettings(m_settings.columnTable, *this);
     event->accept();
@@ -489,7 +492,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::showContextMenu(const QPoint& globalPosition) {
-    const int selected = catalogue().selectedCount();
+    const int selected = m_catalogue.selectedCount();
     const bool noViewer = m_settings.viewerPath.isEmpty();
     for (const auto& [command, item] : m_contextActions)
         item->setEnabled(command == CommandId::Undo
@@ -536,15 +539,15 @@ void MainWindow::selectHoveredRow() {
     if (row < 0 || row != m_hoverRow || !ListBehaviourFromStyle(m_appliedStyle).hoverTracking ||
         QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
-    catalogue().selectionModel()->setCurrentIndex(
-        catalogue().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_catalogue.selectionModel()->setCurrentIndex(
+        m_catalogue.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // Enter and Delete in the list post their commands when something is selected. The keys of
 // a name being edited in place are the editor's: Enter there ends the editing and reaches the
 // list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
-    if (event->type() != QEvent::KeyPress || catalogue().selectedCount() < 1 ||
+    if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 ||
         static_cast<ListView*>(m_list)->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -628,15 +631,15 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::DeletePermanently:
         return fileBatch(command);
     case CommandId::Undo:
-        RunUndoCommand(this, catalogue(), m_undo);
+        RunUndoCommand(this, m_catalogue, m_undo);
         updateStatus();
         return offerUndo();
     case CommandId::CreateReport:
-        return RunReportDialog(this, catalogue(), m_settings.reportFlags, m_reportPath,
-                               scratch().workingFolder);
+        return RunReportDialog(this, m_catalogue, m_settings.reportFlags, m_reportPath,
+                               m_workingFolder);
     case CommandId::EditInformation:
-        if (catalogue().selectedCount() == 1)
-            RunInfoEditDialog(this, catalogue(), SingleFileRow(catalogue()), m_undo);
+        if (m_catalogue.selectedCount() == 1)
+            RunInfoEditDialog(this, m_catalogue, SingleFileRow(m_catalogue), *this, m_undo);
         return offerUndo();
     case CommandId::RunEditor:
     case CommandId::RunViewer:
@@ -669,59 +672,56 @@ void MainWindow::folderBoxChanged() {
     const QString folder = history.entries[size_t(chosen)];
     if (!SetCurrentFolder(folder))
         return;
-    scratch().workingFolder = folder;
+    m_workingFolder = folder;
     history.historyIndex = chosen;
-    catalogue().setFilterOn(false);
+    m_catalogue.setFilterOn(false);
     refreshList();
 }
 
 void MainWindow::browseFolders() {
-    scratch().promptText = tr("Select new working folder");
-    QString& folder = scratch().workingFolder;
+    const QString prompt = tr("Select new working folder");
+    QString& folder = m_workingFolder;
     QString start = folder;
     if (start.size() > 1 && start.endsWith(FolderSeparator()))
         start.chop(1);
-    const QString chosen =
-        chooseFolder ? chooseFolder(this, scratch().promptText, start) : QString();
+    const QString chosen = chooseFolder ? chooseFolder(this, prompt, start) : QString();
     NormaliseFolder(folder);
     if (chosen.isEmpty())
         return;
     folder = QDir::toNativeSeparators(chosen);
     AddToFolderHistory(m_history, folder);
-    catalogue().setFilterOn(false);
+    m_catalogue.setFilterOn(false);
     SetCurrentFolder(folder);
     refreshList();
 }
 
 void MainWindow::moveOrCopy(CommandId command) {
-    ScratchPool& work = scratch();
     if (!RunDestinationDialog(this, CommandTooltip(command), tr("Select destination folder"),
-                              m_history, {work.destFolder, work.workingFolder}))
+                              m_history, {m_destFolder, m_workingFolder}))
         return;
     fileBatch(command);
 }
 
 void MainWindow::fileBatch(CommandId command) {
-    if (catalogue().selectedCount() < 1)
+    if (m_catalogue.selectedCount() < 1)
         return;
     DeleteMode mode = DeleteMode::Trash;
     if (command == CommandId::DeletePermanently) {
         command = CommandId::DeleteFiles;
         mode = DeleteMode::Permanent;
     }
-    const BatchRequest request{CommandTooltip(command), scratch().destFolder,
-                               scratch().workingFolder, mode};
-    RunFileBatchCommand(this, command, request, catalogue(), m_settings.renameFlags, ui(), m_undo);
+    const BatchRequest request{CommandTooltip(command), m_destFolder, m_workingFolder, mode};
+    RunFileBatchCommand(this, command, request, m_catalogue, m_settings.renameFlags, *this, m_undo);
     offerUndo();
     updateStatus();
 }
 
 void MainWindow::runProgram(CommandId command) {
-    const int row = SingleFileRow(catalogue());
-    if (catalogue().selectedCount() != 1 || row < 0)
+    const int row = SingleFileRow(m_catalogue);
+    if (m_catalogue.selectedCount() != 1 || row < 0)
         return;
     FileSummary current;
-    LoadEntryAsCurrent(row, current);
+    LoadEntryAsCurrent(m_catalogue, row, current);
     const bool editor = command == CommandId::RunEditor;
     const QString& program = editor ? m_settings.editorPath.text() : m_settings.viewerPath.text();
     if (LaunchProgram(program, current.currentPath))
@@ -734,16 +734,16 @@ void MainWindow::runProgram(CommandId command) {
 }
 
 void MainWindow::search() {
-    if (!RunSearchDialog(this, catalogue(), m_settings.searchFlags))
+    if (!RunSearchDialog(this, m_catalogue, m_settings.searchFlags))
         return;
-    catalogue().setFilterOn(false);
+    m_catalogue.setFilterOn(false);
     toggleFilter();
 }
 
 void MainWindow::toggleFilter() {
     m_currentRow = 0; // the filter pass starts from the top
-    ToggleSearchFilter(catalogue(), *this);
-    m_toolbarActions[CommandId::Filter]->setChecked(catalogue().filterOn());
+    ToggleSearchFilter(m_catalogue, *this);
+    m_toolbarActions[CommandId::Filter]->setChecked(m_catalogue.filterOn());
 }
 
 // The walk of the working folder; a close asked for during it is carried out afterwards, with
@@ -752,7 +752,7 @@ void MainWindow::refreshList() {
     m_undo = {}; // the record names files of the old working folder
     offerUndo();
     m_currentRow = 0; // the refill starts from the top
-    scratch().workingFolder = RefreshCatalogue(catalogue(), *this);
+    m_workingFolder = RefreshCatalogue(m_catalogue, *this);
     layoutMainWindow();
     if (m_closeRequested)
         close();
@@ -785,11 +785,12 @@ void MainWindow::processEventsDuringScan(const std::function<void()>& process) {
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
     Settings settings;
     FolderHistory history;
-    scratch().workingFolder = LoadStartupSettings(settings, history);
+    QString workingFolder = LoadStartupSettings(settings, history);
     // The start folder replaces the stored one before the window makes its folder box of it.
     if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
-        scratch().workingFolder = start.folder;
-    auto window = std::make_unique<MainWindow>(std::move(settings), std::move(history));
+        workingFolder = start.folder;
+    auto window = std::make_unique<MainWindow>(std::move(settings), std::move(history),
+                                               std::move(workingFolder));
     window->showBeforeScan();
     window->refreshList();
     if (!window->isVisible()) {
@@ -805,6 +806,6 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
 }
 
 int ShutDown(const MainWindow& window, int exitCode) {
-    SaveExitSettings(window.settingsRecord(), window.history(), scratch().workingFolder);
+    SaveExitSettings(window.settingsRecord(), window.history(), window.workingFolder());
     return exitCode;
 }

@@ -34,9 +34,10 @@ class MainWindow : public QMainWindow,
 public:
     // Creating the window loads the window settings into `settings`, sets the sort to Name
     // ascending and creates the toolbar, folder box, list and status bar. The window keeps
-    // `settings` and `history` (the start-up settings read them) and shows the history in the
-    // folder box.
-    explicit MainWindow(Settings settings = {}, FolderHistory history = {});
+    // `settings`, `history` and `workingFolder` (the start-up settings read them) and shows the
+    // history, with the working folder in front, in the folder box.
+    explicit MainWindow(Settings settings = {}, FolderHistory history = {},
+                        QString workingFolder = {});
     ~MainWindow() override;
 
     // Runs a command of the command table now; each command checks its own condition.
@@ -73,6 +74,10 @@ public:
     // The settings record of the run, which the dialogs change.
     Settings& settingsRecord() { return m_settings; }
     const Settings& settingsRecord() const { return m_settings; }
+    // The catalogue session the list shows.
+    CatalogueModel& catalogueModel() { return m_catalogue; }
+    // The scanned root, normalised after each refresh.
+    const QString& workingFolder() const { return m_workingFolder; }
 
     // The folder browser of Browse Folders: opens on `start` with `prompt` above it and answers
     // the chosen folder, or an empty text when the user cancelled. Tests replace it.
@@ -134,6 +139,10 @@ private:
 
     Settings m_settings;
     FolderHistory m_history;
+    // Declared before everything that refers to it (the closing guard), so that it goes last.
+    CatalogueModel m_catalogue;
+    QString m_workingFolder;
+    QString m_destFolder; // the destination of move and copy; empty after start-up
     QString m_reportPath; // the report file, empty until the first report to a file
     QWidget* m_client = nullptr;
     QTableView* m_list = nullptr;

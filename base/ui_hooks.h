@@ -30,7 +30,3 @@ public:
     // Scrolls the list so that the row is wholly visible.
     virtual void ensureRowVisible(int row) { (void)row; }
 };
-
-UiHooks& ui();
-// The window installs itself; nullptr restores the silent default.
-void SetUiHooks(UiHooks* hooks);

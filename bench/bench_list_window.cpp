@@ -141,7 +141,7 @@ int main(int argc, char* argv[]) {
     timer.restart();
     {
         std::vector<Entry> rows = MadeRows(rowCount);
-        CatalogueModel& list = catalogue();
+        CatalogueModel& list = window.catalogueModel();
         list.appendEntries(std::move(rows));
         SortColumn(list, false);
     }
@@ -163,7 +163,7 @@ int main(int argc, char* argv[]) {
     std::printf("sort by Title, one row selected: %s (target < 1000 ms)\n",
                 timer.took().constData());
     timer.restart();
-    SortColumn(catalogue(), false);
+    SortColumn(window.catalogueModel(), false);
     std::printf("  of which the sort alone, on a sorted list: %s\n", timer.took().constData());
 
     view->setFocus();
@@ -171,7 +171,7 @@ int main(int argc, char* argv[]) {
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
     Settle();
     std::printf("select all (Ctrl+A): %s, %d selected (target < 1000 ms)\n",
-                timer.took().constData(), catalogue().selectedCount());
+                timer.took().constData(), window.catalogueModel().selectedCount());
 
     timer.restart();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onTitle);
@@ -180,16 +180,16 @@ int main(int argc, char* argv[]) {
                 timer.took().constData());
 
     timer.restart();
-    AcceptSearchWords(catalogue(), window, QStringLiteral("moon"), false);
+    AcceptSearchWords(window.catalogueModel(), window, QStringLiteral("moon"), false);
     Settle();
     std::printf("search filter \"moon\": %s, %d found (target < 1000 ms)\n",
-                timer.took().constData(), catalogue().foundCount());
+                timer.took().constData(), window.catalogueModel().foundCount());
 
     if (QDir(tree).exists()) {
         const double stall = LongestStallDuringRefresh(window, tree);
         std::printf("refresh of %s: %d rows, longest stall of the window thread %.0f ms "
                     "(target < 50 ms)\n",
-                    qPrintable(tree), catalogue().rowCount(), stall);
+                    qPrintable(tree), window.catalogueModel().rowCount(), stall);
     } else {
         std::printf("no tree at %s: run bench_scan first to measure the stall\n", qPrintable(tree));
     }

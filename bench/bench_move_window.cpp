@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
         return 1;
     window.refreshList();
     QCoreApplication::processEvents();
-    const int listed = catalogue().rowCount();
+    const int listed = window.catalogueModel().rowCount();
     QTableView* view = window.list();
     view->setFocus();
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     window.runCommand(CommandId::MoveFiles);
     QCoreApplication::processEvents();
     const double windowSeconds = timer.nsecsElapsed() / 1e9;
-    const int left = catalogue().rowCount();
+    const int left = window.catalogueModel().rowCount();
     const int moved = int(QDir(destination).entryList(QDir::Files).size());
 
     WriteFiles(work, destination, count);

@@ -7,7 +7,6 @@
 // The tree is generated on the first run and reused afterwards. Every figure is the best of
 // the rounds, with both contenders run alternately on the same warm file-system cache.
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "bench/tree_generator.h"
 #include "catalogue/catalogue_model.h"
@@ -107,7 +106,7 @@ double CpuMs() {
 
 // The character bytes of the rows' texts, each distinct block counted once (rows of one
 // folder share its folder text), terminators included.
-size_t TextBytes() {
+size_t TextBytes(const CatalogueModel& list) {
     QSet<const void*> seen;
     size_t bytes = 0;
     auto count = [&](const QString& text) {
@@ -116,7 +115,6 @@ size_t TextBytes() {
         seen.insert(text.constData());
         bytes += size_t(text.size() + 1) * 2;
     };
-    const CatalogueModel& list = catalogue();
     for (int row = 0; row < list.rowCount(); ++row) {
         const Entry* e = list.entryAt(row);
         count(e->name);
@@ -194,6 +192,7 @@ int main(int argc, char* argv[]) {
     double bestWalk = 1e300, bestRefresh = 1e300, bestSortInRefresh = 1e300;
     double cpuWalk = 1e300, cpuRefresh = 1e300, cpuStatusWalk = 1e300;
     size_t heapBefore = 0, heapAfter = 0;
+    CatalogueModel list;
     for (int round = 0; round < rounds; ++round) {
         walked = 0;
         double cpu = CpuMs();
@@ -206,23 +205,22 @@ int main(int argc, char* argv[]) {
         MinimalWalk(EncodeFileName(root).toStdString(), walkedAgain, true);
         cpuStatusWalk = std::min(cpuStatusWalk, CpuMs() - cpu);
 
-        ResetAppState();
-        catalogue().removeAllRows(); // the last round's rows, freed before the heap is read
-        catalogue().waitUntilRowsFreed();
+        list.removeAllRows(); // the last round's rows, freed before the heap is read
+        list.waitUntilRowsFreed();
         heapBefore = HeapInUse();
         cpu = CpuMs();
         timer.restart();
         UiHooks silent;
-        RefreshCatalogue(catalogue(), silent);
+        RefreshCatalogue(list, silent);
         bestRefresh = std::min(bestRefresh, Ms(timer));
         cpuRefresh = std::min(cpuRefresh, CpuMs() - cpu);
         heapAfter = HeapInUse();
 
         timer.restart();
-        SortColumn(catalogue(), false); // the sort the refresh ends with, on a list in found order
+        SortColumn(list, false); // the sort the refresh ends with, on a list in found order
         bestSortInRefresh = std::min(bestSortInRefresh, Ms(timer));
     }
-    const int rows = catalogue().rowCount();
+    const int rows = list.rowCount();
     std::printf("rows: %d (minimal walker opened %ld files)\n", rows, walked);
     std::printf("scan:  refresh %.0f ms, minimal walker %.0f ms, ratio %.2f (target <= 1.50)\n",
                 bestRefresh, bestWalk, bestRefresh / bestWalk);
@@ -240,7 +238,6 @@ int main(int argc, char* argv[]) {
     for (int column = 0; column < ColumnCount; ++column) {
         double ascending = 1e300, descending = 1e300;
         for (int round = 0; round < rounds; ++round) {
-            CatalogueModel& list = catalogue();
             SortState sort{};
             sort[size_t(column)] = 1;
             list.setSort(sort);
@@ -263,7 +260,7 @@ int main(int argc, char* argv[]) {
     std::printf("  slowest %.0f ms = %.2f of the refresh\n", worstSort, worstSort / bestRefresh);
 
     const size_t heap = heapAfter - heapBefore;
-    const size_t texts = TextBytes();
+    const size_t texts = TextBytes(list);
     std::printf("memory: %.1f bytes per row in all, %.1f of them text characters, "
                 "%.1f beyond the texts (target <= 300)\n",
                 double(heap) / rows, double(texts) / rows, double(heap - texts) / rows);

@@ -35,11 +35,6 @@ void CatalogueModel::recountSelection() {
     m_selectedCount = WholeRows(m_selection.selection(), ColumnCount);
 }
 
-CatalogueModel& catalogue() {
-    static CatalogueModel model;
-    return model;
-}
-
 int CatalogueModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_rows.size());
 }

@@ -140,6 +140,3 @@ private:
     QItemSelectionModel m_selection;
     int m_selectedCount = 0;
 };
-
-// The one catalogue of the program.
-CatalogueModel& catalogue();

@@ -86,19 +86,3 @@ int FreeEntryRow(CatalogueModel& list, int row) {
     entry->comments = QString();
     return 1;
 }
-
-int InsertEntryRow(int row, const FileSummary& summary) {
-    return InsertEntryRow(catalogue(), row, summary);
-}
-
-void LoadEntryAsCurrent(int row, FileSummary& summary) {
-    LoadEntryAsCurrent(catalogue(), row, summary);
-}
-
-void ReplaceEntryText(int row, int field, const QString& text) {
-    ReplaceEntryText(catalogue(), row, field, text);
-}
-
-int FreeEntryRow(int row) {
-    return FreeEntryRow(catalogue(), row);
-}

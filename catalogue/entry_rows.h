@@ -31,9 +31,3 @@ void ReplaceEntryText(CatalogueModel& list, int row, int field, const QString& t
 // Releases the row's texts. Returns 1, or 0 when the row does not exist. The row itself stays
 // until the caller removes it; nothing may ask it for text in between.
 int FreeEntryRow(CatalogueModel& list, int row);
-
-// The same on the program's one list, for the file operations until they are handed the list.
-int InsertEntryRow(int row, const FileSummary& summary);
-void LoadEntryAsCurrent(int row, FileSummary& summary);
-void ReplaceEntryText(int row, int field, const QString& text);
-int FreeEntryRow(int row);

@@ -100,12 +100,13 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& 
     RunFileBatch(command, withVerb, list, dialogs, window, undo);
 }
 
-void RunInfoEditDialog(QWidget* owner, const CatalogueModel& list, int row, UndoRecord& undo) {
+void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& window,
+                       UndoRecord& undo) {
     if (row < 0)
         return;
     quint16 noRenameFlags = 0; // the information dialog asks no rename question
     WindowFileDialogs dialogs(owner, list, noRenameFlags);
-    InfoEditDialog(owner, row, LoadInfoFile(row), dialogs, undo).exec();
+    InfoEditDialog(owner, list, row, LoadInfoFile(list, row), dialogs, undo, window).exec();
 }
 
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo) {

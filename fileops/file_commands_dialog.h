@@ -26,8 +26,10 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& 
                          CatalogueModel& list, quint16& renameFlags, UiHooks& window,
                          UndoRecord& undo);
 
-// The information dialog for `row`, the single selected row; a save makes `undo` its old block.
-void RunInfoEditDialog(QWidget* owner, const CatalogueModel& list, int row, UndoRecord& undo);
+// The information dialog for `row`, the single selected row of `list`; a save makes `undo` its
+// old block and shows the file in the window's panel.
+void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& window,
+                       UndoRecord& undo);
 
 // Takes back the last batch (Undo) in `list`.
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);

@@ -1,6 +1,5 @@
 #include "info/info_edit.h"
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/entry_rows.h"
 #include "fileops/undo.h"
@@ -54,9 +53,9 @@ InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView com
     return packed;
 }
 
-FileSummary LoadInfoFile(int row) {
+FileSummary LoadInfoFile(const CatalogueModel& list, int row) {
     FileSummary summary;
-    LoadEntryAsCurrent(row, summary);
+    LoadEntryAsCurrent(list, row, summary);
     if (summary.currentPath.isEmpty())
         return summary;
     summary.currentEntry.isBad = 0;
@@ -110,10 +109,10 @@ static QByteArray ReadInfoBlock(const QString& path) {
     return block;
 }
 
-InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
-                             FileDialogs& dialogs, UndoRecord& undo) {
+InfoSaveResult SaveInfoTexts(CatalogueModel& list, int row, FileSummary& current,
+                             const InfoTexts& texts, FileDialogs& dialogs, UndoRecord& undo,
+                             UiHooks& window) {
     const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, texts.comments);
-    scratch().targetPath.clear();
     InfoSaveResult result = InfoSaveResult::Saved;
     const int check = CheckInfoFile(current);
     if (check == -1) {
@@ -130,10 +129,10 @@ InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& tex
         undo = {};
         if (!old.isEmpty())
             undo.steps.push_back(InfoBlockStep(current.currentPath, old));
-        ReplaceEntryText(row, FieldTitle, packed.title);
-        ReplaceEntryText(row, FieldSubtitle, packed.subtitle);
-        ReplaceEntryText(row, FieldComments, packed.comments);
+        ReplaceEntryText(list, row, FieldTitle, packed.title);
+        ReplaceEntryText(list, row, FieldSubtitle, packed.subtitle);
+        ReplaceEntryText(list, row, FieldComments, packed.comments);
     }
-    ui().showFileInPanel(&current);
+    window.showFileInPanel(&current);
     return result;
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringView>
 
+class CatalogueModel;
+class UiHooks;
 struct UndoRecord;
 
 // The three texts as they go into the block. In code page 1252 each character is one byte:
@@ -23,9 +25,10 @@ struct InfoTexts {
 };
 InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments);
 
-// The row's file read afresh, notes included, judged anew (a row marked bad by an earlier scan
-// is read again). A row that does not exist gives a summary with an empty currentPath.
-FileSummary LoadInfoFile(int row);
+// The file of `list`'s row read afresh, notes included, judged anew (a row marked bad by an
+// earlier scan is read again). A row that does not exist gives a summary with an empty
+// currentPath.
+FileSummary LoadInfoFile(const CatalogueModel& list, int row);
 
 // Whether the file, as last read into `current`, may take a new information block: an older
 // generation file (generation below 10) that was read in good order. Saving into the newer
@@ -44,8 +47,9 @@ QString InfoRefusedText(const QString& path);
 // Saves the texts (packed first) into the information block of the file of `current`, which
 // is read again for the check. The file is
 // checked again on disk first: it must exist, hold more than the block and its header bytes,
-// and still read as an intact older-generation file. On success row `row` takes the packed
-// texts, and `undo` the block as it was before. The panel is redrawn in every case. Failures
-// are shown through the dialogs.
-InfoSaveResult SaveInfoTexts(int row, FileSummary& current, const InfoTexts& texts,
-                             FileDialogs& dialogs, UndoRecord& undo);
+// and still read as an intact older-generation file. On success row `row` of `list` takes the
+// packed texts, and `undo` the block as it was before. The window's panel is redrawn in every
+// case. Failures are shown through the dialogs.
+InfoSaveResult SaveInfoTexts(CatalogueModel& list, int row, FileSummary& current,
+                             const InfoTexts& texts, FileDialogs& dialogs, UndoRecord& undo,
+                             UiHooks& window);

@@ -22,9 +22,10 @@ static QString EditLines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-InfoEditDialog::InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs,
-                               UndoRecord& undo)
-    : QDialog(owner), m_row(row), m_current(std::move(current)), m_dialogs(dialogs), m_undo(undo) {
+InfoEditDialog::InfoEditDialog(QWidget* owner, CatalogueModel& list, int row, FileSummary current,
+                               FileDialogs& dialogs, UndoRecord& undo, UiHooks& window)
+    : QDialog(owner), m_list(list), m_row(row), m_current(std::move(current)), m_dialogs(dialogs),
+      m_undo(undo), m_window(window) {
     setWindowTitle(tr("Information"));
     m_tools = new TextToolTracker(this);
     const FileSummary& summary = m_current;
@@ -99,7 +100,8 @@ void InfoEditDialog::accept() {
     QString comments = m_comments->toPlainText();
     comments.replace(u'\n', QStringLiteral("\r\n"));
     const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
-    if (SaveInfoTexts(m_row, m_current, texts, m_dialogs, m_undo) == InfoSaveResult::Saved)
+    if (SaveInfoTexts(m_list, m_row, m_current, texts, m_dialogs, m_undo, m_window) ==
+        InfoSaveResult::Saved)
         done(Accepted);
 }
 

@@ -9,7 +9,9 @@
 
 #include "format/file_summary.h"
 
+class CatalogueModel;
 class FileDialogs;
+class UiHooks;
 struct UndoRecord;
 class QLabel;
 class QLineEdit;
@@ -20,10 +22,10 @@ class TextToolTracker;
 class InfoEditDialog : public QDialog {
     Q_OBJECT
 public:
-    // `row` is the list row of the file `current` (as LoadInfoFile read it), which follows a
-    // successful save.
-    InfoEditDialog(QWidget* owner, int row, FileSummary current, FileDialogs& dialogs,
-                   UndoRecord& undo);
+    // `row` is the row of `list` of the file `current` (as LoadInfoFile read it), which follows
+    // a successful save; the window's panel shows the file as saved.
+    InfoEditDialog(QWidget* owner, CatalogueModel& list, int row, FileSummary current,
+                   FileDialogs& dialogs, UndoRecord& undo, UiHooks& window);
 
     QLabel* fileNameLabel() const { return m_fileName; }
     QLineEdit* titleField() const { return m_title; }
@@ -36,10 +38,12 @@ public:
     void reject() override; // Cancel and Esc close with Rejected
 
 private:
+    CatalogueModel& m_list;
     int m_row = 0;
     FileSummary m_current;
     FileDialogs& m_dialogs;
     UndoRecord& m_undo; // a save makes it the block as it was before
+    UiHooks& m_window;
     QLabel* m_fileName = nullptr;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_subtitle = nullptr;

@@ -2,7 +2,6 @@
 // settings file, the status bar, the keys, the menus, sorting, searching, the options, the
 // folder box and the information panel.
 
-#include "app/app_state.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/options_dialog.h"
@@ -92,10 +91,10 @@ QWidget* KeyTarget(QWidget* modal) {
     return modal->focusWidget() ? modal->focusWidget() : modal;
 }
 
-QStringList RowNames() {
+QStringList RowNames(const CatalogueModel& list) {
     QStringList names;
-    for (int row = 0; row < catalogue().rowCount(); ++row)
-        names << catalogue().entryAt(row)->name;
+    for (int row = 0; row < list.rowCount(); ++row)
+        names << list.entryAt(row)->name;
     return names;
 }
 
@@ -110,10 +109,10 @@ private:
     QString m_settingsFile;
     std::unique_ptr<MainWindow> m_window;
 
+    // The window's list.
+    CatalogueModel& model() { return m_window->catalogueModel(); }
     void startWindow() {
         m_window.reset();
-        ResetAppState();
-        catalogue().setSort(DefaultSortState);
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
         WriteSetting(u"szPathList0", m_otherTree);
@@ -121,11 +120,11 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void selectRows(const QList<int>& rows) {
-        catalogue().clearSelectionAndFocus();
+        model().clearSelectionAndFocus();
         for (int row : rows)
-            catalogue().selectAndFocus(row);
+            model().selectAndFocus(row);
     }
-    int rowNamed(const QString& name) { return int(RowNames().indexOf(name)); }
+    int rowNamed(const QString& name) { return int(RowNames(model()).indexOf(name)); }
     // An editor that records how it was started in `marker`: a shell script, or on Windows a
     // batch file that records its first argument, unquoted, and its second, which must be empty.
     QString writeEditorScript(const QString& marker) {
@@ -198,17 +197,17 @@ private slots:
     void startUpListsTheTree() {
         MainWindow& w = *m_window;
         QCOMPARE(w.windowTitle(), QStringLiteral("ZUF File Manager U v1.21"));
-        QCOMPARE(catalogue().rowCount(), goodCount + 1);
-        QCOMPARE(scratch().workingFolder, m_tree);
+        QCOMPARE(model().rowCount(), goodCount + 1);
+        QCOMPARE(m_window->workingFolder(), m_tree);
         QCOMPARE(w.statusBarWidget()->partText(0), m_tree);
         QCOMPARE(w.statusBarWidget()->partText(1), QStringLiteral("Focused: 1"));
         QCOMPARE(w.statusBarWidget()->partText(2), QStringLiteral("Selected: 1 file"));
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
-        QStringList sorted = RowNames();
+        QStringList sorted = RowNames(model());
         std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
             return a.compare(b, Qt::CaseInsensitive) < 0;
         });
-        QCOMPARE(RowNames(), sorted);
+        QCOMPARE(RowNames(model()), sorted);
         QCOMPARE(w.focusWidget(), w.list());
         // The folder box holds the working folder in front of the stored history.
         QCOMPARE(w.folderBox()->count(), 2);
@@ -222,12 +221,11 @@ private slots:
     void startUpInMissingStoredFolder() {
         m_window.reset();
         QVERIFY(QDir::setCurrent(m_otherTree));
-        ResetAppState();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_dir.filePath(QStringLiteral("vanished/")));
         m_window = StartUp();
-        QCOMPARE(scratch().workingFolder, m_otherTree);
-        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
         m_window->close();
         ShutDown(*m_window, 0);
         QString stored;
@@ -257,19 +255,18 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, selected);
         m_window.reset();
-        ResetAppState();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_otherTree);
         const StartTarget start = StartTargetFor(m_tree + argument);
         QCOMPARE(start.error, QString());
         m_window = StartUp(start);
         folder = QDir::toNativeSeparators(folder);
-        QCOMPARE(scratch().workingFolder, m_tree + folder);
+        QCOMPARE(m_window->workingFolder(), m_tree + folder);
         QCOMPARE(m_window->folderBox()->currentText(), m_tree + folder);
         const QModelIndexList rows = m_window->list()->selectionModel()->selectedRows();
         QCOMPARE(rows.size(), 1);
         const int row = rows.constFirst().row();
-        QCOMPARE(catalogue().entryAt(row)->name, selected);
+        QCOMPARE(model().entryAt(row)->name, selected);
         QCOMPARE(m_window->statusBarWidget()->partText(1), FocusedText(row));
         QCOMPARE(m_window->list()->currentIndex().row(), row);
         QCOMPARE(m_window->infoPanel()->shownFile()->currentPath, m_tree + folder + selected);
@@ -281,7 +278,6 @@ private slots:
     // front of it when the folder box is made.
     void startUpHistoryOrder() {
         m_window.reset();
-        ResetAppState();
         QFile::remove(m_settingsFile);
         const QString one = m_dir.filePath(QStringLiteral("one/"));
         const QString two = m_dir.filePath(QStringLiteral("two/"));
@@ -310,7 +306,6 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QRect, placed);
         m_window.reset();
-        ResetAppState();
         QFile::remove(m_settingsFile);
         WriteSetting(u"szPathName1", m_tree);
         WriteSetting(u"WindowPos", stored);
@@ -510,10 +505,10 @@ private slots:
             const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
         };
-        const auto sizes = [] {
+        const auto sizes = [this] {
             QList<quint32> list;
-            for (int row = 0; row < catalogue().rowCount(); ++row)
-                list << catalogue().entryAt(row)->size;
+            for (int row = 0; row < model().rowCount(); ++row)
+                list << model().entryAt(row)->size;
             return list;
         };
         clickColumn(ColumnSize);
@@ -523,8 +518,8 @@ private slots:
         clickColumn(ColumnSize);
         QList<quint32> descending = sizes();
         QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
-        QCOMPARE(catalogue().sort()[ColumnSize], -1);
-        QCOMPARE(catalogue().sort()[ColumnName], 0);
+        QCOMPARE(model().sort()[ColumnSize], -1);
+        QCOMPARE(model().sort()[ColumnName], 0);
     }
 
     // The commands on one file act on the one selected row, the file the panel shows, wherever
@@ -552,7 +547,7 @@ private slots:
         m_window->settingsRecord().editorPath = writeEditorScript(marker);
         QTableView* list = m_window->list();
         const auto centre = [&](const QString& name) {
-            return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
+            return list->visualRect(model().index(rowNamed(name), ColumnSize)).center();
         };
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(selected));
         if (!toggled.isEmpty()) {
@@ -567,8 +562,8 @@ private slots:
                 header->sectionViewportPosition(sortColumn) + header->sectionSize(sortColumn) / 2;
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, 5));
         }
-        QTRY_COMPARE(catalogue().selectedCount(), 1);
-        QVERIFY(catalogue().isSelected(rowNamed(selected)));
+        QTRY_COMPARE(model().selectedCount(), 1);
+        QVERIFY(model().isSelected(rowNamed(selected)));
         QCOMPARE(m_window->statusBarWidget()->partText(1),
                  QStringLiteral("Focused: %1").arg(rowNamed(focused) + 1));
 
@@ -582,7 +577,7 @@ private slots:
         QCOMPARE(edited, selected);
 
         QTest::keyClick(list, Qt::Key_Return);
-        const Entry* entry = catalogue().entryAt(rowNamed(selected));
+        const Entry* entry = model().entryAt(rowNamed(selected));
         QTRY_COMPARE(launchRecord(marker), recordedLaunch(entry->folder + entry->name));
     }
 
@@ -605,11 +600,10 @@ private slots:
         QFETCH(QList<int>, selected);
         QTableView* list = m_window->list();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(catalogue().index(start, ColumnSize)).center());
+                          list->visualRect(model().index(start, ColumnSize)).center());
         QTest::keyClick(list, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
         QList<int> rows;
-        for (int row = catalogue().nextRow(-1, true); row >= 0;
-             row = catalogue().nextRow(row, true))
+        for (int row = model().nextRow(-1, true); row >= 0; row = model().nextRow(row, true))
             rows << row;
         QList<int> expected = selected;
         std::sort(expected.begin(), expected.end());
@@ -635,7 +629,7 @@ private slots:
         QTableView* list = m_window->list();
         const QImage image = list->viewport()->grab().toImage();
         const auto background = [&](int row, int column) {
-            const QRect cell = list->visualRect(catalogue().index(row, column));
+            const QRect cell = list->visualRect(model().index(row, column));
             return image.pixelColor(cell.left() + 2, cell.center().y());
         };
         const QColor unselected = background(2, ColumnSize);
@@ -655,18 +649,18 @@ private slots:
             dialog->accept();
         });
         w.runCommand(CommandId::Search);
-        QCOMPARE(catalogue().searchText(), QStringLiteral("blue"));
-        QVERIFY(catalogue().filterOn());
-        QCOMPARE(catalogue().foundCount(), 2); // Blue Moon, Zebra Blues
+        QCOMPARE(model().searchText(), QStringLiteral("blue"));
+        QVERIFY(model().filterOn());
+        QCOMPARE(model().foundCount(), 2); // Blue Moon, Zebra Blues
         QVERIFY(w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Found: 2 file(s)"));
-        QCOMPARE(catalogue().stateImage(0), StateMatched);
+        QCOMPARE(model().stateImage(0), StateMatched);
 
         w.toolbarAction(CommandId::Filter)->trigger();
-        QVERIFY(!catalogue().filterOn());
+        QVERIFY(!model().filterOn());
         QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
         QCOMPARE(w.statusBarWidget()->partText(3), QStringLiteral("Total: 6 file(s)"));
-        QCOMPARE(catalogue().selectedCount(), 0);
+        QCOMPARE(model().selectedCount(), 0);
 
         // The words come back lower-cased; Cancel changes nothing.
         QString shown;
@@ -677,8 +671,8 @@ private slots:
         });
         w.runCommand(CommandId::Search);
         QCOMPARE(shown, QStringLiteral("blue"));
-        QCOMPARE(catalogue().searchText(), QStringLiteral("blue"));
-        QVERIFY(!catalogue().filterOn());
+        QCOMPARE(model().searchText(), QStringLiteral("blue"));
+        QVERIFY(!model().filterOn());
 
         // OK with no words leaves the filter off.
         OnNextModal([](QWidget* modal) {
@@ -686,7 +680,7 @@ private slots:
             static_cast<QDialog*>(modal)->accept();
         });
         w.runCommand(CommandId::Search);
-        QVERIFY(!catalogue().filterOn());
+        QVERIFY(!model().filterOn());
         QVERIFY(!w.toolbarAction(CommandId::Filter)->isChecked());
     }
 
@@ -698,9 +692,9 @@ private slots:
             dialog->accept();
         });
         QTest::keyClick(m_window->list(), Qt::Key_F, Qt::ControlModifier);
-        QCOMPARE(catalogue().searchText(), QString(31, QLatin1Char('Q')));
+        QCOMPARE(model().searchText(), QString(31, QLatin1Char('Q')));
         QCOMPARE(m_window->settingsRecord().searchFlags, quint16(1));
-        QCOMPARE(catalogue().foundCount(), 0);
+        QCOMPARE(model().foundCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Found: 0 file(s)"));
     }
 
@@ -830,20 +824,20 @@ private slots:
         QComboBox* box = w.folderBox();
         QCOMPARE(box->itemText(1), m_otherTree);
         // The current entry again: nothing happens, the filter stays on.
-        catalogue().setSearch(QStringLiteral("blue"), false);
+        model().setSearch(QStringLiteral("blue"), false);
         w.runCommand(CommandId::Filter);
-        QVERIFY(catalogue().filterOn());
+        QVERIFY(model().filterOn());
         box->setCurrentIndex(0);
         emit box->activated(0);
-        QVERIFY(catalogue().filterOn());
-        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        QVERIFY(model().filterOn());
+        QCOMPARE(model().rowCount(), goodCount + 1);
         // Another folder: it becomes the working folder and is listed.
         box->setCurrentIndex(1);
         emit box->activated(1);
-        QCOMPARE(scratch().workingFolder, m_otherTree);
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
         QCOMPARE(m_window->history().historyIndex, 1);
-        QVERIFY(!catalogue().filterOn());
-        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QVERIFY(!model().filterOn());
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
         QCOMPARE(w.statusBarWidget()->partText(0), m_otherTree);
         // A folder that no longer exists: nothing happens.
         QString gone = m_dir.filePath(QStringLiteral("gone/"));
@@ -852,8 +846,8 @@ private slots:
         QCOMPARE(box->itemText(goneIndex), gone);
         box->setCurrentIndex(goneIndex);
         emit box->activated(goneIndex);
-        QCOMPARE(scratch().workingFolder, m_otherTree);
-        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
     }
 
     void panelShowsGoodFile() {
@@ -925,14 +919,14 @@ private slots:
         QFETCH(QString, second);
         QTableView* list = m_window->list();
         const auto centre = [&](const QString& name) {
-            return list->visualRect(catalogue().index(rowNamed(name), ColumnSize)).center();
+            return list->visualRect(model().index(rowNamed(name), ColumnSize)).center();
         };
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre(first));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
-        QTRY_COMPARE(catalogue().selectedCount(), 2);
+        QTRY_COMPARE(model().selectedCount(), 2);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, centre(second));
-        QTRY_COMPARE(catalogue().selectedCount(), 1);
-        QVERIFY(catalogue().isSelected(rowNamed(first)));
+        QTRY_COMPARE(model().selectedCount(), 1);
+        QVERIFY(model().isSelected(rowNamed(first)));
         m_window->infoPanel()->repaint();
         const PanelPainting& painted = m_window->infoPanel()->lastPainting();
         QVERIFY(painted.drewFile);
@@ -1026,8 +1020,8 @@ private slots:
         QCoreApplication::postEvent(m_window.get(), new QCloseEvent);
         m_window->refreshList();
         QVERIFY(!m_window->isVisible());
-        QCOMPARE(catalogue().rowCount(), 0); // ended in the first folder
-        QVERIFY(catalogue().isRefilling());
+        QCOMPARE(model().rowCount(), 0); // ended in the first folder
+        QVERIFY(model().isRefilling());
         QString text;
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
         QVERIFY(ReadSetting(u"Column1", u"", text, 16) > 0);
@@ -1042,7 +1036,7 @@ private slots:
         QVERIFY(ReadSetting(u"wColumns", u"", text, 16) > 0);
         QCOMPARE(text, QStringLiteral("127"));
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
-        QVERIFY(catalogue().isRefilling());
+        QVERIFY(model().isRefilling());
         ShutDown(*m_window, 0);
         QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
         QCOMPARE(text, m_tree);
@@ -1052,13 +1046,13 @@ private slots:
     void scanEndsOnEsc() {
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-        RefreshCatalogue(catalogue(), *m_window);
-        QCOMPARE(catalogue().rowCount(), 0);
+        RefreshCatalogue(model(), *m_window);
+        QCOMPARE(model().rowCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Total: 0 file(s)"));
         QCOMPARE(m_window->statusBarWidget()->partText(0), m_tree);
         // The next walk is not aborted by the Esc of the last one.
-        RefreshCatalogue(catalogue(), *m_window);
-        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        RefreshCatalogue(model(), *m_window);
+        QCOMPARE(model().rowCount(), goodCount + 1);
     }
 
     // Other input given during the walk is dropped: no key or click acts.
@@ -1070,11 +1064,11 @@ private slots:
         });
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, {}));
-        RefreshCatalogue(catalogue(), *m_window);
+        RefreshCatalogue(model(), *m_window);
         QTest::qWait(50);
         QVERIFY(!modalSeen);
         QVERIFY(m_window->isVisible());
-        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        QCOMPARE(model().rowCount(), goodCount + 1);
         QCOMPARE(m_window->statusBarWidget()->partText(1), QStringLiteral("Focused: 1"));
     }
 
@@ -1091,8 +1085,8 @@ private slots:
         QTest::keyClick(m_window->list(), Qt::Key_F3);
         QCOMPARE(prompt, QStringLiteral("Select new working folder"));
         QCOMPARE(NormalisedFolder(openedOn), m_tree);
-        QCOMPARE(scratch().workingFolder, m_otherTree);
-        QCOMPARE(RowNames(), QStringList{QStringLiteral("other.zuf")});
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
         QCOMPARE(m_window->history().entries.front(), m_otherTree);
         QCOMPARE(m_window->folderBox()->currentIndex(), 0);
         QCOMPARE(m_window->folderBox()->currentText(), m_otherTree);
@@ -1100,8 +1094,8 @@ private slots:
         answer.clear();
         m_window->runCommand(CommandId::BrowseFolders);
         QCOMPARE(NormalisedFolder(openedOn), m_otherTree);
-        QCOMPARE(scratch().workingFolder, m_otherTree);
-        QCOMPARE(catalogue().rowCount(), 1);
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(model().rowCount(), 1);
         MainWindow::chooseFolder = saved;
     }
 
@@ -1124,8 +1118,8 @@ private slots:
         QTest::keyClick(m_window->list(), Qt::Key_Delete);
         QTest::qWait(100);
         QCOMPARE(asked, asks);
-        QVERIFY(!QApplication::activeModalWidget());     // asked once, not twice
-        QCOMPARE(catalogue().rowCount(), goodCount + 1); // nothing deleted
+        QVERIFY(!QApplication::activeModalWidget()); // asked once, not twice
+        QCOMPARE(model().rowCount(), goodCount + 1); // nothing deleted
     }
 
     // Delete sends the file to the trash and Ctrl+Z brings it back with its row; Undo is offered
@@ -1176,7 +1170,7 @@ private slots:
         QCOMPARE(file.readAll(), bytes);
         file.close();
         QVERIFY(rowNamed(name) >= 0);
-        QCOMPARE(catalogue().rowCount(), goodCount + 1);
+        QCOMPARE(model().rowCount(), goodCount + 1);
         QVERIFY(!undoOffered());
 
         selectRows({rowNamed(name)});
@@ -1191,8 +1185,8 @@ private slots:
         const int row = rowNamed(QStringLiteral("autumn.zuf"));
         QVERIFY(row >= 0);
         QTableView* list = m_window->list();
-        const auto editName = [list](int at, const QString& name) {
-            list->edit(catalogue().index(at, ColumnName));
+        const auto editName = [this, list](int at, const QString& name) {
+            list->edit(model().index(at, ColumnName));
             auto* editor = list->viewport()->findChild<QLineEdit*>();
             QVERIFY(editor);
             editor->setText(name);
@@ -1200,7 +1194,7 @@ private slots:
         };
         // Only the one selected row's name is edited: the file the panel shows.
         selectRows({row + 1});
-        list->edit(catalogue().index(row, ColumnName));
+        list->edit(model().index(row, ColumnName));
         QVERIFY(!list->viewport()->findChild<QLineEdit*>());
         selectRows({row});
         editName(row, QStringLiteral("autumn leaves.zuf"));
@@ -1230,17 +1224,17 @@ private slots:
         QTableView* list = m_window->list();
         // The tooltip shown after hovering the cell of row 0 in `column`, or an empty text
         // when none is shown (a tooltip being hidden disappears after a short delay).
-        const auto tipAt = [list](int column) {
+        const auto tipAt = [this, list](int column) {
             QToolTip::hideText();
             (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
-            const QRect cell = list->visualRect(catalogue().index(0, column));
+            const QRect cell = list->visualRect(model().index(0, column));
             QHelpEvent help(QEvent::ToolTip, cell.center(),
                             list->viewport()->mapToGlobal(cell.center()));
             QApplication::sendEvent(list->viewport(), &help);
             (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 50);
             return QToolTip::isVisible() ? QToolTip::text() : QString();
         };
-        const QString folder = catalogue().entryAt(0)->folder;
+        const QString folder = model().entryAt(0)->folder;
         QVERIFY(list->fontMetrics().horizontalAdvance(folder) > 80);
         QCOMPARE(tipAt(ColumnPath), folder);
         QCOMPARE(tipAt(ColumnSize), QString());
@@ -1349,16 +1343,15 @@ private slots:
         QFETCH(int, selectedRow);
         m_window->setExtendedStyle(style);
         QWidget* viewport = m_window->list()->viewport();
-        const QPoint point =
-            m_window->list()->visualRect(catalogue().index(3, ColumnTitle)).center();
+        const QPoint point = m_window->list()->visualRect(model().index(3, ColumnTitle)).center();
         QCursor::setPos(viewport->mapToGlobal(point));
         QMouseEvent move(QEvent::MouseMove, point, viewport->mapToGlobal(point), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
         if (selectedRow == 0)
             QTest::qWait(600); // longer than the resting time: nothing may happen
-        QTRY_VERIFY(catalogue().isSelected(selectedRow));
-        QCOMPARE(catalogue().selectedCount(), 1);
+        QTRY_VERIFY(model().isSelected(selectedRow));
+        QCOMPARE(model().selectedCount(), 1);
     }
 
     void screenshot() {

@@ -67,6 +67,7 @@ class TestTranslationWindow : public QObject {
     CatalogueModel m_catalogue;
     quint16 m_searchFlags = 0;
     quint16 m_renameFlags = 0;
+    UiHooks m_window; // a window that shows nothing
     Settings m_settings;
     QString m_destination, m_workingFolder, m_reportPath;
 
@@ -98,7 +99,8 @@ private slots:
             return new NewFolderDialog(nullptr, {m_destination, m_workingFolder});
         });
         QTest::newRow("information") << MakeDialog([this] {
-            return new InfoEditDialog(nullptr, 0, m_current, m_dialogs, m_dialogs.undo);
+            return new InfoEditDialog(nullptr, m_catalogue, 0, m_current, m_dialogs, m_dialogs.undo,
+                                      m_window);
         });
     }
     void textsAreTranslated() {

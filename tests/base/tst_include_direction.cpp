@@ -20,7 +20,6 @@ const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fi
 // takes what it needs as parameters; an entry whose include is gone must leave the list.
 const QStringList AllowedBackEdges = {
     "format -> catalogue", // the file summary holds the current Entry
-    "info -> app",         // the panel and the information editing read the application state
     "info -> fileops",     // the information editing asks through the file dialogs
 };
 

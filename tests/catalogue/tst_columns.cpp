@@ -1,6 +1,5 @@
 // The cell texts of the seven columns and the row operations over the catalogue model.
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/columns.h"
 #include "catalogue/entry_rows.h"
@@ -10,6 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <ctime>
+#include <memory>
 
 using Tuning = std::array<quint8, 12>;
 Q_DECLARE_METATYPE(Tuning)
@@ -17,7 +17,9 @@ Q_DECLARE_METATYPE(Tuning)
 class TestColumns : public QObject {
     Q_OBJECT
 
-    FileSummary m_summary; // the file a new row is built from
+    FileSummary m_summary;                  // the file a new row is built from
+    std::unique_ptr<CatalogueModel> m_list; // a fresh list for each test
+
 private slots:
     void initTestCase() {
         // Far east of UTC, so that 23:30 UTC is already the next day locally.
@@ -26,7 +28,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     void init() {
-        ResetAppState();
+        m_list = std::make_unique<CatalogueModel>();
         m_summary = FileSummary{};
     }
 
@@ -83,8 +85,8 @@ private slots:
         m_summary.title = entry.title;
         m_summary.subtitle = entry.subtitle;
         std::copy(entry.tuning.begin(), entry.tuning.end(), m_summary.tuning.begin());
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
-        QCOMPARE(catalogue().data(catalogue().index(0, column)).toString(), text);
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
+        QCOMPARE(m_list->data(m_list->index(0, column)).toString(), text);
     }
 
     void largestSizeAndOtherColumns() {
@@ -115,10 +117,10 @@ private slots:
         summary.subtitle = QStringLiteral("S");
         summary.comments = QStringLiteral("C");
         summary.tuning.fill(7); // 16 bytes; the row keeps 12
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
         summary.title = QStringLiteral("changed afterwards");
 
-        const Entry* entry = catalogue().entryAt(0);
+        const Entry* entry = m_list->entryAt(0);
         QVERIFY(entry);
         QCOMPARE(entry->name, QStringLiteral("a.zuf"));
         QCOMPARE(entry->folder, QStringLiteral("/x/"));
@@ -130,32 +132,32 @@ private slots:
         QCOMPARE(entry->tuning, Tuning({7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7}));
         QCOMPARE(int(entry->isBad), isBad);
         QCOMPARE(int(entry->isMatched), 0);
-        QCOMPARE(int(catalogue().stateImage(0)), image);
+        QCOMPARE(int(m_list->stateImage(0)), image);
     }
 
     void insertPositions() {
         m_summary.currentEntry.name = QStringLiteral("first");
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
         m_summary.currentEntry.name = QStringLiteral("second");
-        QCOMPARE(InsertEntryRow(1, m_summary), 1);
-        QCOMPARE(InsertEntryRow(3, m_summary), 0);  // beyond the end
-        QCOMPARE(InsertEntryRow(-1, m_summary), 0); // before the start
-        QCOMPARE(catalogue().rowCount(), 2);
-        QCOMPARE(catalogue().entryAt(1)->name, QStringLiteral("second"));
+        QCOMPARE(InsertEntryRow(*m_list, 1, m_summary), 1);
+        QCOMPARE(InsertEntryRow(*m_list, 3, m_summary), 0);  // beyond the end
+        QCOMPARE(InsertEntryRow(*m_list, -1, m_summary), 0); // before the start
+        QCOMPARE(m_list->rowCount(), 2);
+        QCOMPARE(m_list->entryAt(1)->name, QStringLiteral("second"));
     }
 
     void loadEntryAsCurrent() {
         m_summary.currentEntry.name = QStringLiteral("song.tab");
         m_summary.currentEntry.folder = QStringLiteral("/deep/folder/");
         m_summary.title = QStringLiteral("Song");
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
 
         FileSummary current;
-        LoadEntryAsCurrent(0, current);
+        LoadEntryAsCurrent(*m_list, 0, current);
         QCOMPARE(current.currentPath, QStringLiteral("/deep/folder/song.tab"));
         QCOMPARE(current.currentEntry.title, QStringLiteral("Song"));
 
-        LoadEntryAsCurrent(1,
+        LoadEntryAsCurrent(*m_list, 1,
                            current); // no such row: the path is emptied, nothing else happens
         QVERIFY(current.currentPath.isEmpty());
         QCOMPARE(current.currentEntry.title, QStringLiteral("Song"));
@@ -222,11 +224,11 @@ private slots:
         summary.title = QStringLiteral("t");
         summary.subtitle = QStringLiteral("s");
         summary.comments = QStringLiteral("c");
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
-        QSignalSpy redraws(&catalogue(), &QAbstractItemModel::dataChanged);
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
+        QSignalSpy redraws(m_list.get(), &QAbstractItemModel::dataChanged);
 
-        ReplaceEntryText(0, field, QStringLiteral("new"));
-        const Entry* entry = catalogue().entryAt(0);
+        ReplaceEntryText(*m_list, 0, field, QStringLiteral("new"));
+        const Entry* entry = m_list->entryAt(0);
         QTEST(entry->name, "name");
         QTEST(entry->folder, "folder");
         QTEST(entry->title, "title");
@@ -234,19 +236,20 @@ private slots:
         QTEST(entry->comments, "comments");
         QCOMPARE(redraws.size(), 1); // redrawn in every case
 
-        ReplaceEntryText(5, field, QStringLiteral("x")); // no such row: no effect, no redraw
+        ReplaceEntryText(*m_list, 5, field,
+                         QStringLiteral("x")); // no such row: no effect, no redraw
         QCOMPARE(redraws.size(), 1);
     }
 
     void freeEntryRow() {
         m_summary.currentEntry.name = QStringLiteral("n.zuf");
         m_summary.title = QStringLiteral("title");
-        QCOMPARE(InsertEntryRow(0, m_summary), 1);
-        QCOMPARE(FreeEntryRow(1), 0);
-        QCOMPARE(FreeEntryRow(0), 1);
-        QVERIFY(catalogue().entryAt(0)->name.isEmpty());
-        QVERIFY(catalogue().entryAt(0)->title.isEmpty());
-        QCOMPARE(catalogue().rowCount(), 1); // the caller removes the row
+        QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);
+        QCOMPARE(FreeEntryRow(*m_list, 1), 0);
+        QCOMPARE(FreeEntryRow(*m_list, 0), 1);
+        QVERIFY(m_list->entryAt(0)->name.isEmpty());
+        QVERIFY(m_list->entryAt(0)->title.isEmpty());
+        QCOMPARE(m_list->rowCount(), 1); // the caller removes the row
     }
 };
 

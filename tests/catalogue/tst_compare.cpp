@@ -1,10 +1,10 @@
 // The comparator's rules, the column click and the sort of the list.
 
-#include "app/app_state.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
 
 #include <QtTest>
+#include <memory>
 #include <random>
 
 namespace {
@@ -42,10 +42,13 @@ SortState SortBy(int column, int direction) {
 
 class TestCompare : public QObject {
     Q_OBJECT
+
+    std::unique_ptr<CatalogueModel> m_list; // a fresh list for each test
+
 private slots:
     void init() {
-        ResetAppState();
-        catalogue().setSort(DefaultSortState);
+        m_list = std::make_unique<CatalogueModel>();
+        m_list->setSort(DefaultSortState);
     }
 
     void compareEntries_data() {
@@ -147,8 +150,8 @@ private slots:
         QFETCH(QList<int>, clicks);
         QFETCH(QList<int>, state);
         for (int column : clicks)
-            ColumnClick(catalogue(), column, false);
-        const SortState& now = catalogue().sort();
+            ColumnClick(*m_list, column, false);
+        const SortState& now = m_list->sort();
         QCOMPARE(QList<int>(now.begin(), now.end()), state);
     }
 
@@ -166,7 +169,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, direction);
         QFETCH(QStringList, order);
-        CatalogueModel& list = catalogue();
+        CatalogueModel& list = *m_list;
         const QStringList names{"c", "a", "d", "B"};
         const QList<quint32> sizes{2, 9, 2, 1};
         for (int i = 0; i < names.size(); ++i) {
@@ -274,17 +277,16 @@ private slots:
             e.tuning[0] = quint8(rng() % 3 * 100);
             e.tuning[11] = quint8(rng() % 2 * 200);
             e.isMatched = quint8(filterOn ? rng() % 2 : 0);
-            catalogue().insertEntry(i, e, StateNormal);
+            m_list->insertEntry(i, e, StateNormal);
         }
         for (int column = 0; column < ColumnCount; ++column) {
             for (int direction : {1, -1}) {
-                catalogue().setSort(SortBy(column, direction));
-                SortColumn(catalogue(), filterOn);
-                for (int row = 1; row < catalogue().rowCount(); ++row) {
-                    const Entry& before = *catalogue().entryAt(row - 1);
-                    const Entry& after = *catalogue().entryAt(row);
-                    QVERIFY2(CompareEntries(before, after, column, catalogue().sort(), filterOn) <=
-                                 0,
+                m_list->setSort(SortBy(column, direction));
+                SortColumn(*m_list, filterOn);
+                for (int row = 1; row < m_list->rowCount(); ++row) {
+                    const Entry& before = *m_list->entryAt(row - 1);
+                    const Entry& after = *m_list->entryAt(row);
+                    QVERIFY2(CompareEntries(before, after, column, m_list->sort(), filterOn) <= 0,
                              qPrintable(QStringLiteral("column %1, direction %2, row %3: %4 / %5")
                                             .arg(column)
                                             .arg(direction)

@@ -3,7 +3,6 @@
 // built from it as the scan builds them, dialogs that answer from a script and record what
 // they were asked, and snapshots of every byte on disk.
 
-#include "app/app_state.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
@@ -189,30 +188,10 @@ inline QString FreshLibraryFolder(const QString& root, int n) {
     return work;
 }
 
-// The program-wide list and state, for the tests of the commands that still read them: a fresh
-// state with the working folder and rows for the library's n files.
-inline bool LoadLibrary(const QString& folder, int n) {
-    ResetAppState();
-    scratch().workingFolder = folder;
-    for (int i = 0; i < n; ++i)
-        AddRow(catalogue(), folder, NameOf(i));
-    return true;
-}
-
-// FreshLibraryFolder with the program-wide state listing its files.
-inline QString FreshLibrary(const QString& root, int n) {
-    const QString work = FreshLibraryFolder(root, n);
-    return !work.isEmpty() && LoadLibrary(work, n) ? work : QString();
-}
-
 inline void SelectRows(CatalogueModel& list, const QList<int>& rows) {
     list.clearSelectionAndFocus();
     for (int row : rows)
         list.selectAndFocus(row);
-}
-
-inline void SelectRows(const QList<int>& rows) {
-    SelectRows(catalogue(), rows);
 }
 
 inline QStringList RowNames(const CatalogueModel& list) {

@@ -107,7 +107,7 @@ class TestFileFaults : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_work;
-    std::unique_ptr<Session> m_s; // the batch's own list; saving and reports read the program's
+    std::unique_ptr<Session> m_s; // the list the batches, the save and the report work on
 
     QString below(const QString& name) {
         const QString path = NormalisedFolder(m_dir->path() + u'/' + name);
@@ -138,7 +138,6 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_work = below(QStringLiteral("music"));
         QVERIFY(WriteLibrary(m_work, 3));
-        QVERIFY(LoadLibrary(m_work, 3));
         m_s = LoadSession(m_work, 3);
     }
     void cleanup() { m_dir.reset(); }
@@ -352,7 +351,7 @@ private slots:
     void saveInformationFailures() {
         QFETCH(QString, fault);
         const QString path = m_work + NameOf(0);
-        FileSummary current = LoadInfoFile(0);
+        FileSummary current = LoadInfoFile(m_s->list, 0);
         QVERIFY(InfoSaveAllowed(current));
         if (fault == "short")
             QVERIFY(WriteSampleFile(path, ReadAll(path).left(150)));
@@ -364,16 +363,16 @@ private slots:
         if (fault == "immutable")
             REQUIRE_IMMUTABLE(lock);
         const Snapshot before = TakeSnapshot(m_dir->path());
-        const Entry row = *catalogue().entryAt(0);
+        const Entry row = *m_s->list.entryAt(0);
         ScriptedDialogs dialogs;
 
-        const InfoSaveResult result =
-            SaveInfoTexts(0, current, {QStringLiteral("New"), QStringLiteral("Sub"), QString()},
-                          dialogs, dialogs.undo);
+        const InfoSaveResult result = SaveInfoTexts(
+            m_s->list, 0, current, {QStringLiteral("New"), QStringLiteral("Sub"), QString()},
+            dialogs, dialogs.undo, m_s->window);
 
         QCOMPARE(TakeSnapshot(m_dir->path()), before);
-        QCOMPARE(catalogue().entryAt(0)->title, row.title);
-        QCOMPARE(catalogue().entryAt(0)->subtitle, row.subtitle);
+        QCOMPARE(m_s->list.entryAt(0)->title, row.title);
+        QCOMPARE(m_s->list.entryAt(0)->subtitle, row.subtitle);
         if (fault == "immutable" || fault == "vanished") {
             QCOMPARE(result, InfoSaveResult::Failed);
             const int error = fault == "vanished" ? ENOENT : EPERM;

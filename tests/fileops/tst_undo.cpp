@@ -31,10 +31,10 @@ QMap<QString, QString> BytesAndTimes(const QString& folder) {
 }
 
 // The rows as path and title, in path order.
-QStringList Rows() {
+QStringList Rows(const CatalogueModel& list) {
     QStringList rows;
-    for (int row = 0; row < catalogue().rowCount(); ++row) {
-        const Entry* entry = catalogue().entryAt(row);
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const Entry* entry = list.entryAt(row);
         rows << entry->folder + entry->name + u'|' + entry->title;
     }
     rows.sort();
@@ -49,25 +49,25 @@ class TestUndo : public QObject {
     QTemporaryDir m_dir;
     QString m_root; // holds the working folder "music" and the folders "music/folk" and "backup"
     QString m_work;
-    // The batches run over the program's list, which the information save still writes into.
-    UiHooks m_window;
+    std::unique_ptr<Session> m_s; // the list the batches, the save and undo work on
 
     QString folder(const QString& relative) { return NormalisedFolder(m_root + relative); }
 
     // Runs one batch over rows 1 and 3 with All (the rename takes the titles); the information
     // save writes a new title into row 1 alone.
     void runBatch(Batch batch, ScriptedDialogs& dialogs) {
-        SelectRows({1, 3});
+        SelectRows(m_s->list, {1, 3});
         dialogs.confirmAnswers = {int(DialogAnswer::All)};
         if (batch == InfoSave) {
-            FileSummary current = LoadInfoFile(1);
-            QCOMPARE(
-                SaveInfoTexts(1, current, {QStringLiteral("New"), {}, {}}, dialogs, dialogs.undo),
-                InfoSaveResult::Saved);
+            FileSummary current = LoadInfoFile(m_s->list, 1);
+            QCOMPARE(SaveInfoTexts(m_s->list, 1, current, {QStringLiteral("New"), {}, {}}, dialogs,
+                                   dialogs.undo, m_s->window),
+                     InfoSaveResult::Saved);
             return;
         }
-        static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles, CommandId::MoveFiles, CommandId::CopyFiles,
-                                       CommandId::DeleteFiles};
+        static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles,
+                                             CommandId::MoveFiles, CommandId::CopyFiles,
+                                             CommandId::DeleteFiles};
         const CommandId command = commands[batch];
         const BatchRequest request{
             FileCommandVerb(command),
@@ -80,15 +80,16 @@ class TestUndo : public QObject {
                        ? int(DialogAnswer::Yes)
                        : int(DialogAnswer::Cancel);
         };
-        RunFileBatch(command, request, catalogue(), dialogs, m_window, dialogs.undo);
+        RunFileBatch(command, request, m_s->list, dialogs, m_s->window, dialogs.undo);
     }
 
 private slots:
     void init() {
         m_root = QDir(m_dir.path()).absolutePath() + QStringLiteral("/undo/");
         QDir(m_root).removeRecursively();
-        m_work = FreshLibrary(m_root.chopped(1), 5);
+        m_work = FreshLibraryFolder(m_root.chopped(1), 5);
         QVERIFY(!m_work.isEmpty());
+        m_s = LoadSession(m_work, 5);
         QVERIFY(QDir().mkpath(folder(QStringLiteral("music/folk"))));
         QVERIFY(QDir().mkpath(folder(QStringLiteral("backup"))));
         QDir(temporaryTrashHome.trash()).removeRecursively();
@@ -109,12 +110,12 @@ private slots:
             SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const auto disk = BytesAndTimes(m_root);
         const Snapshot bytes = TakeSnapshot(m_root);
-        const QStringList rows = Rows();
+        const QStringList rows = Rows(m_s->list);
         ScriptedDialogs dialogs;
         runBatch(Batch(batch), dialogs);
         QVERIFY(dialogs.undo.canUndo());
         QVERIFY(TakeSnapshot(m_root) != bytes);
-        QVERIFY(Rows() != rows);
+        QVERIFY(Rows(m_s->list) != rows);
         if (batch == TrashBatch) {
             // In the trash: the file's own bytes, and where it came from.
             const Snapshot trash = TakeSnapshot(temporaryTrashHome.trash());
@@ -127,7 +128,7 @@ private slots:
                 "\nDeletionDate="));
         }
 
-        QCOMPARE(UndoLastBatch(dialogs.undo, catalogue(), dialogs), batch == InfoSave ? 1 : 2);
+        QCOMPARE(UndoLastBatch(dialogs.undo, m_s->list, dialogs), batch == InfoSave ? 1 : 2);
 
         QCOMPARE(dialogs.messages, QStringList());
         QVERIFY(!dialogs.undo.canUndo());
@@ -135,8 +136,8 @@ private slots:
             QCOMPARE(TakeSnapshot(m_root), bytes);
         else
             QCOMPARE(BytesAndTimes(m_root), disk);
-        QCOMPARE(Rows(), rows);
-        QCOMPARE(catalogue().rowCount(), 5);
+        QCOMPARE(Rows(m_s->list), rows);
+        QCOMPARE(m_s->list.rowCount(), 5);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
     }
 
@@ -186,7 +187,7 @@ private slots:
         const Snapshot changed = TakeSnapshot(m_root);
         const Snapshot trash = TakeSnapshot(temporaryTrashHome.trash());
 
-        UndoLastBatch(dialogs.undo, catalogue(), dialogs);
+        UndoLastBatch(dialogs.undo, m_s->list, dialogs);
 
         const QString named = batch == TrashBatch ? original : step.after;
         QCOMPARE(dialogs.messages,
@@ -237,13 +238,14 @@ private slots:
         dialogs.undo.steps.push_back(DoneStep(UndoAction::Copy, {}, m_work + NameOf(0)));
         dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
         dialogs.warnAnswers = {yes};
-        SelectRows({2});
+        SelectRows(m_s->list, {2});
         const BatchRequest request{FileCommandVerb(CommandId::DeleteFiles),
                                    {},
                                    m_work,
                                    permanent ? DeleteMode::Permanent : DeleteMode::Trash};
 
-        RunFileBatch(CommandId::DeleteFiles, request, catalogue(), dialogs, m_window, dialogs.undo);
+        RunFileBatch(CommandId::DeleteFiles, request, m_s->list, dialogs, m_s->window,
+                     dialogs.undo);
         qputenv("XDG_DATA_HOME", home);
         QFile::remove(blocker);
 
@@ -256,7 +258,7 @@ private slots:
         if (gone)
             expected.remove(QStringLiteral("music/") + NameOf(2));
         QCOMPARE(TakeSnapshot(m_root), expected);
-        QCOMPARE(RowNames(catalogue()).contains(NameOf(2)), !gone);
+        QCOMPARE(RowNames(m_s->list).contains(NameOf(2)), !gone);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
         // A deletion for good cannot be undone, and Undo does not reach past it.
         QCOMPARE(dialogs.undo.canUndo(), !gone);

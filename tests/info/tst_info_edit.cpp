@@ -15,25 +15,31 @@ class TestInfoEdit : public QObject {
 
     QTemporaryDir m_dir;
     QString m_work;
+    std::unique_ptr<Session> m_s; // the list the save writes into
+
+    InfoSaveResult save(int row, FileSummary& current, const InfoTexts& texts,
+                        ScriptedDialogs& dialogs) {
+        return SaveInfoTexts(m_s->list, row, current, texts, dialogs, dialogs.undo, m_s->window);
+    }
 
 private slots:
     void init() {
-        m_work = FreshLibrary(m_dir.path(), 2);
+        m_work = FreshLibraryFolder(m_dir.path(), 2);
         QVERIFY(!m_work.isEmpty());
+        m_s = LoadSession(m_work, 2);
     }
 
     void saveWritesTheBlockAndTheRowFollows() {
         const QString path = m_work + NameOf(1);
         const QByteArray before = ReadAll(path);
-        FileSummary current = LoadInfoFile(1);
+        FileSummary current = LoadInfoFile(m_s->list, 1);
         QVERIFY(InfoSaveAllowed(current));
         ScriptedDialogs dialogs;
         const QString title = QStringLiteral("Caf\u00e9 ") + QString(200, u'x');
 
-        QCOMPARE(SaveInfoTexts(1, current,
-                               {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")},
-                               dialogs, dialogs.undo),
-                 InfoSaveResult::Saved);
+        QCOMPARE(
+            save(1, current, {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")}, dialogs),
+            InfoSaveResult::Saved);
 
         const QByteArray after = ReadAll(path);
         QCOMPARE(after.size(), before.size());
@@ -42,27 +48,26 @@ private slots:
         block.resize(200, '\0');
         QCOMPARE(after.left(200), block);
         QCOMPARE(after.mid(200), before.mid(200));
-        const Entry* row = catalogue().entryAt(1);
+        const Entry* row = m_s->list.entryAt(1);
         QCOMPARE(row->title, title.left(197));
         QCOMPARE(row->subtitle, QString());
         QCOMPARE(row->comments, QString());
-        QCOMPARE(catalogue().entryAt(0)->title, TitleOf(0));
+        QCOMPARE(m_s->list.entryAt(0)->title, TitleOf(0));
         QVERIFY(dialogs.fileErrors.isEmpty() && dialogs.messages.isEmpty());
     }
 
     void threeTextsAreReadBack() {
-        FileSummary current = LoadInfoFile(0);
+        FileSummary current = LoadInfoFile(m_s->list, 0);
         ScriptedDialogs dialogs;
-        QCOMPARE(
-            SaveInfoTexts(0, current,
-                          {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
-                          dialogs, dialogs.undo),
-            InfoSaveResult::Saved);
-        const FileSummary read = LoadInfoFile(0);
+        QCOMPARE(save(0, current,
+                      {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
+                      dialogs),
+                 InfoSaveResult::Saved);
+        const FileSummary read = LoadInfoFile(m_s->list, 0);
         QCOMPARE(read.title.text(), QStringLiteral("T"));
         QCOMPARE(read.subtitle.text(), QStringLiteral("S"));
         QCOMPARE(read.comments.text(), QStringLiteral("C1\r\nC2"));
-        QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("C1\r\nC2"));
+        QCOMPARE(m_s->list.entryAt(0)->comments, QStringLiteral("C1\r\nC2"));
     }
 
     void whoMayBeSaved_data() {
@@ -89,12 +94,11 @@ private slots:
         QFETCH(bool, allowed);
         const QString path = m_work + NameOf(0);
         QVERIFY(WriteSampleFile(path, bytes));
-        catalogue().entryAt(0)->isBad = 1; // an old verdict does not count: the file is read anew
-        FileSummary current = LoadInfoFile(0);
+        m_s->list.entryAt(0)->isBad = 1; // an old verdict does not count: the file is read anew
+        FileSummary current = LoadInfoFile(m_s->list, 0);
         QCOMPARE(InfoSaveAllowed(current), allowed);
         ScriptedDialogs dialogs;
-        const InfoSaveResult result =
-            SaveInfoTexts(0, current, {QStringLiteral("X"), {}, {}}, dialogs, dialogs.undo);
+        const InfoSaveResult result = save(0, current, {QStringLiteral("X"), {}, {}}, dialogs);
         QCOMPARE(result, allowed ? InfoSaveResult::Saved : InfoSaveResult::Refused);
         if (!allowed)
             QCOMPARE(ReadAll(path), bytes);

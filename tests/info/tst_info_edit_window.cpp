@@ -27,10 +27,11 @@ class TestInfoEditWindow : public QObject {
     QTemporaryDir m_dir;
     UndoRecord m_undo;
     QString m_work;
+    std::unique_ptr<Session> m_s; // the list the dialog's save writes into
 
     void writeFile(const SampleFile& file) {
         QVERIFY(WriteSampleFile(m_work + NameOf(0), file));
-        QVERIFY(LoadLibrary(m_work, 1));
+        m_s = LoadSession(m_work, 1);
     }
 
 private slots:
@@ -48,7 +49,8 @@ private slots:
 
     void showsTheFile() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Information"));
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
@@ -64,7 +66,8 @@ private slots:
     void saveRoundTrip() {
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("New title"));
         dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
@@ -73,8 +76,8 @@ private slots:
         const QByteArray after = ReadAll(m_work + NameOf(0));
         QCOMPARE(after.left(19), QByteArray("New title\0me\0a\r\nb\0", 19));
         QCOMPARE(after.mid(200), before.mid(200));
-        QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("New title"));
-        QCOMPARE(catalogue().entryAt(0)->comments, QStringLiteral("a\r\nb"));
+        QCOMPARE(m_s->list.entryAt(0)->title, QStringLiteral("New title"));
+        QCOMPARE(m_s->list.entryAt(0)->comments, QStringLiteral("a\r\nb"));
     }
 
     void cancelWritesNothing_data() {
@@ -86,7 +89,8 @@ private slots:
         QFETCH(bool, byKey);
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         dialog.titleField()->setText(QStringLiteral("Never saved"));
         if (byKey)
@@ -96,7 +100,7 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), QDialog::Rejected);
         QCOMPARE(ReadAll(m_work + NameOf(0)), before);
-        QCOMPARE(catalogue().entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
+        QCOMPARE(m_s->list.entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
     }
 
     void saveIsNotOfferedForFilesItWouldDamage_data() {
@@ -110,7 +114,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteSampleFile(m_work + NameOf(0), bytes));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         QVERIFY(!dialog.saveButton()->isEnabled());
         dialog.titleField()->setText(QStringLiteral("Would overwrite the start"));
@@ -135,7 +140,8 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, subtitle);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         dialog.subtitleField()->setFocus();
         dialog.subtitleField()->selectAll();
@@ -158,7 +164,8 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, comments);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         dialog.commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
         dialog.commentsField()->setFocus();
@@ -178,7 +185,8 @@ private slots:
 
     void quoteToolOnTheTitle() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, 0, LoadInfoFile(0), dialogs, dialogs.undo);
+        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
+                              dialogs.undo, m_s->window);
         QVERIFY(ShowActive(&dialog));
         QTest::mouseClick(Button(&dialog, QStringLiteral("(\")")), Qt::LeftButton);
         QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon"));
@@ -188,8 +196,8 @@ private slots:
 
     void commandOpensOnlyForOneRow() {
         QVERIFY(WriteSampleFile(m_work + NameOf(1), SampleFile{}));
-        AddRow(catalogue(), m_work, NameOf(1));
-        SelectRows({0, 1});
+        AddRow(m_s->list, m_work, NameOf(1));
+        SelectRows(m_s->list, {0, 1});
         bool opened = false;
         QTimer::singleShot(0, [&] {
             if (auto* dialog = qobject_cast<InfoEditDialog*>(QApplication::activeModalWidget())) {
@@ -197,10 +205,10 @@ private slots:
                 dialog->reject();
             }
         });
-        RunInfoEditDialog(nullptr, catalogue(), SingleFileRow(catalogue()), m_undo);
+        RunInfoEditDialog(nullptr, m_s->list, SingleFileRow(m_s->list), m_s->window, m_undo);
         QVERIFY(!opened);
-        SelectRows({0});
-        RunInfoEditDialog(nullptr, catalogue(), SingleFileRow(catalogue()), m_undo);
+        SelectRows(m_s->list, {0});
+        RunInfoEditDialog(nullptr, m_s->list, SingleFileRow(m_s->list), m_s->window, m_undo);
         QVERIFY(opened);
     }
 };
