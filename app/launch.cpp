@@ -175,16 +175,15 @@ QString ProgramNotFoundText(const QString& programName, const QString& programPa
     QString text =
         programPath.isEmpty()
             ? QCoreApplication::translate("Launch", "No program is set for %1.").arg(programName)
-            : QCoreApplication::translate("Launch", "%1 was not found:\r\n%2")
+            : QCoreApplication::translate("Launch", "%1 was not found:\n%2")
                   .arg(programName, programPath);
 #ifndef Q_OS_WIN
     if (winePath.isEmpty() && programPath.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
-        text += QCoreApplication::translate("Launch", "\r\nA Windows program is started through "
+        text += QCoreApplication::translate("Launch", "\nA Windows program is started through "
                                                       "wine, which is not installed.");
 #else
     (void)winePath;
 #endif
-    return text + QCoreApplication::translate("Launch",
-                                              "\r\n\r\nSet the program's path in the menu "
-                                              "under \"ZUF File Options...\".");
+    return text + QCoreApplication::translate("Launch", "\n\nSet the program's path in the menu "
+                                                        "under \"ZUF File Options...\".");
 }

@@ -137,7 +137,7 @@ void NewFolderDialog::accept() {
         CreateNewFolder(m_root->text(), m_name->text(), m_place.workingFolder, m_place.destFolder);
     if (error != 0) {
         ShowMessageBox(this,
-                       SystemErrorText(error) + QStringLiteral("\r\n") +
+                       SystemErrorText(error) + QStringLiteral("\n") +
                            NewFolderPath(m_root->text(), m_name->text(), m_place.workingFolder));
         m_name->setFocus();
         return;

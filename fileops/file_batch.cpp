@@ -29,14 +29,14 @@ QString ConfirmationQuestion(CommandId command, const BatchRequest& request) {
 QString FileErrorText(int errorCode, const QString& source, const QString& target) {
     const QString system = SystemErrorText(errorCode);
     if (!target.isEmpty())
-        return QCoreApplication::translate("FileBatch", "%1\r\nCan't copy: %2\r\nTo: %3")
+        return QCoreApplication::translate("FileBatch", "%1\nCan't copy: %2\nTo: %3")
             .arg(system, source, target);
-    return system + QStringLiteral("\r\n") + source;
+    return system + QStringLiteral("\n") + source;
 }
 
 QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target) {
     return QCoreApplication::translate("FileBatch",
-                                       "%1\r\n%2\r\nThe copy was made: %3\r\nThe original stays.")
+                                       "%1\n%2\nThe copy was made: %3\nThe original stays.")
         .arg(SystemErrorText(errorCode), source, target);
 }
 

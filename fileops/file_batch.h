@@ -59,11 +59,11 @@ struct BatchRequest {
 // go to the trash); "<verb> to <destination>?" for 102 and 103.
 QString ConfirmationQuestion(CommandId command, const BatchRequest& request);
 
-// The text of a file error about `source`: with a `target`, "<system text>\r\nCan't copy:
-// <source>\r\nTo: <target>", otherwise "<system text>\r\n<source>".
+// The text of a file error about `source`: with a `target`, "<system text>\nCan't copy:
+// <source>\nTo: <target>", otherwise "<system text>\n<source>".
 QString FileErrorText(int errorCode, const QString& source, const QString& target = {});
 // The text of a move whose copy was made but whose source could not be deleted afterwards:
-// "<system text>\r\n<source>\r\nThe copy was made: <target>\r\nThe original stays.",
+// "<system text>\n<source>\nThe copy was made: <target>\nThe original stays.",
 // so that the user knows there are two files now.
 QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target);
 // The question for a file that cannot go to the trash: "<path>\nThis file cannot be moved

@@ -5,6 +5,8 @@
 
 #include <QMessageBox>
 
+// The program's texts break lines with LF; a text from outside (a Windows system message, a
+// file name) may still hold CR LF, which the box shows as one line break too.
 static QString Lines(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

@@ -1,6 +1,5 @@
 #pragma once
-// The message boxes of the file commands and the report. The logic builds its texts with
-// CR LF line breaks; the boxes show them as lines.
+// The message boxes of the file commands and the report.
 
 #include <QMessageBox>
 #include <QString>

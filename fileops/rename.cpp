@@ -55,13 +55,13 @@ bool NameLeavesFolder(QStringView name) {
 QString NameRefusedText(const QString& name) {
     return QCoreApplication::translate(
                "Rename",
-               "%1\r\nA new name must not contain \"%2\": renaming never moves a file to another "
+               "%1\nA new name must not contain \"%2\": renaming never moves a file to another "
                "folder.")
         .arg(name, FolderSeparator());
 }
 
 QString DuplicateNameText(const QString& name, const QString& folder) {
-    return QCoreApplication::translate("Rename", "%1\r\nalready exists in\r\n%2\r\nRename anyway?")
+    return QCoreApplication::translate("Rename", "%1\nalready exists in\n%2\nRename anyway?")
         .arg(name, folder);
 }
 

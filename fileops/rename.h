@@ -37,8 +37,8 @@ bool NameLeavesFolder(QStringView name);
 // The message that refuses such a name.
 QString NameRefusedText(const QString& name);
 
-// The warning about another row of the same name: "<name>\r\nalready exists in\r\n<folder>
-// \r\nRename anyway?".
+// The warning about another row of the same name:
+// "<name>\nalready exists in\n<folder>\nRename anyway?".
 QString DuplicateNameText(const QString& name, const QString& folder);
 
 // Renames the file at `source` to `newName` in `folder`. With the duplicate check on (a list

@@ -41,6 +41,13 @@ qsizetype BlockBytes(QStringView text) {
     return n;
 }
 
+// The block breaks the comments' lines with CR LF, as the files always did.
+QString BlockLines(QStringView text) {
+    QString lines = text.toString();
+    lines.replace(u'\n', QStringLiteral("\r\n"));
+    return lines;
+}
+
 } // namespace
 
 InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments) {
@@ -69,7 +76,7 @@ bool InfoSaveAllowed(const FileSummary& summary) {
 
 QString InfoRefusedText(const QString& path) {
     return QCoreApplication::translate("InfoEdit",
-                                       "%1\r\nThe information has not been saved: the file is not "
+                                       "%1\nThe information has not been saved: the file is not "
                                        "an intact ZUF file of the older generation.")
         .arg(path);
 }
@@ -112,7 +119,7 @@ static QByteArray ReadInfoBlock(const QString& path) {
 InfoSaveResult SaveInfoTexts(CatalogueModel& list, int row, FileSummary& current,
                              const InfoTexts& texts, FileDialogs& dialogs, UndoRecord& undo,
                              UiHooks& window) {
-    const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, texts.comments);
+    const InfoTexts packed = PackInfoTexts(texts.title, texts.subtitle, BlockLines(texts.comments));
     InfoSaveResult result = InfoSaveResult::Saved;
     const int check = CheckInfoFile(current);
     if (check == -1) {

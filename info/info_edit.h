@@ -45,11 +45,12 @@ enum class InfoSaveResult {
 QString InfoRefusedText(const QString& path);
 
 // Saves the texts (packed first) into the information block of the file of `current`, which
-// is read again for the check. The file is
-// checked again on disk first: it must exist, hold more than the block and its header bytes,
-// and still read as an intact older-generation file. On success row `row` of `list` takes the
-// packed texts, and `undo` the block as it was before. The window's panel is redrawn in every
-// case. Failures are shown through the dialogs.
+// is read again for the check. The comments come with LF line breaks, as the edit field gives
+// them; the block stores CR LF, which packing counts as two bytes, and the row takes them so.
+// The file is checked again on disk first: it must exist, hold more than the block and its
+// header bytes, and still read as an intact older-generation file. On success row `row` of `list`
+// takes the packed texts, and `undo` the block as it was before. The window's panel is redrawn in
+// every case. Failures are shown through the dialogs.
 InfoSaveResult SaveInfoTexts(CatalogueModel& list, int row, FileSummary& current,
                              const InfoTexts& texts, FileDialogs& dialogs, UndoRecord& undo,
                              UiHooks& window);

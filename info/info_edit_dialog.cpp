@@ -97,9 +97,7 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, CatalogueModel& list, int row, Fi
 void InfoEditDialog::accept() {
     if (!m_save->isEnabled())
         return; // Enter on a file that may not be written does nothing
-    QString comments = m_comments->toPlainText();
-    comments.replace(u'\n', QStringLiteral("\r\n"));
-    const InfoTexts texts{m_title->text(), m_subtitle->text(), comments};
+    const InfoTexts texts{m_title->text(), m_subtitle->text(), m_comments->toPlainText()};
     if (SaveInfoTexts(m_list, m_row, m_current, texts, m_dialogs, m_undo, m_window) ==
         InfoSaveResult::Saved)
         done(Accepted);

@@ -8,6 +8,7 @@
 
 namespace {
 
+// The files break the lines of their texts with CR LF; the panel with LF.
 QString UnixLines(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
@@ -25,9 +26,9 @@ PanelContent ComposePanel(const FileSummary& summary) {
     content.showSummary = !summary.currentEntry.isBad;
     if (!content.showSummary)
         return content;
-    content.labels = UnixLines(QCoreApplication::translate(
-        "Panel", "Format\r\nMeasures\r\nTime Signature\r\nKey Signature"));
-    content.values = UnixLines(PanelValuesText(summary));
+    content.labels =
+        QCoreApplication::translate("Panel", "Format\nMeasures\nTime Signature\nKey Signature");
+    content.values = PanelValuesText(summary);
     const int lines = ModuleLineCount(summary.lastModule);
     for (int i = 0; i < lines; ++i)
         content.modules.push_back({ModuleLabel(i), ModuleNameText(summary.moduleNames[size_t(i)])});

@@ -81,7 +81,7 @@ QString PanelValuesText(const FileSummary& summary) {
         FormatText(summary.versionWord, summary.versionExtra, summary.generation),
         MeasuresText(summary.measures), TimeSignatureText(summary.timeSignature),
         KeyText(summary.keySignature, summary.minorKey)};
-    return lines.join(QStringLiteral("\r\n"));
+    return lines.join(QStringLiteral("\n"));
 }
 
 QString ModuleLabel(int index) {

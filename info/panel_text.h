@@ -20,8 +20,7 @@ extern const std::array<KeyName, 15> KeyNamesMajor;
 extern const std::array<KeyName, 15> KeyNamesMinor;
 
 // The labels drawn at the left of the values block.
-inline constexpr QStringView PanelLabelsText =
-    u"Format\r\nMeasures\r\nTime Signature\r\nKey Signature";
+inline constexpr QStringView PanelLabelsText = u"Format\nMeasures\nTime Signature\nKey Signature";
 
 // "3.1", "3.1 a" from the version word (high byte major, low byte minor, hexadecimal) and the
 // extra number; when versionWord is 0 the version that `generation` stands for: 1.30, 1.60,
@@ -34,7 +33,7 @@ QString TimeSignatureText(quint16 timeSignature);
 // or flats, "8 # m", "9 b M".
 QString KeyText(qint16 keySignature, qint16 minorKey);
 
-// The four value lines beside the labels, separated by "\r\n", with no line break at the end.
+// The four value lines beside the labels, separated by "\n", with no line break at the end.
 QString PanelValuesText(const FileSummary& summary);
 
 // "Module 3" for index 2.

@@ -16,12 +16,12 @@ void ConfirmReportReplacement(const QString& path) {
 }
 
 QString ReportReplaceText(const QString& path) {
-    return QCoreApplication::translate("Report", "%1\r\nalready exists.\r\nReplace it?").arg(path);
+    return QCoreApplication::translate("Report", "%1\nalready exists.\nReplace it?").arg(path);
 }
 
 QString ReportLeftOutText(int rowsLeftOut, int rowCount) {
     return QCoreApplication::translate("Report",
-                                       "The report is too long for the clipboard:\r\n%1 of %2 rows "
+                                       "The report is too long for the clipboard:\n%1 of %2 rows "
                                        "have been left out.")
         .arg(rowsLeftOut)
         .arg(rowCount);

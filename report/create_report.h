@@ -28,7 +28,7 @@ public:
 // ends with that dialog, whether it ends with OK or Cancel.
 void ConfirmReportReplacement(const QString& path);
 
-// "<path>\r\nalready exists.\r\nReplace it?"
+// "<path>\nalready exists.\nReplace it?"
 QString ReportReplaceText(const QString& path);
 // The message after a clipboard report that had to leave rows out.
 QString ReportLeftOutText(int rowsLeftOut, int rowCount);
@@ -36,7 +36,7 @@ QString ReportLeftOutText(int rowsLeftOut, int rowCount);
 // The whole command: proposes "zuflist.txt" in `workingFolder` when `path` is still empty (the
 // first report of the run), runs the dialog over `flags` (Settings::reportFlags) and `path`,
 // and writes the selected rows of `list`. An existing file is replaced only after the user
-// agreed; a file that cannot be written in full gives "<path>\r\nhas NOT been created",
-// otherwise "<path>\r\nhas been successfully created".
+// agreed; a file that cannot be written in full gives "<path>\nhas NOT been created",
+// otherwise "<path>\nhas been successfully created".
 void CreateReport(ReportDialogs& dialogs, const CatalogueModel& list, quint16& flags, QString& path,
                   const QString& workingFolder);

@@ -83,7 +83,7 @@ QByteArray ReportLine(const Entry& entry, quint16 flags, ReportEncoding encoding
         ReportField(target, entry.subtitle);
     if (flags & ReportTuning)
         ReportField(target, FormatTuning(entry.tuning));
-    ReportWrite(target, u"\r\n");
+    ReportWrite(target, u"\r\n"); // CR LF on every system, in the file and on the clipboard
     return target.line;
 }
 
@@ -242,9 +242,9 @@ QString DefaultReportPath(const QString& workingFolder) {
 }
 
 QString ReportCreatedText(const QString& path) {
-    return QCoreApplication::translate("Report", "%1\r\nhas been successfully created").arg(path);
+    return QCoreApplication::translate("Report", "%1\nhas been successfully created").arg(path);
 }
 
 QString ReportNotCreatedText(const QString& path) {
-    return QCoreApplication::translate("Report", "%1\r\nhas NOT been created").arg(path);
+    return QCoreApplication::translate("Report", "%1\nhas NOT been created").arg(path);
 }

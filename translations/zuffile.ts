@@ -121,15 +121,19 @@ Written with C++ and Qt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1<byte value="xd"/>
-Can&apos;t copy: %2<byte value="xd"/>
+        <source> permanently?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Can&apos;t copy: %2
 To: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1<byte value="xd"/>
-%2<byte value="xd"/>
-The copy was made: %3<byte value="xd"/>
+        <source>%1
+%2
+The copy was made: %3
 The original stays.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -152,7 +156,7 @@ The original stays.</source>
 <context>
     <name>InfoEdit</name>
     <message>
-        <source>%1<byte value="xd"/>
+        <source>%1
 The information has not been saved: the file is not an intact ZUF file of the older generation.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -214,18 +218,18 @@ The information has not been saved: the file is not an intact ZUF file of the ol
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 was not found:<byte value="xd"/>
+        <source>%1 was not found:
 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source><byte value="xd"/>
+        <source>
 A Windows program is started through wine, which is not installed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source><byte value="xd"/>
-<byte value="xd"/>
+        <source>
+
 Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -370,28 +374,28 @@ Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</
 <context>
     <name>Panel</name>
     <message>
-        <source>Format<byte value="xd"/>
-Measures<byte value="xd"/>
-Time Signature<byte value="xd"/>
-Key Signature</source>
+        <source>Module %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Module %1</source>
+        <source>Format
+Measures
+Time Signature
+Key Signature</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Rename</name>
     <message>
-        <source>%1<byte value="xd"/>
+        <source>%1
 A new name must not contain &quot;%2&quot;: renaming never moves a file to another folder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1<byte value="xd"/>
-already exists in<byte value="xd"/>
-%2<byte value="xd"/>
+        <source>%1
+already exists in
+%2
 Rename anyway?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -438,23 +442,23 @@ Rename anyway?</source>
 <context>
     <name>Report</name>
     <message>
-        <source>%1<byte value="xd"/>
-already exists.<byte value="xd"/>
+        <source>%1
+already exists.
 Replace it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The report is too long for the clipboard:<byte value="xd"/>
+        <source>The report is too long for the clipboard:
 %1 of %2 rows have been left out.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1<byte value="xd"/>
+        <source>%1
 has been successfully created</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1<byte value="xd"/>
+        <source>%1
 has NOT been created</source>
         <translation type="unfinished"></translation>
     </message>

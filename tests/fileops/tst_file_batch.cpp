@@ -215,8 +215,8 @@ private slots:
 
         QCOMPARE(dialogs.fileErrors.size(), 1);
         const QString path = m_work + NameOf(3);
-        QVERIFY(dialogs.fileErrors[0].endsWith(QStringLiteral("\r\nCan't copy: ") + path +
-                                               QStringLiteral("\r\nTo: ") + path));
+        QVERIFY(dialogs.fileErrors[0].endsWith(QStringLiteral("\nCan't copy: ") + path +
+                                               QStringLiteral("\nTo: ") + path));
         QVERIFY(dialogs.fileErrors[0].startsWith(SystemErrorText(CopyExistsError)));
         QCOMPARE(TakeSnapshot(m_work), before);
         QCOMPARE(m_s->list.rowCount(), 10);

@@ -126,11 +126,11 @@ class TestFileFaults : public QObject {
     }
 
     QString longForm(int error, const QString& from, const QString& to) {
-        return SystemErrorText(error) + QStringLiteral("\r\nCan't copy: ") + from +
-               QStringLiteral("\r\nTo: ") + to;
+        return SystemErrorText(error) + QStringLiteral("\nCan't copy: ") + from +
+               QStringLiteral("\nTo: ") + to;
     }
     QString shortForm(int error, const QString& path) {
-        return SystemErrorText(error) + QStringLiteral("\r\n") + path;
+        return SystemErrorText(error) + QStringLiteral("\n") + path;
     }
 
 private slots:
@@ -210,8 +210,8 @@ private slots:
 
         QCOMPARE(dialogs.fileErrors,
                  QStringList{shortForm(EPERM, m_work + NameOf(0)) +
-                             QStringLiteral("\r\nThe copy was made: ") + dest + NameOf(0) +
-                             QStringLiteral("\r\nThe original stays.")});
+                             QStringLiteral("\nThe copy was made: ") + dest + NameOf(0) +
+                             QStringLiteral("\nThe original stays.")});
         QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
         QCOMPARE(ReadAll(dest + NameOf(0)), bytes);
         // The row stays and describes the new copy.

@@ -38,7 +38,7 @@ private slots:
         const QString title = QStringLiteral("Caf\u00e9 ") + QString(200, u'x');
 
         QCOMPARE(
-            save(1, current, {title, QStringLiteral("Sub"), QStringLiteral("Notes\r\n2")}, dialogs),
+            save(1, current, {title, QStringLiteral("Sub"), QStringLiteral("Notes\n2")}, dialogs),
             InfoSaveResult::Saved);
 
         const QByteArray after = ReadAll(path);
@@ -60,7 +60,7 @@ private slots:
         FileSummary current = LoadInfoFile(m_s->list, 0);
         ScriptedDialogs dialogs;
         QCOMPARE(save(0, current,
-                      {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\r\nC2")},
+                      {QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("C1\nC2")},
                       dialogs),
                  InfoSaveResult::Saved);
         const FileSummary read = LoadInfoFile(m_s->list, 0);

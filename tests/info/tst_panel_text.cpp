@@ -61,12 +61,12 @@ private slots:
         s.measures = 120;
         s.timeSignature = 0x0608;
         s.keySignature = -2;
-        QCOMPARE(PanelValuesText(s), QStringLiteral("2.00\r\n120\r\n6/8\r\nBb M"));
+        QCOMPARE(PanelValuesText(s), QStringLiteral("2.00\n120\n6/8\nBb M"));
         s.versionWord = 0x0301;
         s.versionExtra = 0x0A;
         s.keySignature = 0;
         s.minorKey = 1;
-        QCOMPARE(PanelValuesText(s), QStringLiteral("3.1 a\r\n120\r\n6/8\r\nA m"));
+        QCOMPARE(PanelValuesText(s), QStringLiteral("3.1 a\n120\n6/8\nA m"));
     }
 
     void modules() {
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(ModuleLineCount(19), 16);
         QCOMPARE(ModuleLineCount(65535), 16);
         QCOMPARE(PanelLabelsText.toString(),
-                 QStringLiteral("Format\r\nMeasures\r\nTime Signature\r\nKey Signature"));
+                 QStringLiteral("Format\nMeasures\nTime Signature\nKey Signature"));
     }
 };
 
