@@ -76,6 +76,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET zuffile)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+    # The SVG plug-ins draw the toolbar and list pictures crisp at any screen scale; without
+    # them the window takes the pictures' PNG renders.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
 endif()
 include(CPack)
 
