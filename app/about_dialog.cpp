@@ -1,6 +1,7 @@
 #include "app/about_dialog.h"
 
 #include "app/pictures_widget.h"
+#include "base/dialog_buttons_widget.h"
 #include "base/program_info.h"
 
 #include <QGridLayout>
@@ -19,7 +20,8 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
                                   "ZUF tablature files of both generations.\n"
                                   "Written with C++ and Qt."),
                                this);
-    auto* ok = new QPushButton(tr("OK"), this);
+    QDialogButtonBox* buttons = DialogButtons(this);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -27,7 +29,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(title, 0, 1);
     grid->addWidget(credits, 1, 1);
-    grid->addWidget(ok, 2, 0, 1, 2, Qt::AlignRight);
+    grid->addWidget(buttons, 2, 0, 1, 2);
     ok->setFocus();
 }
 

@@ -1,5 +1,7 @@
 #include "app/options_dialog.h"
 
+#include "base/dialog_buttons_widget.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -52,23 +54,19 @@ OptionsDialog::OptionsDialog(QWidget* owner, Settings& record, ListColumns& list
     pathLayout->addWidget(m_viewerField, 1, 0);
     m_editorField->setMinimumWidth(280);
 
-    auto* ok = new QPushButton(tr("OK"), this);
+    QDialogButtonBox* buttons = DialogButtons(this, Qt::Vertical);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    auto* defaults = new QPushButton(tr("&Defaults"), this);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* defaults = buttons->addButton(tr("&Defaults"), QDialogButtonBox::ResetRole);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
     connect(defaults, &QPushButton::clicked, this, &OptionsDialog::restoreDefaults);
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(defaults);
-    buttons->addStretch();
 
     auto* top = new QHBoxLayout;
     top->addLayout(columnLayout);
     top->addWidget(preferences);
-    top->addLayout(buttons);
+    top->addWidget(buttons);
     auto* whole = new QVBoxLayout(this);
     whole->addLayout(top);
     whole->addWidget(paths);

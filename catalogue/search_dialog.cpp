@@ -1,5 +1,6 @@
 #include "catalogue/search_dialog.h"
 
+#include "base/dialog_buttons_widget.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/sort_search.h"
 
@@ -15,17 +16,17 @@ SearchDialog::SearchDialog(QWidget* owner, CatalogueModel& list, quint16& search
     m_words->setMinimumWidth(300);
     m_case = new QCheckBox(tr("&Case Sensitivity"), this);
     m_case->setChecked(searchFlags & 1);
-    auto* ok = new QPushButton(tr("OK"), this);
+    QDialogButtonBox* buttons = DialogButtons(this, Qt::Vertical);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, &SearchDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &SearchDialog::reject);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_words, 0, 0);
-    grid->addWidget(ok, 0, 1);
+    grid->addWidget(buttons, 0, 1, 2, 1);
     grid->addWidget(m_case, 1, 0);
-    grid->addWidget(cancel, 1, 1);
     setTabOrder(m_words, ok);
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_case);

@@ -21,6 +21,8 @@ ConfirmationDialog::ConfirmationDialog(QWidget* owner, const QString& question, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PlainLine(question, "question", this));
     layout->addWidget(PlainLine(path, "path", this));
+    // All, No, Cancel, Yes: no button box layout keeps this order (each puts Yes first), so the
+    // row is laid by hand.
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     const struct {

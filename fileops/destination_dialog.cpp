@@ -1,5 +1,6 @@
 #include "fileops/destination_dialog.h"
 
+#include "base/dialog_buttons_widget.h"
 #include "fileops/destination.h"
 #include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
@@ -51,6 +52,8 @@ DestinationDialog::DestinationDialog(QWidget* owner, const QString& title, const
     layout->addWidget(label);
     layout->addWidget(m_folder);
 
+    // Cancel stands before OK, after the two folder buttons, as it always has; a button box
+    // puts OK first, so this row is laid by hand.
     auto* buttons = new QHBoxLayout;
     layout->addLayout(buttons);
     QPushButton* newFolder = AddButton(buttons, tr("New Folder..."), this);
@@ -116,15 +119,15 @@ NewFolderDialog::NewFolderDialog(QWidget* owner, DestinationPlace place)
     m_name->setMaxLength(DestinationTextMax);
     nameCaption->setBuddy(m_name);
     rootCaption->setBuddy(m_name); // the root cannot take the focus: its key goes to the name
-    auto* ok = new QPushButton(tr("OK"), this);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    QDialogButtonBox* buttons = DialogButtons(this, Qt::Vertical);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     layout->addWidget(rootCaption, 0, 0);
     layout->addWidget(m_root, 1, 0);
     layout->addWidget(nameCaption, 2, 0);
     layout->addWidget(m_name, 3, 0);
-    layout->addWidget(ok, 0, 1, 2, 1);
-    layout->addWidget(cancel, 2, 1, 2, 1);
+    layout->addWidget(buttons, 0, 1, 4, 1);
     connect(ok, &QPushButton::clicked, this, &NewFolderDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &NewFolderDialog::reject);
     m_name->setFocus();

@@ -1,5 +1,6 @@
 #include "fileops/rename_dialog.h"
 
+#include "base/dialog_buttons_widget.h"
 #include "fileops/rename.h"
 #include "format/file_summary.h"
 #include "info/text_tools_widget.h"
@@ -49,9 +50,11 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
     m_check->setChecked(m_renameFlags & 1);
     tools->addWidget(m_check);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    auto* skip = new QPushButton(tr("&Skip"), this);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    // The buttons' own clicks act: the box would take Skip, a No, for a Cancel as well.
+    QDialogButtonBox* buttons = DialogButtons(this, Qt::Vertical);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* skip = buttons->addButton(tr("&Skip"), QDialogButtonBox::NoRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &RenameFileDialog::accept);
     connect(skip, &QPushButton::clicked, this, [this] { done(int(DialogAnswer::No)); });
@@ -60,9 +63,7 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
     layout->addWidget(currentName, 0, 0);
     layout->addWidget(m_name, 1, 0);
     layout->addLayout(tools, 2, 0);
-    layout->addWidget(ok, 0, 1);
-    layout->addWidget(skip, 1, 1);
-    layout->addWidget(cancel, 2, 1);
+    layout->addWidget(buttons, 0, 1, 3, 1);
     setTabOrder(m_name, ok);
     m_name->setFocus();
 }

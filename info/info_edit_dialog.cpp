@@ -50,6 +50,8 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, CatalogueModel& list, int row, Fi
     m_tools->track(m_subtitle);
     m_tools->track(m_comments);
 
+    // The text tools share the row, and Cancel stands before "Save to File"; a button box puts
+    // the save first, so the row is laid by hand.
     auto* buttons = new QHBoxLayout;
     const struct {
         const char* text;

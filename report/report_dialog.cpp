@@ -1,5 +1,6 @@
 #include "report/report_dialog.h"
 
+#include "base/dialog_buttons_widget.h"
 #include "report/create_report.h"
 #include "report/report.h"
 
@@ -79,14 +80,11 @@ ReportDialog::ReportDialog(QWidget* owner, quint16& flags, QString& path,
     pathRow->addWidget(m_browse);
     layout->addLayout(pathRow, 5, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(tr("OK"), this);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
+    QDialogButtonBox* buttons = DialogButtons(this);
+    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons, 6, 0, 1, 2);
+    layout->addWidget(buttons, 6, 0, 1, 2);
     connect(ok, &QPushButton::clicked, this, &ReportDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &ReportDialog::reject);
     applyTargetEnabling();
