@@ -33,7 +33,7 @@ constexpr std::array<Picture, 11> ToolbarPictures = {{
     {"commands/options", ""},
 }};
 
-constexpr std::array CommandPngSizes{16, 24, 32};
+constexpr std::array PicturePngSizes{16, 24, 32};
 constexpr std::array ProgramPngSizes{16, 22, 24, 32, 48, 64, 128, 256};
 
 // The SVG file, or, where Qt cannot read SVG (the Windows build brings no SVG plugin), the PNG
@@ -58,7 +58,7 @@ QIcon ToolbarIcon(int index) {
     if (index < 0 || index >= int(ToolbarPictures.size()))
         return {};
     const Picture& picture = ToolbarPictures[size_t(index)];
-    const QIcon own = ResourceIcon(QLatin1String(picture.file), CommandPngSizes);
+    const QIcon own = ResourceIcon(QLatin1String(picture.file), PicturePngSizes);
     if (*picture.theme == 0)
         return own;
     return QIcon::fromTheme(QLatin1String(picture.theme), own);
@@ -67,13 +67,13 @@ QIcon ToolbarIcon(int index) {
 QIcon StateIcon(StateImage image) {
     switch (image) {
     case StateMatched:
-        return ResourceIcon(QStringLiteral("states/matched"), CommandPngSizes);
+        return ResourceIcon(QStringLiteral("states/matched"), PicturePngSizes);
     case StateUnmatched:
-        return ResourceIcon(QStringLiteral("states/unmatched"), CommandPngSizes);
+        return ResourceIcon(QStringLiteral("states/unmatched"), PicturePngSizes);
     case StateNormal:
-        return ResourceIcon(QStringLiteral("states/normal"), CommandPngSizes);
+        return ResourceIcon(QStringLiteral("states/normal"), PicturePngSizes);
     case StateBad:
-        return ResourceIcon(QStringLiteral("states/bad"), CommandPngSizes);
+        return ResourceIcon(QStringLiteral("states/bad"), PicturePngSizes);
     case StateNone:
         break;
     }
