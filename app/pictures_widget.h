@@ -3,7 +3,7 @@
 // state images of the list rows and the program icon. They are SVG files in the program's
 // resources (resources/icons.qrc), so that they stay crisp at any screen scale.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 
 #include <QIcon>
 

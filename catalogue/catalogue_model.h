@@ -4,8 +4,8 @@
 // and the filter with its count. The window's table view shows this model and this selection
 // model as they are.
 
+#include "base/entry.h"
 #include "catalogue/columns.h"
-#include "catalogue/entry.h"
 
 #include <QAbstractTableModel>
 #include <QItemSelectionModel>

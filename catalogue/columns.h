@@ -1,7 +1,7 @@
 #pragma once
 // The seven list columns, the note names and the cell texts of a row.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 
 #include <QString>
 #include <array>

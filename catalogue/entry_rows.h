@@ -4,7 +4,7 @@
 //
 // Each row owns its Entry by value, texts included; nothing outside the row refers to them.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 // Sorting the catalogue by one column and the search filter that marks the entries whose
 // information texts contain the search words.
 
+#include "base/entry.h"
 #include "catalogue/columns.h"
-#include "catalogue/entry.h"
 
 #include <QLocale>
 #include <QString>

@@ -8,7 +8,7 @@
 // rows can be put back in the order a single thread walking the same tree would have found
 // them (PutInWalkOrder), and a stable sort after that gives the same list.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 #include "platform/folder_walk.h"
 
 #include <QString>

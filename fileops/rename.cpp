@@ -30,23 +30,6 @@ QString RenameSuggestion(const Entry& current) {
     return current.title.isEmpty() || current.isBad ? current.name : NameFromTitle(current.title);
 }
 
-QString MoveFirstWord(const QString& whole) {
-    // The tool reads at most the field's first 199 characters: a space or full stop beyond
-    // them is not seen, and then the text stays as it is.
-    const QString text = whole.left(MoveFirstWordRead);
-    qsizetype space = 0;
-    while (space < text.size() && text[space] != u' ' && text[space] != u'.')
-        ++space;
-    if (space == text.size() || text[space] != u' ')
-        return whole;
-    const qsizetype stop = text.indexOf(u'.', space + 1);
-    if (stop < 0)
-        return whole;
-    const QString word = text.left(space);
-    const QString rest = text.mid(space + 1, stop - space - 1);
-    return rest + QStringLiteral(" (") + word + QStringLiteral(").zuf");
-}
-
 bool NameLeavesFolder(QStringView name) {
     // Windows takes both slashes as separators; a NUL would cut the name short.
     return name.contains(FolderSeparator()) || name.contains(u'/') || name.contains(QChar());

@@ -1,9 +1,9 @@
 #pragma once
-// Renaming files: the name suggested from a title, the word-moving tool, and the one rename
-// operation shared by the rename dialog and the in-place editing of a row's name. A rename
-// never replaces an existing file and never moves a file to another folder.
+// Renaming files: the name suggested from a title and the one rename operation shared by the rename
+// dialog and the in-place editing of a row's name. A rename never replaces an existing file and
+// never moves a file to another folder.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 #include "fileops/file_batch.h"
 
 #include <QString>
@@ -23,14 +23,6 @@ QString NameFromTitle(QStringView title);
 // or its current name unchanged when the title is empty or the file is marked bad (its title
 // is then a placeholder such as "Bad ZUF File").
 QString RenameSuggestion(const Entry& current);
-
-// The part of a field that MoveFirstWord reads.
-constexpr int MoveFirstWordRead = 199;
-
-// "Word rest.ext" becomes "rest (Word).zuf": the first word moves behind the rest, which ends
-// at the next full stop. Answers the text unchanged when its first 199 characters do not
-// start with a word followed by a space, or hold no full stop after the rest.
-QString MoveFirstWord(const QString& text);
 
 // True when the name holds a folder separator (or a NUL): such a name would leave the folder.
 bool NameLeavesFolder(QStringView name);

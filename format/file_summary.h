@@ -3,7 +3,7 @@
 // from it. Each reader of a file holds its own.
 
 #include "base/bounded_text.h"
-#include "catalogue/entry.h"
+#include "base/entry.h"
 
 #include <QString>
 #include <array>

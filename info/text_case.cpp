@@ -68,3 +68,20 @@ QString RemoveQuotes(QStringView text) {
     out.remove(u'"');
     return out;
 }
+
+QString MoveFirstWord(const QString& whole) {
+    // The tool reads at most the field's first 199 characters: a space or full stop beyond
+    // them is not seen, and then the text stays as it is.
+    const QString text = whole.left(MoveFirstWordRead);
+    qsizetype space = 0;
+    while (space < text.size() && text[space] != u' ' && text[space] != u'.')
+        ++space;
+    if (space == text.size() || text[space] != u' ')
+        return whole;
+    const qsizetype stop = text.indexOf(u'.', space + 1);
+    if (stop < 0)
+        return whole;
+    const QString word = text.left(space);
+    const QString rest = text.mid(space + 1, stop - space - 1);
+    return rest + QStringLiteral(" (") + word + QStringLiteral(").zuf");
+}

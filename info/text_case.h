@@ -1,6 +1,6 @@
 #pragma once
 // The text tools of the information and rename dialogs: three case tools on the selected part
-// of a field, and the removal of double quotes.
+// of a field, the removal of double quotes, and the word-moving tool.
 
 #include <QString>
 #include <QStringView>
@@ -30,3 +30,11 @@ QString ApplyCase(int tool, const QString& text, FieldSelection selection);
 
 // `text` without any double quote.
 QString RemoveQuotes(QStringView text);
+
+// The part of a field that MoveFirstWord reads.
+constexpr int MoveFirstWordRead = 199;
+
+// "Word rest.ext" becomes "rest (Word).zuf": the first word moves behind the rest, which ends
+// at the next full stop. Answers the text unchanged when its first 199 characters do not
+// start with a word followed by a space, or hold no full stop after the rest.
+QString MoveFirstWord(const QString& text);

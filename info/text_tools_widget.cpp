@@ -1,7 +1,5 @@
 #include "info/text_tools_widget.h"
 
-#include "fileops/rename.h"
-
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -7,7 +7,7 @@
 // CR LF. With the folder, name and full-path bits all set the folder is followed directly by
 // the name, so the two form the full path.
 
-#include "catalogue/entry.h"
+#include "base/entry.h"
 
 #include <QByteArray>
 #include <QString>

@@ -14,8 +14,8 @@
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/folder_history.h"
+#include "fileops/info_edit_dialog.h"
 #include "fileops/rename_dialog.h"
-#include "info/info_edit_dialog.h"
 #include "report/report_dialog.h"
 
 #include <QAbstractButton>

@@ -8,8 +8,8 @@
 
 #include "file_test_support.h"
 
+#include "fileops/info_edit.h"
 #include "fileops/rename.h"
-#include "info/info_edit.h"
 #include "platform/native_fileops.h"
 #include "report/create_report.h"
 #include "report/report.h"

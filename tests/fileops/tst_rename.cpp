@@ -4,6 +4,7 @@
 #include "file_test_support.h"
 
 #include "fileops/rename.h"
+#include "info/text_case.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,9 +4,9 @@
 
 #include "file_test_support.h"
 
+#include "fileops/info_edit.h"
 #include "fileops/rename.h"
 #include "fileops/undo.h"
-#include "info/info_edit.h"
 #include "platform/native_fileops.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The case tools on a selection, the quote tool, and the packing of the three texts into the
 // 200 bytes of the information block.
 
-#include "info/info_edit.h"
+#include "fileops/info_edit.h"
 #include "info/text_case.h"
 
 #include <QtTest>

@@ -1,7 +1,8 @@
 #pragma once
 // Editing the information block of the current file: the three texts packed into the 200
 // bytes of the block, the check that the file may be written at all, and the save with the
-// row and the panel following.
+// row and the panel following. It is a file operation like the batches: it asks through the
+// file dialogs, and the undo record can take the save back.
 
 #include "fileops/file_batch.h"
 #include "format/file_summary.h"

@@ -1,9 +1,9 @@
 // Saving the information block: which files may take it, the bytes written and left alone,
 // and the row that follows.
 
-#include "../fileops/file_test_support.h"
+#include "file_test_support.h"
 
-#include "info/info_edit.h"
+#include "fileops/info_edit.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "info/info_edit_dialog.h"
+#include "fileops/info_edit_dialog.h"
 
+#include "fileops/info_edit.h"
 #include "format/file_summary.h"
-#include "info/info_edit.h"
 #include "info/text_tools_widget.h"
 
 #include <QGridLayout>

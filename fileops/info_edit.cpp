@@ -1,4 +1,4 @@
-#include "info/info_edit.h"
+#include "fileops/info_edit.h"
 
 #include "base/ui_hooks.h"
 #include "catalogue/entry_rows.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The record behind each list row, and the numbers of the rows' state images.
+// The record behind each list row, and the numbers of the rows' state images. The file summary
+// (format/) holds the current file's record too, so the record lives below both.
 
 #include <QString>
 #include <array>

@@ -1,13 +1,13 @@
 // The information dialog on the offscreen platform: the fields it shows, the tools on the
 // field that last had the focus, Save to File and when it is offered.
 
-#include "../fileops/dialog_test_support.h"
-#include "../fileops/file_test_support.h"
+#include "dialog_test_support.h"
+#include "file_test_support.h"
 
 #include "catalogue/status.h"
 #include "fileops/file_commands_dialog.h"
-#include "info/info_edit.h"
-#include "info/info_edit_dialog.h"
+#include "fileops/info_edit.h"
+#include "fileops/info_edit_dialog.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -29,6 +29,11 @@ class TestInfoEditWindow : public QObject {
     QString m_work;
     std::unique_ptr<Session> m_s; // the list the dialog's save writes into
 
+    // The dialog over row 0 of the session's list, `dialogs` answering.
+    std::unique_ptr<InfoEditDialog> openDialog(ScriptedDialogs& dialogs) {
+        return std::make_unique<InfoEditDialog>(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0),
+                                                dialogs, dialogs.undo, m_s->window);
+    }
     void writeFile(const SampleFile& file) {
         QVERIFY(WriteSampleFile(m_work + NameOf(0), file));
         m_s = LoadSession(m_work, 1);
@@ -49,30 +54,28 @@ private slots:
 
     void showsTheFile() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Information"));
-        QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
-        QCOMPARE(dialog.subtitleField()->text(), QStringLiteral("me"));
-        QCOMPARE(dialog.commentsField()->toPlainText(), QStringLiteral("line one\nline two"));
-        QCOMPARE(dialog.notesField()->toPlainText(), QStringLiteral("the notes"));
-        QVERIFY(dialog.notesField()->isReadOnly());
-        QVERIFY(dialog.titleField()->hasFocus());
-        QVERIFY(dialog.saveButton()->isEnabled());
-        QVERIFY(dialog.saveButton()->isDefault());
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Information"));
+        QCOMPARE(dialog->titleField()->text(), QStringLiteral("\"Blue\" moon"));
+        QCOMPARE(dialog->subtitleField()->text(), QStringLiteral("me"));
+        QCOMPARE(dialog->commentsField()->toPlainText(), QStringLiteral("line one\nline two"));
+        QCOMPARE(dialog->notesField()->toPlainText(), QStringLiteral("the notes"));
+        QVERIFY(dialog->notesField()->isReadOnly());
+        QVERIFY(dialog->titleField()->hasFocus());
+        QVERIFY(dialog->saveButton()->isEnabled());
+        QVERIFY(dialog->saveButton()->isDefault());
     }
 
     void saveRoundTrip() {
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        dialog.titleField()->setText(QStringLiteral("New title"));
-        dialog.commentsField()->setPlainText(QStringLiteral("a\nb"));
-        QTest::keyClick(dialog.titleField(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), QDialog::Accepted);
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        dialog->titleField()->setText(QStringLiteral("New title"));
+        dialog->commentsField()->setPlainText(QStringLiteral("a\nb"));
+        QTest::keyClick(dialog->titleField(), Qt::Key_Return);
+        QCOMPARE(dialog->result(), QDialog::Accepted);
         const QByteArray after = ReadAll(m_work + NameOf(0));
         QCOMPARE(after.left(19), QByteArray("New title\0me\0a\r\nb\0", 19));
         QCOMPARE(after.mid(200), before.mid(200));
@@ -89,16 +92,15 @@ private slots:
         QFETCH(bool, byKey);
         const QByteArray before = ReadAll(m_work + NameOf(0));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        dialog.titleField()->setText(QStringLiteral("Never saved"));
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        dialog->titleField()->setText(QStringLiteral("Never saved"));
         if (byKey)
-            QTest::keyClick(dialog.titleField(), Qt::Key_Escape);
+            QTest::keyClick(dialog->titleField(), Qt::Key_Escape);
         else
-            QTest::mouseClick(Button(&dialog, QStringLiteral("Cancel")), Qt::LeftButton);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.result(), QDialog::Rejected);
+            QTest::mouseClick(Button(dialog.get(), QStringLiteral("Cancel")), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), QDialog::Rejected);
         QCOMPARE(ReadAll(m_work + NameOf(0)), before);
         QCOMPARE(m_s->list.entryAt(0)->title, QStringLiteral("\"Blue\" moon"));
     }
@@ -114,13 +116,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         QVERIFY(WriteSampleFile(m_work + NameOf(0), bytes));
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        QVERIFY(!dialog.saveButton()->isEnabled());
-        dialog.titleField()->setText(QStringLiteral("Would overwrite the start"));
-        QTest::keyClick(dialog.titleField(), Qt::Key_Return);
-        QVERIFY(dialog.isVisible());
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        QVERIFY(!dialog->saveButton()->isEnabled());
+        dialog->titleField()->setText(QStringLiteral("Would overwrite the start"));
+        QTest::keyClick(dialog->titleField(), Qt::Key_Return);
+        QVERIFY(dialog->isVisible());
         QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
     }
 
@@ -140,15 +141,14 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, subtitle);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        dialog.subtitleField()->setFocus();
-        dialog.subtitleField()->selectAll();
-        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
-        QCOMPARE(dialog.titleField()->text(), title);
-        QCOMPARE(dialog.subtitleField()->text(), subtitle);
-        QVERIFY(dialog.subtitleField()->hasFocus());
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        dialog->subtitleField()->setFocus();
+        dialog->subtitleField()->selectAll();
+        QTest::mouseClick(Button(dialog.get(), button), Qt::LeftButton);
+        QCOMPARE(dialog->titleField()->text(), title);
+        QCOMPARE(dialog->subtitleField()->text(), subtitle);
+        QVERIFY(dialog->subtitleField()->hasFocus());
     }
 
     // The comments field: the selection across the line break is converted and stays selected.
@@ -164,34 +164,32 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, comments);
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        dialog.commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
-        dialog.commentsField()->setFocus();
-        QTRY_VERIFY(dialog.commentsField()->hasFocus());
-        QTextCursor cursor = dialog.commentsField()->textCursor();
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        dialog->commentsField()->setPlainText(QStringLiteral("line one\ntwo two"));
+        dialog->commentsField()->setFocus();
+        QTRY_VERIFY(dialog->commentsField()->hasFocus());
+        QTextCursor cursor = dialog->commentsField()->textCursor();
         cursor.setPosition(5);
         cursor.setPosition(12, QTextCursor::KeepAnchor); // "one\ntwo"
-        dialog.commentsField()->setTextCursor(cursor);
-        QTest::mouseClick(Button(&dialog, button), Qt::LeftButton);
-        QCOMPARE(dialog.commentsField()->toPlainText(), comments);
-        QVERIFY(dialog.commentsField()->hasFocus());
-        const QTextCursor after = dialog.commentsField()->textCursor();
+        dialog->commentsField()->setTextCursor(cursor);
+        QTest::mouseClick(Button(dialog.get(), button), Qt::LeftButton);
+        QCOMPARE(dialog->commentsField()->toPlainText(), comments);
+        QVERIFY(dialog->commentsField()->hasFocus());
+        const QTextCursor after = dialog->commentsField()->textCursor();
         QCOMPARE(after.selectionStart(), 5);
         QCOMPARE(after.selectionEnd(), 12);
-        QCOMPARE(dialog.titleField()->text(), QStringLiteral("\"Blue\" moon"));
+        QCOMPARE(dialog->titleField()->text(), QStringLiteral("\"Blue\" moon"));
     }
 
     void quoteToolOnTheTitle() {
         ScriptedDialogs dialogs;
-        InfoEditDialog dialog(nullptr, m_s->list, 0, LoadInfoFile(m_s->list, 0), dialogs,
-                              dialogs.undo, m_s->window);
-        QVERIFY(ShowActive(&dialog));
-        QTest::mouseClick(Button(&dialog, QStringLiteral("(\")")), Qt::LeftButton);
-        QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon"));
-        QTest::mouseClick(Button(&dialog, QStringLiteral("Abc")), Qt::LeftButton);
-        QCOMPARE(dialog.titleField()->text(), QStringLiteral("Blue moon")); // nothing selected
+        const std::unique_ptr<InfoEditDialog> dialog = openDialog(dialogs);
+        QVERIFY(ShowActive(dialog.get()));
+        QTest::mouseClick(Button(dialog.get(), QStringLiteral("(\")")), Qt::LeftButton);
+        QCOMPARE(dialog->titleField()->text(), QStringLiteral("Blue moon"));
+        QTest::mouseClick(Button(dialog.get(), QStringLiteral("Abc")), Qt::LeftButton);
+        QCOMPARE(dialog->titleField()->text(), QStringLiteral("Blue moon")); // nothing selected
     }
 
     void commandOpensOnlyForOneRow() {
