@@ -10,7 +10,9 @@
 
 #include "app/main_window.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"
+#include "format/file_summary.h"
 #include "platform/folder_walk.h"
 
 #include <QApplication>
@@ -77,23 +79,26 @@ const char* const authors[] = {"Rodgers", "Kosma", "Desmond", "Monk", "Jobim", "
 // three-word titles, an author, a tuning.
 std::vector<Entry> MadeRows(int count) {
     std::mt19937 rng(7);
-    std::vector<Entry> rows(static_cast<size_t>(count));
-    QString folder;
+    std::vector<Entry> rows;
+    rows.reserve(static_cast<size_t>(count));
+    FileSummary file;
+    Entry& e = file.currentEntry;
     for (int i = 0; i < count; ++i) {
         if (i % 100 == 0)
-            folder =
+            e.folder =
                 QStringLiteral("/library/Collection %1/Folder %2/").arg(i / 10000).arg(i / 100);
-        Entry& e = rows[size_t(i)];
-        e.folder = folder;
         e.name = QStringLiteral("Piece %1.zuf").arg(rng() % 1000000);
-        e.title = QString::fromUtf8(words[rng() % std::size(words)]) + u' ' +
-                  QString::fromUtf8(words[rng() % std::size(words)]);
+        QString title = QString::fromUtf8(words[rng() % std::size(words)]) + u' ' +
+                        QString::fromUtf8(words[rng() % std::size(words)]);
         if (i % 3 == 0)
-            e.title += u' ' + QString::fromUtf8(words[rng() % std::size(words)]);
-        e.subtitle = QString::fromUtf8(authors[rng() % std::size(authors)]);
+            title += u' ' + QString::fromUtf8(words[rng() % std::size(words)]);
+        file.title = title;
+        file.subtitle = QString::fromUtf8(authors[rng() % std::size(authors)]);
         e.lastWriteTime = 1'000'000'000'000LL + qint64(rng() % 600'000'000) * 1000;
         e.size = 2000 + rng() % 50000;
-        e.tuning = {64, 59, 55, 50, 45, 40};
+        file.tuning = {64, 59, 55, 50, 45, 40};
+        rows.push_back(
+            EntryFromSummary(file)); // the texts of a row share one block, as a scan's do
     }
     return rows;
 }

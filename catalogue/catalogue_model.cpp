@@ -118,6 +118,7 @@ bool CatalogueModel::setData(const QModelIndex& index, const QVariant& value, in
 
 bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
     row = std::clamp(row, 0, int(m_rows.size()));
+    m_nameRanksStamp = -1;
     if (m_updatesSuspended) {
         m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
         return true;
@@ -128,8 +129,24 @@ bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
     return true;
 }
 
-Entry* CatalogueModel::entryAt(int row) {
-    return row >= 0 && row < int(m_rows.size()) ? &m_rows[size_t(row)].entry : nullptr;
+Entry* CatalogueModel::editEntry(int row) {
+    if (row < 0 || row >= int(m_rows.size()))
+        return nullptr;
+    m_nameRanksStamp = -1;
+    return &m_rows[size_t(row)].entry;
+}
+
+void CatalogueModel::setMatched(int row, bool matched) {
+    if (row >= 0 && row < int(m_rows.size()))
+        m_rows[size_t(row)].entry.isMatched = matched ? 1 : 0;
+}
+
+void CatalogueModel::setNameRanks(const std::vector<int>& ranks, int stamp) {
+    if (ranks.size() != m_rows.size())
+        return;
+    for (size_t row = 0; row < ranks.size(); ++row)
+        m_rows[row].nameRank = ranks[row];
+    m_nameRanksStamp = stamp;
 }
 
 const Entry* CatalogueModel::entryAt(int row) const {
@@ -246,6 +263,7 @@ void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
     if (entries.empty())
         return;
     const int first = int(m_rows.size());
+    m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         beginInsertRows({}, first, first + int(entries.size()) - 1);
     if (m_rows.capacity() < m_rows.size() + entries.size()) // grow geometrically, once
@@ -263,6 +281,7 @@ void CatalogueModel::removeAllRows() {
         beginResetModel();
     std::vector<Row> old;
     old.swap(m_rows); // gives the memory back, not just the rows
+    m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         endResetModel();
     m_selection.clear();
@@ -314,6 +333,10 @@ void CatalogueModel::applyOrder(const std::vector<int>& order) {
             const size_t from = size_t(order[at]);
             if (from == start)
                 break;
+            // The row after next is fetched meanwhile: a big list's rows lie far apart.
+            const char* next = reinterpret_cast<const char*>(&m_rows[size_t(order[from])]);
+            for (size_t line = 0; line < sizeof(Row); line += 64)
+                __builtin_prefetch(next + line);
             m_rows[at] = std::move(m_rows[from]);
             at = from;
         }

@@ -34,8 +34,12 @@ public:
     bool insertEntry(int row, Entry entry, StateImage image); // row clamped to [0, count]
     // Appends the rows in one step, each with StateBad or StateNormal as its file is bad or not.
     void appendEntries(std::vector<Entry>&& entries);
-    Entry* entryAt(int row); // nullptr when no such row
-    const Entry* entryAt(int row) const;
+    const Entry* entryAt(int row) const; // nullptr when no such row
+    // The row's record for changing it; nullptr when no such row. The ranks of the names are
+    // worked out afresh after any change made this way.
+    Entry* editEntry(int row);
+    // Marks the row found or not by the filter pass (the entry's isMatched).
+    void setMatched(int row, bool matched);
     StateImage stateImage(int row) const;
     void setStateImage(int row, StateImage image);
     // Every row's image at once (images[row]), told to the views as one change.
@@ -53,6 +57,8 @@ public:
         if (m_freeing.valid())
             m_freeing.wait();
     }
+    // Gives back the room kept for rows yet to come, once a list is complete.
+    void releaseSpareRoom() { m_rows.shrink_to_fit(); }
     void updateRow(int row); // the row's texts changed: redraw it
     // Between these two the views see no change (the list's redrawing is off): rows are added
     // silently and the views take the whole list afresh at the end, as after a reset.
@@ -65,6 +71,15 @@ public:
         if (m_rows.size() > 1)
             applyOrder(order);
     }
+
+    // The rows' names ranked in the sort order of names (equal names, equal ranks), kept from
+    // the last sort that worked them out until a row is added or changed: a sort by another
+    // column orders rows that tie in it by name without collating a million names again. The
+    // stamp names the collation they were ranked in; -1 while they are not known.
+    int nameRanksStamp() const { return m_nameRanksStamp; }
+    int nameRank(int row) const { return m_rows[size_t(row)].nameRank; }
+    // ranks[row], for the rows as they are now.
+    void setNameRanks(const std::vector<int>& ranks, int stamp);
 
     // The order the rows are kept in; SortColumn applies it.
     const SortState& sort() const { return m_sort; }
@@ -127,8 +142,10 @@ private:
     struct Row {
         Entry entry;
         StateImage image = StateNormal;
+        int nameRank = 0; // while the stamp is not -1; fits beside the image in the padding
     };
     std::vector<Row> m_rows;
+    int m_nameRanksStamp = -1;
     std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;

@@ -12,7 +12,8 @@ class CatalogueModel;
 struct FileSummary;
 
 // A row's record from a file summary: the currentEntry's name, folder, time, size and isBad,
-// and the texts and tuning read from the file; each text owns exactly its length.
+// and the texts and tuning read from the file. The name and the three texts share one block of
+// exactly their length.
 Entry EntryFromSummary(const FileSummary& summary);
 
 // Builds an Entry from `summary` and inserts it as a new row at the given position, with the

@@ -120,12 +120,13 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     // The closing sort (rows equal in it keep their order in the walk) is worked out beside
     // this thread, which keeps the window painted meanwhile; the rows stand still until their
     // new order is applied at once.
-    std::future<std::vector<int>> order = std::async(std::launch::async, [&list, &walkOrder] {
+    std::future<SortedRows> order = std::async(std::launch::async, [&list, &walkOrder] {
         return SortedOrder(list, list.filterOn(), &walkOrder);
     });
     while (order.wait_for(std::chrono::milliseconds(PollInterval)) != std::future_status::ready)
         window.scanEscPressed(); // the rows are all read: Esc has nothing left to stop
-    list.moveRowsToOrder(order.get());
+    ApplySortedOrder(list, order.get());
+    list.releaseSpareRoom();
 }
 
 QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {

@@ -6,8 +6,11 @@
 #include "catalogue/status.h"
 
 #include <QCollator>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
+#include <atomic>
+#include <iterator>
 #include <numeric>
 #include <string>
 #include <string_view>
@@ -32,8 +35,13 @@ static QCollator& TextCollator() {
     return collator;
 }
 
+// Which collation ranks were made in: the list's kept ranks of names count only while it
+// stays the same.
+static std::atomic<int> collationStamp{0};
+
 void SetSortLocale(const QLocale& locale) {
     TextCollator().setLocale(locale);
+    ++collationStamp;
 }
 
 static int CompareText(QStringView a, QStringView b) {
@@ -98,84 +106,99 @@ int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& 
 
 namespace {
 
-// The collation keys of one text of every row, made once per sort, so that the sort compares
-// keys instead of collating the texts again at every comparison. In the C locale, which has
-// no collation keys of its own, the key is the case-folded text, whose code-unit order is the
+// Sorts by `less`, which must order all elements strictly (no two equal): a million elements
+// sort in two halves on two threads, then one merge. The Windows build stays on one thread:
+// its text comparison goes through the one collator.
+template <typename It, typename Less> void SortOnTwoThreads(It first, It last, Less less) {
+#ifndef Q_OS_WIN
+    if (last - first >= 100000) {
+        const It middle = first + (last - first) / 2;
+        std::thread other([&] { std::sort(first, middle, less); });
+        std::sort(middle, last, less);
+        other.join();
+        std::inplace_merge(first, middle, last, less);
+        return;
+    }
+#endif
+    std::sort(first, last, less);
+}
+
+// The collation keys of a list of texts, made once per sort, so that the sort compares keys
+// instead of collating the texts again at every comparison. In the C locale, which has no
+// collation keys of its own, the key is the case-folded text, whose code-unit order is the
 // collator's.
 class TextKeys {
 public:
-    using Text = QStringView (*)(const Entry&);
-
-    void build(const std::vector<const Entry*>& entries, Text text) {
+    void build(const std::vector<QStringView>& texts) {
         const QCollator& collator = TextCollator();
         m_folded = collator.locale().language() == QLocale::C;
         if (m_folded) {
-            m_foldedText.reserve(entries.size() * 24); // grows geometrically past that
-            m_starts.reserve(entries.size() + 1);
-            for (const Entry* entry : entries) {
+            m_foldedText.reserve(texts.size() * 24); // grows geometrically past that
+            m_starts.reserve(texts.size() + 1);
+            for (QStringView text : texts) {
                 m_starts.push_back(m_foldedText.size());
-                AppendCaseFolded(text(*entry), m_foldedText);
+                AppendCaseFolded(text, m_foldedText);
             }
             m_starts.push_back(m_foldedText.size());
         } else {
 #ifdef Q_OS_WIN
             // On Windows Qt's sort keys do not order texts as its own comparison does, while
             // the system's comparison and its sort keys agree; the texts are compared there.
-            m_texts.reserve(entries.size());
-            for (const Entry* entry : entries)
-                m_texts.push_back(text(*entry));
-            m_keyCount = entries.size();
+            m_texts = texts;
 #else
-            m_collatedKeys.reserve(entries.size());
-            for (const Entry* entry : entries)
-                m_collatedKeys.push_back(collator.sortKey(text(*entry).toString()));
-            m_keyCount = entries.size();
+            const auto makeKeys = [&](const QCollator& c, size_t from, size_t to) {
+                std::vector<QCollatorSortKey> keys;
+                keys.reserve(to - from);
+                for (size_t i = from; i < to; ++i)
+                    keys.push_back(c.sortKey(texts[i].toString()));
+                return keys;
+            };
+            // Many texts are collated in two halves on two threads, each with a collator of
+            // its own.
+            const size_t half = texts.size() >= 100000 ? texts.size() / 2 : 0;
+            std::vector<QCollatorSortKey> firstHalf;
+            std::thread other;
+            if (half > 0) {
+                other = std::thread([&] {
+                    QCollator own(collator.locale());
+                    own.setCaseSensitivity(collator.caseSensitivity());
+                    firstHalf = makeKeys(own, 0, half);
+                });
+            }
+            std::vector<QCollatorSortKey> secondHalf = makeKeys(collator, half, texts.size());
+            if (other.joinable())
+                other.join();
+            m_collatedKeys = std::move(firstHalf);
+            m_collatedKeys.reserve(texts.size());
+            std::move(secondHalf.begin(), secondHalf.end(), std::back_inserter(m_collatedKeys));
 #endif
         }
-        m_built = true;
+        m_size = texts.size();
     }
-    bool built() const {
-        return m_built;
-    }
-    // Dense ranks of the rows' texts: equal texts get equal ranks, and the ranks order as the
-    // texts do. The texts are sorted once, without ties to break, so that the sort of the
-    // rows compares numbers only. `byText` receives the rows in the order of their texts.
-    std::vector<int> ranks(std::vector<int>& byText) const {
-        byText.resize(m_built ? size() : 0);
+    // Dense ranks of the texts: equal texts get equal ranks, and the ranks order as the texts
+    // do. The texts are sorted once, without ties to break, so that the sort of the rows
+    // compares numbers only.
+    std::vector<int> ranks() const {
+        std::vector<int> byText(m_size);
         std::iota(byText.begin(), byText.end(), 0);
         sortRows(byText.begin(), byText.end());
-        return ranksInOrder(byText.begin(), byText.end(), std::vector<int>(byText.size()));
-    }
-    // The same among the rows in [first, last) alone, which it puts in the order of their
-    // texts; `rank` receives their ranks, from 0.
-    template <typename It>
-    std::vector<int> ranksInOrder(It first, It last, std::vector<int>&& rank) const {
+        std::vector<int> rank(m_size);
         int current = 0;
-        for (It at = first; at != last; ++at) {
-            if (at != first && compare(*(at - 1), *at) != 0)
+        for (auto at = byText.begin(); at != byText.end(); ++at) {
+            if (at != byText.begin() && compare(*(at - 1), *at) != 0)
                 ++current;
             rank[size_t(*at)] = current;
         }
-        return std::move(rank);
+        return rank;
     }
+
+private:
     template <typename It> void sortRows(It first, It last) const {
-        const auto less = [this](int a, int b) { return compare(a, b) < 0; };
-        // A million texts sort in two halves on two threads, then one merge. The Windows
-        // comparison goes through the one collator and stays on this thread.
-#ifndef Q_OS_WIN
-        if (last - first >= 100000) {
-            const It middle = first + (last - first) / 2;
-            std::thread other([&] { std::sort(first, middle, less); });
-            std::sort(middle, last, less);
-            other.join();
-            std::inplace_merge(first, middle, last, less);
-            return;
-        }
-#endif
-        std::sort(first, last, less);
-    }
-    size_t size() const {
-        return m_folded ? m_starts.size() - 1 : m_keyCount;
+        // Equal texts are told apart by their places, which keeps the order strict.
+        SortOnTwoThreads(first, last, [this](int a, int b) {
+            const int r = compare(a, b);
+            return r != 0 ? r < 0 : a < b;
+        });
     }
     int compare(int a, int b) const {
         if (m_folded)
@@ -186,8 +209,6 @@ public:
         return m_collatedKeys[size_t(a)].compare(m_collatedKeys[size_t(b)]);
 #endif
     }
-
-private:
     std::u16string_view foldedKey(int row) const {
         const size_t start = m_starts[size_t(row)];
         return std::u16string_view(m_foldedText).substr(start, m_starts[size_t(row) + 1] - start);
@@ -218,17 +239,18 @@ private:
         }
     }
 
-    bool m_built = false;
     bool m_folded = false;
-    size_t m_keyCount = 0;
-    std::u16string m_foldedText;  // the folded texts of all rows, one after the other
-    std::vector<size_t> m_starts; // where each row's text starts, and the end
+    size_t m_size = 0;
+    std::u16string m_foldedText;  // the folded texts, one after the other
+    std::vector<size_t> m_starts; // where each text starts, and the end
 #ifdef Q_OS_WIN
     std::vector<QStringView> m_texts; // the rows' own texts, which outlive the sort
 #else
     std::vector<QCollatorSortKey> m_collatedKeys;
 #endif
 };
+
+using RowText = QStringView (*)(const Entry&);
 
 QStringView NameText(const Entry& e) {
     return e.name;
@@ -243,7 +265,7 @@ QStringView SubtitleText(const Entry& e) {
     return e.subtitle;
 }
 
-TextKeys::Text ColumnText(int column) {
+RowText ColumnText(int column) {
     switch (column) {
     case ColumnName:
         return NameText;
@@ -258,53 +280,60 @@ TextKeys::Text ColumnText(int column) {
     }
 }
 
+// Dense ranks of one text of every row, as TextKeys::ranks gives them. Rows that share the
+// very same text (an author of many pieces, the folder of a hundred files) are collated
+// once: only the distinct texts are.
+std::vector<int> RankRows(const std::vector<const Entry*>& entries, RowText text) {
+    QHash<QStringView, int> seen; // text -> 1 + its place among the distinct texts
+    std::vector<QStringView> distinct;
+    std::vector<int> distinctOf(entries.size());
+    for (size_t row = 0; row < entries.size(); ++row) {
+        const QStringView view = text(*entries[row]);
+        int& place = seen[view];
+        if (place == 0) {
+            distinct.push_back(view);
+            place = int(distinct.size());
+        }
+        distinctOf[row] = place - 1;
+    }
+    seen = {};
+    TextKeys keys;
+    keys.build(distinct);
+    const std::vector<int> distinctRank = keys.ranks();
+    for (int& rank : distinctOf)
+        rank = distinctRank[size_t(rank)];
+    return distinctOf;
+}
+
 } // namespace
 
-// Orders the rows exactly as CompareEntries does. The texts of the sort column (and of the
-// names, when rows tie in it) are ranked once, so that the sort of a million rows compares
-// numbers and touches neither the rows nor their texts.
-std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
-                             const std::vector<std::uint64_t>* earlier) {
+// Orders the rows exactly as CompareEntries does. The texts of the sort column and the names
+// are ranked (the names only when the list does not know their ranks yet), so that the sort
+// of a million rows compares numbers and touches neither the rows nor their texts.
+SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
+                       const std::vector<std::uint64_t>* earlier) {
     const int column = SortColumnIndex(list.sort());
     const size_t count = size_t(list.rowCount());
     std::vector<const Entry*> entries(count);
     for (size_t row = 0; row < count; ++row)
         entries[row] = list.entryAt(int(row));
     const bool descending = list.sort()[size_t(column)] < 0;
-    const TextKeys::Text text = ColumnText(column);
+    const RowText text = ColumnText(column);
 
-    std::vector<int> columnRank;
-    std::vector<int> nameRank;
-    if (text) {
-        TextKeys keys;
-        keys.build(entries, text);
-        std::vector<int> byText;
-        columnRank = keys.ranks(byText);
-        if (column == ColumnName) {
-            nameRank = columnRank;
-        } else {
-            // Rows that share a text are ordered by name: each run of them is ranked apart.
-            TextKeys names;
-            names.build(entries, NameText);
-            nameRank.resize(count);
-            for (auto run = byText.begin(); run != byText.end();) {
-                auto end = run + 1;
-                while (end != byText.end() && columnRank[size_t(*end)] == columnRank[size_t(*run)])
-                    ++end;
-                if (end - run > 1) {
-                    names.sortRows(run, end);
-                    nameRank = names.ranksInOrder(run, end, std::move(nameRank));
-                }
-                run = end;
-            }
-        }
+    SortedRows sorted;
+    sorted.collationStamp = collationStamp;
+    std::vector<int> nameRank(count);
+    if (list.nameRanksStamp() == sorted.collationStamp) {
+        for (size_t row = 0; row < count; ++row)
+            nameRank[row] = list.nameRank(int(row));
     } else {
-        // A column of values: rows equal in it are ordered by name.
-        TextKeys names;
-        names.build(entries, NameText);
-        std::vector<int> byName;
-        nameRank = names.ranks(byName);
+        nameRank = RankRows(entries, NameText);
+        sorted.nameRanks = nameRank;
     }
+    std::vector<int> columnRank;
+    if (text && column != ColumnName)
+        columnRank = RankRows(entries, text);
+    const std::vector<int>& rankInColumn = column == ColumnName ? nameRank : columnRank;
 
     struct Keyed {
         bool unmatched; // sorts after the matched rows while the filter is on
@@ -314,10 +343,11 @@ std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
     };
     std::vector<Keyed> keyed(count);
     for (size_t row = 0; row < count; ++row) {
-        keyed[row] = {filterOn && !entries[row]->isMatched, text ? columnRank[row] : 0,
-                      nameRank.empty() ? 0 : nameRank[row], int(row)};
+        keyed[row] = {filterOn && !entries[row]->isMatched, text ? rankInColumn[row] : 0,
+                      nameRank[row], int(row)};
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    // Rows equal in every key keep their walk order, or else the order they stand in.
+    SortOnTwoThreads(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
         if (a.unmatched != b.unmatched)
             return b.unmatched;
         const int r =
@@ -327,16 +357,24 @@ std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
             return descending ? r > 0 : r < 0;
         if (a.nameRank != b.nameRank)
             return a.nameRank < b.nameRank;
-        return earlier && (*earlier)[size_t(a.row)] < (*earlier)[size_t(b.row)];
+        if (earlier && (*earlier)[size_t(a.row)] != (*earlier)[size_t(b.row)])
+            return (*earlier)[size_t(a.row)] < (*earlier)[size_t(b.row)];
+        return a.row < b.row;
     });
-    std::vector<int> order(count);
+    sorted.order.resize(count);
     for (size_t i = 0; i < count; ++i)
-        order[i] = keyed[i].row;
-    return order;
+        sorted.order[i] = keyed[i].row;
+    return sorted;
+}
+
+void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted) {
+    if (!sorted.nameRanks.empty())
+        list.setNameRanks(sorted.nameRanks, sorted.collationStamp);
+    list.moveRowsToOrder(sorted.order);
 }
 
 void SortColumn(CatalogueModel& list, bool filterOn) {
-    list.moveRowsToOrder(SortedOrder(list, filterOn));
+    ApplySortedOrder(list, SortedOrder(list, filterOn));
 }
 
 void ColumnClick(CatalogueModel& list, int column, bool filterOn) {
@@ -416,20 +454,38 @@ bool EntryMatchesSearch(const CatalogueModel& list, const Entry& entry) {
     return MatchesSearch(list, entry, joined, lowered);
 }
 
+// Which rows the search words match, found on two threads in a big list.
+static std::vector<char> MatchRows(const CatalogueModel& list) {
+    const int count = list.rowCount();
+    std::vector<char> matched(size_t(count), 0);
+    const auto matchRange = [&](int from, int to) {
+        QString joined, lowered;
+        for (int row = from; row < to; ++row)
+            matched[size_t(row)] = MatchesSearch(list, *list.entryAt(row), joined, lowered);
+    };
+    const int half = count >= 100000 ? count / 2 : 0;
+    std::thread other;
+    if (half > 0)
+        other = std::thread(matchRange, 0, half);
+    matchRange(half, count);
+    if (other.joinable())
+        other.join();
+    return matched;
+}
+
 void ApplySearchFilter(CatalogueModel& list, UiHooks& window) {
     const bool filterOn = list.filterOn();
     int found = 0;
     std::vector<StateImage> images(size_t(list.rowCount()));
-    QString joined, lowered;
+    const std::vector<char> matched = filterOn ? MatchRows(list) : std::vector<char>();
     for (int row = 0; row < list.rowCount(); ++row) {
-        Entry* entry = list.entryAt(row);
+        const bool isMatched = filterOn && matched[size_t(row)];
+        list.setMatched(row, isMatched);
         if (filterOn) {
-            entry->isMatched = MatchesSearch(list, *entry, joined, lowered) ? 1 : 0;
-            images[size_t(row)] = entry->isMatched ? StateMatched : StateUnmatched;
-            found += entry->isMatched;
+            images[size_t(row)] = isMatched ? StateMatched : StateUnmatched;
+            found += isMatched;
         } else {
-            entry->isMatched = 0;
-            images[size_t(row)] = entry->isBad ? StateBad : StateNormal;
+            images[size_t(row)] = list.entryAt(row)->isBad ? StateBad : StateNormal;
         }
     }
     list.setStateImages(images);

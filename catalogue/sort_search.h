@@ -29,12 +29,18 @@ int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& 
 
 // Sorts the list by its sort state; selection and focus stay with their rows.
 void SortColumn(CatalogueModel& list, bool filterOn);
-// The order SortColumn puts the rows in (order[i] is the row that goes to place i), computed
-// without changing the list, so that it may run on another thread while the list stands
-// still. Rows equal in the sort are kept in the order `earlier` gives them (their places in
-// a scan's walk), or else in the order they stand.
-std::vector<int> SortedOrder(const CatalogueModel& list, bool filterOn,
-                             const std::vector<std::uint64_t>* earlier = nullptr);
+// The order SortColumn puts the rows in, computed without changing the list, so that it may
+// run on another thread while the list stands still. Rows equal in the sort are kept in the
+// order `earlier` gives them (their places in a scan's walk), or else in the order they stand.
+struct SortedRows {
+    std::vector<int> order;     // order[i]: the row, as it stands now, that goes to place i
+    std::vector<int> nameRanks; // the names' ranks by row, when this sort worked them out
+    int collationStamp = 0;     // the collation they were ranked in
+};
+SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
+                       const std::vector<std::uint64_t>* earlier = nullptr);
+// Puts the rows in the sorted order, and lets the list keep the names' ranks for later sorts.
+void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted);
 
 // A click on a column header: the clicked column becomes the list's sort column, ascending, or
 // its direction reverses when it already is; then the list is sorted.

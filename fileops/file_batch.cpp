@@ -204,7 +204,7 @@ struct FileBatch {
     }
 
     void replaceFolder(int row, const QString& folder) {
-        list.entryAt(row)->folder = folder;
+        list.editEntry(row)->folder = folder;
         list.updateRow(row);
     }
 
@@ -213,7 +213,7 @@ struct FileBatch {
         const QString& folder = current.currentEntry.folder;
         done.steps.push_back(DoneStep(UndoAction::Rename, current.currentPath, folder + newName));
         changed = true;
-        list.entryAt(cursor)->name = newName;
+        list.editEntry(cursor)->name = newName;
         list.updateRow(cursor);
     }
 };

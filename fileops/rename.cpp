@@ -83,7 +83,7 @@ bool RenameFile(FileDialogs& dialogs, const CatalogueModel* checkDuplicatesIn,
 
 bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, bool checkDuplicates,
                   FileDialogs& dialogs, UndoRecord& undo) {
-    Entry* entry = list.entryAt(row);
+    Entry* entry = list.editEntry(row);
     if (!entry)
         return false;
     const QString folder = entry->folder;

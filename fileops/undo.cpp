@@ -132,7 +132,7 @@ public:
 
     void follow(const UndoStep& step) {
         const int row = m_rows.value(step.after, -1);
-        Entry* entry = m_list.entryAt(row);
+        Entry* entry = m_list.editEntry(row);
         switch (step.action) {
         case UndoAction::Rename:
         case UndoAction::Move:
@@ -185,7 +185,7 @@ private:
 
     void readTexts(int row, const QString& path) {
         const FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
-        Entry* entry = m_list.entryAt(row);
+        Entry* entry = m_list.editEntry(row);
         entry->title = summary.title.text();
         entry->subtitle = summary.subtitle.text();
         entry->comments = summary.comments.text();

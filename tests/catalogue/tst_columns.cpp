@@ -135,6 +135,28 @@ private slots:
         QCOMPARE(int(m_list->stateImage(0)), image);
     }
 
+    // A row's texts share one block: changing, dropping or outliving one of them must never
+    // show in another.
+    void rowTextsStayApart() {
+        m_summary.currentEntry.name = QStringLiteral("name.zuf");
+        m_summary.title = QStringLiteral("Title");
+        m_summary.subtitle = QString();
+        m_summary.comments = QStringLiteral("Comments");
+        Entry entry = EntryFromSummary(m_summary);
+        QVERIFY(entry.subtitle.isNull()); // an empty text takes no room
+        entry.title += QStringLiteral(" and more");
+        entry.name.chop(4);
+        QCOMPARE(entry.comments, QStringLiteral("Comments"));
+        QCOMPARE(entry.comments.utf16()[8], u'\0');
+
+        const QString kept = entry.comments;
+        entry.title = entry.comments = QString(); // the name is the block's last holder
+        entry.name += QStringLiteral(" grows where the other texts stood");
+        QCOMPARE(entry.name, QStringLiteral("name grows where the other texts stood"));
+        entry = Entry{};
+        QCOMPARE(kept, QStringLiteral("Comments"));
+    }
+
     void insertPositions() {
         m_summary.currentEntry.name = QStringLiteral("first");
         QCOMPARE(InsertEntryRow(*m_list, 0, m_summary), 1);

@@ -1,6 +1,7 @@
 // The comparator's rules, the column click and the sort of the list.
 
 #include "catalogue/catalogue_model.h"
+#include "catalogue/entry_rows.h"
 #include "catalogue/sort_search.h"
 
 #include <QtTest>
@@ -279,19 +280,29 @@ private slots:
             e.isMatched = quint8(filterOn ? rng() % 2 : 0);
             m_list->insertEntry(i, e, StateNormal);
         }
-        for (int column = 0; column < ColumnCount; ++column) {
-            for (int direction : {1, -1}) {
-                m_list->setSort(SortBy(column, direction));
-                SortColumn(*m_list, filterOn);
-                for (int row = 1; row < m_list->rowCount(); ++row) {
-                    const Entry& before = *m_list->entryAt(row - 1);
-                    const Entry& after = *m_list->entryAt(row);
-                    QVERIFY2(CompareEntries(before, after, column, m_list->sort(), filterOn) <= 0,
-                             qPrintable(QStringLiteral("column %1, direction %2, row %3: %4 / %5")
-                                            .arg(column)
-                                            .arg(direction)
-                                            .arg(row)
-                                            .arg(before.name, after.name)));
+        // The second pass sorts again after names changed and rows went, which the ranks of
+        // names the list keeps from the first pass must not hide.
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1) {
+                for (int row = 0; row < 100; row += 3)
+                    ReplaceEntryText(*m_list, row, FieldName, text(4));
+                m_list->removeEntryRows({5, 6, 50, 51, 52, 300});
+            }
+            for (int column = 0; column < ColumnCount; ++column) {
+                for (int direction : {1, -1}) {
+                    m_list->setSort(SortBy(column, direction));
+                    SortColumn(*m_list, filterOn);
+                    for (int row = 1; row < m_list->rowCount(); ++row) {
+                        const Entry& before = *m_list->entryAt(row - 1);
+                        const Entry& after = *m_list->entryAt(row);
+                        QVERIFY2(
+                            CompareEntries(before, after, column, m_list->sort(), filterOn) <= 0,
+                            qPrintable(QStringLiteral("column %1, direction %2, row %3: %4 / %5")
+                                           .arg(column)
+                                           .arg(direction)
+                                           .arg(row)
+                                           .arg(before.name, after.name)));
+                    }
                 }
             }
         }

@@ -94,7 +94,7 @@ private slots:
         QFETCH(bool, allowed);
         const QString path = m_work + NameOf(0);
         QVERIFY(WriteSampleFile(path, bytes));
-        m_s->list.entryAt(0)->isBad = 1; // an old verdict does not count: the file is read anew
+        m_s->list.editEntry(0)->isBad = 1; // an old verdict does not count: the file is read anew
         FileSummary current = LoadInfoFile(m_s->list, 0);
         QCOMPARE(InfoSaveAllowed(current), allowed);
         ScriptedDialogs dialogs;
