@@ -222,7 +222,7 @@ int main(int argc, char* argv[]) {
     }
     const int rows = list.rowCount();
     std::printf("rows: %d (minimal walker opened %ld files)\n", rows, walked);
-    std::printf("scan:  refresh %.0f ms, minimal walker %.0f ms, ratio %.2f (target <= 1.50)\n",
+    std::printf("scan:  refresh %.0f ms, minimal walker %.0f ms, ratio %.2f (target <= 0.80)\n",
                 bestRefresh, bestWalk, bestRefresh / bestWalk);
     std::printf("       processor time: refresh %.0f ms, minimal walker %.0f ms, ratio %.2f\n",
                 cpuRefresh, cpuWalk, cpuRefresh / cpuWalk);
@@ -262,7 +262,7 @@ int main(int argc, char* argv[]) {
     const size_t heap = heapAfter - heapBefore;
     const size_t texts = TextBytes(list);
     std::printf("memory: %.1f bytes per row in all, %.1f of them text characters, "
-                "%.1f beyond the texts (target <= 300)\n",
+                "%.1f beyond the texts (target <= 200)\n",
                 double(heap) / rows, double(texts) / rows, double(heap - texts) / rows);
     std::printf("        (record %zu bytes; the list keeps the record and its state image)\n",
                 sizeof(Entry));

@@ -12,6 +12,7 @@
 #include "platform/native_file.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <chrono>
 #include <future>
 #include <optional>
@@ -67,9 +68,11 @@ std::optional<Entry> ReadFoundFileRow(const NativeFolder& folder, const FoundFil
     return EntryFromSummary(summary);
 }
 
-// How long the window's thread waits for rows at a time: the list fills, the status moves and
-// Esc is looked for at least this often.
+// How often the rows found meanwhile join the list and the status moves on, and how long the
+// window's thread waits for the scan at a time before it looks after the window (repaints,
+// Esc) again.
 constexpr int PollInterval = 40;
+constexpr int PumpInterval = 10;
 
 // The rows of one collection join the list in the order they came; their places in the walk
 // are kept beside them until the end.
@@ -98,8 +101,19 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     std::vector<ScannedRow> batch;
     std::vector<std::uint64_t> walkOrder;
     QString shown;
+    QElapsedTimer sinceCollected;
+    sinceCollected.start();
     for (;;) {
-        const bool ended = scan.wait(PollInterval);
+        // The window is looked after every few milliseconds; the rows join it in bigger steps.
+        const bool ended = scan.wait(PumpInterval);
+        if (!ended && sinceCollected.elapsed() < PollInterval) {
+            if (!aborted && window.scanEscPressed()) {
+                aborted = true;
+                scan.stop();
+            }
+            continue;
+        }
+        sinceCollected.restart();
         const TreeScan::Progress progress = scan.collect(batch);
         if (progress.folder != shown) {
             shown = progress.folder;
@@ -123,7 +137,7 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     std::future<SortedRows> order = std::async(std::launch::async, [&list, &walkOrder] {
         return SortedOrder(list, list.filterOn(), &walkOrder);
     });
-    while (order.wait_for(std::chrono::milliseconds(PollInterval)) != std::future_status::ready)
+    while (order.wait_for(std::chrono::milliseconds(PumpInterval)) != std::future_status::ready)
         window.scanEscPressed(); // the rows are all read: Esc has nothing left to stop
     ApplySortedOrder(list, order.get());
     list.releaseSpareRoom();
