@@ -33,6 +33,8 @@ bool MakeBigTree(const QString& tree, const QString& big) {
         return true;
     namespace fs = std::filesystem;
     const fs::path from = QFile::encodeName(tree).toStdString();
+    std::error_code made;
+    fs::create_directories(QFile::encodeName(big).toStdString(), made);
     for (int copy = 0; copy < Copies; ++copy) {
         const fs::path to =
             QFile::encodeName(big + QStringLiteral("/Copy %1").arg(copy)).toStdString();
