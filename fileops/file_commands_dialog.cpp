@@ -53,8 +53,11 @@ public:
     WindowReportDialogs(QWidget* owner, const QString& workingFolder)
         : m_owner(owner), m_workingFolder(workingFolder) {}
 
-    bool runReportDialog(quint16& flags, QString& path) override {
-        return ReportDialog(m_owner, flags, path, m_workingFolder).exec() == QDialog::Accepted;
+    bool runReportDialog(quint16& flags, QString& path, QString& replaceConfirmed) override {
+        ReportDialog dialog(m_owner, flags, path, m_workingFolder);
+        const bool ok = dialog.exec() == QDialog::Accepted;
+        replaceConfirmed = dialog.replaceConfirmed();
+        return ok;
     }
     // Plain text reaches every application. On Windows the 8-bit form is the report's own
     // code page 1252 bytes, not what the system would make of the text in its code page.

@@ -6,15 +6,6 @@
 
 #include <QCoreApplication>
 
-static QString& ConfirmedReportPath() {
-    static QString path;
-    return path;
-}
-
-void ConfirmReportReplacement(const QString& path) {
-    ConfirmedReportPath() = path;
-}
-
 QString ReportReplaceText(const QString& path) {
     return QCoreApplication::translate("Report", "%1\nalready exists.\nReplace it?").arg(path);
 }
@@ -48,9 +39,8 @@ void CreateReport(ReportDialogs& dialogs, const CatalogueModel& list, quint16& f
                   const QString& workingFolder) {
     if (path.isEmpty())
         path = DefaultReportPath(workingFolder);
-    const bool ok = dialogs.runReportDialog(flags, path);
-    const QString confirmed = ConfirmedReportPath();
-    ConfirmedReportPath().clear(); // a chooser's consent holds for this dialog's report only
+    QString confirmed;
+    const bool ok = dialogs.runReportDialog(flags, path, confirmed);
     if (!ok)
         return;
     const ReportText report = CreateReportText(SelectedReportRows(list), flags);

@@ -12,8 +12,10 @@ class ReportDialogs {
 public:
     virtual ~ReportDialogs() = default;
     // The report dialog over the report flags and the report path, which OK changes: true for
-    // OK.
-    virtual bool runReportDialog(quint16& flags, QString& path) = 0;
+    // OK. `replaceConfirmed` receives the path whose replacement the dialog's file chooser
+    // already confirmed (it asked before naming an existing file), or stays empty; the consent
+    // holds for the report of this dialog only.
+    virtual bool runReportDialog(quint16& flags, QString& path, QString& replaceConfirmed) = 0;
     // Hands the report to the clipboard as plain text; `cp1252` holds the same text as the
     // code page 1252 bytes of the report.
     virtual void setClipboardText(const QString& text, const QByteArray& cp1252) = 0;
@@ -22,11 +24,6 @@ public:
     virtual void showMessage(const QString& text) = 0;
     virtual bool warnYesNo(const QString& text) = 0;
 };
-
-// The file chooser of the report dialog asked before naming an existing file: the report of
-// the dialog now open, to exactly this path, replaces it without asking again. The consent
-// ends with that dialog, whether it ends with OK or Cancel.
-void ConfirmReportReplacement(const QString& path);
 
 // "<path>\nalready exists.\nReplace it?"
 QString ReportReplaceText(const QString& path);

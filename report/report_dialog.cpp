@@ -111,7 +111,7 @@ void ReportDialog::browse() {
     const QString chosen = chooseFile(this, m_reportPath);
     if (!chosen.isEmpty()) {
         m_reportPath = chosen.left(ReportPathMax);
-        ConfirmReportReplacement(m_reportPath);
+        m_replaceConfirmed = m_reportPath; // the chooser asked before naming an existing file
     }
     m_path->setText(m_reportPath);
 }

@@ -29,6 +29,8 @@ public:
     QRadioButton* fileButton() const { return m_file; }
     QLineEdit* pathField() const { return m_path; }
     QPushButton* browseButton() const { return m_browse; }
+    // The path the chooser gave last, whose replacement it confirmed; empty when it gave none.
+    const QString& replaceConfirmed() const { return m_replaceConfirmed; }
 
     void accept() override;
 
@@ -39,6 +41,7 @@ private:
 
     quint16& m_flags;
     QString& m_reportPath;
+    QString m_replaceConfirmed;
     std::map<int, QCheckBox*> m_boxes;
     QRadioButton* m_clipboard = nullptr;
     QRadioButton* m_file = nullptr;

@@ -82,11 +82,13 @@ struct ReportScript : ReportDialogs {
     QString clipboard;
     QByteArray clipboardBytes;
     int clipboardCalls = 0;
+    QString confirmedInChooser; // what the dialog's file chooser confirmed
     std::function<void()> duringDialog = [] {};
-    bool runReportDialog(quint16& flags, QString& path) override {
+    bool runReportDialog(quint16& flags, QString& path, QString& replaceConfirmed) override {
         (void)flags;
         (void)path;
         duringDialog();
+        replaceConfirmed = confirmedInChooser;
         return ok;
     }
     void setClipboardText(const QString& text, const QByteArray& cp1252) override {

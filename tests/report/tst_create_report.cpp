@@ -82,7 +82,7 @@ private slots:
         ReportScript dialogs;
         dialogs.warnAnswers = answers;
         if (confirmedInChooser)
-            dialogs.duringDialog = [&] { ConfirmReportReplacement(path); };
+            dialogs.confirmedInChooser = path;
 
         m_session->report(dialogs);
 
@@ -103,7 +103,7 @@ private slots:
         m_session->reportFlags = ReportName | ReportToFile;
         ReportScript cancelled;
         cancelled.ok = false;
-        cancelled.duringDialog = [&] { ConfirmReportReplacement(path); };
+        cancelled.confirmedInChooser = path;
         m_session->report(cancelled);
 
         ReportScript dialogs; // no chooser this time; No to the question

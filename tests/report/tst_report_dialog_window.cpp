@@ -145,6 +145,7 @@ private slots:
         dialog.browseButton()->click();
         QCOMPARE(proposed, QStringLiteral("/r/old.txt"));
         QCOMPARE(dialog.pathField()->text(), QStringLiteral("/r/chosen.txt"));
+        QCOMPARE(dialog.replaceConfirmed(), QStringLiteral("/r/chosen.txt"));
         dialog.reject();
         QCOMPARE(m_session->reportPath, QStringLiteral("/r/chosen.txt"));
         QCOMPARE(int(m_session->reportFlags), int(ReportToFile | ReportName));
