@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_model.h"
 
 #include "catalogue/columns.h"
+#include "platform/thread_priority.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -120,11 +121,11 @@ bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
     row = std::clamp(row, 0, int(m_rows.size()));
     m_nameRanksStamp = -1;
     if (m_updatesSuspended) {
-        m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
+        m_rows.insert(size_t(row), Row{std::move(entry), image});
         return true;
     }
     beginInsertRows({}, row, row);
-    m_rows.insert(m_rows.begin() + row, Row{std::move(entry), image});
+    m_rows.insert(size_t(row), Row{std::move(entry), image});
     endInsertRows();
     return true;
 }
@@ -181,11 +182,11 @@ void CatalogueModel::removeEntryRow(int row) {
     if (row < 0 || row >= int(m_rows.size()))
         return;
     if (m_updatesSuspended) {
-        m_rows.erase(m_rows.begin() + row);
+        m_rows.erase(size_t(row));
         return;
     }
     beginRemoveRows({}, row, row);
-    m_rows.erase(m_rows.begin() + row);
+    m_rows.erase(size_t(row));
     endRemoveRows();
 }
 
@@ -194,7 +195,7 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
         return;
     if (m_updatesSuspended) {
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            m_rows.erase(m_rows.begin() + *row);
+            m_rows.erase(size_t(*row));
         return;
     }
     // Where each row goes (-1: removed), and where the focus goes. One layout change moves the
@@ -224,8 +225,7 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
     m_selection.clear();
 
     emit layoutAboutToBeChanged();
-    std::vector<Row> remaining;
-    remaining.reserve(size_t(kept));
+    ChunkedRows<Row> remaining;
     for (int row = 0; row < count; ++row)
         if (newPosition[size_t(row)] >= 0)
             remaining.push_back(std::move(m_rows[size_t(row)]));
@@ -266,8 +266,6 @@ void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
     m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         beginInsertRows({}, first, first + int(entries.size()) - 1);
-    if (m_rows.capacity() < m_rows.size() + entries.size()) // grow geometrically, once
-        m_rows.reserve(std::max(m_rows.size() + entries.size(), 2 * m_rows.capacity()));
     for (Entry& entry : entries) {
         const StateImage image = entry.isBad ? StateBad : StateNormal;
         m_rows.push_back({std::move(entry), image});
@@ -279,8 +277,8 @@ void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
 void CatalogueModel::removeAllRows() {
     if (!m_updatesSuspended)
         beginResetModel();
-    std::vector<Row> old;
-    old.swap(m_rows); // gives the memory back, not just the rows
+    ChunkedRows<Row> old;
+    old.swap(m_rows);
     m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         endResetModel();
@@ -288,8 +286,10 @@ void CatalogueModel::removeAllRows() {
     // Freeing a million rows' texts takes a noticeable time: a worker does it while the
     // window goes on. Waiting for the previous one first keeps at most one list in flight.
     if (old.size() >= 10000)
-        m_freeing =
-            std::async(std::launch::async, [rows = std::move(old)]() mutable { rows = {}; });
+        m_freeing = std::async(std::launch::async, [rows = std::move(old)]() mutable {
+            LowerThisThreadsPriority();
+            rows = {};
+        });
 }
 
 void CatalogueModel::suspendViewUpdates() {

@@ -5,6 +5,7 @@
 // model as they are.
 
 #include "base/entry.h"
+#include "catalogue/chunked_rows.h"
 #include "catalogue/columns.h"
 
 #include <QAbstractTableModel>
@@ -57,8 +58,6 @@ public:
         if (m_freeing.valid())
             m_freeing.wait();
     }
-    // Gives back the room kept for rows yet to come, once a list is complete.
-    void releaseSpareRoom() { m_rows.shrink_to_fit(); }
     void updateRow(int row); // the row's texts changed: redraw it
     // Between these two the views see no change (the list's redrawing is off): rows are added
     // silently and the views take the whole list afresh at the end, as after a reset.
@@ -144,7 +143,7 @@ private:
         StateImage image = StateNormal;
         int nameRank = 0; // while the stamp is not -1; fits beside the image in the padding
     };
-    std::vector<Row> m_rows;
+    ChunkedRows<Row> m_rows;
     int m_nameRanksStamp = -1;
     std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;

@@ -140,7 +140,6 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     while (order.wait_for(std::chrono::milliseconds(PumpInterval)) != std::future_status::ready)
         window.scanEscPressed(); // the rows are all read: Esc has nothing left to stop
     ApplySortedOrder(list, order.get());
-    list.releaseSpareRoom();
 }
 
 QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {

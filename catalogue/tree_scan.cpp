@@ -3,6 +3,7 @@
 #include "catalogue/scan.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
+#include "platform/thread_priority.h"
 
 #include <algorithm>
 #include <set>
@@ -127,6 +128,7 @@ bool TreeScan::pop(std::vector<FoundFile>& files) {
 // reading as it goes would meet the files. The folders being visited are kept on the heap, so
 // that however deep the tree the walk cannot run out of stack.
 void TreeScan::walk(QString root) {
+    LowerThisThreadsPriority();
     WalkGuard guard;
     std::uint64_t order = 0;
     std::vector<FoundFile> batch; // files found but not yet handed over
@@ -168,6 +170,7 @@ void TreeScan::walk(QString root) {
 }
 
 void TreeScan::readFiles() {
+    LowerThisThreadsPriority();
     NativeFolder folder; // the folder of the last file read, kept open for the next
     std::vector<FoundFile> files;
     std::vector<ScannedRow> read;

@@ -168,6 +168,41 @@ private slots:
         QCOMPARE(m_list->entryAt(1)->name, QStringLiteral("second"));
     }
 
+    // The rows are kept in chunks of 4,096: rows inserted and removed on either side of a
+    // chunk's edge keep the order a plain array would have.
+    void rowsAcrossChunks() {
+        std::vector<QString> expected;
+        std::vector<Entry> rows(8193);
+        for (size_t i = 0; i < rows.size(); ++i) {
+            rows[i].name = QString::number(i);
+            expected.push_back(rows[i].name);
+        }
+        m_list->appendEntries(std::move(rows));
+        const auto insert = [&](int row, const QString& name) {
+            Entry entry;
+            entry.name = name;
+            m_list->insertEntry(row, entry, StateNormal);
+            expected.insert(expected.begin() + row, name);
+        };
+        const auto remove = [&](int row) {
+            m_list->removeEntryRow(row);
+            expected.erase(expected.begin() + row);
+        };
+        insert(4095, QStringLiteral("a"));
+        insert(0, QStringLiteral("b"));
+        remove(4096);
+        remove(int(expected.size()) - 1); // the last chunk's only row
+        remove(int(expected.size()) - 1); // and one more, from the chunk before
+        insert(int(expected.size()), QStringLiteral("c"));
+        m_list->removeEntryRows({2, 4094, 4097, 8000});
+        for (int row : {8000, 4097, 4094, 2})
+            expected.erase(expected.begin() + row);
+
+        QCOMPARE(m_list->rowCount(), int(expected.size()));
+        for (size_t row = 0; row < expected.size(); ++row)
+            QCOMPARE(m_list->entryAt(int(row))->name, expected[row]);
+    }
+
     void loadEntryAsCurrent() {
         m_summary.currentEntry.name = QStringLiteral("song.tab");
         m_summary.currentEntry.folder = QStringLiteral("/deep/folder/");
