@@ -106,12 +106,16 @@ int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& 
 
 namespace {
 
-// Sorts by `less`, which must order all elements strictly (no two equal): a million elements
-// sort in two halves on two threads, then one merge. The Windows build stays on one thread:
+// From how many texts or rows a sort, a collation or a search is split over two threads: below
+// it, starting a thread costs more than it saves.
+constexpr size_t ManyForTwoThreads = 20000;
+
+// Sorts by `less`, which must order all elements strictly (no two equal): many elements sort
+// in two halves on two threads, then one merge. The Windows build stays on one thread:
 // its text comparison goes through the one collator.
 template <typename It, typename Less> void SortOnTwoThreads(It first, It last, Less less) {
 #ifndef Q_OS_WIN
-    if (last - first >= 100000) {
+    if (size_t(last - first) >= ManyForTwoThreads) {
         const It middle = first + (last - first) / 2;
         std::thread other([&] { std::sort(first, middle, less); });
         std::sort(middle, last, less);
@@ -155,7 +159,7 @@ public:
             };
             // Many texts are collated in two halves on two threads, each with a collator of
             // its own.
-            const size_t half = texts.size() >= 100000 ? texts.size() / 2 : 0;
+            const size_t half = texts.size() >= ManyForTwoThreads ? texts.size() / 2 : 0;
             std::vector<QCollatorSortKey> firstHalf;
             std::thread other;
             if (half > 0) {
@@ -463,7 +467,7 @@ static std::vector<char> MatchRows(const CatalogueModel& list) {
         for (int row = from; row < to; ++row)
             matched[size_t(row)] = MatchesSearch(list, *list.entryAt(row), joined, lowered);
     };
-    const int half = count >= 100000 ? count / 2 : 0;
+    const int half = size_t(count) >= ManyForTwoThreads ? count / 2 : 0;
     std::thread other;
     if (half > 0)
         other = std::thread(matchRange, 0, half);

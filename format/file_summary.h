@@ -43,8 +43,8 @@ struct FileSummary {
 
 // How much of a file a read takes.
 enum class ReadMode {
-    WithoutNotes, // texts and score summary (the scan)
-    WithNotes,    // the same with the notes (the information panel)
+    WithoutNotes, // texts, tuning and score summary: what a row holds (the scan)
+    WithNotes,    // the same with the notes and the module names (the information panel)
 };
 
 // Reads the file at `path`: the summary's currentPath is `path`, its currentEntry is empty

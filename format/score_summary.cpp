@@ -98,7 +98,8 @@ static int ReadNewerSummary(NativeFile& file, FileSummary& s, qint64 fileSize, b
     const QByteArrayView records(recordBlock, qsizetype(count) * 68);
     for (int i = 0; i < count; ++i) {
         const QByteArrayView record = SliceOf(records, i * 68, 68);
-        Utf8ToWide(s.moduleNames[i], SliceOf(record, 32, 31));
+        if (withNotes) // like the notes, the names are shown by the panel, not held by a row
+            Utf8ToWide(s.moduleNames[i], SliceOf(record, 32, 31));
         if (i != 0)
             continue;
         s.stringCount = qMin<quint16>(ByteAt(record, 0), MaxTuningBytes);
@@ -161,8 +162,9 @@ static qint64 RecordGroupsSize(const FileSummary& s) {
     return size;
 }
 
-// Reads the module records at `p`; false when they are inconsistent.
-static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s) {
+// Reads the module records at `p`, their names only `withNames`; false when they are
+// inconsistent.
+static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s, bool withNames) {
     const int count = ModulesToRead(s.lastModule);
     char recordBlock[MaxModules * 50];
     ReadBytesAt(file, p, recordBlock, qint64(count) * 50);
@@ -183,7 +185,8 @@ static bool ReadOlderModules(NativeFile& file, qint64 p, FileSummary& s) {
             for (int k = 0; k < s.stringCount; ++k)
                 s.tuning[k] = quint8(ByteAt(record, 20 + k) + ByteAt(record, 12));
         }
-        s.moduleNames[i] = Cp1252ToWideFit(SliceOf(record, 32, 18), 32);
+        if (withNames)
+            s.moduleNames[i] = Cp1252ToWideFit(SliceOf(record, 32, 18), 32);
         runningSum = quint8(runningSum + ByteAt(record, 0));
     }
     return true;
@@ -240,7 +243,7 @@ static int ReadOlderSummary(NativeFile& file, FileSummary& s, qint64 fileSize, Q
         return MarkFileBad(file, s);
     if (s.generation == 0)
         return 1;
-    return ReadOlderModules(file, p, s) ? 1 : MarkFileBad(file, s);
+    return ReadOlderModules(file, p, s, withNotes) ? 1 : MarkFileBad(file, s);
 }
 
 int ReadScoreSummary(NativeFile& file, FileSummary& s, bool withNotes) {

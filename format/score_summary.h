@@ -8,7 +8,8 @@
 struct FileSummary;
 
 // Reads the summary of the open file into `summary`, after ReadSummary has read the texts
-// (and, for the newer layout, the header). With `withNotes` the notes are read too.
+// (and, for the newer layout, the header). With `withNotes` the notes and the module names are
+// read too.
 // Returns 1 when the file was read, 0 when it was found bad: then currentEntry.isBad is 1, the
 // texts are empty and the title is "Empty ZUF File" (every byte 0) or "Bad ZUF File". The file
 // stays open.

@@ -243,15 +243,19 @@ private slots:
     void sortAgreesWithTheComparator_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("filterOn");
-        QTest::newRow("C") << "C" << 0;
-        QTest::newRow("C, filter on") << "C" << 1;
-        QTest::newRow("English") << "en_US" << 0;
-        QTest::newRow("German, filter on") << "de_DE" << 1;
-        QTest::newRow("Swedish") << "sv_SE" << 0;
+        QTest::addColumn<int>("rows");
+        QTest::newRow("C") << "C" << 0 << 400;
+        QTest::newRow("C, filter on") << "C" << 1 << 400;
+        QTest::newRow("English") << "en_US" << 0 << 400;
+        QTest::newRow("German, filter on") << "de_DE" << 1 << 400;
+        QTest::newRow("Swedish") << "sv_SE" << 0 << 400;
+        // Enough rows for the keys and the sort to be split over two threads.
+        QTest::newRow("English, many rows") << "en_US" << 1 << 25000;
     }
     void sortAgreesWithTheComparator() {
         QFETCH(QString, locale);
         QFETCH(int, filterOn);
+        QFETCH(int, rows);
         SetSortLocale(QLocale(locale));
         QCOMPARE(
             CompareEntries(MakeEntry("abc"), MakeEntry("ABC"), ColumnName, DefaultSortState, false),
@@ -267,7 +271,7 @@ private slots:
                 t += pieces[int(rng() % unsigned(pieces.size()))];
             return t;
         };
-        for (int i = 0; i < 400; ++i) {
+        for (int i = 0; i < rows; ++i) {
             Entry e;
             e.name = text(4);
             e.folder = text(2);

@@ -101,7 +101,7 @@ private slots:
         QVERIFY(s.notesLength != 0);
     }
 
-    void readWithoutNotesLeavesNotesOut_data() {
+    void readWithoutNotesLeavesNotesAndNamesOut_data() {
         QTest::addColumn<SampleFile>("file");
         SampleFile older;
         older.notes = QStringLiteral("some notes");
@@ -110,12 +110,15 @@ private slots:
         newer.notes = QStringLiteral("some notes");
         QTest::newRow("newer") << newer;
     }
-    void readWithoutNotesLeavesNotesOut() {
+    void readWithoutNotesLeavesNotesAndNamesOut() {
         QFETCH(SampleFile, file);
         const QString path = put(BuildSampleFile(file));
-        QCOMPARE(read(path, ReadMode::WithNotes).notes.text(), QStringLiteral("some notes"));
+        const FileSummary& whole = read(path, ReadMode::WithNotes);
+        QCOMPARE(whole.notes.text(), QStringLiteral("some notes"));
+        QCOMPARE(whole.moduleNames[0].text(), QStringLiteral("Guitar"));
         const FileSummary& s = read(path, ReadMode::WithoutNotes);
         QVERIFY(s.notes.isEmpty());
+        QVERIFY(s.moduleNames[0].isEmpty()); // the names go with the notes, to the panel
         QCOMPARE(s.currentEntry.isBad, quint8(0));
         if (file.generation >= 10)
             QCOMPARE(s.notesLength, qint16(0));
