@@ -80,7 +80,9 @@ public:
     // ranks[row], for the rows as they are now.
     void setNameRanks(const std::vector<int>& ranks, int stamp);
 
-    // The order the rows are kept in; SortColumn applies it.
+    // The order the rows are kept in; SortColumn applies it. (The views' own sort call stays
+    // visible beside it; the list's views never call it.)
+    using QAbstractItemModel::sort;
     const SortState& sort() const { return m_sort; }
     void setSort(const SortState& sort) { m_sort = sort; }
 
