@@ -20,6 +20,6 @@ void LowerThisThreadsPriority() {
     errno = 0;
     const int nice = getpriority(PRIO_PROCESS, thread);
     if (errno == 0)
-        setpriority(PRIO_PROCESS, thread, std::min(nice + 10, 19));
+        setpriority(PRIO_PROCESS, thread, std::min(nice + 5, 19));
 #endif
 }
