@@ -193,11 +193,6 @@ void CatalogueModel::removeEntryRow(int row) {
 void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
     if (rows.empty())
         return;
-    if (m_updatesSuspended) {
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            m_rows.erase(size_t(*row));
-        return;
-    }
     // Where each row goes (-1: removed), and where the focus goes. One layout change moves the
     // rows however many runs they form; the selection is taken down before and put back
     // after, so that it never has to follow the rows through the change.
@@ -209,6 +204,18 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
     for (int& position : newPosition)
         if (position == 0)
             position = kept++;
+    // The kept rows move up in one pass.
+    const auto keepRows = [&] {
+        ChunkedRows<Row> remaining;
+        for (int row = 0; row < count; ++row)
+            if (newPosition[size_t(row)] >= 0)
+                remaining.push_back(std::move(m_rows[size_t(row)]));
+        m_rows = std::move(remaining);
+    };
+    if (m_updatesSuspended) {
+        keepRows();
+        return;
+    }
     const QModelIndex focus = m_selection.currentIndex();
     int focusRow = focus.isValid() ? focus.row() : -1;
     if (focusRow >= 0 && newPosition[size_t(focusRow)] < 0) {
@@ -225,11 +232,7 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
     m_selection.clear();
 
     emit layoutAboutToBeChanged();
-    ChunkedRows<Row> remaining;
-    for (int row = 0; row < count; ++row)
-        if (newPosition[size_t(row)] >= 0)
-            remaining.push_back(std::move(m_rows[size_t(row)]));
-    m_rows = std::move(remaining);
+    keepRows();
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());
