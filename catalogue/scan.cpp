@@ -47,12 +47,10 @@ static bool TakeDetails(NativeFile& file, const QString& path, FolderItem& item)
     return DescribeItem(path, item) && !item.isFolder && !item.isSpecial;
 }
 
-std::optional<Entry> ReadFoundFileRow(const NativeFolder& folder, const FoundFile& found,
+std::optional<Entry> ReadFoundFileRow(NativeFile& file, const FoundFile& found,
                                       const std::atomic<bool>& stop) {
     FolderItem item = found.item;
     const QString path = found.folder + item.name;
-    NativeFile file;
-    file.openReadIn(folder, item.name);
     // A long read (the check of a huge file for zeros) ends when the scan is stopped.
     file.setAbortCheck([&stop] { return stop.load(); });
     if (!TakeDetails(file, path, item))

@@ -19,7 +19,7 @@ QString RefreshCatalogue(CatalogueModel& list, UiHooks& window);
 
 // The refresh's reading of one file the walk found: its row, read on a reader thread into that
 // thread's own summary; no row when the file vanished or the scan was stopped during the read.
-std::optional<Entry> ReadFoundFileRow(const NativeFolder& folder, const FoundFile& found,
+std::optional<Entry> ReadFoundFileRow(NativeFile& file, const FoundFile& found,
                                       const std::atomic<bool>& stop);
 
 // 1 when the name has at least three characters and ends in "zuf" or "tab" (any case), else 0.

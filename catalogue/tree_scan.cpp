@@ -3,9 +3,11 @@
 #include "catalogue/scan.h"
 #include "platform/folder_path.h"
 #include "platform/native_file.h"
+#include "platform/read_batch.h"
 #include "platform/thread_priority.h"
 
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <utility>
 
@@ -16,7 +18,7 @@ namespace {
 constexpr size_t MostJobsWaiting = 4096;
 // The files of a folder go to the readers in batches of at most this many: one lock and one
 // wake-up per batch rather than per file, and still enough batches for every reader.
-constexpr size_t FilesPerBatch = 32;
+constexpr size_t FilesPerBatch = ReadBatch::MostFiles;
 
 // The folders entered during one walk, by device and inode (or volume and file id), so that
 // links leading back into the tree, or to a folder seen already, are not followed again.
@@ -169,20 +171,35 @@ void TreeScan::walk(QString root) {
         m_allEnded.notify_all();
 }
 
+// The files of one folder are opened, read and closed a batch at a time.
 void TreeScan::readFiles() {
     LowerThisThreadsPriority();
     NativeFolder folder; // the folder of the last file read, kept open for the next
-    std::vector<FoundFile> files;
+    ReadBatch batch;
+    const auto files = std::make_unique<NativeFile[]>(ReadBatch::MostFiles);
+    QString names[ReadBatch::MostFiles];
+    std::vector<FoundFile> jobs;
     std::vector<ScannedRow> read;
-    while (pop(files)) {
-        for (const FoundFile& found : files) {
-            if (m_stop.load())
-                break;
-            if (folder.path() != found.folder)
-                folder.open(found.folder);
-            std::optional<Entry> entry = m_read(folder, found, m_stop);
-            if (entry)
-                read.push_back({found.order, std::move(*entry)});
+    while (pop(jobs)) {
+        for (size_t start = 0; start < jobs.size() && !m_stop.load();) {
+            const QString& inFolder = jobs[start].folder;
+            int count = 0;
+            while (start + size_t(count) < jobs.size() && count < ReadBatch::MostFiles &&
+                   jobs[start + size_t(count)].folder == inFolder) {
+                names[count] = jobs[start + size_t(count)].item.name;
+                ++count;
+            }
+            if (folder.path() != inFolder)
+                folder.open(inFolder);
+            batch.open(folder, names, files.get(), count);
+            for (int i = 0; i < count && !m_stop.load(); ++i) {
+                const FoundFile& found = jobs[start + size_t(i)];
+                std::optional<Entry> entry = m_read(files[size_t(i)], found, m_stop);
+                if (entry)
+                    read.push_back({found.order, std::move(*entry)});
+            }
+            batch.close(files.get(), count);
+            start += size_t(count);
         }
         std::lock_guard lock(m_mutex);
         m_rows.insert(m_rows.end(), std::make_move_iterator(read.begin()),

@@ -23,7 +23,7 @@
 #include <thread>
 #include <vector>
 
-class NativeFolder;
+class NativeFile;
 
 // One catalogue file that the walk found, on its way to a reader.
 struct FoundFile {
@@ -39,9 +39,10 @@ struct ScannedRow {
 
 // Reads one found file into its row. Runs on a reader thread: it may only use what it is
 // given. Returns no row when the file vanished meanwhile or the read was stopped (`stop` is
-// set) before its end. `folder` is open on the file's folder.
-using ReadFoundFile = std::function<std::optional<Entry>(
-    const NativeFolder& folder, const FoundFile& found, const std::atomic<bool>& stop)>;
+// set) before its end. `file` has been opened on the found file for reading (when it is not
+// open, the opening failed) and has its first block read already.
+using ReadFoundFile = std::function<std::optional<Entry>(NativeFile& file, const FoundFile& found,
+                                                         const std::atomic<bool>& stop)>;
 
 // The readers the machine gets: one per core, and at least two, so that one waits for the
 // disk while the other reads.

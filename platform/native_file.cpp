@@ -188,6 +188,27 @@ bool NativeFile::isOpen() const {
 
 #ifndef Q_OS_WIN
 
+// The outcome of an opening: the descriptor, described, or the error negated. A folder is
+// refused.
+static bool TakeOpened(int fd, std::intptr_t& handle, int& error, std::int64_t& size,
+                       std::int64_t& lastWriteTime) {
+    if (fd < 0) {
+        error = -fd;
+        return false;
+    }
+    struct stat st {};
+    const bool described = ::fstat(fd, &st) == 0;
+    if (described && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        error = EISDIR;
+        return false;
+    }
+    size = described ? std::int64_t(st.st_size) : -1;
+    lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    handle = fd;
+    return true;
+}
+
 // Opens `name` (a path, or a name inside the open folder `folderFd`).
 static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
                       std::int64_t& lastWriteTime, int folderFd, QStringView name, int flags) {
@@ -202,21 +223,12 @@ static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
     do {
         fd = ::openat(dir, at.name(), flags | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        error = errno;
-        return false;
-    }
-    struct stat st {};
-    const bool described = ::fstat(fd, &st) == 0;
-    if (described && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        error = EISDIR;
-        return false;
-    }
-    size = described ? std::int64_t(st.st_size) : -1;
-    lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    handle = fd;
-    return true;
+    return TakeOpened(fd < 0 ? -errno : fd, handle, error, size, lastWriteTime);
+}
+
+void NativeFile::adoptOpened(int descriptorOrError) {
+    close();
+    TakeOpened(descriptorOrError, m_handle, m_error, m_size, m_lastWriteTime);
 }
 
 bool NativeFile::openRead(QStringView path) {

@@ -70,6 +70,7 @@ public:
 
 private:
     friend class NativeFile;
+    friend class ReadBatch;
     QString m_path;
     std::intptr_t m_handle = -1;
 };
@@ -110,6 +111,13 @@ public:
     bool abortRequested() const { return m_abortCheck && m_abortCheck(); }
 
 private:
+    friend class ReadBatch;
+#ifndef Q_OS_WIN
+    // Takes over the outcome of an opening made elsewhere for reading: a descriptor, or the
+    // system's error negated.
+    void adoptOpened(int descriptorOrError);
+#endif
+
     std::function<bool()> m_abortCheck;
     std::intptr_t m_handle = -1;
     int m_error = 0;

@@ -4,6 +4,7 @@
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
+#include "platform/read_batch.h"
 #include "platform/win_clipboard.h"
 #include "tools/sample_writer.h"
 
@@ -18,6 +19,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+// The bytes of the file from the start: a small read first, then the rest in large ones.
+static QByteArray ReadAll(NativeFile& file) {
+    QByteArray all;
+    char chunk[10000];
+    std::int64_t n = file.read(chunk, 100);
+    while (n > 0) {
+        all.append(chunk, n);
+        n = file.read(chunk, sizeof chunk);
+    }
+    return n < 0 ? QByteArray("failed") : all;
+}
+
+// The number of descriptors this process holds open (-1 where the system does not list them).
+static int OpenDescriptors() {
+#ifdef Q_OS_LINUX
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::System).size());
+#else
+    return -1;
+#endif
+}
 
 class TestNativeFile : public QObject {
     Q_OBJECT
@@ -168,6 +190,66 @@ private slots:
 #ifndef Q_OS_WIN
         // The temporary folder cannot remove a name whose bytes are not UTF-8 by itself.
         QVERIFY(::unlink(EncodeFileName(folder + fileName).constData()) == 0);
+#endif
+    }
+
+    // The files of a batch, opened together, read as each opened alone would: the same
+    // outcome, error, size, time and bytes, beyond the first block too. The batch fills the
+    // ring twice over, and closing it leaves no descriptor open.
+    void batchOpensAsOneAtATime() {
+        const QString folder = temp.path() + QStringLiteral("/batch/");
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("sub.zuf")));
+        QStringList names = {QStringLiteral("sub.zuf"), QStringLiteral("missing.zuf"),
+                             QStringLiteral("empty.zuf"), DecodeFileName("caf\xe9.zuf")};
+        QVERIFY(WriteSampleFile(folder + names[2], QByteArray()));
+        QVERIFY(WriteSampleFile(folder + names[3], QByteArray("caf\xe9")));
+#ifndef Q_OS_WIN
+        names << QStringLiteral("pipe.zuf");
+        QCOMPARE(::mkfifo(EncodeFileName(folder + names.last()).constData(), 0600), 0);
+#endif
+        for (int size : {1, 1023, 8191, 8192, 8193, 30000})
+            names << QStringLiteral("s%1.zuf").arg(size);
+        while (names.size() < 2 * ReadBatch::MostFiles)
+            names << QStringLiteral("n%1.zuf").arg(names.size());
+        for (int i = 5; i < names.size(); ++i) {
+            QByteArray bytes;
+            QVERIFY(QFile::copy(fileOf(i < 11 ? names[i].mid(1).chopped(4).toInt() : i * 37, bytes),
+                                folder + names[i]));
+        }
+        const int openBefore = OpenDescriptors();
+        {
+            NativeFolder opened;
+            opened.open(folder);
+            ReadBatch batch;
+            if (!batch.submitsTogether())
+                qInfo("this system takes the batch one file at a time");
+            NativeFile together[ReadBatch::MostFiles];
+            for (int start = 0; start < names.size(); start += ReadBatch::MostFiles) {
+                batch.open(opened, names.constData() + start, together, ReadBatch::MostFiles);
+                for (int i = 0; i < ReadBatch::MostFiles; ++i) {
+                    const QString& name = names[start + i];
+                    NativeFile alone;
+                    QCOMPARE(together[i].isOpen(), alone.openReadIn(opened, name));
+                    if (!alone.isOpen()) {
+                        QCOMPARE(together[i].lastError(), alone.lastError());
+                        continue;
+                    }
+                    std::int64_t size = 0, time = 0, aloneSize = 0, aloneTime = 0;
+                    QVERIFY(together[i].sizeAndTime(size, time));
+                    QVERIFY(alone.sizeAndTime(aloneSize, aloneTime));
+                    QCOMPARE(size, aloneSize);
+                    QCOMPARE(time, aloneTime);
+                    QCOMPARE(ReadAll(together[i]), ReadAll(alone));
+                }
+                batch.close(together, ReadBatch::MostFiles);
+                for (const NativeFile& file : together)
+                    QVERIFY(!file.isOpen());
+            }
+        }
+        QCOMPARE(OpenDescriptors(), openBefore);
+#ifndef Q_OS_WIN
+        // The temporary folder cannot remove a name whose bytes are not UTF-8 by itself.
+        QVERIFY(::unlink(EncodeFileName(folder + names[3]).constData()) == 0);
 #endif
     }
 
