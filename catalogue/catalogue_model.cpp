@@ -4,6 +4,7 @@
 #include "platform/thread_priority.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <algorithm>
 #include <numeric>
 
@@ -140,14 +141,6 @@ Entry* CatalogueModel::editEntry(int row) {
 void CatalogueModel::setMatched(int row, bool matched) {
     if (row >= 0 && row < int(m_rows.size()))
         m_rows[size_t(row)].entry.isMatched = matched ? 1 : 0;
-}
-
-void CatalogueModel::setNameRanks(const std::vector<int>& ranks, int stamp) {
-    if (ranks.size() != m_rows.size())
-        return;
-    for (size_t row = 0; row < ranks.size(); ++row)
-        m_rows[row].nameRank = ranks[row];
-    m_nameRanksStamp = stamp;
 }
 
 const Entry* CatalogueModel::entryAt(int row) const {
@@ -315,45 +308,86 @@ void CatalogueModel::updateRow(int row) {
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
-void CatalogueModel::applyOrder(const std::vector<int>& order) {
-    if (!m_updatesSuspended)
-        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // The rows move in place, cycle by cycle of the permutation, each row once: no second list
-    // of a million records is made.
-    std::vector<int> newPosition(m_rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        newPosition[size_t(order[i])] = int(i);
-    std::vector<bool> placed(m_rows.size());
-    for (size_t start = 0; start < m_rows.size(); ++start) {
-        if (placed[start])
-            continue;
-        // Position `start` takes the row at order[start], whose place takes the row at
-        // order[order[start]], and so on until the cycle closes.
-        Row carried = std::move(m_rows[start]);
-        size_t at = start;
+bool CatalogueModel::moveRowsToOrder(const SortedRows& sorted, int milliseconds) {
+    const std::vector<int>& order = sorted.order;
+    const bool ranked = sorted.nameRanks.size() == m_rows.size();
+    if (!m_placing) {
+        if (order.size() != m_rows.size())
+            return true; // not an order of these rows
+        if (ranked)
+            m_nameRanksStamp = -1; // until every row has its new rank
+        if (!m_updatesSuspended)
+            emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        m_placing.emplace();
+        m_placing->placed.assign(m_rows.size(), false);
+    }
+    if (!placeRows(sorted, milliseconds))
+        return false;
+    m_placing.reset();
+    if (ranked)
+        m_nameRanksStamp = sorted.collationStamp;
+    if (m_updatesSuspended)
+        return true; // the views take the whole list afresh when updates resume
+    const QModelIndexList from = persistentIndexList();
+    if (!from.isEmpty()) {
+        std::vector<int> newPosition(m_rows.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            newPosition[size_t(order[i])] = int(i);
+        QModelIndexList to;
+        to.reserve(from.size());
+        for (const QModelIndex& old : from)
+            to.append(index(newPosition[size_t(old.row())], old.column()));
+        changePersistentIndexList(from, to);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return true;
+}
+
+// The rows move in place, cycle by cycle of the permutation, each row once: no second list of
+// a million records is made. Position `start` takes the row at order[start], whose place takes
+// the row at order[order[start]], and so on until the cycle closes. A pause parks the row
+// carried round the cycle in the place that would stand empty meanwhile, so that every row
+// stands in the list once between calls; the next call picks it up there.
+bool CatalogueModel::placeRows(const SortedRows& sorted, int milliseconds) {
+    const std::vector<int>& order = sorted.order;
+    const std::vector<int>& ranks = sorted.nameRanks;
+    const bool ranked = ranks.size() == m_rows.size();
+    const QDeadlineTimer deadline =
+        milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
+    Placing& p = *m_placing;
+    size_t steps = 0;
+    for (; p.start < m_rows.size(); ++p.start) {
+        if (!p.inCycle) {
+            if (p.placed[p.start])
+                continue;
+            p.at = p.start;
+            p.inCycle = true;
+        }
+        Row carried = std::move(m_rows[p.at]); // the row that stood at `start`
         for (;;) {
-            placed[at] = true;
-            const size_t from = size_t(order[at]);
-            if (from == start)
+            p.placed[p.at] = true;
+            const size_t from = size_t(order[p.at]);
+            if (from == p.start)
                 break;
+            if (++steps % 4096 == 0 && deadline.hasExpired()) {
+                m_rows[p.at] = std::move(carried);
+                return false;
+            }
             // The row after next is fetched meanwhile: a big list's rows lie far apart.
             const char* next = reinterpret_cast<const char*>(&m_rows[size_t(order[from])]);
             for (size_t line = 0; line < sizeof(Row); line += 64)
                 __builtin_prefetch(next + line);
-            m_rows[at] = std::move(m_rows[from]);
-            at = from;
+            m_rows[p.at] = std::move(m_rows[from]);
+            if (ranked)
+                m_rows[p.at].nameRank = ranks[from];
+            p.at = from;
         }
-        m_rows[at] = std::move(carried);
+        m_rows[p.at] = std::move(carried);
+        if (ranked)
+            m_rows[p.at].nameRank = ranks[p.start];
+        p.inCycle = false;
     }
-    if (m_updatesSuspended)
-        return; // the views take the whole list afresh when updates resume
-    const QModelIndexList from = persistentIndexList();
-    QModelIndexList to;
-    to.reserve(from.size());
-    for (const QModelIndex& old : from)
-        to.append(index(newPosition[size_t(old.row())], old.column()));
-    changePersistentIndexList(from, to);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return true;
 }
 
 bool CatalogueModel::isSelected(int row) const {

@@ -13,7 +13,15 @@
 #include <algorithm>
 #include <functional>
 #include <future>
+#include <optional>
 #include <vector>
+
+// An order for the list's rows, as a sort works it out.
+struct SortedRows {
+    std::vector<int> order;     // order[i]: the row, as it stands now, that goes to place i
+    std::vector<int> nameRanks; // the names' ranks by row, when this sort worked them out
+    int collationStamp = 0;     // the collation they were ranked in
+};
 
 class CatalogueModel : public QAbstractTableModel {
     Q_OBJECT
@@ -63,13 +71,12 @@ public:
     // silently and the views take the whole list afresh at the end, as after a reset.
     void suspendViewUpdates();
     void resumeViewUpdates();
-    // Puts the rows in the given order (SortedOrder makes it): order[i] is the row, as it is
-    // now, that goes to place i. Persistent indexes (and so the selection and focus) follow
-    // their rows.
-    void moveRowsToOrder(const std::vector<int>& order) {
-        if (m_rows.size() > 1)
-            applyOrder(order);
-    }
+    // Puts the rows in the order SortedOrder worked out, and keeps the names' ranks when it
+    // worked them out. Persistent indexes (and so the selection and focus) follow their rows.
+    // With a time limit the rows move for about that many milliseconds a call, and the call
+    // returns false until all are in place: between calls every row stands in the list once,
+    // so the views may paint, but nothing else may change the list until the order is whole.
+    bool moveRowsToOrder(const SortedRows& sorted, int milliseconds = -1);
 
     // The rows' names ranked in the sort order of names (equal names, equal ranks), kept from
     // the last sort that worked them out until a row is added or changed: a sort by another
@@ -77,8 +84,6 @@ public:
     // stamp names the collation they were ranked in; -1 while they are not known.
     int nameRanksStamp() const { return m_nameRanksStamp; }
     int nameRank(int row) const { return m_rows[size_t(row)].nameRank; }
-    // ranks[row], for the rows as they are now.
-    void setNameRanks(const std::vector<int>& ranks, int stamp);
 
     // The order the rows are kept in; SortColumn applies it. (The views' own sort call stays
     // visible beside it; the list's views never call it.)
@@ -137,7 +142,14 @@ public:
     std::function<bool(int row, const QString& newName)> labelEditHandler;
 
 private:
-    void applyOrder(const std::vector<int>& order);
+    // An order being put in place a slice at a time.
+    struct Placing {
+        std::vector<bool> placed;
+        size_t start = 0; // the first place of the cycle being followed
+        size_t at = 0;    // where that cycle stands
+        bool inCycle = false;
+    };
+    bool placeRows(const SortedRows& sorted, int milliseconds);
     void recountSelection();
 
     struct Row {
@@ -147,6 +159,7 @@ private:
     };
     ChunkedRows<Row> m_rows;
     int m_nameRanksStamp = -1;
+    std::optional<Placing> m_placing;
     std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;

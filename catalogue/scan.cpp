@@ -131,13 +131,14 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     }
     // The closing sort (rows equal in it keep their order in the walk) is worked out beside
     // this thread, which keeps the window painted meanwhile; the rows stand still until their
-    // new order is applied at once.
+    // new order is applied, a slice at a time between looks after the window. The rows are all
+    // read by then: Esc has nothing left to stop.
     std::future<SortedRows> order = std::async(std::launch::async, [&list, &walkOrder] {
         return SortedOrder(list, list.filterOn(), &walkOrder);
     });
     while (order.wait_for(std::chrono::milliseconds(PumpInterval)) != std::future_status::ready)
-        window.scanEscPressed(); // the rows are all read: Esc has nothing left to stop
-    ApplySortedOrder(list, order.get());
+        window.scanEscPressed();
+    ApplySortedOrder(list, order.get(), [&window] { window.scanEscPressed(); });
 }
 
 QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {

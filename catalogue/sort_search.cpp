@@ -381,10 +381,11 @@ SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
     return sorted;
 }
 
-void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted) {
-    if (!sorted.nameRanks.empty())
-        list.setNameRanks(sorted.nameRanks, sorted.collationStamp);
-    list.moveRowsToOrder(sorted.order);
+void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted,
+                      const std::function<void()>& between) {
+    constexpr int SliceMs = 10;
+    while (!list.moveRowsToOrder(sorted, between ? SliceMs : -1))
+        between();
 }
 
 void SortColumn(CatalogueModel& list, bool filterOn) {

@@ -9,9 +9,11 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CatalogueModel;
+struct SortedRows;
 
 // The first column whose value is not 0 (Name when, against the rule, none is).
 int SortColumnIndex(const SortState& sort);
@@ -32,15 +34,12 @@ void SortColumn(CatalogueModel& list, bool filterOn);
 // The order SortColumn puts the rows in, computed without changing the list, so that it may
 // run on another thread while the list stands still. Rows equal in the sort are kept in the
 // order `earlier` gives them (their places in a scan's walk), or else in the order they stand.
-struct SortedRows {
-    std::vector<int> order;     // order[i]: the row, as it stands now, that goes to place i
-    std::vector<int> nameRanks; // the names' ranks by row, when this sort worked them out
-    int collationStamp = 0;     // the collation they were ranked in
-};
 SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
                        const std::vector<std::uint64_t>* earlier = nullptr);
 // Puts the rows in the sorted order, and lets the list keep the names' ranks for later sorts.
-void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted);
+// With `between`, the rows move in slices of about 10 ms, and `between` runs after each.
+void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted,
+                      const std::function<void()>& between = {});
 
 // A click on a column header: the clicked column becomes the list's sort column, ascending, or
 // its direction reverses when it already is; then the list is sorted.

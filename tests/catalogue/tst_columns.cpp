@@ -10,6 +10,8 @@
 #include <QtTest>
 #include <ctime>
 #include <memory>
+#include <numeric>
+#include <random>
 
 using Tuning = std::array<quint8, 12>;
 Q_DECLARE_METATYPE(Tuning)
@@ -201,6 +203,41 @@ private slots:
         QCOMPARE(m_list->rowCount(), int(expected.size()));
         for (size_t row = 0; row < expected.size(); ++row)
             QCOMPARE(m_list->entryAt(int(row))->name, expected[row]);
+    }
+
+    // An order put in place a slice at a time ends as the order says, the names' ranks and
+    // the focus following their rows; between the slices every row stands in the list once.
+    void orderPutInPlaceInSlices() {
+        const int count = 20000;
+        std::vector<Entry> rows(count);
+        for (int i = 0; i < count; ++i)
+            rows[size_t(i)].name = QString::number(i);
+        m_list->appendEntries(std::move(rows));
+        m_list->selectAndFocus(7);
+        SortedRows sorted;
+        sorted.order.resize(count);
+        std::iota(sorted.order.begin(), sorted.order.end(), 0);
+        std::shuffle(sorted.order.begin(), sorted.order.end(), std::mt19937(3));
+        for (int row = 0; row < count; ++row)
+            sorted.nameRanks.push_back(2 * row);
+        sorted.collationStamp = 5;
+        int pauses = 0;
+        while (!m_list->moveRowsToOrder(sorted, 0)) {
+            ++pauses;
+            QSet<QString> names;
+            for (int row = 0; row < count; ++row)
+                names.insert(m_list->entryAt(row)->name);
+            QCOMPARE(names.size(), count);
+            QVERIFY(!names.contains(QString())); // no row left moved away
+        }
+        QVERIFY(pauses > 0);
+        for (int place = 0; place < count; ++place) {
+            QCOMPARE(m_list->entryAt(place)->name, QString::number(sorted.order[size_t(place)]));
+            QCOMPARE(m_list->nameRank(place), 2 * sorted.order[size_t(place)]);
+        }
+        QCOMPARE(m_list->nameRanksStamp(), 5);
+        const int focus = m_list->selectionModel()->currentIndex().row();
+        QCOMPARE(m_list->entryAt(focus)->name, QStringLiteral("7"));
     }
 
     void loadEntryAsCurrent() {
