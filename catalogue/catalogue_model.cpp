@@ -354,7 +354,7 @@ bool CatalogueModel::placeRows(const SortedRows& sorted, int milliseconds) {
     const bool ranked = ranks.size() == m_rows.size();
     const QDeadlineTimer deadline =
         milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
-    Placing& p = *m_placing;
+    RowPlacing& p = *m_placing;
     size_t steps = 0;
     for (; p.start < m_rows.size(); ++p.start) {
         if (!p.inCycle) {

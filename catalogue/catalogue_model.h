@@ -23,6 +23,14 @@ struct SortedRows {
     int collationStamp = 0;     // the collation they were ranked in
 };
 
+// An order being put in place a slice at a time (CatalogueModel::moveRowsToOrder).
+struct RowPlacing {
+    std::vector<bool> placed;
+    size_t start = 0; // the first place of the cycle being followed
+    size_t at = 0;    // where that cycle stands
+    bool inCycle = false;
+};
+
 class CatalogueModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -142,13 +150,6 @@ public:
     std::function<bool(int row, const QString& newName)> labelEditHandler;
 
 private:
-    // An order being put in place a slice at a time.
-    struct Placing {
-        std::vector<bool> placed;
-        size_t start = 0; // the first place of the cycle being followed
-        size_t at = 0;    // where that cycle stands
-        bool inCycle = false;
-    };
     bool placeRows(const SortedRows& sorted, int milliseconds);
     void recountSelection();
 
@@ -159,7 +160,7 @@ private:
     };
     ChunkedRows<Row> m_rows;
     int m_nameRanksStamp = -1;
-    std::optional<Placing> m_placing;
+    std::optional<RowPlacing> m_placing;
     std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;
     SortState m_sort = DefaultSortState;
