@@ -131,8 +131,8 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     }
     // The closing sort (rows equal in it keep their order in the walk) is worked out beside
     // this thread, which keeps the window painted meanwhile; the rows stand still until their
-    // new order is applied, a slice at a time between looks after the window. The rows are all
-    // read by then: Esc has nothing left to stop.
+    // new order is applied, 10 ms at a time with the window looked after in between. The rows
+    // are all read by then: Esc has nothing left to stop.
     std::future<SortedRows> order = std::async(std::launch::async, [&list, &walkOrder] {
         return SortedOrder(list, list.filterOn(), &walkOrder);
     });

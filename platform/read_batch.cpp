@@ -3,6 +3,7 @@
 #include "platform/native_file.h"
 
 #include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <atomic>
