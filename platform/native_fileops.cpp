@@ -5,7 +5,9 @@
 #ifndef Q_OS_WIN // the Windows side is in native_fileops_win.cpp
 #include <QDateTime>
 #include <QDir>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -16,10 +18,10 @@
 
 namespace {
 
-int OpenRetry(const AtPath& at, int flags, mode_t mode = 0) {
+int OpenRetry(int dir, const char* name, int flags, mode_t mode = 0) {
     int fd;
     do {
-        fd = ::openat(at.dir(), at.name(), flags | O_CLOEXEC, mode);
+        fd = ::openat(dir, name, flags | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -67,17 +69,88 @@ int FinishCopy(int out, const struct stat& source) {
     return 0;
 }
 
+// Gives the file `from` the name `to` (each inside its open folder, or a path from AT_FDCWD)
+// without replacing anything: renameat2 refuses a taken name in one step; where the file
+// system cannot do that, a new link fails on a taken name and then the old name goes.
+int RenameAtNoReplace(int fromDir, const char* from, int toDir, const char* to) {
+#ifdef SYS_renameat2
+    constexpr unsigned renameNoReplace = 1; // RENAME_NOREPLACE
+    if (::syscall(SYS_renameat2, fromDir, from, toDir, to, renameNoReplace) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return errno;
+#endif
+    if (::linkat(fromDir, from, toDir, to, 0) != 0)
+        return errno;
+    if (::unlinkat(fromDir, from, 0) != 0) {
+        const int error = errno;
+        ::unlinkat(toDir, to, 0); // the link made above; the old name stays
+        return error;
+    }
+    return 0;
+}
+
+// A folder's entries made durable: a name created or renamed in it survives a power cut.
+int SyncFolder(int folder) {
+    return ::fsync(folder) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+}
+
+// The name under which a copy to `name` is written until it is complete: the file's own name
+// with ".unfinished" (and a number from the second on), so that a user who finds one after a
+// crash knows what it is, and the scan never lists it. The file's name is shortened where
+// the whole would be longer than a file system takes.
+QByteArray UnfinishedName(const QByteArray& name, int n) {
+    const QByteArray end =
+        n == 1 ? QByteArray(".unfinished") : ".unfinished-" + QByteArray::number(n);
+    qsizetype keep = std::min<qsizetype>(name.size(), NAME_MAX - end.size());
+    while (keep > 0 && keep < name.size() && (uchar(name[keep]) & 0xC0) == 0x80)
+        --keep; // not inside a character
+    return name.left(keep) + end;
+}
+
+// The source's bytes into a new file under an unfinished name in `folder`, made durable and
+// given the source's times; that name, or empty with the error code.
+QByteArray WriteUnfinishedCopy(int in, const struct stat& st, int folder, const QByteArray& name,
+                               int& error) {
+    for (int n = 1; n <= 100; ++n) {
+        const QByteArray unfinished = UnfinishedName(name, n);
+        const int out = OpenRetry(folder, unfinished.constData(), O_WRONLY | O_CREAT | O_EXCL,
+                                  st.st_mode & 0777);
+        if (out < 0 && errno == EEXIST)
+            continue; // left by an earlier copy that did not end: kept for the user to judge
+        if (out < 0) {
+            error = errno;
+            return {};
+        }
+        error = CopyBytes(in, out);
+        if (!error)
+            error = FinishCopy(out, st);
+        if (::close(out) != 0 && !error)
+            error = errno;
+        if (!error)
+            return unfinished;
+        ::unlinkat(folder, unfinished.constData(), 0);
+        return {};
+    }
+    error = EEXIST;
+    return {};
+}
+
 } // namespace
 
 // Every path is taken through AtPath, so that a file in a folder deeper than one system call
 // can name is handled like any other.
 
+// The copy is written under an unfinished name beside the target and gets the real name only
+// once all of it is on the disk, by a rename that refuses a taken name: a copy cut short by a
+// crash or a kill never stands under the real name. A name taken already is refused before
+// any byte is copied.
 int CopyFileNoReplace(const QString& from, const QString& to) {
     const AtPath source(from);
     if (!source.ok())
         return source.error();
     // Opened without waiting, so that a pipe or device under a file's name cannot hang the copy.
-    const int in = OpenRetry(source, O_RDONLY | O_NONBLOCK);
+    const int in = OpenRetry(source.dir(), source.name(), O_RDONLY | O_NONBLOCK);
     if (in < 0)
         return errno;
     struct stat st {};
@@ -89,21 +162,33 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     const AtPath target(to);
     if (!error && !target.ok())
         error = target.error();
-    int out = -1;
+    // The target's folder, opened, and the target's name inside it.
+    const QByteArray path(target.name());
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    const QByteArray folderName = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : path.left(slash);
+    int folder = -1;
     if (!error) {
-        out = OpenRetry(target, O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
-        if (out < 0)
-            error = errno; // nothing was created: an existing file stays untouched
-    }
-    if (out >= 0) {
-        error = CopyBytes(in, out);
-        if (!error)
-            error = FinishCopy(out, st);
-        if (::close(out) != 0 && !error)
+        folder = OpenRetry(target.dir(), folderName.constData(), O_RDONLY | O_DIRECTORY);
+        if (folder < 0)
             error = errno;
-        if (error)
-            ::unlinkat(target.dir(), target.name(), 0); // our own partial copy, made above
     }
+    struct stat there {};
+    if (!error &&
+        (name.isEmpty() || ::fstatat(folder, name.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0))
+        error = name.isEmpty() ? ENOENT : EEXIST;
+    QByteArray unfinished;
+    if (!error)
+        unfinished = WriteUnfinishedCopy(in, st, folder, name, error);
+    if (!error) {
+        error = RenameAtNoReplace(folder, unfinished.constData(), folder, name.constData());
+        if (error)
+            ::unlinkat(folder, unfinished.constData(), 0);
+    }
+    if (!error && (error = SyncFolder(folder)))
+        ::unlinkat(folder, name.constData(), 0); // our own copy, whose name may not last
+    if (folder >= 0)
+        ::close(folder);
     ::close(in);
     return error;
 }
@@ -127,24 +212,7 @@ int RenameNoReplace(const QString& from, const QString& to) {
         struct stat st {};
         return ::fstatat(source.dir(), source.name(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
     }
-#ifdef SYS_renameat2
-    constexpr unsigned renameNoReplace = 1; // RENAME_NOREPLACE
-    if (::syscall(SYS_renameat2, source.dir(), source.name(), target.dir(), target.name(),
-                  renameNoReplace) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return errno;
-#endif
-    // The file system cannot rename without replacing: a new link fails on an existing name,
-    // then the old name goes.
-    if (::linkat(source.dir(), source.name(), target.dir(), target.name(), 0) != 0)
-        return errno;
-    if (::unlinkat(source.dir(), source.name(), 0) != 0) {
-        const int error = errno;
-        ::unlinkat(target.dir(), target.name(), 0); // the link made above; the old name stays
-        return error;
-    }
-    return 0;
+    return RenameAtNoReplace(source.dir(), source.name(), target.dir(), target.name());
 }
 
 int MakeFolder(const QString& path) {
@@ -257,8 +325,10 @@ TrashResult MoveToTrash(const QString& path) {
             return result;
         }
         ::unlink(infoBytes.constData());
-        if (error || moved == EXDEV)
-            break; // the trash cannot take it
+        if (error || moved == EXDEV) {
+            error = moved; // the trash cannot take it
+            break;
+        }
         if (moved != EEXIST || n >= 10000) {
             result.error = moved; // the file itself refused: locked, vanished, no right
             return result;

@@ -7,15 +7,72 @@
 #include "platform/win_path.h"
 
 #include <QFile>
+#include <algorithm>
+#include <string>
 #include <windows.h>
 
 static int Result(BOOL ok) {
     return ok ? 0 : int(GetLastError());
 }
 
+// Makes what was written to the file durable; 0 or the error code. A copy of a read-only file
+// is read-only too: it is made writable only for the flush.
+static int FlushFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (readOnly)
+        SetFileAttributesW(path.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    int error = h == INVALID_HANDLE_VALUE ? int(GetLastError()) : Result(FlushFileBuffers(h));
+    if (h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    if (readOnly)
+        SetFileAttributesW(path.c_str(), attributes);
+    return error;
+}
+
+// The name under which a copy to `target` is written until it is complete: the file's own name
+// with ".unfinished" (and a number from the second on), so that a user who finds one after a
+// crash knows what it is, and the scan never lists it. The file's name is shortened where the
+// whole would be longer than a file system takes.
+static std::wstring UnfinishedName(const std::wstring& target, int n) {
+    const std::wstring end =
+        n == 1 ? std::wstring(L".unfinished") : L".unfinished-" + std::to_wstring(n);
+    const size_t start = target.find_last_of(L'\\') + 1; // 0 without a separator
+    size_t keep = std::min(target.size() - start, size_t(255) - end.size());
+    if (keep > 0 && IS_HIGH_SURROGATE(target[start + keep - 1]))
+        --keep; // not inside a character
+    return target.substr(0, start + keep) + end;
+}
+
+// The copy is written under an unfinished name beside the target and gets the real name only
+// once all of it is on the disk, by a move that refuses a taken name: a copy cut short by a
+// crash or a kill never stands under the real name. CopyFileW keeps the last-write time. A
+// name taken already is refused before any byte is copied, with the error a copy onto it gives.
 int CopyFileNoReplace(const QString& from, const QString& to) {
-    // Fails when the target exists; keeps the last-write time; removes its own partial target.
-    return Result(CopyFileW(LongPathW(from).c_str(), LongPathW(to).c_str(), TRUE));
+    const std::wstring source = LongPathW(from);
+    const std::wstring target = LongPathW(to);
+    if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return ERROR_FILE_EXISTS;
+    std::wstring unfinished;
+    int error = ERROR_FILE_EXISTS;
+    for (int n = 1; n <= 100 && error == ERROR_FILE_EXISTS; ++n) {
+        unfinished = UnfinishedName(target, n);
+        error = Result(CopyFileW(source.c_str(), unfinished.c_str(), TRUE));
+    }
+    if (error == ERROR_FILE_EXISTS)
+        return error; // each name was left by an earlier copy that did not end
+    if (!error)
+        error = FlushFile(unfinished);
+    if (!error)
+        error = Result(MoveFileExW(unfinished.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
+    if (error) { // our own, whatever state the copy left it in
+        SetFileAttributesW(unfinished.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(unfinished.c_str());
+    }
+    return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
 }
 
 int DeleteFileNative(const QString& path) {

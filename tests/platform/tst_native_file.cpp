@@ -6,18 +6,26 @@
 #include "platform/native_fileops.h"
 #include "platform/read_batch.h"
 #include "platform/win_clipboard.h"
+#include "tests/fileops/temporary_trash.h"
 #include "tools/sample_writer.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <random>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #endif
 
 // The bytes of the file from the start: a small read first, then the rest in large ones.
@@ -266,6 +274,97 @@ private slots:
         NativeFolder folder;
         folder.open(dir.path() + QLatin1Char('/'));
         QVERIFY(file.openReadIn(folder, QStringLiteral("song.zuf")));
+    }
+#endif
+
+#ifdef Q_OS_LINUX
+    // A copy killed at any moment, from before its first byte to after its last, leaves the
+    // source as it was and under the target's name either nothing or the whole copy; beside
+    // it at most one unfinished file, named after the target and never listed by the scan.
+    void copyKilledAtAnyMomentLeavesNoPartialFile() {
+        QTemporaryDir dir;
+        QByteArray bytes(16 << 20, Qt::Uninitialized);
+        std::mt19937 random(21);
+        std::generate(bytes.begin(), bytes.end(), [&random] { return char(random()); });
+        const QString from = dir.filePath(QStringLiteral("song.zuf"));
+        QVERIFY(WriteSampleFile(from, bytes));
+        const QString folder = dir.filePath(QStringLiteral("dest"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString to = folder + QStringLiteral("/song.zuf");
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(CopyFileNoReplace(from, to), 0);
+        std::int64_t window = clock.nsecsElapsed() / 1000 + 1; // microseconds a copy takes
+        QVERIFY(QFile::remove(to));
+        int cutShort = 0;
+        for (int round = 0; round < 12; ++round) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                ::_exit(CopyFileNoReplace(from, to));
+            ::usleep(useconds_t(std::int64_t(random()) % window));
+            ::kill(child, SIGKILL);
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            if (!WIFSIGNALED(status))
+                window = window * 2 / 3 + 1; // the copy ended first: kill sooner
+            QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+            if (names.removeAll(QStringLiteral("song.zuf")) > 0) {
+                QFile copy(to);
+                QVERIFY(copy.open(QIODevice::ReadOnly));
+                QVERIFY2(copy.readAll() == bytes, "a partial copy under the real name");
+                QVERIFY(copy.remove());
+            }
+            QVERIFY2(names.size() <= 1, qPrintable(names.join(u' ')));
+            for (const QString& name : names) {
+                QVERIFY(name.startsWith(QStringLiteral("song.zuf")));
+                const QString end = name.right(3).toLower();
+                QVERIFY(end != u"zuf" && end != u"tab");
+                QVERIFY(QFile::remove(folder + u'/' + name));
+                ++cutShort;
+            }
+        }
+        QFile source(from);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(source.readAll() == bytes);
+        QVERIFY2(cutShort > 0, "no kill fell inside a copy");
+    }
+
+    // A file the trash cannot take stays where it was, and the trash keeps no information file
+    // for it: neither for a file on another file system nor for one whose move into the trash
+    // the system refuses (behind a second mount of the trash's own file system).
+    void failedTrashLeavesNoInformation_data() {
+        QTest::addColumn<bool>("bindMount");
+        QTest::newRow("on another file system") << false;
+        QTest::newRow("behind a second mount") << true;
+    }
+    void failedTrashLeavesNoInformation() {
+        QFETCH(bool, bindMount);
+        const QString trash = test_support::temporaryTrashHome.trash();
+        QTemporaryDir dir(bindMount ? QDir::tempPath() + QStringLiteral("/zuf-XXXXXX")
+                                    : QStringLiteral("/dev/shm/zuf-XXXXXX"));
+        QVERIFY(dir.isValid());
+        QString folder = dir.path();
+        if (bindMount) {
+            folder = dir.filePath(QStringLiteral("mounted"));
+            QVERIFY(QDir().mkdir(folder));
+            if (::mount(EncodeFileName(dir.path()).constData(), EncodeFileName(folder).constData(),
+                        nullptr, MS_BIND, nullptr) != 0)
+                QSKIP("a folder cannot be mounted here (needs root and permission to mount)");
+        }
+        const QString path = folder + QStringLiteral("/song.zuf");
+        QVERIFY(WriteSampleFile(path, QByteArray("the song")));
+
+        const TrashResult result = MoveToTrash(path);
+        if (bindMount)
+            ::umount2(EncodeFileName(folder).constData(), MNT_DETACH);
+
+        QCOMPARE(result.error, int(EXDEV));
+        QVERIFY(result.noTrash);
+        QVERIFY(QFile::exists(bindMount ? dir.filePath(QStringLiteral("song.zuf")) : path));
+        QCOMPARE(QDir(trash + QStringLiteral("/info")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(QDir(trash + QStringLiteral("/files")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 #endif
 
