@@ -1,7 +1,9 @@
 #include "fileops/folder_history.h"
 #include "platform/folder_path.h"
+#include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -33,6 +35,22 @@ static QString Visible(const ColumnTable& columns) {
     for (const ColumnSpec& c : columns)
         bits += c.visible ? u'1' : u'0';
     return bits;
+}
+
+static QSettings::SettingsMap ReadFileText(const QByteArray& text) {
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    ReadSettingsFile(buffer, map);
+    return map;
+}
+
+static QByteArray FileText(const QSettings::SettingsMap& map) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteSettingsFile(buffer, map);
+    return buffer.data();
 }
 
 class TestSettings : public QObject {
@@ -127,6 +145,53 @@ private slots:
         QString buffer;
         QCOMPARE(ReadSetting(u"v", u"dflt", buffer, 512), int(text.size()));
         QCOMPARE(buffer, text);
+    }
+
+    // Every byte the file gives a meaning to is written so that it reads back as it was, and
+    // in the form the file has always had.
+    void fileQuoting_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("file"); // after the "[General]" line
+        const QVariant plain(QStringLiteral("v"));
+        QTest::newRow("semicolon") << "k" << QVariant("a;b") << QByteArray("k=\"a;b\"\n");
+        QTest::newRow("equals") << "k" << QVariant("a=b") << QByteArray("k=\"a=b\"\n");
+        QTest::newRow("comma") << "k" << QVariant("a,b") << QByteArray("k=\"a,b\"\n");
+        QTest::newRow("double quote") << "k" << QVariant("a\"b") << QByteArray("k=a\\\"b\n");
+        QTest::newRow("hash") << "k" << QVariant("#a") << QByteArray("k=#a\n");
+        QTest::newRow("blank inside") << "k" << QVariant("a b") << QByteArray("k=a b\n");
+        QTest::newRow("leading blank") << "k" << QVariant(" a") << QByteArray("k=\" a\"\n");
+        QTest::newRow("trailing blank") << "k" << QVariant("a ") << QByteArray("k=\"a \"\n");
+        QTest::newRow("leading tab") << "k" << QVariant("\ta") << QByteArray("k=\"\\ta\"\n");
+        QTest::newRow("backslash") << "k" << QVariant("a\\b") << QByteArray("k=a\\\\b\n");
+        QTest::newRow("line ends") << "k" << QVariant("a\r\nb") << QByteArray("k=a\\r\\nb\n");
+        QTest::newRow("control byte")
+            << "k" << QVariant(QString(QChar(1)) + QChar(0)) << QByteArray("k=\\x0001\\x0000\n");
+        QTest::newRow("non-ASCII") << "k" << QVariant("/m\u00FAsica/\u20AC")
+                                   << QByteArray("k=/m\xC3\xBAsica/\xE2\x82\xAC\n");
+        QTest::newRow("at sign") << "k" << QVariant("@x") << QByteArray("k=@@x\n");
+        QTest::newRow("empty") << "k" << QVariant("") << QByteArray("k=\n");
+        QTest::newRow("list") << "k" << QVariant(QStringList{"a", "", " b", "c;d"})
+                              << QByteArray("k=a, , \" b\", \"c;d\"\n");
+        QTest::newRow("bytes") << "k" << QVariant(QByteArray("a\xFF,"))
+                               << QByteArray("k=\"@ByteArray(a\xC3\xBF,)\"\n");
+        QTest::newRow("key with specials")
+            << "#a;b=c d\u00E9\u20AC" << plain << QByteArray("%23a%3Bb%3Dc%20d%E9%U20AC=v\n");
+        QTest::newRow("key in a group") << "g h/k/l" << plain << QByteArray("\n[g%20h]\nk\\l=v\n");
+#ifndef Q_OS_WIN
+        const QString undecodable = QString(QChar(0xDCE9)) + QChar(0xDCFF);
+        QTest::newRow("undecodable bytes") << "k" << QVariant(undecodable) << QByteArray("k=\xE9\xFF\n");
+        QTest::newRow("undecodable key") << undecodable << plain << QByteArray("%UDCE9%UDCFF=v\n");
+#endif
+    }
+    void fileQuoting() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, file);
+        const QSettings::SettingsMap map{{key, value}};
+        const QByteArray text = FileText(map);
+        QCOMPARE(text, "[General]\n" + file);
+        QCOMPARE(ReadFileText(text), map);
     }
 
     void settingDecimal_data() {
