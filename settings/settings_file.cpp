@@ -2,6 +2,7 @@
 
 #include "platform/native_file.h"
 
+#include <QBuffer>
 #include <QStringList>
 #include <cstring>
 #include <string_view>
@@ -128,6 +129,8 @@ QVariant UnescapedValue(QByteArrayView raw) {
             if (quoted && piece.firstKept < 0)
                 piece.firstKept = piece.bytes.size(); // "" keeps an empty text
         } else if (!quoted && c == ',') {
+            if (pieces.size() == SettingsListMax)
+                return {}; // beyond what any value of the program holds
             pieces.append(ValuePiece{});
         } else if (!quoted && c == ';') {
             break;
@@ -215,30 +218,79 @@ QByteArray EscapedValue(const QVariant& value) {
     return EscapedText(text.startsWith(u'@') ? u'@' + text : text);
 }
 
+// The next line of `device` without its end into `line`; false at the end of the file. A line
+// longer than SettingsLineMax is read to its end and given as null.
+bool NextLine(QIODevice& device, QByteArray& buffer, QByteArrayView& line) {
+    qint64 size = device.readLine(buffer.data(), buffer.size());
+    if (size <= 0)
+        return false;
+    const bool whole = buffer[size - 1] == '\n' || size < buffer.size() - 1;
+    line = QByteArrayView(buffer.constData(), size);
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (whole)
+        return true;
+    while (buffer[size - 1] != '\n' &&
+           (size = device.readLine(buffer.data(), buffer.size())) > 0) {
+    }
+    line = QByteArrayView();
+    return true;
+}
+
+// A key as QSettings names it: no leading, trailing or doubled separator.
+QString NormalisedKey(const QString& key) {
+    if (!key.startsWith(u'/') && !key.endsWith(u'/') && !key.contains(u"//"))
+        return key;
+    return key.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
+// A group is written as its key, except that a group called General (in any case) would be
+// read as the values outside any group: its first letter is escaped.
+QByteArray EscapedGroup(const QString& group) {
+    const QByteArray key = EscapedKey(group);
+    if (group.compare(u"General", Qt::CaseInsensitive) != 0)
+        return key;
+    return '%' + QByteArray::number(int(group[0].unicode()), 16).toUpper() + key.sliced(1);
+}
+
+// What a value costs in the file when written back: the line, without its end.
+qsizetype WrittenSize(const QString& key, const QVariant& value) {
+    return EscapedKey(key).size() + 1 + EscapedValue(value).size();
+}
+
 } // namespace
 
 bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
     QString group;
-    const QByteArray all = device.readAll();
-    for (qsizetype start = 0, end = 0; start < all.size(); start = end + 1) {
-        end = all.indexOf('\n', start);
-        if (end < 0)
-            end = all.size();
-        const QByteArrayView line = Trimmed(QByteArrayView(all).sliced(start, end - start));
+    QByteArray buffer(SettingsLineMax + 2, Qt::Uninitialized);
+    qsizetype kept = 0; // what the values kept cost when written back
+    QByteArrayView line;
+    while (NextLine(device, buffer, line)) {
+        line = Trimmed(line);
         if (line.isEmpty() || line.front() == ';' || line.front() == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
-            group = UnescapedKey(line.sliced(1).chopped(1));
-            if (group.compare(u"General", Qt::CaseInsensitive) == 0)
-                group.clear();
+            const QByteArrayView name = line.sliced(1).chopped(1);
+            group = QByteArrayView("General").compare(name, Qt::CaseInsensitive) == 0
+                        ? QString()
+                        : UnescapedKey(name);
             continue;
         }
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0)
             continue;
-        const QString key = UnescapedKey(Trimmed(line.first(equals)));
-        map.insert(group.isEmpty() ? key : group + u'/' + key,
-                   UnescapedValue(Trimmed(line.sliced(equals + 1))));
+        const QString name = UnescapedKey(Trimmed(line.first(equals)));
+        const QString key = NormalisedKey(group.isEmpty() ? name : group + u'/' + name);
+        if (key.isEmpty() || (map.size() >= SettingsValueMax && !map.contains(key)))
+            continue;
+        const QVariant value = UnescapedValue(Trimmed(line.sliced(equals + 1)));
+        if (!value.isValid())
+            continue;
+        const qsizetype size = WrittenSize(key, value);
+        if (size > SettingsLineMax || kept + size > SettingsKeptMax)
+            continue;
+        kept += size;
+        map.insert(key, value);
     }
     return true;
 }
@@ -257,8 +309,24 @@ bool WriteSettingsFile(QIODevice& device, const QSettings::SettingsMap& map) {
     }
     QByteArray out = map.isEmpty() ? QByteArray() : root;
     for (auto it = groups.cbegin(); it != groups.cend(); ++it)
-        out += "\n[" + EscapedKey(it.key()) + "]\n" + it.value();
+        out += "\n[" + EscapedGroup(it.key()) + "]\n" + it.value();
     return device.write(out) == out.size();
+}
+
+QSettings::SettingsMap ReadSettingsText(const QByteArray& text) {
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    QSettings::SettingsMap map;
+    ReadSettingsFile(buffer, map);
+    return map;
+}
+
+QByteArray SettingsFileText(const QSettings::SettingsMap& map) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    WriteSettingsFile(buffer, map);
+    return buffer.data();
 }
 
 QSettings::Format SettingsFileFormat() {

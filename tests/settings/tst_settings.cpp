@@ -3,7 +3,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -35,22 +34,6 @@ static QString Visible(const ColumnTable& columns) {
     for (const ColumnSpec& c : columns)
         bits += c.visible ? u'1' : u'0';
     return bits;
-}
-
-static QSettings::SettingsMap ReadFileText(const QByteArray& text) {
-    QBuffer buffer;
-    buffer.setData(text);
-    buffer.open(QIODevice::ReadOnly);
-    QSettings::SettingsMap map;
-    ReadSettingsFile(buffer, map);
-    return map;
-}
-
-static QByteArray FileText(const QSettings::SettingsMap& map) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    WriteSettingsFile(buffer, map);
-    return buffer.data();
 }
 
 class TestSettings : public QObject {
@@ -178,6 +161,8 @@ private slots:
         QTest::newRow("key with specials")
             << "#a;b=c d\u00E9\u20AC" << plain << QByteArray("%23a%3Bb%3Dc%20d%E9%U20AC=v\n");
         QTest::newRow("key in a group") << "g h/k/l" << plain << QByteArray("\n[g%20h]\nk\\l=v\n");
+        QTest::newRow("group named General")
+            << "General/k" << plain << QByteArray("\n[%47eneral]\nk=v\n");
 #ifndef Q_OS_WIN
         const QString undecodable = QString(QChar(0xDCE9)) + QChar(0xDCFF);
         QTest::newRow("undecodable bytes") << "k" << QVariant(undecodable) << QByteArray("k=\xE9\xFF\n");
@@ -189,9 +174,56 @@ private slots:
         QFETCH(QVariant, value);
         QFETCH(QByteArray, file);
         const QSettings::SettingsMap map{{key, value}};
-        const QByteArray text = FileText(map);
+        const QByteArray text = SettingsFileText(map);
         QCOMPARE(text, "[General]\n" + file);
-        QCOMPARE(ReadFileText(text), map);
+        QCOMPARE(ReadSettingsText(text), map);
+    }
+
+    // A file of any size costs a bounded reading: what is beyond the bounds reads as absent,
+    // and the file written back is no larger than the one read. A value after an over-long one
+    // is still read; one after more values than are kept is not.
+    void hostileFileIsBounded_data() {
+        QTest::addColumn<QByteArray>("junk"); // between the working folder and the viewer
+        QTest::addColumn<bool>("viewerRead");
+        QByteArray values;
+        for (int i = 0; i < 1000000; ++i)
+            values += "v" + QByteArray::number(i) + "=1\n";
+        QByteArray big;
+        for (int i = 0; i < 20; ++i)
+            big += "big" + QByteArray::number(i) + '=' + QByteArray(100000, 'x') + '\n';
+        QTest::newRow("five million commas") << "WindowPos=" + QByteArray(5000000, ',') + '\n' << true;
+        // The rest of an over-long line is not read as a line of its own.
+        QTest::newRow("a line longer than the bound")
+            << "j=" + QByteArray(SettingsLineMax - 1, 'x') + "WindowPos=10,20,650,500\n" << true;
+        QTest::newRow("a list of a thousand") << "list=" + QByteArray(1000, ',') + '\n' << true;
+        QTest::newRow("a value of 8 MB") << "szStrumlexPath=" + QByteArray(8 << 20, 'e') + '\n' << true;
+        QTest::newRow("a million values") << values << false;
+        QTest::newRow("2 MB in long values") << big << true;
+    }
+    void hostileFileIsBounded() {
+        QFETCH(QByteArray, junk);
+        QFETCH(bool, viewerRead);
+        const QByteArray read =
+            "[General]\nszPathName1=/kept/\n" + junk + "szZufViewPath=/bin/viewer\n";
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(read);
+        file.close();
+        FakeWindow window;
+        QCOMPARE(LoadStartupSettings(m_settings, m_history), QStringLiteral("/kept/"));
+        LoadWindowSettings(m_settings.columnTable, window);
+        QCOMPARE(m_settings.viewerPath.text(),
+                 viewerRead ? QStringLiteral("/bin/viewer") : DefaultViewerPath.toString());
+        QCOMPARE(m_settings.editorPath.text(), DefaultEditorPath.toString());
+        QCOMPARE(window.moves, 0);
+        SaveWindowSettings(m_settings.columnTable, window);
+        SaveExitSettings(m_settings, m_history, QStringLiteral("/kept/"));
+
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        QVERIFY2(written.size() <= std::min(read.size(), SettingsKeptMax + 4096),
+                 qPrintable(QString::number(written.size())));
+        QVERIFY(ReadSettingsText(written).size() <= SettingsValueMax);
     }
 
     void settingDecimal_data() {
