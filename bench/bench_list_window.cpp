@@ -14,7 +14,8 @@
 #include "app/main_window.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/search.h"
+#include "catalogue/sorting.h"
 #include "format/file_summary.h"
 #include "platform/folder_walk.h"
 

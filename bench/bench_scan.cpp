@@ -12,7 +12,7 @@
 #include "bench/tree_generator.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/sorting.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"
 

@@ -3,7 +3,7 @@
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "catalogue/tree_scan.h"
 #include "format/file_summary.h"

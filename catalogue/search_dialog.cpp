@@ -2,7 +2,7 @@
 
 #include "base/dialog_buttons_widget.h"
 #include "catalogue/catalogue_model.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/search.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

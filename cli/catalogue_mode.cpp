@@ -5,7 +5,7 @@
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/search.h"
 #include "catalogue/status.h"
 #include "platform/folder_walk.h"
 #include "platform/native_file.h"

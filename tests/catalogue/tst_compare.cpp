@@ -2,7 +2,7 @@
 
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/sorting.h"
 
 #include <QtTest>
 #include <memory>

@@ -2,7 +2,7 @@
 
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/search.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/scan.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/sorting.h"
 #include "catalogue/tree_scan.h"
 #include "format/file_summary.h"
 #include "platform/folder_path.h"
