@@ -30,8 +30,9 @@ struct Recorder : UiHooks {
     QList<QPair<int, QString>> texts;
     int escAtVisit = 0; // 0: never; n: Esc is pressed at the scan's n-th look for it
     int visits = 0;
+    QDeadlineTimer escAfter = QDeadlineTimer::Forever; // Esc is pressed once it has passed
     void setStatusText(int part, const QString& text) override { texts.append({part, text}); }
-    bool scanEscPressed() override { return ++visits == escAtVisit; }
+    bool scanEscPressed() override { return ++visits == escAtVisit || escAfter.hasExpired(); }
     QStringList partTexts(int part) const {
         QStringList out;
         for (const auto& t : texts) {
@@ -332,6 +333,22 @@ private slots:
         QCOMPARE(list().rowCount(), 0);
         QCOMPARE(list().selectedCount(), 0);
         QCOMPARE(recorder.partTexts(3).last(), QStringLiteral("Total: 0 file(s)"));
+    }
+
+    // More files in one folder than the walker may list ahead of the readers: the walker waits
+    // for room and must be woken as the readers take files. A walker left waiting would hang
+    // the refresh; Esc after 20 s ends it with files missing instead.
+    void folderOfMoreFilesThanTheWalkerListsAhead() {
+        const QString big = Below(temp.path(), QStringLiteral("Big"));
+        QVERIFY(QDir().mkpath(big));
+        constexpr int FileCount = 9000;
+        for (int i = 0; i < FileCount; ++i) {
+            QFile file(big + QString::number(i) + QStringLiteral(".zuf"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        recorder.escAfter.setRemainingTime(20000);
+        refreshIn(big);
+        QCOMPARE(list().rowCount(), FileCount);
     }
 
     void escAbort_data() {
