@@ -231,6 +231,19 @@ void NativeFile::adoptOpened(int descriptorOrError) {
     TakeOpened(descriptorOrError, m_handle, m_error, m_size, m_lastWriteTime);
 }
 
+void NativeFile::adoptFirstBlock(const char* bytes, std::int64_t count) {
+    m_aheadStart = 0;
+    m_aheadSize = std::clamp<std::int64_t>(count, 0, ReadAheadSize);
+    std::memcpy(m_ahead, bytes, size_t(m_aheadSize));
+}
+
+int NativeFile::releaseDescriptor() {
+    const int fd = int(m_handle);
+    m_handle = -1;
+    close();
+    return fd;
+}
+
 bool NativeFile::openRead(QStringView path) {
     close();
     return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path,
@@ -238,10 +251,10 @@ bool NativeFile::openRead(QStringView path) {
 }
 
 bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
-    if (folder.m_handle == -1)
-        return openRead(folder.m_path + name);
+    if (folder.descriptor() == -1)
+        return openRead(folder.path() + name);
     close();
-    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, int(folder.m_handle), name,
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, folder.descriptor(), name,
                      O_RDONLY | O_NONBLOCK);
 }
 

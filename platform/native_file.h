@@ -67,10 +67,14 @@ public:
     void open(const QString& path);
     void close();
     const QString& path() const { return m_path; }
+#ifndef Q_OS_WIN
+    // The open folder's descriptor, for openings made elsewhere; -1 when it is not open.
+    int descriptor() const {
+        return int(m_handle);
+    }
+#endif
 
 private:
-    friend class NativeFile;
-    friend class ReadBatch;
     QString m_path;
     std::intptr_t m_handle = -1;
 };
@@ -110,14 +114,25 @@ public:
     void setAbortCheck(std::function<bool()> check) { m_abortCheck = std::move(check); }
     bool abortRequested() const { return m_abortCheck && m_abortCheck(); }
 
-private:
-    friend class ReadBatch;
+    // How much of the file the first small read fetches at once.
+    static constexpr std::int64_t ReadAheadSize = 8192;
+
 #ifndef Q_OS_WIN
-    // Takes over the outcome of an opening made elsewhere for reading: a descriptor, or the
-    // system's error negated.
+    // For openings, first reads and closings made elsewhere (a batch of them given to the
+    // system at once). adoptOpened() takes over the outcome of an opening for reading, a
+    // descriptor or the system's error negated, as openReadIn would have left it;
+    // adoptFirstBlock() the file's first bytes, read elsewhere, as the first small read would
+    // have left them; releaseDescriptor() hands the descriptor over to be closed elsewhere and
+    // leaves the file closed (-1 when it was not open).
     void adoptOpened(int descriptorOrError);
+    void adoptFirstBlock(const char* bytes, std::int64_t count);
+    int descriptor() const {
+        return int(m_handle);
+    }
+    int releaseDescriptor();
 #endif
 
+private:
     std::function<bool()> m_abortCheck;
     std::intptr_t m_handle = -1;
     int m_error = 0;
@@ -129,7 +144,6 @@ private:
     std::int64_t m_lastWriteTime = 0; // from the opening, while m_size is known
     // The block lives inside the object, so that opening and reading a small file allocates
     // nothing.
-    static constexpr std::int64_t ReadAheadSize = 8192;
     char m_ahead[ReadAheadSize];
     std::int64_t m_aheadSize = 0;
     std::int64_t m_aheadStart = 0;

@@ -61,7 +61,7 @@ bool NativeFile::openRead(QStringView path) {
 }
 
 bool NativeFile::openReadIn(const NativeFolder& folder, const QString& name) {
-    return openRead(folder.m_path + name);
+    return openRead(folder.path() + name);
 }
 
 NativeFolder::~NativeFolder() {

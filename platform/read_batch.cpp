@@ -6,143 +6,100 @@
 #include <utility>
 
 #ifdef Q_OS_LINUX
-#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
-#include <linux/io_uring.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <sys/syscall.h>
+#include <liburing.h>
 #include <unistd.h>
 
-// The system's submission ring, driven through its three system calls: requests are written
-// into a shared array, handed over with one call, and their outcomes read back from a second
-// shared array. Only the requests of one batch are ever in it, and each batch waits for all of
-// its outcomes, so the ring is empty between calls.
+namespace {
+
+// What a request's outcome reads when the system never took the request, and when it took
+// it but its outcome never came back. No outcome of the system is either.
+constexpr int NotTaken = INT_MIN;
+constexpr int Unknown = INT_MIN + 1;
+
+} // namespace
+
+// The system's submission ring, through liburing. Only the requests of one batch are ever in
+// it, and each batch waits for the outcome of every request the system took, so the ring is
+// empty between batches. After any failure the ring is given up: requests it did not take are
+// never carried out then, and the batch does them the plain way.
 struct ReadBatch::Ring {
-    int fd = -1;
-    void* sqMap = MAP_FAILED;
-    size_t sqMapSize = 0;
-    void* cqMap = MAP_FAILED; // the same as sqMap where the system maps both rings at once
-    size_t cqMapSize = 0;
-    io_uring_sqe* sqes = nullptr;
-    size_t sqesSize = 0;
+    io_uring ring{};
+    bool ready = false;
+    unsigned prepared = 0;            // requests of this batch
+    unsigned handed = 0;              // of them, those written into the ring
+    unsigned order[MostFiles];        // the requests' indexes, as written into the ring
+    io_uring_sqe* written[MostFiles]; // and where they were written
+    io_uring_sqe untaken{};           // where a request goes that finds no room in the ring
+    int failAt = -1;                  // the test seam: the submission that fails, counted down
+    unsigned failTaken = 0;           // and how many requests it takes
+    char blocks[MostFiles][NativeFile::ReadAheadSize];
 
-    unsigned* sqHead = nullptr;
-    unsigned* sqTail = nullptr;
-    unsigned sqMask = 0;
-    unsigned* sqArray = nullptr;
-    unsigned* cqHead = nullptr;
-    unsigned* cqTail = nullptr;
-    unsigned cqMask = 0;
-    io_uring_cqe* cqes = nullptr;
-    unsigned prepared = 0; // requests written since the last run
-
-    ~Ring();
-    bool setUp(unsigned entries);
-    bool offers(std::initializer_list<int> operations) const;
-    io_uring_sqe& prepare(std::uint8_t opcode, int fd, unsigned index);
+    ~Ring() {
+        if (ready)
+            io_uring_queue_exit(&ring);
+    }
+    bool setUp();
+    io_uring_sqe* prepare(int index);
     bool run(int* results);
 };
 
-template <typename T> static T* At(void* map, unsigned offset) {
-    return reinterpret_cast<T*>(static_cast<char*>(map) + offset);
-}
-
-ReadBatch::Ring::~Ring() {
-    if (sqes)
-        munmap(sqes, sqesSize);
-    if (cqMap != MAP_FAILED && cqMap != sqMap)
-        munmap(cqMap, cqMapSize);
-    if (sqMap != MAP_FAILED)
-        munmap(sqMap, sqMapSize);
-    if (fd >= 0)
-        ::close(fd);
-}
-
-bool ReadBatch::Ring::setUp(unsigned entries) {
-    io_uring_params params{};
-    fd = int(syscall(__NR_io_uring_setup, entries, &params));
-    if (fd < 0)
-        return false; // no ring here: too old a system, or switched off
-    sqMapSize = params.sq_off.array + params.sq_entries * sizeof(unsigned);
-    cqMapSize = params.cq_off.cqes + params.cq_entries * sizeof(io_uring_cqe);
-    const bool together = params.features & IORING_FEAT_SINGLE_MMAP;
-    if (together)
-        sqMapSize = cqMapSize = std::max(sqMapSize, cqMapSize);
-    sqMap = mmap(nullptr, sqMapSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd,
-                 IORING_OFF_SQ_RING);
-    if (sqMap == MAP_FAILED)
+bool ReadBatch::Ring::setUp() {
+    // No ring on an old system, or where it is switched off (a sysctl, a seccomp filter).
+    if (io_uring_queue_init(MostFiles, &ring, 0) < 0)
         return false;
-    cqMap = together ? sqMap
-                     : mmap(nullptr, cqMapSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE,
-                            fd, IORING_OFF_CQ_RING);
-    if (cqMap == MAP_FAILED)
-        return false;
-    sqesSize = params.sq_entries * sizeof(io_uring_sqe);
-    void* sqeMap = mmap(nullptr, sqesSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd,
-                        IORING_OFF_SQES);
-    if (sqeMap == MAP_FAILED)
-        return false;
-    sqes = static_cast<io_uring_sqe*>(sqeMap);
-    sqHead = At<unsigned>(sqMap, params.sq_off.head);
-    sqTail = At<unsigned>(sqMap, params.sq_off.tail);
-    sqMask = *At<unsigned>(sqMap, params.sq_off.ring_mask);
-    sqArray = At<unsigned>(sqMap, params.sq_off.array);
-    cqHead = At<unsigned>(cqMap, params.cq_off.head);
-    cqTail = At<unsigned>(cqMap, params.cq_off.tail);
-    cqMask = *At<unsigned>(cqMap, params.cq_off.ring_mask);
-    cqes = At<io_uring_cqe>(cqMap, params.cq_off.cqes);
-    return offers({IORING_OP_OPENAT, IORING_OP_READ, IORING_OP_CLOSE});
-}
-
-// Whether the system carries out each of the operations through the ring.
-bool ReadBatch::Ring::offers(std::initializer_list<int> operations) const {
-    constexpr unsigned Listed = 256;
-    alignas(io_uring_probe) unsigned char
-        space[sizeof(io_uring_probe) + Listed * sizeof(io_uring_probe_op)] = {};
-    auto* probe = reinterpret_cast<io_uring_probe*>(space);
-    if (syscall(__NR_io_uring_register, fd, IORING_REGISTER_PROBE, probe, Listed) < 0)
-        return false;
-    return std::all_of(operations.begin(), operations.end(), [probe](int op) {
-        return op < probe->ops_len && (probe->ops[op].flags & IO_URING_OP_SUPPORTED);
-    });
+    ready = true;
+    io_uring_probe* probe = io_uring_get_probe_ring(&ring);
+    const bool offered = probe && io_uring_opcode_supported(probe, IORING_OP_OPENAT) &&
+                         io_uring_opcode_supported(probe, IORING_OP_READ) &&
+                         io_uring_opcode_supported(probe, IORING_OP_CLOSE);
+    io_uring_free_probe(probe);
+    return offered;
 }
 
 // The next request of the batch; its outcome comes back as results[index].
-io_uring_sqe& ReadBatch::Ring::prepare(std::uint8_t opcode, int fileFd, unsigned index) {
-    const unsigned tail = *sqTail + prepared++;
-    io_uring_sqe& sqe = sqes[tail & sqMask];
-    sqe = {};
-    sqe.opcode = opcode;
-    sqe.fd = fileFd;
-    sqe.user_data = index;
-    sqArray[tail & sqMask] = tail & sqMask;
+io_uring_sqe* ReadBatch::Ring::prepare(int index) {
+    const bool refused = failAt == 0 && handed >= failTaken;
+    io_uring_sqe* sqe = refused ? nullptr : io_uring_get_sqe(&ring);
+    ++prepared;
+    if (!sqe)
+        return &untaken;
+    order[handed] = unsigned(index);
+    written[handed++] = sqe;
     return sqe;
 }
 
-// Hands the prepared requests to the system and waits for every outcome. False when the
-// system turned the ring away; it is not used again then.
+// Hands the prepared requests to the system and waits for the outcome of each it took. False
+// when it took fewer than all; the ring must not be used again then.
 bool ReadBatch::Ring::run(int* results) {
     const unsigned count = std::exchange(prepared, 0);
-    const unsigned tail = *sqTail + count;
-    std::atomic_ref(*sqTail).store(tail, std::memory_order_release);
-    unsigned done = 0;
-    while (done < count) {
-        const unsigned waiting = tail - std::atomic_ref(*sqHead).load(std::memory_order_acquire);
-        if (syscall(__NR_io_uring_enter, fd, waiting, count - done, IORING_ENTER_GETEVENTS, nullptr,
-                    0) < 0 &&
-            errno != EINTR && errno != EAGAIN && errno != EBUSY)
-            return false;
-        unsigned head = *cqHead;
-        const unsigned end = std::atomic_ref(*cqTail).load(std::memory_order_acquire);
-        for (; head != end; ++head, ++done) {
-            const io_uring_cqe& cqe = cqes[head & cqMask];
-            results[cqe.user_data] = cqe.res;
-        }
-        std::atomic_ref(*cqHead).store(head, std::memory_order_release);
+    const unsigned inRing = std::exchange(handed, 0);
+    if (failAt >= 0)
+        --failAt;
+    if (inRing == 0)
+        return count == 0;
+    for (unsigned i = 0; i < inRing; ++i)
+        io_uring_sqe_set_data64(written[i], order[i]);
+    // The system takes the requests in the order they were written.
+    int taken = io_uring_submit_and_wait(&ring, inRing);
+    if (taken < 0)
+        taken = 0; // it took none
+    for (int i = 0; i < taken; ++i)
+        results[order[i]] = Unknown;
+    for (int i = 0; i < taken;) {
+        io_uring_cqe* cqe = nullptr;
+        const int waited = io_uring_wait_cqe(&ring, &cqe);
+        if (waited == -EINTR || waited == -EAGAIN || waited == -EBUSY)
+            continue;
+        if (waited < 0)
+            return false; // the outcomes that have not come back stay unknown
+        results[size_t(io_uring_cqe_get_data64(cqe))] = cqe->res;
+        io_uring_cqe_seen(&ring, cqe);
+        ++i;
     }
-    return true;
+    return unsigned(taken) == count;
 }
 
 ReadBatch::ReadBatch() : m_ring(std::make_unique<Ring>()) {
@@ -153,16 +110,33 @@ ReadBatch::ReadBatch() : m_ring(std::make_unique<Ring>()) {
     m_ring.reset();
     return;
 #endif
-    if (!m_ring->setUp(MostFiles))
+    if (!m_ring->setUp())
         m_ring.reset();
 }
 
 ReadBatch::~ReadBatch() = default;
 
+void ReadBatch::failRingHalfway(int submission, int taken) {
+    if (m_ring) {
+        m_ring->failAt = submission;
+        m_ring->failTaken = unsigned(std::max(taken, 0));
+    }
+}
+
+// After a failure: a request the system took whose outcome never came back may still be
+// carried out, into the ring's memory and the descriptors it names, so the ring is kept as it
+// is, never freed. Otherwise it goes.
+void ReadBatch::giveUpRing(const int* results, int count) {
+    if (std::find(results, results + count, Unknown) != results + count)
+        (void)m_ring.release();
+    else
+        m_ring.reset();
+}
+
 void ReadBatch::open(const NativeFolder& folder, const QString* names, NativeFile* files,
                      int count) {
     count = std::min(count, MostFiles);
-    if (!m_ring || folder.m_handle == -1) {
+    if (!m_ring || folder.descriptor() == -1) {
         for (int i = 0; i < count; ++i)
             files[i].openReadIn(folder, names[i]);
         return;
@@ -173,64 +147,65 @@ void ReadBatch::open(const NativeFolder& folder, const QString* names, NativeFil
     for (int i = 0; i < count; ++i) {
         files[i].close();
         encoded[i] = EncodeFileName(names[i]);
-        io_uring_sqe& sqe = m_ring->prepare(IORING_OP_OPENAT, int(folder.m_handle), unsigned(i));
-        sqe.addr = reinterpret_cast<std::uintptr_t>(encoded[i].constData());
-        sqe.open_flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
-        results[i] = -EAGAIN;
+        io_uring_prep_openat(m_ring->prepare(i), folder.descriptor(), encoded[i].constData(),
+                             O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+        results[i] = NotTaken;
     }
-    if (!m_ring->run(results))
-        m_ring.reset();
+    bool whole = m_ring->run(results);
     for (int i = 0; i < count; ++i) {
-        if (results[i] == -EAGAIN || results[i] == -EINTR || results[i] == -EINVAL)
+        const int result = results[i];
+        if (result == NotTaken || result == Unknown || result == -EAGAIN || result == -EINTR ||
+            result == -EINVAL)
             files[i].openReadIn(folder, names[i]); // not carried out: the plain way
         else
-            files[i].adoptOpened(results[i]);
+            files[i].adoptOpened(result);
     }
-    if (!m_ring)
-        return;
+    if (!whole)
+        return giveUpRing(results, count);
     // The first block of each, as the first small read would fetch it.
     for (int i = 0; i < count; ++i) {
         NativeFile& file = files[i];
-        results[i] = -1;
-        if (!file.isOpen() || file.m_aheadSize > 0 || file.m_size == 0)
+        results[i] = NotTaken;
+        const std::int64_t size = file.isOpen() ? file.size() : 0;
+        if (size == 0)
             continue;
-        io_uring_sqe& sqe = m_ring->prepare(IORING_OP_READ, int(file.m_handle), unsigned(i));
-        sqe.addr = reinterpret_cast<std::uintptr_t>(file.m_ahead);
-        sqe.len = unsigned(file.m_size < 0 ? NativeFile::ReadAheadSize
-                                           : std::min(file.m_size, NativeFile::ReadAheadSize));
-        sqe.off = 0;
+        io_uring_prep_read(m_ring->prepare(i), file.descriptor(), m_ring->blocks[i],
+                           unsigned(size < 0 ? NativeFile::ReadAheadSize
+                                             : std::min(size, NativeFile::ReadAheadSize)),
+                           0);
     }
-    if (!m_ring->run(results)) {
-        m_ring.reset();
-        return;
-    }
+    whole = m_ring->run(results);
     for (int i = 0; i < count; ++i) {
-        if (results[i] > 0) { // a failed read is left to the file's own, which keeps its error
-            files[i].m_aheadStart = 0;
-            files[i].m_aheadSize = results[i];
-        }
+        if (results[i] > 0) // a failed read is left to the file's own, which keeps its error
+            files[i].adoptFirstBlock(m_ring->blocks[i], results[i]);
     }
+    if (!whole)
+        giveUpRing(results, count);
 }
 
 void ReadBatch::close(NativeFile* files, int count) {
     count = std::min(count, MostFiles);
-    if (m_ring) {
-        constexpr int NotClosed = 1; // no closing gives that outcome
-        int results[MostFiles];
-        for (int i = 0; i < count; ++i) {
-            results[i] = NotClosed;
-            if (files[i].isOpen())
-                m_ring->prepare(IORING_OP_CLOSE, int(files[i].m_handle), unsigned(i));
-        }
-        if (!m_ring->run(results))
-            m_ring.reset();
-        for (int i = 0; i < count; ++i) {
-            if (results[i] != NotClosed)
-                files[i].m_handle = -1; // the ring closed it, whatever it answered
-        }
+    if (!m_ring) {
+        for (int i = 0; i < count; ++i)
+            files[i].close();
+        return;
     }
-    for (int i = 0; i < count; ++i)
-        files[i].close();
+    int descriptors[MostFiles];
+    int results[MostFiles];
+    for (int i = 0; i < count; ++i) {
+        results[i] = NotTaken;
+        descriptors[i] = files[i].releaseDescriptor();
+        if (descriptors[i] >= 0)
+            io_uring_prep_close(m_ring->prepare(i), descriptors[i]);
+    }
+    const bool whole = m_ring->run(results);
+    for (int i = 0; i < count; ++i) {
+        // A closing the system took has closed the descriptor, whatever it answered.
+        if (descriptors[i] >= 0 && results[i] == NotTaken)
+            ::close(descriptors[i]);
+    }
+    if (!whole)
+        giveUpRing(results, count);
 }
 
 #else
@@ -240,6 +215,8 @@ struct ReadBatch::Ring {};
 
 ReadBatch::ReadBatch() = default;
 ReadBatch::~ReadBatch() = default;
+
+void ReadBatch::failRingHalfway(int, int) {}
 
 void ReadBatch::open(const NativeFolder& folder, const QString* names, NativeFile* files,
                      int count) {

@@ -32,7 +32,14 @@ public:
     // Whether the batches go to the system together (false: one file at a time).
     bool submitsTogether() const { return m_ring != nullptr; }
 
+    // A seam for the tests of a ring that fails halfway: the `submission`-th handing over of
+    // requests from now (0: the next) gives the system only its first `taken` requests, as a
+    // ring without room for more would. The ring is given up after it, as after any failure.
+    void failRingHalfway(int submission, int taken);
+
 private:
     struct Ring;
     std::unique_ptr<Ring> m_ring;
+
+    void giveUpRing(const int* results, int count);
 };

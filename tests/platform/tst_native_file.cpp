@@ -23,8 +23,10 @@
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
+#include <atomic>
 #include <csignal>
 #include <sys/mount.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #endif
 
@@ -49,6 +51,18 @@ static int OpenDescriptors() {
 #endif
 }
 
+#ifdef Q_OS_LINUX
+// Every close() of this program comes here, so that a test can tell a descriptor closed twice:
+// the system refuses the second closing with EBADF.
+static std::atomic<int> refusedCloses{0};
+extern "C" int close(int fd) {
+    const long result = ::syscall(SYS_close, fd);
+    if (result != 0 && errno == EBADF)
+        ++refusedCloses;
+    return int(result);
+}
+#endif
+
 class TestNativeFile : public QObject {
     Q_OBJECT
     QTemporaryDir temp;
@@ -59,6 +73,23 @@ class TestNativeFile : public QObject {
             bytes[i] = char((i * 131 + i / 256) & 0xFF);
         const QString path = temp.path() + QStringLiteral("/f%1.bin").arg(size);
         return WriteSampleFile(path, bytes) ? path : QString();
+    }
+
+    // A file of a batch: the same outcome, error, size, time and bytes as the file opened alone,
+    // beyond the first block too.
+    void compareWithAlone(NativeFile& together, const NativeFolder& folder, const QString& name) {
+        NativeFile alone;
+        QCOMPARE(together.isOpen(), alone.openReadIn(folder, name));
+        if (!alone.isOpen()) {
+            QCOMPARE(together.lastError(), alone.lastError());
+            return;
+        }
+        std::int64_t size = 0, time = 0, aloneSize = 0, aloneTime = 0;
+        QVERIFY(together.sizeAndTime(size, time));
+        QVERIFY(alone.sizeAndTime(aloneSize, aloneTime));
+        QCOMPARE(size, aloneSize);
+        QCOMPARE(time, aloneTime);
+        QCOMPARE(ReadAll(together), ReadAll(alone));
     }
 
 private slots:
@@ -235,19 +266,9 @@ private slots:
             for (int start = 0; start < names.size(); start += ReadBatch::MostFiles) {
                 batch.open(opened, names.constData() + start, together, ReadBatch::MostFiles);
                 for (int i = 0; i < ReadBatch::MostFiles; ++i) {
-                    const QString& name = names[start + i];
-                    NativeFile alone;
-                    QCOMPARE(together[i].isOpen(), alone.openReadIn(opened, name));
-                    if (!alone.isOpen()) {
-                        QCOMPARE(together[i].lastError(), alone.lastError());
-                        continue;
-                    }
-                    std::int64_t size = 0, time = 0, aloneSize = 0, aloneTime = 0;
-                    QVERIFY(together[i].sizeAndTime(size, time));
-                    QVERIFY(alone.sizeAndTime(aloneSize, aloneTime));
-                    QCOMPARE(size, aloneSize);
-                    QCOMPARE(time, aloneTime);
-                    QCOMPARE(ReadAll(together[i]), ReadAll(alone));
+                    compareWithAlone(together[i], opened, names[start + i]);
+                    if (QTest::currentTestFailed())
+                        return;
                 }
                 batch.close(together, ReadBatch::MostFiles);
                 for (const NativeFile& file : together)
@@ -260,6 +281,58 @@ private slots:
         QVERIFY(::unlink(EncodeFileName(folder + names[3]).constData()) == 0);
 #endif
     }
+
+#ifdef Q_OS_LINUX
+    // A ring that takes only some of a batch's requests, or none, fails the batch halfway: the
+    // files still open and read as each opened alone would, the ring is given up, and closing
+    // the files leaves no descriptor open and closes none twice.
+    void batchOutlivesAFailingRing_data() {
+        QTest::addColumn<int>("submission"); // 0 the openings, 1 the first reads, 2 the closings
+        QTest::addColumn<int>("taken");
+        QTest::newRow("some of the openings") << 0 << 5;
+        QTest::newRow("none of the openings") << 0 << 0;
+        QTest::newRow("some of the first reads") << 1 << 5;
+        QTest::newRow("some of the closings") << 2 << 5;
+        QTest::newRow("none of the closings") << 2 << 0;
+    }
+    void batchOutlivesAFailingRing() {
+        QFETCH(int, submission);
+        QFETCH(int, taken);
+        const QString folder = temp.path() + QStringLiteral("/failing/");
+        QVERIFY(QDir().mkpath(folder));
+        QStringList names = {QStringLiteral("missing.zuf"), QStringLiteral("pipe.zuf")};
+        if (!QFileInfo::exists(folder + names[1]))
+            QCOMPARE(::mkfifo(EncodeFileName(folder + names[1]).constData(), 0600), 0);
+        for (int size : {0, 1, 8191, 8192, 8193, 30000, 500, 600, 700, 800}) {
+            names << QStringLiteral("s%1.zuf").arg(size);
+            QByteArray bytes;
+            QFile::copy(fileOf(size, bytes), folder + names.last());
+        }
+        const int openBefore = OpenDescriptors();
+        const int refusedBefore = refusedCloses;
+        {
+            NativeFolder opened;
+            opened.open(folder);
+            ReadBatch batch;
+            if (!batch.submitsTogether())
+                QSKIP("this system offers no submission ring: every batch goes one file at a time");
+            batch.failRingHalfway(submission, taken);
+            NativeFile together[ReadBatch::MostFiles];
+            batch.open(opened, names.constData(), together, int(names.size()));
+            for (int i = 0; i < names.size(); ++i) {
+                compareWithAlone(together[i], opened, names[i]);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+            batch.close(together, int(names.size()));
+            QVERIFY(!batch.submitsTogether());
+            for (const NativeFile& file : together)
+                QVERIFY(!file.isOpen());
+        }
+        QCOMPARE(OpenDescriptors(), openBefore);
+        QCOMPARE(int(refusedCloses), refusedBefore);
+    }
+#endif
 
 #ifndef Q_OS_WIN
     // A pipe where a file was expected opens without waiting for a writer and reads as empty.
