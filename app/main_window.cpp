@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/launch.h"
 #include "app/layout.h"
+#include "app/list_view.h"
 #include "app/options_dialog.h"
 #include "app/pictures_widget.h"
 #include "app/status_bar_widget.h"
@@ -27,84 +28,22 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QCursor>
 #include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QHeaderView>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolBar>
-#include <QToolTip>
 #include <QWindow>
 
 MainWindow::ChooseFolderFunction MainWindow::chooseFolder =
     [](QWidget* owner, const QString& prompt, const QString& start) {
         return QFileDialog::getExistingDirectory(owner, prompt, start, QFileDialog::ShowDirsOnly);
     };
-
-// Paints the list's cells with the list preferences: without full row select only the Name
-// cell shows the selection; with track select the row under the mouse is highlighted.
-class ListDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    ListBehaviour behaviour;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem cell = option;
-        if (!behaviour.fullRowHighlight && index.column() != ColumnName) {
-            cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-            // The view has filled the selected row's background already: the other cells
-            // paint their own over it and look unselected.
-            if (option.state & QStyle::State_Selected)
-                painter->fillRect(option.rect, option.palette.brush(QPalette::Base));
-        }
-        if (behaviour.hoverTracking && (option.state & QStyle::State_MouseOver) &&
-            !(cell.state & QStyle::State_Selected)) {
-            QColor hover = option.palette.color(QPalette::Highlight);
-            hover.setAlpha(40);
-            painter->fillRect(option.rect, hover);
-        }
-        QStyledItemDelegate::paint(painter, cell, index);
-    }
-};
-
-// The list of a report view: Home and End go to the first and the last row (Shift extends the
-// selection), and a name is edited in place only on the one selected row, the file the panel
-// shows and the rename acts on.
-class ListView : public QTableView {
-public:
-    ListView(const CatalogueModel& list, QWidget* parent) : QTableView(parent), m_catalogue(list) {}
-
-    bool isEditing() const { return state() == EditingState; }
-
-protected:
-    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
-        const int rows = model() ? model()->rowCount() : 0;
-        if ((action != MoveHome && action != MoveEnd) || rows == 0)
-            return QTableView::moveCursor(action, modifiers);
-        const int column = std::max(currentIndex().column(), 0);
-        return model()->index(action == MoveHome ? 0 : rows - 1, column);
-    }
-    // A click on a selected name only starts a short wait (a double click may follow); the
-    // editing itself is asked for again when the wait ends and the selection has settled.
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        if (trigger != SelectedClicked && index.row() != SingleFileRow(m_catalogue))
-            return false;
-        return QTableView::edit(index, trigger, event);
-    }
-
-private:
-    const CatalogueModel& m_catalogue;
-};
 
 MainWindow::MainWindow(Settings settings, FolderHistory history, QString workingFolder)
     : m_settings(std::move(settings)), m_history(std::move(history)),
@@ -125,10 +64,6 @@ MainWindow::MainWindow(Settings settings, FolderHistory history, QString working
     setCentralWidget(m_client);
     m_panel = new InfoPanel(m_client);
     createList();
-
-    m_hoverTimer.setSingleShot(true);
-    m_hoverTimer.setInterval(400);
-    connect(&m_hoverTimer, &QTimer::timeout, this, &MainWindow::selectHoveredRow);
 
     m_history.changed = [this] { FillFolderBox(m_history, m_workingFolder, *this); };
     AddToFolderHistory(m_history, m_workingFolder);
@@ -265,8 +200,6 @@ void MainWindow::createList() {
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(
         std::max(m_list->fontMetrics().height() + 4, 18));
-    m_delegate = new ListDelegate(m_list);
-    m_list->setItemDelegate(m_delegate);
 
     QHeaderView* header = m_list->horizontalHeader();
     header->setStretchLastSection(false);
@@ -385,17 +318,7 @@ void MainWindow::layoutMainWindow() {
 
 void MainWindow::setExtendedStyle(quint32 style) {
     m_appliedStyle = style;
-    const ListBehaviour behaviour = ListBehaviourFromStyle(style);
-    m_list->setShowGrid(behaviour.gridLines);
-    m_list->setMouseTracking(behaviour.hoverTracking);
-    m_list->viewport()->setAttribute(Qt::WA_Hover, behaviour.hoverTracking);
-    m_list->horizontalHeader()->setSectionsMovable(behaviour.movableColumns);
-    if (m_delegate->behaviour.fullRowHighlight != behaviour.fullRowHighlight ||
-        m_delegate->behaviour.hoverTracking != behaviour.hoverTracking) {
-        m_delegate->behaviour = behaviour;
-        m_list->viewport()->update();
-    }
-    m_delegate->behaviour = behaviour;
+    m_list->setBehaviour(ListBehaviourFromStyle(style));
 }
 
 void MainWindow::setColumnWidth(int column, int width) {
@@ -432,10 +355,8 @@ void MainWindow::showFileInPanel(const FileSummary* file) {
 // Once per folder of the scan: the window repaints, input other than Esc is dropped. Esc, or
 // closing the window, ends the walk.
 bool MainWindow::scanEscPressed() {
-    processEventsDuringScan([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
-    const bool pressed = m_escPressed || m_closeRequested;
-    m_escPressed = false;
-    return pressed;
+    m_scanInput.run([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    return m_scanInput.takeEscPressed() || m_scanInput.closeRequested();
 }
 
 void MainWindow::ensureRowVisible(int row) {
@@ -502,8 +423,8 @@ void MainWindow::showContextMenu(const QPoint& globalPosition) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (m_scanning)
-        return swallowDuringScan(watched, event);
+    if (m_scanInput.isRunning())
+        return false;
     // Whenever the window becomes active (at start, after a dialog, back from another
     // program) the keyboard focus goes to the list.
     if (watched == this && event->type() == QEvent::WindowActivate)
@@ -514,33 +435,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_list)
         return handleListEvent(event);
-    if (m_list && watched == m_list->viewport()) {
-        if (event->type() == QEvent::MouseButtonDblClick)
-            postCommand(CommandId::RunEditor);
-        else if (event->type() == QEvent::ToolTip)
-            return handleListTooltip(event);
-        else if (event->type() == QEvent::MouseMove)
-            trackHover(static_cast<QMouseEvent*>(event));
-    }
+    if (m_list && watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        postCommand(CommandId::RunEditor);
     return false;
-}
-
-// With track select on, a row the mouse rests on for a moment becomes the selection.
-void MainWindow::trackHover(const QMouseEvent* event) {
-    if (!ListBehaviourFromStyle(m_appliedStyle).hoverTracking || event->buttons() != Qt::NoButton)
-        return;
-    m_hoverRow = m_list->indexAt(event->position().toPoint()).row();
-    m_hoverTimer.start();
-}
-
-void MainWindow::selectHoveredRow() {
-    const QPoint cursor = m_list->viewport()->mapFromGlobal(QCursor::pos());
-    const int row = m_list->indexAt(cursor).row();
-    if (row < 0 || row != m_hoverRow || !ListBehaviourFromStyle(m_appliedStyle).hoverTracking ||
-        QApplication::activeModalWidget() || QApplication::activePopupWidget())
-        return;
-    m_catalogue.selectionModel()->setCurrentIndex(
-        m_catalogue.index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 // Enter and Delete in the list post their commands when something is selected. The keys of
@@ -548,7 +445,7 @@ void MainWindow::selectHoveredRow() {
 // list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
     if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 ||
-        static_cast<ListView*>(m_list)->isEditing())
+        m_list->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -558,56 +455,6 @@ bool MainWindow::handleListEvent(QEvent* event) {
                         ? CommandId::DeletePermanently
                         : CommandId::DeleteFiles);
     return false;
-}
-
-// With the tooltips preference on, a cell whose text is cut off shows it whole.
-bool MainWindow::handleListTooltip(QEvent* event) {
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex index = m_list->indexAt(help->pos());
-    const QString text = index.data(Qt::DisplayRole).toString();
-    QRect cell = m_list->visualRect(index);
-    int available = cell.width() - 8;
-    if (index.column() == ColumnName)
-        available -= m_list->iconSize().width() + 4;
-    const bool cutOff = m_list->fontMetrics().horizontalAdvance(text) > available;
-    if (ListBehaviourFromStyle(m_appliedStyle).cutOffTooltips && index.isValid() && cutOff)
-        QToolTip::showText(help->globalPos(), text, m_list->viewport(), cell);
-    else
-        QToolTip::hideText();
-    return true;
-}
-
-bool MainWindow::swallowDuringScan(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            m_escPressed = true;
-        return true;
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-        return true;
-    case QEvent::Close:
-        // Closing ends the walk; the window closes normally once the refresh is complete.
-        if (watched != this)
-            return false;
-        m_closeRequested = true;
-        event->ignore();
-        return true;
-    default:
-        return false;
-    }
 }
 
 // ---- commands -----------------------------------------------------------------------------
@@ -754,7 +601,7 @@ void MainWindow::refreshList() {
     m_currentRow = 0; // the refill starts from the top
     m_workingFolder = RefreshCatalogue(m_catalogue, *this);
     layoutMainWindow();
-    if (m_closeRequested)
+    if (m_scanInput.closeRequested())
         close();
 }
 
@@ -763,21 +610,11 @@ void MainWindow::refreshList() {
 void MainWindow::showBeforeScan() {
     show();
     QDeadlineTimer deadline(2000);
-    processEventsDuringScan([this, &deadline] {
+    m_scanInput.run([this, &deadline] {
         while (!(windowHandle() && windowHandle()->isExposed()) && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     });
-}
-
-// While the window repaints during a walk, a filter on the whole application sees the input of
-// every widget and drops all of it but Esc and a close (see swallowDuringScan).
-void MainWindow::processEventsDuringScan(const std::function<void()>& process) {
-    m_scanning = true;
-    qApp->installEventFilter(this);
-    process();
-    qApp->removeEventFilter(this);
-    m_scanning = false;
 }
 
 // ---- start and end of the run -------------------------------------------------------------

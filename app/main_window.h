@@ -2,7 +2,9 @@
 // The main window: toolbar with the folder box, the list of files, the information panel beside
 // it and the status bar; the menus, the keys and the dispatch of every command.
 
+#include "app/list_view.h"
 #include "app/options.h"
+#include "app/scan_input_window.h"
 #include "app/start_target.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
@@ -11,7 +13,6 @@
 #include "settings/settings_store.h"
 
 #include <QMainWindow>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -19,9 +20,7 @@
 
 class InfoPanel;
 class QComboBox;
-class QMouseEvent;
 class QMenu;
-class QTableView;
 class QToolBar;
 class StatusBarWidget;
 
@@ -58,7 +57,7 @@ public:
     // Walks the working folder into the list; a close asked for meanwhile follows it.
     void refreshList();
 
-    QTableView* list() const { return m_list; }
+    ListView* list() const { return m_list; }
     QComboBox* folderBox() const { return m_folderBox; }
     StatusBarWidget* statusBarWidget() const { return m_status; }
     InfoPanel* infoPanel() const { return m_panel; }
@@ -121,11 +120,6 @@ private:
     void insertColumns();
     void onListItemChanged();
     bool handleListEvent(QEvent* event);
-    bool handleListTooltip(QEvent* event);
-    void processEventsDuringScan(const std::function<void()>& process);
-    bool swallowDuringScan(QObject* watched, QEvent* event);
-    void trackHover(const QMouseEvent* event);
-    void selectHoveredRow();
     void readBackColumnWidths();
 
     void folderBoxChanged();
@@ -145,7 +139,7 @@ private:
     QString m_destFolder; // the destination of move and copy; empty after start-up
     QString m_reportPath; // the report file, empty until the first report to a file
     QWidget* m_client = nullptr;
-    QTableView* m_list = nullptr;
+    ListView* m_list = nullptr;
     InfoPanel* m_panel = nullptr;
     StatusBarWidget* m_status = nullptr;
     QToolBar* m_toolbar = nullptr;
@@ -156,17 +150,12 @@ private:
     std::map<CommandId, QAction*> m_contextActions;
     std::map<CommandId, QAction*> m_commandActions;
     UndoRecord m_undo; // the last batch, until the next one or a new working folder
-    class ListDelegate* m_delegate = nullptr;
     quint32 m_appliedStyle = 0;
-    bool m_scanning = false;
-    bool m_escPressed = false;
-    bool m_closeRequested = false; // the window was closed during the walk
+    ScanInputFilter m_scanInput{this}; // drops the input but Esc during a walk
     bool m_resettingList = false;
     int m_currentRow = 0; // the focused row, as "Focused" shows it
     // Held from the close on: the rows are torn down and the status leaves them alone.
     std::optional<CatalogueModel::RefillGuard> m_closing;
-    QTimer m_hoverTimer; // track select: how long the mouse rests on a row
-    int m_hoverRow = -1;
 };
 
 // Start-up after the application object exists: the start-up settings, the main window, shown,
