@@ -18,7 +18,7 @@ void FillFolderBox(FolderHistory& history, const QString& workingFolder, FolderB
 
 bool AddToFolderHistory(FolderHistory& history, QString& folder) {
     NormaliseFolder(folder);
-    if (folder.isEmpty() || folder.size() > FolderHistoryEntryMax)
+    if (folder.isEmpty())
         return false;
     std::vector<QString>& entries = history.entries;
     auto found = std::find_if(entries.begin(), entries.end(),

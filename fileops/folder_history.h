@@ -7,9 +7,6 @@
 #include <functional>
 #include <vector>
 
-// A history entry holds at most this many characters; longer folders are not kept.
-constexpr int FolderHistoryEntryMax = 255;
-
 struct FolderHistory {
     std::vector<QString> entries; // normalised folders, most recent first, no two the same
     int historyIndex = 0;         // the entry selected in the folder box
@@ -34,8 +31,7 @@ void FillFolderBox(FolderHistory& history, const QString& workingFolder, FolderB
 
 // Normalises `folder` in place and puts it at the front of the history: an entry already
 // there moves to the front, a new one enters at the front; then the history's `changed` runs.
-// A folder longer than FolderHistoryEntryMax characters or an empty one is refused: the
-// result is false and nothing changes.
+// An empty folder is refused: the result is false and nothing changes.
 bool AddToFolderHistory(FolderHistory& history, QString& folder);
 
 // The user's documents folder as the system gives it (native separators, no trailing

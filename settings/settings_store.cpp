@@ -15,9 +15,9 @@
 const QStringView DefaultEditorPath = u"C:\\Program Files (x86)\\Strumlex\\strumlex.exe";
 const QStringView DefaultViewerPath = u"C:\\Program Files (x86)\\Strumlex\\zufview.exe";
 
-// Read limits in bytes, terminator included.
-constexpr int PathLimit = 512;
-constexpr int ProgramPathLimit = 256;
+// Read limits in bytes, terminator included. Paths are read whatever their length: their
+// limits were those of fixed buffers, and a folder or program deeper than that was forgotten.
+constexpr int PathLimit = std::numeric_limits<int>::max();
 constexpr int NumberLimit = 16;
 constexpr int WindowPosLimit = 64;
 
@@ -161,9 +161,9 @@ QString LoadStartupSettings(Settings& record, FolderHistory& history) {
         SetCurrentFolder(workingFolder);
 
     QString text;
-    ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, ProgramPathLimit);
+    ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, PathLimit);
     record.editorPath = text;
-    ReadFrom(*key, u"szZufViewPath", DefaultViewerPath, text, ProgramPathLimit);
+    ReadFrom(*key, u"szZufViewPath", DefaultViewerPath, text, PathLimit);
     record.viewerPath = text;
 
     ReadFrom(*key, u"dwExStyle", QString::number(DefaultListExStyle), text, NumberLimit);

@@ -28,8 +28,9 @@ struct Settings {
     quint16 reportFlags = DefaultReportFlags;       // report fields and target (report/report.h)
     quint16 renameFlags = 0;     // bit 0: check duplicated names in the rename dialog
     quint16 searchFlags = 0;     // bit 0: case-sensitive search
-    BoundedText<512> editorPath; // path of the editor program
-    BoundedText<512> viewerPath; // path of the viewer program
+    // The paths of the editor and viewer programs, as long as the system's longest path.
+    BoundedText<32768> editorPath;
+    BoundedText<32768> viewerPath;
 };
 
 // Tests point the store at an INI file of their own; an empty path restores the program's key.
