@@ -34,6 +34,7 @@ public:
     DialogAnswer renameFile(const FileSummary&, QString&) override { return DialogAnswer::Cancel; }
     void showFileError(const QString& text) override { errors << text; }
     bool warnYesNo(const QString&) override { return false; }
+    bool askDeleteForGood(const QString&) override { return false; }
     void showMessage(const QString&) override {}
     QStringList errors;
 };

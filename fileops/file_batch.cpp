@@ -135,7 +135,7 @@ struct FileBatch {
             ShowFileError(dialogs, trash.error, path);
             return false;
         }
-        return dialogs.warnYesNo(NoTrashText(path, trash.error)) && deleteSource();
+        return dialogs.askDeleteForGood(NoTrashText(path, trash.error)) && deleteSource();
     }
 
     // Deletes the current file for good; false after a reported failure. After a move's copy

@@ -34,6 +34,9 @@ public:
     virtual void showFileError(const QString& text) = 0;
     // A warning with Yes and No under the program's caption: true for Yes.
     virtual bool warnYesNo(const QString& text) = 0;
+    // The question whether to delete a file for good, which nothing can take back: a warning
+    // like warnYesNo whose default button is No, so that Enter keeps the file.
+    virtual bool askDeleteForGood(const QString& text) = 0;
     // A message with OK under the program's caption.
     virtual void showMessage(const QString& text) = 0;
 };
@@ -77,7 +80,8 @@ void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,
 // `list` in list order; the window shows each file asked about in its panel. Move and copy
 // send the files to request.destination and never overwrite; a move is a copy followed by the
 // deletion of the source. Delete moves the files to the trash; a file that cannot go there is
-// deleted for good only after the user answers Yes to NoTrashText. DeleteMode::Permanent
+// deleted for good only after the user answers Yes to NoTrashText, asked for each such file
+// (All answers only the confirmation). DeleteMode::Permanent
 // deletes for good at once. Rows follow the disk: a copy appends a row, a move keeps its row
 // (showing the new folder) when the destination lies inside the working folder and removes it
 // otherwise, a delete removes it. The rows go in one step at the end, and the copies' rows

@@ -40,6 +40,9 @@ public:
     }
     void showFileError(const QString& text) override { ShowMessageBox(m_owner, text); }
     bool warnYesNo(const QString& text) override { return AskYesNo(m_owner, text); }
+    bool askDeleteForGood(const QString& text) override {
+        return AskYesNo(m_owner, text, QMessageBox::No);
+    }
     void showMessage(const QString& text) override { ShowMessageBox(m_owner, text); }
 
 private:

@@ -17,9 +17,10 @@ void ShowMessageBox(QWidget* owner, const QString& text, QMessageBox::Icon icon)
     box.exec();
 }
 
-bool AskYesNo(QWidget* owner, const QString& text) {
+bool AskYesNo(QWidget* owner, const QString& text, QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Warning, ProgramCaption.toString(), Lines(text),
                     QMessageBox::Yes | QMessageBox::No, owner);
     box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
     return box.exec() == QMessageBox::Yes;
 }

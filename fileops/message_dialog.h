@@ -10,5 +10,7 @@ class QWidget;
 // otherwise (the report's messages carry none).
 void ShowMessageBox(QWidget* owner, const QString& text,
                     QMessageBox::Icon icon = QMessageBox::Information);
-// A warning with Yes and No under the program's caption: true for Yes.
-bool AskYesNo(QWidget* owner, const QString& text);
+// A warning with Yes and No under the program's caption: true for Yes. Enter answers
+// `defaultButton`.
+bool AskYesNo(QWidget* owner, const QString& text,
+              QMessageBox::StandardButton defaultButton = QMessageBox::Yes);

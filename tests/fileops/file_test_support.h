@@ -43,14 +43,15 @@ constexpr int NoFolderError = ENOENT;
 
 // Answers from a script and records every question.
 struct ScriptedDialogs : FileDialogs {
-    QList<int> confirmAnswers; // taken in turn; Cancel when the script runs out
-    QList<bool> warnAnswers;   // taken in turn; No when the script runs out
+    QList<int> confirmAnswers;  // taken in turn; Cancel when the script runs out
+    QList<bool> warnAnswers;    // taken in turn; No when the script runs out
+    QList<bool> forGoodAnswers; // the same for the questions whether to delete for good
     // The rename dialog: its answer, and the new name it leaves for Yes.
     std::function<int(const FileSummary&, QString&)> onRename = [](const FileSummary&, QString&) {
         return int(DialogAnswer::Cancel);
     };
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
-    QStringList questions, paths, fileErrors, warnings, messages;
+    QStringList questions, paths, fileErrors, warnings, forGoodQuestions, messages;
     int renameCalls = 0;
     UndoRecord undo; // what the commands run with these dialogs leave to undo
 
@@ -69,6 +70,10 @@ struct ScriptedDialogs : FileDialogs {
     bool warnYesNo(const QString& text) override {
         warnings << text;
         return !warnAnswers.isEmpty() && warnAnswers.takeFirst();
+    }
+    bool askDeleteForGood(const QString& text) override {
+        forGoodQuestions << text;
+        return !forGoodAnswers.isEmpty() && forGoodAnswers.takeFirst();
     }
     void showMessage(const QString& text) override { messages << text; }
 };

@@ -417,6 +417,35 @@ private slots:
         QCOMPARE(m_s->list.rowCount(), 2);
     }
 
+    // Where the trash cannot take the file, the question whether to delete it for good
+    // answers No to Enter: a key pressed a moment too long after the confirmation keeps it.
+    void deleteForGoodAnswersNoToEnter() {
+#ifdef Q_OS_WIN
+        QSKIP("the Recycle Bin cannot be made to refuse a file here");
+#endif
+        const QByteArray home = qgetenv("XDG_DATA_HOME");
+        const QString blocker = m_dir.filePath(QStringLiteral("not-a-folder"));
+        QVERIFY(WriteSampleFile(blocker, QByteArray("x"))); // no trash can be made below it
+        qputenv("XDG_DATA_HOME", blocker.toUtf8());
+        SelectRows(m_s->list, {0});
+        QString text, defaultButton;
+        WhenOpen<ConfirmationDialog>([&](ConfirmationDialog* dialog) {
+            WhenOpen<QMessageBox>([&](QMessageBox* box) {
+                text = box->text();
+                defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            dialog->done(int(DialogAnswer::Yes));
+        });
+        RunFileBatchCommand(nullptr, CommandId::DeleteFiles, m_s->request(QStringLiteral("Delete")),
+                            m_s->list, m_s->renameFlags, m_s->window, m_undo);
+        qputenv("XDG_DATA_HOME", home);
+        QCOMPARE(text, NoTrashText(m_work + NameOf(0), ENOTDIR));
+        QCOMPARE(defaultButton, QStringLiteral("&No"));
+        QVERIFY(QFile::exists(m_work + NameOf(0)));
+        QCOMPARE(m_s->list.rowCount(), 2);
+    }
+
     void renameCommandThroughTheWindow() {
         SelectRows(m_s->list, {0});
         WhenOpen<RenameFileDialog>([](RenameFileDialog* dialog) {

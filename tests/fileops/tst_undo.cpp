@@ -210,35 +210,37 @@ private slots:
     }
 
     // Shift+Delete deletes for good after its own question; a file that cannot go to the
-    // trash is deleted for good only after Yes to the question that says so.
+    // trash is deleted for good only after Yes to the question that says so, which All does
+    // not answer: it is asked for each such file.
     void deleteForGoodOnlyWhenAsked_data() {
         QTest::addColumn<bool>("permanent");
-        QTest::addColumn<bool>("trashMissing");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<bool>("gone");
-        QTest::newRow("Shift+Delete") << true << false << false << true;
-        QTest::newRow("no trash, Yes") << false << true << true << true;
-        QTest::newRow("no trash, No") << false << true << false << false;
+        QTest::addColumn<bool>("all");            // rows 2 and 3 with All, else row 2 with Yes
+        QTest::addColumn<QList<bool>>("forGood"); // the answers to NoTrashText, a file each
+        QTest::newRow("Shift+Delete") << true << false << QList<bool>{};
+        QTest::newRow("no trash, Yes") << false << false << QList<bool>{true};
+        QTest::newRow("no trash, No") << false << false << QList<bool>{false};
+        QTest::newRow("no trash, All, then Yes and No")
+            << false << true << QList<bool>{true, false};
     }
     void deleteForGoodOnlyWhenAsked() {
         QFETCH(bool, permanent);
-        QFETCH(bool, trashMissing);
-        QFETCH(bool, yes);
-        QFETCH(bool, gone);
+        QFETCH(bool, all);
+        QFETCH(QList<bool>, forGood);
         if (!permanent)
             SKIP_WHERE_THE_TRASH_IS_THE_USERS();
         const Snapshot before = TakeSnapshot(m_root);
         const QByteArray home = qgetenv("XDG_DATA_HOME");
         const QString blocker = m_root + QStringLiteral("not-a-folder");
-        if (trashMissing) { // the trash cannot be made below a file
+        if (!permanent) { // the trash cannot be made below a file
             QVERIFY(WriteSampleFile(blocker, QByteArray("x")));
             qputenv("XDG_DATA_HOME", blocker.toUtf8());
         }
         ScriptedDialogs dialogs;
         dialogs.undo.steps.push_back(DoneStep(UndoAction::Copy, {}, m_work + NameOf(0)));
-        dialogs.confirmAnswers = {int(DialogAnswer::Yes)};
-        dialogs.warnAnswers = {yes};
-        SelectRows(m_s->list, {2});
+        dialogs.confirmAnswers = {int(all ? DialogAnswer::All : DialogAnswer::Yes)};
+        dialogs.forGoodAnswers = forGood;
+        const QList<int> rows = all ? QList<int>{2, 3} : QList<int>{2};
+        SelectRows(m_s->list, rows);
         const BatchRequest request{FileCommandVerb(CommandId::DeleteFiles),
                                    {},
                                    m_work,
@@ -249,19 +251,27 @@ private slots:
         qputenv("XDG_DATA_HOME", home);
         QFile::remove(blocker);
 
-        const QString path = m_work + NameOf(2);
         QCOMPARE(dialogs.questions,
                  QStringList{permanent ? QStringLiteral("Delete permanently?") : "Delete?"});
-        QCOMPARE(dialogs.warnings,
-                 trashMissing ? QStringList{NoTrashText(path, ENOTDIR)} : QStringList());
+        QStringList asked;
         Snapshot expected = before;
-        if (gone)
-            expected.remove(QStringLiteral("music/") + NameOf(2));
+        bool anyGone = false;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const QString name = NameOf(rows[i]);
+            if (!permanent)
+                asked << NoTrashText(m_work + name, ENOTDIR);
+            const bool gone = permanent || forGood[i];
+            if (gone)
+                expected.remove(QStringLiteral("music/") + name);
+            QCOMPARE(RowNames(m_s->list).contains(name), !gone);
+            anyGone = anyGone || gone;
+        }
+        QCOMPARE(dialogs.forGoodQuestions, asked);
+        QVERIFY(dialogs.warnings.isEmpty());
         QCOMPARE(TakeSnapshot(m_root), expected);
-        QCOMPARE(RowNames(m_s->list).contains(NameOf(2)), !gone);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
         // A deletion for good cannot be undone, and Undo does not reach past it.
-        QCOMPARE(dialogs.undo.canUndo(), !gone);
+        QCOMPARE(dialogs.undo.canUndo(), !anyGone);
     }
 };
 
