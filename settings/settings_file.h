@@ -1,9 +1,9 @@
 #pragma once
-// The settings file on Linux: an INI file like the one QSettings writes, except that texts are
-// the bytes they stand for. File names are bytes, and a folder whose name is not UTF-8 must
-// survive a run byte for byte; QSettings' own INI reader would turn such bytes into U+FFFD.
-// Bytes are decoded as file names are (undecodable bytes as lone surrogates) and encoded back
-// the same way.
+// The settings file (the program's own on Linux; on every system, a file the store is pointed
+// at): an INI file like the one QSettings writes, except that texts are the bytes they stand
+// for. File names are bytes, and a folder whose name is not UTF-8 must survive a run byte for
+// byte; QSettings' own INI reader would turn such bytes into U+FFFD. Bytes are decoded as file
+// names are (undecodable bytes as lone surrogates) and encoded back the same way.
 //
 // The file is the user's to edit and may be anything, so what one reading keeps is bounded. A
 // value is left out when its line, as read or as it would be written back, is longer than

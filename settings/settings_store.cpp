@@ -15,9 +15,10 @@
 const QStringView DefaultEditorPath = u"C:\\Program Files (x86)\\Strumlex\\strumlex.exe";
 const QStringView DefaultViewerPath = u"C:\\Program Files (x86)\\Strumlex\\zufview.exe";
 
-// Read limits in bytes, terminator included. Paths are read whatever their length: their
-// limits were those of fixed buffers, and a folder or program deeper than that was forgotten.
-constexpr int PathLimit = std::numeric_limits<int>::max();
+// Read limits in bytes, terminator included. Paths are read up to the system's longest path:
+// their old limits were those of fixed buffers, and a folder or program deeper than that was
+// forgotten.
+constexpr int PathLimit = 2 * (LongestPath + 1);
 constexpr int NumberLimit = 16;
 constexpr int WindowPosLimit = 64;
 
@@ -41,20 +42,23 @@ void SetSettingsFile(const QString& iniPath) {
     sessionKey().reset();
 }
 
-// The program's key, read exactly as stored: no system-wide or organisation-wide fallbacks.
-static std::unique_ptr<QSettings> OpenKey() {
+// The program's own key: the registry on Windows, a file elsewhere.
+static std::unique_ptr<QSettings> ProgramKey() {
 #ifdef Q_OS_WIN
-    auto key =
-        settingsFile().isEmpty()
-            ? std::make_unique<QSettings>(QStringLiteral("Strumlex"), QStringLiteral("ZUFFile"))
-            : std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QStringLiteral("Strumlex"), QStringLiteral("ZUFFile"));
 #else
-    const QSettings::Format format = SettingsFileFormat();
-    auto key = settingsFile().isEmpty() ? std::make_unique<QSettings>(format, QSettings::UserScope,
-                                                                      QStringLiteral("Strumlex"),
-                                                                      QStringLiteral("ZUFFile"))
-                                        : std::make_unique<QSettings>(settingsFile(), format);
+    return std::make_unique<QSettings>(SettingsFileFormat(), QSettings::UserScope,
+                                       QStringLiteral("Strumlex"), QStringLiteral("ZUFFile"));
 #endif
+}
+
+// The key of the run, read exactly as stored: no system-wide or organisation-wide fallbacks.
+// A file, on every system, is read and written by settings/settings_file.cpp, whose reading
+// is bounded.
+static std::unique_ptr<QSettings> OpenKey() {
+    auto key = settingsFile().isEmpty()
+                   ? ProgramKey()
+                   : std::make_unique<QSettings>(settingsFile(), SettingsFileFormat());
     key->setFallbacksEnabled(false);
     return key;
 }

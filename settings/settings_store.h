@@ -19,6 +19,10 @@
 
 struct FolderHistory;
 
+// The characters of the system's longest path. A stored folder or program path is read
+// whatever its length up to this; a longer one cannot name anything and reads as absent.
+constexpr int LongestPath = 32767;
+
 // The list style a first run starts with: full row select (0x0020) and info tips (0x0400).
 constexpr quint32 DefaultListExStyle = 0x0420;
 
@@ -29,8 +33,8 @@ struct Settings {
     quint16 renameFlags = 0;     // bit 0: check duplicated names in the rename dialog
     quint16 searchFlags = 0;     // bit 0: case-sensitive search
     // The paths of the editor and viewer programs, as long as the system's longest path.
-    BoundedText<32768> editorPath;
-    BoundedText<32768> viewerPath;
+    BoundedText<LongestPath + 1> editorPath;
+    BoundedText<LongestPath + 1> viewerPath;
 };
 
 // Tests point the store at an INI file of their own; an empty path restores the program's key.

@@ -49,10 +49,12 @@ class TestSettings : public QObject {
         return QStringList(m_history.entries.begin(), m_history.entries.end());
     }
 
-    // Stores a value as the test gives it (a list or a number is not plain text).
+    // Stores a value as the test gives it (a list or a number is not plain text), in the file's
+    // own format: QSettings shares what it read of a file between the formats that open it, and
+    // its INI format on Windows would hand the store keys in lower case.
     void store(const QString& name, const QVariant& value) {
         if (value.isValid())
-            QSettings(m_file, QSettings::IniFormat).setValue(name, value);
+            QSettings(m_file, SettingsFileFormat()).setValue(name, value);
     }
     QString stored(const QString& name) {
         QString text;
