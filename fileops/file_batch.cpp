@@ -81,6 +81,8 @@ struct FileBatch {
     bool changed = false; // anything on disk, undoable or not
     DialogAnswer answer = DialogAnswer::Cancel;
     int cursor = -1;
+    bool lastFile = false; // the current file is the last of the selection
+    bool stopped = false;  // the user stopped the batch in an error box
     std::vector<int> removed{};  // rows to remove, ascending
     std::vector<Entry> copies{}; // rows of the new copies, in the order made
 
@@ -110,11 +112,20 @@ struct FileBatch {
         copies.push_back(EntryFromSummary(copy));
     }
 
+    // Reports a failure of the current file. A batch that goes on without asking offers to
+    // stop there, so that the user need not acknowledge each of the files still to come.
+    void fail(const QString& text) {
+        if (answer == DialogAnswer::All && !lastFile)
+            stopped = !dialogs.goOnAfterError(text);
+        else
+            dialogs.showFileError(text);
+    }
+
     // Copies the current file into the destination folder; false after a reported failure.
     bool copyToDestination() {
         target = request.destination + current.currentEntry.name;
         if (int error = CopyFileNoReplace(current.currentPath, target)) {
-            ShowFileError(dialogs, error, current.currentPath, target);
+            fail(FileErrorText(error, current.currentPath, target));
             return false;
         }
         changed = true;
@@ -132,7 +143,7 @@ struct FileBatch {
             return true;
         }
         if (!trash.noTrash) {
-            ShowFileError(dialogs, trash.error, path);
+            fail(FileErrorText(trash.error, path));
             return false;
         }
         return dialogs.askDeleteForGood(NoTrashText(path, trash.error)) && deleteSource();
@@ -145,9 +156,9 @@ struct FileBatch {
         if (int error = DeleteFileNative(path)) {
             if (command == CommandId::MoveFiles) {
                 done.steps.push_back(DoneStep(UndoAction::Copy, path, target));
-                dialogs.showFileError(MoveSourceKeptText(error, path, target));
+                fail(MoveSourceKeptText(error, path, target));
             } else {
-                ShowFileError(dialogs, error, path);
+                fail(FileErrorText(error, path));
             }
             return false;
         }
@@ -179,11 +190,16 @@ struct FileBatch {
     }
 
     void run() {
-        for (const int row : list.selectedRows()) {
-            cursor = row;
-            const Entry* entry = list.entryAt(row);
+        const std::vector<int> rows = list.selectedRows();
+        const int total = int(rows.size());
+        for (int done = 0; done < total && !stopped; ++done) {
+            cursor = rows[size_t(done)];
+            lastFile = done == total - 1;
+            const Entry* entry = list.entryAt(cursor);
             current.currentEntry = *entry;
             current.currentPath = entry->folder + entry->name;
+            if (answer == DialogAnswer::All && !dialogs.goingOn(done, total, current.currentPath))
+                break; // stopped as by Cancel
             const DialogAnswer reply = ask();
             if (reply == DialogAnswer::Cancel)
                 break;

@@ -39,6 +39,20 @@ public:
     virtual bool askDeleteForGood(const QString& text) = 0;
     // A message with OK under the program's caption.
     virtual void showMessage(const QString& text) = 0;
+    // A batch that goes on without asking (after All) has done `done` of its `total` files
+    // and `path` comes next: the window shows how far it is. False when the user stopped it.
+    virtual bool goingOn(int done, int total, const QString& path) {
+        (void)done;
+        (void)total;
+        (void)path;
+        return true;
+    }
+    // A failure of the file system in a batch that goes on without asking, with files still
+    // to come: the text with OK, to go on, and a way to stop the batch; false to stop.
+    virtual bool goOnAfterError(const QString& text) {
+        showFileError(text);
+        return true;
+    }
 };
 
 // The verb of a file command (102 "Move", 103 "Copy", 104 "Rename", 105 "Delete"); empty for
@@ -87,7 +101,9 @@ void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,
 // otherwise, a delete removes it. The rows go in one step at the end, and the copies' rows
 // join in one step; afterwards the row standing where the last removed row would have stood
 // had the rows gone one by one is selected and focused. When the batch changed anything on
-// disk, `undo` becomes what can be taken back of it. Returns 1.
+// disk, `undo` becomes what can be taken back of it. Once answered All, the batch tells the
+// dialogs before each further file, and a failure with files still to come lets the user stop;
+// stopped there, the batch ends as after Cancel: what was done stays done. Returns 1.
 int RunFileBatch(CommandId command, const BatchRequest& request, CatalogueModel& list,
                  FileDialogs& dialogs, UiHooks& window, UndoRecord& undo);
 

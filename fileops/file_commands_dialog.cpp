@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_model.h"
 #include "catalogue/status.h"
+#include "fileops/batch_progress_dialog.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/info_edit.h"
@@ -25,9 +26,12 @@ namespace {
 // The file commands' questions, asked with the real dialogs and message boxes over `owner`.
 class WindowFileDialogs : public FileDialogs {
 public:
-    // The rename dialog checks `list` for duplicated names as bit 0 of `renameFlags` says.
-    WindowFileDialogs(QWidget* owner, const CatalogueModel& list, quint16& renameFlags)
-        : m_owner(owner), m_list(list), m_renameFlags(renameFlags) {}
+    // The rename dialog checks `list` for duplicated names as bit 0 of `renameFlags` says; a
+    // batch's progress shows after `progressAfterMs`.
+    WindowFileDialogs(QWidget* owner, const CatalogueModel& list, quint16& renameFlags,
+                      int progressAfterMs = ProgressAfterMs)
+        : m_owner(owner), m_list(list), m_renameFlags(renameFlags),
+          m_progress(owner, progressAfterMs) {}
 
     DialogAnswer confirm(const QString& question, const QString& path) override {
         return DialogAnswer(ConfirmationDialog(m_owner, question, path).exec());
@@ -44,11 +48,16 @@ public:
         return AskYesNo(m_owner, text, QMessageBox::No);
     }
     void showMessage(const QString& text) override { ShowMessageBox(m_owner, text); }
+    bool goingOn(int done, int total, const QString& path) override {
+        return m_progress.step(done, total, path);
+    }
+    bool goOnAfterError(const QString& text) override { return AskGoOnAfterError(m_owner, text); }
 
 private:
     QWidget* m_owner;
     const CatalogueModel& m_list;
     quint16& m_renameFlags;
+    BatchProgress m_progress;
 };
 
 class WindowReportDialogs : public ReportDialogs {
@@ -96,13 +105,13 @@ bool RunDestinationDialog(QWidget* owner, const QString& title, const QString& p
 
 void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& request,
                          CatalogueModel& list, quint16& renameFlags, UiHooks& window,
-                         UndoRecord& undo) {
+                         UndoRecord& undo, int progressAfterMs) {
     if (list.selectedCount() < 1)
         return;
     BatchRequest withVerb = request;
     if (withVerb.verb.isEmpty())
         withVerb.verb = FileCommandVerb(command);
-    WindowFileDialogs dialogs(owner, list, renameFlags);
+    WindowFileDialogs dialogs(owner, list, renameFlags, progressAfterMs);
     RunFileBatch(command, withVerb, list, dialogs, window, undo);
 }
 

@@ -19,12 +19,16 @@ struct UndoRecord;
 bool RunDestinationDialog(QWidget* owner, const QString& title, const QString& prompt,
                           FolderHistory& history, DestinationPlace place);
 
+// How long a batch that goes on without asking runs before it shows its progress.
+constexpr int ProgressAfterMs = 500;
+
 // Move (102), copy (103), rename (104) or delete (105) over the selected rows of `list`, with
 // the window's dialogs; the rename dialog shows and sets bit 0 of `renameFlags`. `undo` becomes
-// what can be taken back of the batch.
+// what can be taken back of the batch. A batch that goes on without asking shows its progress
+// once it has run for `progressAfterMs`.
 void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& request,
                          CatalogueModel& list, quint16& renameFlags, UiHooks& window,
-                         UndoRecord& undo);
+                         UndoRecord& undo, int progressAfterMs = ProgressAfterMs);
 
 // The information dialog for `row`, the single selected row of `list`; a save makes `undo` its
 // old block and shows the file in the window's panel.

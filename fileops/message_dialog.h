@@ -14,3 +14,6 @@ void ShowMessageBox(QWidget* owner, const QString& text,
 // `defaultButton`.
 bool AskYesNo(QWidget* owner, const QString& text,
               QMessageBox::StandardButton defaultButton = QMessageBox::Yes);
+// A failure in a batch that goes on without asking: the text under the program's caption with
+// OK (the default: go on with the next file) and "&Stop" (also Esc); false for Stop.
+bool AskGoOnAfterError(QWidget* owner, const QString& text);

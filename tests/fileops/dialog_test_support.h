@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 namespace dialog_support {
 
@@ -38,6 +39,19 @@ template <class T> void WhenOpen(std::function<void(T*)> step) {
         if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
             step(dialog);
     });
+}
+
+// Runs `step` on the modal dialog of type T at every pass of the event loop while it is the
+// topmost, for as long as the returned timer lives: for dialogs that open again and again, or
+// that stay open while the batch works.
+template <class T> std::unique_ptr<QTimer> WhileOpen(std::function<void(T*)> step) {
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [step] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            step(dialog);
+    });
+    timer->start(0);
+    return timer;
 }
 
 } // namespace dialog_support

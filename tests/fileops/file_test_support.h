@@ -51,7 +51,11 @@ struct ScriptedDialogs : FileDialogs {
         return int(DialogAnswer::Cancel);
     };
     std::function<void()> duringConfirm = [] {}; // what the window might do meanwhile
+    int stopAt = -1;         // the progress's Cancel, pressed when `done` files are done
+    QList<bool> goOnAnswers; // the error boxes that offer Stop; go on when the script runs out
+    QList<int> progress;     // the `done` of each step the batch reported
     QStringList questions, paths, fileErrors, warnings, forGoodQuestions, messages;
+    QStringList stopOffers; // the errors shown with a Stop
     int renameCalls = 0;
     UndoRecord undo; // what the commands run with these dialogs leave to undo
 
@@ -76,6 +80,16 @@ struct ScriptedDialogs : FileDialogs {
         return !forGoodAnswers.isEmpty() && forGoodAnswers.takeFirst();
     }
     void showMessage(const QString& text) override { messages << text; }
+    bool goingOn(int done, int total, const QString& path) override {
+        (void)total;
+        (void)path;
+        progress << done;
+        return done != stopAt;
+    }
+    bool goOnAfterError(const QString& text) override {
+        stopOffers << text;
+        return goOnAnswers.isEmpty() || goOnAnswers.takeFirst();
+    }
 };
 
 // The report command's dialogs: OK or Cancel from `ok`, answers from a script, and a record of

@@ -164,6 +164,82 @@ private slots:
         }
     }
 
+    // Files 1 to 5 moved out of the working folder: the progress's Cancel and an error box's
+    // Stop end the batch as the question's Cancel does, and what was done is one Undo.
+    void stoppingUnderAll_data() {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QList<int>>("taken"); // files whose name is taken in the destination
+        QTest::addColumn<int>("stopAt");       // Cancel in the progress after so many files
+        QTest::addColumn<QList<bool>>("goOn"); // the answers of the boxes that offer Stop
+        QTest::addColumn<QList<int>>("moved");
+        QTest::addColumn<QList<int>>("progress");
+        QTest::addColumn<int>("stopOffers");
+        QTest::addColumn<int>("plainErrors");
+        const int all = int(DialogAnswer::All), yes = int(DialogAnswer::Yes);
+        QTest::newRow("Cancel in the progress after two files")
+            << QList<int>{all} << QList<int>{} << 2 << QList<bool>{} << QList<int>{1, 2}
+            << QList<int>{1, 2} << 0 << 0;
+        QTest::newRow("All at the second question, Cancel after three")
+            << QList<int>{yes, all} << QList<int>{} << 3 << QList<bool>{} << QList<int>{1, 2, 3}
+            << QList<int>{2, 3} << 0 << 0;
+        QTest::newRow("Stop at the first failure")
+            << QList<int>{all} << QList<int>{3} << -1 << QList<bool>{false} << QList<int>{1, 2}
+            << QList<int>{1, 2} << 1 << 0;
+        QTest::newRow("OK to each failure")
+            << QList<int>{all} << QList<int>{2, 4} << -1 << QList<bool>{true, true}
+            << QList<int>{1, 3, 5} << QList<int>{1, 2, 3, 4} << 2 << 0;
+        QTest::newRow("a failure of the last file has nothing to stop")
+            << QList<int>{all} << QList<int>{5} << -1 << QList<bool>{} << QList<int>{1, 2, 3, 4}
+            << QList<int>{1, 2, 3, 4} << 0 << 1;
+        QTest::newRow("answered one by one: no progress, no Stop")
+            << QList<int>{yes, yes, yes, yes, yes} << QList<int>{3} << -1 << QList<bool>{}
+            << QList<int>{1, 2, 4, 5} << QList<int>{} << 0 << 1;
+    }
+    void stoppingUnderAll() {
+        QFETCH(QList<int>, answers);
+        QFETCH(QList<int>, taken);
+        QFETCH(int, stopAt);
+        QFETCH(QList<bool>, goOn);
+        QFETCH(QList<int>, moved);
+        QFETCH(QList<int>, progress);
+        QFETCH(int, stopOffers);
+        QFETCH(int, plainErrors);
+        freshLibrary();
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/backup"));
+        QDir(dest).removeRecursively();
+        QVERIFY(QDir().mkpath(dest));
+        for (int i : taken)
+            QVERIFY(WriteSampleFile(dest + NameOf(i), QByteArray("taken")));
+        const Snapshot before = TakeSnapshot(m_work);
+        SelectRows(m_s->list, {1, 2, 3, 4, 5});
+        m_s->destFolder = dest;
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = answers;
+        dialogs.stopAt = stopAt;
+        dialogs.goOnAnswers = goOn;
+
+        m_s->run(CommandId::MoveFiles, QStringLiteral("Move"), dialogs);
+
+        QCOMPARE(dialogs.progress, progress);
+        QCOMPARE(dialogs.stopOffers.size(), stopOffers);
+        QCOMPARE(dialogs.fileErrors.size(), plainErrors);
+        QStringList rows;
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(QFile::exists(m_work + NameOf(i)), !moved.contains(i));
+            if (taken.contains(i))
+                QCOMPARE(ReadAll(dest + NameOf(i)), QByteArray("taken"));
+            else
+                QCOMPARE(QFile::exists(dest + NameOf(i)), moved.contains(i));
+            if (!moved.contains(i))
+                rows << NameOf(i);
+        }
+        QCOMPARE(RowNames(m_s->list), rows);
+        QCOMPARE(int(dialogs.undo.steps.size()), int(moved.size()));
+        QCOMPARE(UndoLastBatch(dialogs.undo, m_s->list, dialogs), int(moved.size()));
+        QCOMPARE(TakeSnapshot(m_work), before);
+        QCOMPARE(m_s->list.rowCount(), 10);
+    }
+
     void copyAfterAllShowsEachSourcesTexts() {
         freshLibrary();
         const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/copies"));

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -39,6 +40,17 @@ class TestFileDialogsWindow : public QObject {
     std::unique_ptr<Session> m_s;
 
     DestinationPlace place() { return {m_s->destFolder, m_s->workingFolder}; }
+
+    // A session of n files in a fresh working folder, and an empty destination outside it.
+    QString freshBatch(int n) {
+        m_work = FreshLibraryFolder(m_dir.path(), n);
+        m_s = LoadSession(m_work, n);
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/dest"));
+        QDir(dest).removeRecursively();
+        QDir().mkpath(dest);
+        m_s->destFolder = dest;
+        return dest;
+    }
 
 private slots:
     void init() {
@@ -444,6 +456,84 @@ private slots:
         QCOMPARE(defaultButton, QStringLiteral("&No"));
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QCOMPARE(m_s->list.rowCount(), 2);
+    }
+
+    // Six files moved under All, the progress shown at once: its Cancel after three files
+    // leaves three moved and their rows gone, and one Undo brings them back.
+    void progressCancelStopsTheBatch() {
+        const QString dest = freshBatch(6);
+        const Snapshot before = TakeSnapshot(m_work);
+        SelectRows(m_s->list, {0, 1, 2, 3, 4, 5});
+        int maximum = -1, modality = -1;
+        QString label, tip;
+        const auto confirm = WhileOpen<ConfirmationDialog>([](ConfirmationDialog* dialog) {
+            QTest::mouseClick(Button(dialog, QStringLiteral("&All")), Qt::LeftButton);
+        });
+        const auto progress = WhileOpen<QProgressDialog>([&](QProgressDialog* dialog) {
+            if (dialog->value() < 3 || maximum >= 0)
+                return;
+            maximum = dialog->maximum();
+            modality = int(dialog->windowModality());
+            label = dialog->findChild<QLabel*>()->text();
+            tip = dialog->findChild<QLabel*>()->toolTip();
+            QTest::mouseClick(Button(dialog, QStringLiteral("Cancel")), Qt::LeftButton);
+        });
+        RunFileBatchCommand(nullptr, CommandId::MoveFiles, m_s->request(QStringLiteral("Move")),
+                            m_s->list, m_s->renameFlags, m_s->window, m_undo, 0);
+        QCOMPARE(maximum, 6);
+        QCOMPARE(modality, int(Qt::WindowModal));
+        QCOMPARE(tip, m_work + NameOf(3));
+        QVERIFY(label.endsWith(NameOf(3)));
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(QFile::exists(dest + NameOf(i)), i < 3);
+        QCOMPARE(RowNames(m_s->list), (QStringList{NameOf(3), NameOf(4), NameOf(5)}));
+        RunUndoCommand(nullptr, m_s->list, m_undo);
+        QCOMPARE(TakeSnapshot(m_work), before);
+        QVERIFY(TakeSnapshot(dest).isEmpty());
+    }
+
+    // Three files copied under All where the first two names are taken: the error box offers
+    // Stop, which (also Esc) ends the batch; OK goes on with the next file.
+    void errorUnderAllOffersStop_data() {
+        QTest::addColumn<QString>("button"); // empty: Esc
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("lastCopied");
+        QTest::newRow("Stop") << "&Stop" << 1 << false;
+        QTest::newRow("Esc") << "" << 1 << false;
+        QTest::newRow("OK") << "OK" << 2 << true;
+    }
+    void errorUnderAllOffersStop() {
+        QFETCH(QString, button);
+        QFETCH(int, boxes);
+        QFETCH(bool, lastCopied);
+        const QString dest = freshBatch(3);
+        for (int i : {0, 1})
+            QVERIFY(WriteSampleFile(dest + NameOf(i), QByteArray("taken")));
+        SelectRows(m_s->list, {0, 1, 2});
+        QStringList texts, buttons;
+        QString caption;
+        const auto confirm = WhileOpen<ConfirmationDialog>([](ConfirmationDialog* dialog) {
+            QTest::mouseClick(Button(dialog, QStringLiteral("&All")), Qt::LeftButton);
+        });
+        const auto error = WhileOpen<QMessageBox>([&](QMessageBox* box) {
+            texts << box->text();
+            buttons = ButtonTexts(box);
+            caption = box->windowTitle();
+            if (button.isEmpty())
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (QPushButton* chosen = Button(box, button))
+                QTest::mouseClick(chosen, Qt::LeftButton);
+            else
+                box->reject(); // no such button: the texts compared below tell
+        });
+        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_s->request(QStringLiteral("Copy")),
+                            m_s->list, m_s->renameFlags, m_s->window, m_undo);
+        QCOMPARE(texts.size(), boxes);
+        QCOMPARE(texts.first(), FileErrorText(CopyExistsError, m_work + NameOf(0), dest + NameOf(0)));
+        QCOMPARE(buttons, (QStringList{"OK", "&Stop"}));
+        QCOMPARE(caption, ProgramCaption.toString());
+        QCOMPARE(QFile::exists(dest + NameOf(2)), lastCopied);
+        QCOMPARE(m_s->list.rowCount(), lastCopied ? 4 : 3);
     }
 
     void renameCommandThroughTheWindow() {
