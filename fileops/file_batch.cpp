@@ -35,8 +35,9 @@ QString FileErrorText(int errorCode, const QString& source, const QString& targe
 }
 
 QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target) {
-    return QCoreApplication::translate("FileBatch",
-                                       "%1\n%2\nThe copy was made: %3\nThe original stays.")
+    return QCoreApplication::translate(
+               "FileBatch",
+               "%1\nThe original stays: %2\nThe copy was made: %3\nThe list shows both.")
         .arg(SystemErrorText(errorCode), source, target);
 }
 
@@ -149,13 +150,19 @@ struct FileBatch {
         return dialogs.askDeleteForGood(NoTrashText(path, trash.error)) && deleteSource();
     }
 
-    // Deletes the current file for good; false after a reported failure. After a move's copy
-    // the text says that the copy exists and the original stays.
+    // A copy of the current file made at `target`: undo deletes it, and it has a row.
+    void keepCopy() {
+        done.steps.push_back(DoneStep(UndoAction::Copy, current.currentPath, target));
+        addCopyRow();
+    }
+
+    // Deletes the current file for good; false after a reported failure. A move whose source
+    // stays has made a copy, and its text says which file is where.
     bool deleteSource() {
         const QString& path = current.currentPath;
         if (int error = DeleteFileNative(path)) {
             if (command == CommandId::MoveFiles) {
-                done.steps.push_back(DoneStep(UndoAction::Copy, path, target));
+                keepCopy();
                 fail(MoveSourceKeptText(error, path, target));
             } else {
                 fail(FileErrorText(error, path));
@@ -174,18 +181,18 @@ struct FileBatch {
             if (!copyToDestination())
                 return;
             if (command == CommandId::CopyFiles) {
-                done.steps.push_back(DoneStep(UndoAction::Copy, current.currentPath, target));
-                addCopyRow();
+                keepCopy();
                 return;
             }
-            replaceFolder(cursor, request.destination);
         }
         const bool toTrash = command == CommandId::DeleteFiles && request.mode == DeleteMode::Trash;
         if (!(toTrash ? trashSource() : deleteSource()))
             return;
         if (command == CommandId::MoveFiles &&
-            FolderInside(request.destination, request.workingFolder))
-            return; // still inside the scanned tree: the row already names the new folder
+            FolderInside(request.destination, request.workingFolder)) {
+            replaceFolder(cursor, request.destination); // still inside the scanned tree
+            return;
+        }
         removed.push_back(cursor);
     }
 

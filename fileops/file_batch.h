@@ -80,8 +80,8 @@ QString ConfirmationQuestion(CommandId command, const BatchRequest& request);
 // <source>\nTo: <target>", otherwise "<system text>\n<source>".
 QString FileErrorText(int errorCode, const QString& source, const QString& target = {});
 // The text of a move whose copy was made but whose source could not be deleted afterwards:
-// "<system text>\n<source>\nThe copy was made: <target>\nThe original stays.",
-// so that the user knows there are two files now.
+// "<system text>\nThe original stays: <source>\nThe copy was made: <target>\nThe list shows
+// both.", so that the user knows there are two files now and which row is which.
 QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target);
 // The question for a file that cannot go to the trash: "<path>\nThis file cannot be moved
 // to the trash: <system text>\nDelete it permanently?".
@@ -98,12 +98,14 @@ void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,
 // (All answers only the confirmation). DeleteMode::Permanent
 // deletes for good at once. Rows follow the disk: a copy appends a row, a move keeps its row
 // (showing the new folder) when the destination lies inside the working folder and removes it
-// otherwise, a delete removes it. The rows go in one step at the end, and the copies' rows
-// join in one step; afterwards the row standing where the last removed row would have stood
-// had the rows gone one by one is selected and focused. When the batch changed anything on
-// disk, `undo` becomes what can be taken back of it. Once answered All, the batch tells the
-// dialogs before each further file, and a failure with files still to come lets the user stop;
-// stopped there, the batch ends as after Cancel: what was done stays done. Returns 1.
+// otherwise, a delete removes it. A move whose source cannot be deleted after its copy was
+// made ends as a copy: the row keeps naming the original and the copy's row is appended. The
+// rows go in one step at the end, and the copies' rows join in one step; afterwards the row
+// standing where the last removed row would have stood had the rows gone one by one is
+// selected and focused. When the batch changed anything on disk, `undo` becomes what can be
+// taken back of it. Once answered All, the batch tells the dialogs before each further file,
+// and a failure with files still to come lets the user stop; stopped there, the batch ends as
+// after Cancel: what was done stays done. Returns 1.
 int RunFileBatch(CommandId command, const BatchRequest& request, CatalogueModel& list,
                  FileDialogs& dialogs, UiHooks& window, UndoRecord& undo);
 

@@ -222,6 +222,13 @@ inline QStringList RowNames(const CatalogueModel& list) {
     return names;
 }
 
+inline QStringList RowPaths(const CatalogueModel& list) {
+    QStringList paths;
+    for (int row = 0; row < list.rowCount(); ++row)
+        paths << list.entryAt(row)->folder + list.entryAt(row)->name;
+    return paths;
+}
+
 inline QList<int> SelectedRows(const CatalogueModel& list) {
     QList<int> rows;
     for (int row = list.nextRow(-1, true); row >= 0; row = list.nextRow(row, true))

@@ -206,17 +206,28 @@ private slots:
         Immutable lock(m_work + NameOf(0));
         REQUIRE_IMMUTABLE(lock);
 
-        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::MoveFiles, dest);
+        ScriptedDialogs dialogs = runOnFirstRow(CommandId::MoveFiles, dest);
 
+        const QString original = m_work + NameOf(0);
         QCOMPARE(dialogs.fileErrors,
-                 QStringList{shortForm(EPERM, m_work + NameOf(0)) +
-                             QStringLiteral("\nThe copy was made: ") + dest + NameOf(0) +
-                             QStringLiteral("\nThe original stays.")});
-        QCOMPARE(ReadAll(m_work + NameOf(0)), bytes);
+                 QStringList{SystemErrorText(EPERM) + QStringLiteral("\nThe original stays: ") +
+                             original + QStringLiteral("\nThe copy was made: ") + dest +
+                             NameOf(0) + QStringLiteral("\nThe list shows both.")});
+        QCOMPARE(ReadAll(original), bytes);
         QCOMPARE(ReadAll(dest + NameOf(0)), bytes);
-        // The row stays and describes the new copy.
-        QCOMPARE(m_s->list.rowCount(), 3);
-        QCOMPARE(m_s->list.entryAt(0)->folder, dest);
+        // The move has made a copy: the row still names the original, the copy has its own row,
+        // and undo deletes the copy and its row.
+        const QStringList rows{original, m_work + NameOf(1), m_work + NameOf(2)};
+        QCOMPARE(RowPaths(m_s->list), rows + QStringList{dest + NameOf(0)});
+        QCOMPARE(dialogs.undo.steps.size(), size_t(1));
+        const UndoStep step = dialogs.undo.steps.front();
+        QCOMPARE(int(step.action), int(UndoAction::Copy));
+        QCOMPARE(step.before, original);
+        QCOMPARE(step.after, dest + NameOf(0));
+        QCOMPARE(UndoLastBatch(dialogs.undo, m_s->list, dialogs), 1);
+        QCOMPARE(RowPaths(m_s->list), rows);
+        QCOMPARE(TakeSnapshot(dest), Snapshot());
+        QCOMPARE(ReadAll(original), bytes);
     }
 
     void deleteOfAnImmutableFile() {
