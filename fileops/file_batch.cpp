@@ -43,7 +43,10 @@ QString MoveSourceKeptText(int errorCode, const QString& source, const QString& 
 
 QString NoTrashText(const QString& path, int errorCode) {
     QString reason;
-    if (errorCode)
+    if (OtherDriveError(errorCode))
+        reason = QStringLiteral(": it is on another drive than the trash (%1)")
+                     .arg(SystemErrorText(errorCode));
+    else if (errorCode)
         reason = QStringLiteral(": ") + SystemErrorText(errorCode);
     return path + QStringLiteral("\nThis file cannot be moved to the trash") + reason +
            QStringLiteral("\nDelete it permanently?");
@@ -82,8 +85,8 @@ struct FileBatch {
     bool changed = false; // anything on disk, undoable or not
     DialogAnswer answer = DialogAnswer::Cancel;
     int cursor = -1;
-    bool lastFile = false; // the current file is the last of the selection
-    bool stopped = false;  // the user stopped the batch in an error box
+    bool lastFile = false;       // the current file is the last of the selection
+    bool stopped = false;        // the user stopped the batch in an error box
     std::vector<int> removed{};  // rows to remove, ascending
     std::vector<Entry> copies{}; // rows of the new copies, in the order made
 

@@ -84,7 +84,8 @@ QString FileErrorText(int errorCode, const QString& source, const QString& targe
 // both.", so that the user knows there are two files now and which row is which.
 QString MoveSourceKeptText(int errorCode, const QString& source, const QString& target);
 // The question for a file that cannot go to the trash: "<path>\nThis file cannot be moved
-// to the trash: <system text>\nDelete it permanently?".
+// to the trash: <system text>\nDelete it permanently?"; for a file on another drive than the
+// trash, the reason is "it is on another drive than the trash (<system text>)".
 QString NoTrashText(const QString& path, int errorCode);
 // Shows FileErrorText(errorCode, source, target) through the dialogs.
 void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,

@@ -64,12 +64,7 @@ QString NameOf(const QString& path) {
 // the copy goes again, so that there are never two.
 int MoveBack(const QString& from, const QString& to) {
     int error = RenameNoReplace(from, to);
-#ifdef Q_OS_WIN
-    constexpr int otherFileSystem = 17; // ERROR_NOT_SAME_DEVICE
-#else
-    constexpr int otherFileSystem = EXDEV;
-#endif
-    if (error != otherFileSystem)
+    if (!OtherDriveError(error))
         return error;
     if ((error = CopyFileNoReplace(from, to)))
         return error;

@@ -232,6 +232,10 @@ bool NameTakenError(int error) {
     return error == EEXIST;
 }
 
+bool OtherDriveError(int error) {
+    return error == EXDEV;
+}
+
 namespace {
 
 // The user's freedesktop trash: $XDG_DATA_HOME/Trash, or ~/.local/share/Trash when that is not

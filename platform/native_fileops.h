@@ -43,6 +43,10 @@ int RestoreFromTrash(const TrashedFile& trashed, const QString& original);
 // replace a file).
 bool NameTakenError(int error);
 
+// True when the error says that the two paths lie on different drives (file systems), so
+// that a file cannot be renamed from one to the other.
+bool OtherDriveError(int error);
+
 // Gives the file `from` the name `to`. Never replaces an existing file: when `to` exists the
 // rename fails and both files stay as they were. A rename to the identical path succeeds
 // without touching the file.

@@ -99,6 +99,10 @@ bool NameTakenError(int error) {
     return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
 }
 
+bool OtherDriveError(int error) {
+    return error == ERROR_NOT_SAME_DEVICE;
+}
+
 TrashResult MoveToTrash(const QString& path) {
     TrashResult result;
     QString inTrash;

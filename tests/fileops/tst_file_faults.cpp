@@ -241,6 +241,25 @@ private slots:
         QCOMPARE(m_s->list.rowCount(), 3);
     }
 
+    // The trash takes only the files of its own drive: the question says why before the
+    // system's text, and No leaves the file as it was.
+    void deleteOnAnotherDriveThanTheTrash() {
+        SKIP_WHERE_THE_TRASH_IS_THE_USERS();
+        QTemporaryDir otherDrive(QStringLiteral("/dev/shm/zuf-XXXXXX"));
+        QVERIFY(otherDrive.isValid());
+        const QString folder = NormalisedFolder(otherDrive.path());
+        QVERIFY(WriteLibrary(folder, 1));
+        m_s = LoadSession(folder, 1);
+        const Snapshot before = TakeSnapshot(folder);
+        const ScriptedDialogs dialogs = runOnFirstRow(CommandId::DeleteFiles);
+        QCOMPARE(dialogs.forGoodQuestions,
+                 QStringList{folder + NameOf(0) +
+                             QStringLiteral("\nThis file cannot be moved to the trash: it is on "
+                                            "another drive than the trash (") +
+                             SystemErrorText(EXDEV) + QStringLiteral(")\nDelete it permanently?")});
+        QCOMPARE(TakeSnapshot(folder), before);
+    }
+
     void deleteOfAVanishedFile() {
         QVERIFY(QFile::remove(m_work + NameOf(0)));
         const Snapshot before = TakeSnapshot(m_dir->path());
