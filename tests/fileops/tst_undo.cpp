@@ -17,7 +17,15 @@ using namespace test_support;
 
 namespace {
 
-enum Batch { RenameBatch, MoveInside, MoveOutside, CopyBatch, TrashBatch, InfoSave };
+enum Batch {
+    RenameBatch,
+    MoveInside,
+    MoveOutside,
+    MoveOtherDrive,
+    CopyBatch,
+    TrashBatch,
+    InfoSave
+};
 
 // Every file below the folder with its bytes and last-write time.
 QMap<QString, QString> BytesAndTimes(const QString& folder) {
@@ -49,6 +57,7 @@ class TestUndo : public QObject {
     QTemporaryDir m_dir;
     QString m_root; // holds the working folder "music" and the folders "music/folk" and "backup"
     QString m_work;
+    QTemporaryDir m_otherDrive{QStringLiteral("/dev/shm/zuf-undo-XXXXXX")}; // another file system
     std::unique_ptr<Session> m_s; // the list the batches, the save and undo work on
 
     QString folder(const QString& relative) { return NormalisedFolder(m_root + relative); }
@@ -66,13 +75,14 @@ class TestUndo : public QObject {
             return;
         }
         static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles,
-                                             CommandId::MoveFiles, CommandId::CopyFiles,
-                                             CommandId::DeleteFiles};
+                                             CommandId::MoveFiles,   CommandId::MoveFiles,
+                                             CommandId::CopyFiles,   CommandId::DeleteFiles};
         const CommandId command = commands[batch];
-        const BatchRequest request{
-            FileCommandVerb(command),
-            folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup")),
-            m_work};
+        QString destination =
+            folder(batch == MoveInside ? QStringLiteral("music/folk") : QStringLiteral("backup"));
+        if (batch == MoveOtherDrive)
+            destination = NormalisedFolder(m_otherDrive.path());
+        const BatchRequest request{FileCommandVerb(command), destination, m_work};
         dialogs.onRename = [&dialogs](const FileSummary& current, QString& newName) {
             newName = RenameSuggestion(current.currentEntry);
             return RenameFile(dialogs, nullptr, current.currentPath, newName,
@@ -93,6 +103,9 @@ private slots:
         QVERIFY(QDir().mkpath(folder(QStringLiteral("music/folk"))));
         QVERIFY(QDir().mkpath(folder(QStringLiteral("backup"))));
         QDir(temporaryTrashHome.trash()).removeRecursively();
+        if (m_otherDrive.isValid()) // emptied, so that one case's failure stays its own
+            QVERIFY(QDir(m_otherDrive.path()).removeRecursively() &&
+                    QDir().mkpath(m_otherDrive.path()));
     }
 
     void undoRestoresEveryByte_data() {
@@ -100,6 +113,7 @@ private slots:
         QTest::newRow("rename batch") << int(RenameBatch);
         QTest::newRow("move within the working folder") << int(MoveInside);
         QTest::newRow("move out of the working folder") << int(MoveOutside);
+        QTest::newRow("move to another drive") << int(MoveOtherDrive);
         QTest::newRow("copy batch") << int(CopyBatch);
         QTest::newRow("delete to the trash") << int(TrashBatch);
         QTest::newRow("information save") << int(InfoSave);
@@ -108,6 +122,8 @@ private slots:
         QFETCH(int, batch);
         if (Batch(batch) == TrashBatch)
             SKIP_WHERE_THE_TRASH_IS_THE_USERS();
+        if (Batch(batch) == MoveOtherDrive && !m_otherDrive.isValid())
+            QSKIP("no folder on another file system here (/dev/shm)");
         const auto disk = BytesAndTimes(m_root);
         const Snapshot bytes = TakeSnapshot(m_root);
         const QStringList rows = Rows(m_s->list);
@@ -139,6 +155,7 @@ private slots:
         QCOMPARE(Rows(m_s->list), rows);
         QCOMPARE(m_s->list.rowCount(), 5);
         QCOMPARE(TakeSnapshot(temporaryTrashHome.trash()), Snapshot());
+        QCOMPARE(TakeSnapshot(m_otherDrive.path()), Snapshot()); // nothing left on the other drive
     }
 
     // After the batch, the file of row 1 changes or its old name is taken; undo leaves it and
