@@ -109,6 +109,10 @@ QString UndoOnDisk(const UndoStep& step) {
         error = WriteBlock(step.after, step.block);
         break;
     }
+    if (NameTakenError(error) && step.action == UndoAction::Trash)
+        return QStringLiteral("the name is taken by another file now; the file stays in the "
+                              "trash: ") +
+               step.after;
     if (NameTakenError(error))
         return step.before + QStringLiteral(" is taken by another file now");
     return error ? SystemErrorText(error) : QString();

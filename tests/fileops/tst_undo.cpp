@@ -200,6 +200,10 @@ private slots:
         } else {
             QVERIFY(WriteSampleFile(original, QByteArray("new owner")));
             reason = original + QStringLiteral(" is taken by another file now");
+            if (batch == TrashBatch) // the old name, then the file's place in the trash
+                reason = QStringLiteral("the name is taken by another file now; the file stays "
+                                        "in the trash: ") +
+                         temporaryTrashHome.trash() + QStringLiteral("/files/") + NameOf(1);
         }
         const Snapshot changed = TakeSnapshot(m_root);
         const Snapshot trash = TakeSnapshot(temporaryTrashHome.trash());
