@@ -35,6 +35,8 @@ ListView::ListView(const CatalogueModel& list, QWidget* parent)
     : QTableView(parent), m_catalogue(list) {
     m_delegate = new ListDelegate(this);
     setItemDelegate(m_delegate);
+    // Tab and Shift+Tab go to the window's next and previous control, not to the next cell.
+    setTabKeyNavigation(false);
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(400);
     connect(&m_hoverTimer, &QTimer::timeout, this, &ListView::selectHoveredRow);
@@ -60,10 +62,12 @@ QModelIndex ListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     return model()->index(action == MoveHome ? 0 : rows - 1, column);
 }
 
-// A click on a selected name only starts a short wait (a double click may follow); the
-// editing itself is asked for again when the wait ends and the selection has settled.
+// A name is edited only on the one selected row. A click on that row's name starts a short
+// wait (a double click may follow) and the editing; a click on a name inside a selection of
+// several rows edits nothing and, when the button is released, leaves that row the one
+// selected, as a click on any other cell does.
 bool ListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    if (trigger != SelectedClicked && index.row() != SingleFileRow(m_catalogue))
+    if (index.row() != SingleFileRow(m_catalogue))
         return false;
     return QTableView::edit(index, trigger, event);
 }

@@ -22,9 +22,9 @@ public:
                const QModelIndex& index) const override;
 };
 
-// Home and End go to the first and the last row (Shift extends the selection), and a name is
-// edited in place only on the one selected row, the file the panel shows and the rename acts
-// on.
+// Home and End go to the first and the last row (Shift extends the selection), Tab leaves the
+// list, and a name is edited in place only on the one selected row, the file the panel shows
+// and the rename acts on.
 class ListView : public QTableView {
 public:
     ListView(const CatalogueModel& list, QWidget* parent);

@@ -35,6 +35,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QToolBar>
@@ -127,39 +128,55 @@ void MainWindow::createToolbar() {
     addToolBar(Qt::TopToolBarArea, m_toolbar);
 }
 
-// One drop-down with an empty caption serves as the menu bar; a second instance of it is the
-// context menu, so that graying the one leaves the other as it is. The three places enable
-// their commands by three rules: the menu bar's items are never grayed, the context menu's
-// are enabled when it opens, the toolbar's by every status update. Each place therefore has
-// actions of its own, made from the one command table.
+// The menu bar's one drop-down and the context menu enable their commands by rules of their
+// own: the menu bar's items are never grayed, the context menu's are enabled when it opens,
+// the toolbar's by every status update. Each place therefore has actions of its own, made
+// from the one command table. The menu bar holds every command of the other two places, so
+// that each can be reached from the keyboard.
 //
 // The menu bar's actions carry the command keys: never disabled, they run their commands
 // whatever the selection (each command checks its own condition). As window shortcuts they
 // act wherever the focus is in this window, and not while a dialog or a menu is the active
 // window.
 void MainWindow::createMenus() {
-    m_dropDown = menuBar()->addMenu(QString());
-    // An empty caption leaves a narrow item: the bar keeps the height of a captioned one.
-    menuBar()->setMinimumHeight(menuBar()->fontMetrics().height() + 8);
-    m_contextMenu = new QMenu(this);
-    for (CommandId command : MenuEntries()) {
+    m_dropDown = menuBar()->addMenu(tr("&File"));
+    for (CommandId command : MenuBarEntries()) {
         if (command == CommandId::None) {
             m_dropDown->addSeparator();
-            m_contextMenu->addSeparator();
             continue;
         }
-        const QString text = MenuItemText(command);
-        QAction* action = makeCommandAction(command, text);
+        QAction* action = makeCommandAction(command, MenuItemText(command));
         for (QKeyCombination key : CommandKeys(command))
             action->setShortcuts(action->shortcuts() << QKeySequence(key));
+        action->setCheckable(command == CommandId::Filter);
         m_dropDown->addAction(action);
         addAction(action);
         m_commandActions[command] = action;
-        QAction* item = makeCommandAction(command, text);
+    }
+    m_contextMenu = new QMenu(this);
+    for (CommandId command : MenuEntries()) {
+        if (command == CommandId::None) {
+            m_contextMenu->addSeparator();
+            continue;
+        }
+        QAction* item = makeCommandAction(command, MenuItemText(command));
         m_contextMenu->addAction(item);
         m_contextActions[command] = item;
     }
+    // Shift+F10 is the other key of the context menu.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, &MainWindow::openContextMenuByKey);
     offerUndo();
+}
+
+// As for the Menu key: the window asks its focused control for a context menu at the control's
+// cursor (the list's current cell), and a control without a menu of its own leaves it to this
+// window.
+void MainWindow::openContextMenuByKey() {
+    if (!windowHandle())
+        return;
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(windowHandle(), &event);
 }
 
 // Undo and its key work only while there is something to undo; the menu bar shows it grayed
@@ -345,7 +362,13 @@ void MainWindow::setToolbarState(const ToolbarState& state) {
         m_toolbarActions[command]->setEnabled(state.fileCommands);
     for (CommandId command : {CommandId::EditInformation, CommandId::RunEditor})
         m_toolbarActions[command]->setEnabled(state.singleCommands);
-    m_toolbarActions[CommandId::Filter]->setChecked(state.filterPressed);
+    showFilterState(state.filterPressed);
+}
+
+// The filter's toolbar button stays pressed, and its menu item checked, while the filter is on.
+void MainWindow::showFilterState(bool on) {
+    m_toolbarActions[CommandId::Filter]->setChecked(on);
+    m_commandActions[CommandId::Filter]->setChecked(on);
 }
 
 void MainWindow::showFileInPanel(const FileSummary* file) {
@@ -590,7 +613,7 @@ void MainWindow::search() {
 void MainWindow::toggleFilter() {
     m_currentRow = 0; // the filter pass starts from the top
     ToggleSearchFilter(m_catalogue, *this);
-    m_toolbarActions[CommandId::Filter]->setChecked(m_catalogue.filterOn());
+    showFilterState(m_catalogue.filterOn());
 }
 
 // The walk of the working folder; a close asked for during it is carried out afterwards, with

@@ -116,6 +116,7 @@ private:
     QAction* makeCommandAction(CommandId command, const QString& text);
     void createToolbar();
     void createMenus();
+    void openContextMenuByKey();
     void createList();
     void insertColumns();
     void onListItemChanged();
@@ -130,6 +131,7 @@ private:
     void runProgram(CommandId command);
     void search();
     void toggleFilter();
+    void showFilterState(bool on);
 
     Settings m_settings;
     FolderHistory m_history;

@@ -22,11 +22,11 @@ constexpr std::array<CommandText, 14> commandTexts = {{
     {CommandId::CopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
     {CommandId::RenameFiles, CMD_TEXT("&Rename Files..."), CMD_TEXT("Ctrl+R"), 5},
     {CommandId::DeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
-    {CommandId::CreateReport, "", "", 6},
+    {CommandId::CreateReport, CMD_TEXT("Create re&port..."), "", 6},
     {CommandId::EditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
     {CommandId::RunEditor, CMD_TEXT("Run &Strumlex"), CMD_TEXT("Enter"), 9},
     {CommandId::Search, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
-    {CommandId::Filter, "", "", 7},
+    {CommandId::Filter, CMD_TEXT("&Filter on/off"), "", 7},
     {CommandId::About, CMD_TEXT("&About ZUF File Manager..."), CMD_TEXT("F1"), -1},
     {CommandId::Undo, CMD_TEXT("&Undo"), CMD_TEXT("Ctrl+Z"), -1},
     {CommandId::RunViewer, CMD_TEXT("Run &ZUF View"), "", -1},
@@ -142,6 +142,23 @@ const std::vector<CommandId>& MenuEntries() {
         CommandId::None,          CommandId::RunEditor,
         CommandId::RunViewer,     CommandId::None,
         CommandId::About,         CommandId::Options};
+    return entries;
+}
+
+// The drop-down's items with the two commands that have no other place but the toolbar: the
+// filter after the search, the report after the information editor.
+const std::vector<CommandId>& MenuBarEntries() {
+    static const std::vector<CommandId> entries = [] {
+        std::vector<CommandId> items;
+        for (CommandId command : MenuEntries()) {
+            items.push_back(command);
+            if (command == CommandId::Search)
+                items.push_back(CommandId::Filter);
+            else if (command == CommandId::EditInformation)
+                items.push_back(CommandId::CreateReport);
+        }
+        return items;
+    }();
     return entries;
 }
 

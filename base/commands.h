@@ -32,9 +32,11 @@ constexpr int ToolbarImageCount = 11;
 
 // The toolbar's 18 entries in order; CommandId::None stands for a separator.
 const std::vector<CommandId>& ToolbarEntries();
-// The drop-down's items in order, shared by the menu bar and the context menu; 0 stands for a
-// separator.
+// The context menu's items in order; CommandId::None stands for a separator.
 const std::vector<CommandId>& MenuEntries();
+// The menu bar's drop-down: the context menu's items, and the filter and the report as well,
+// so that every command of the toolbar can be reached from the keyboard.
+const std::vector<CommandId>& MenuBarEntries();
 
 // The keys of a command, which run it wherever the focus is in the main window (but not while
 // a dialog or a menu runs); empty for a command without keys. Enter, Delete and the double

@@ -11,6 +11,7 @@
 #include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
+#include "catalogue/search.h"
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "catalogue/status.h"
@@ -33,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -340,6 +342,48 @@ private slots:
                                 "Run Strumlex,|,ZUF File Options"));
     }
 
+    // The menu bar's drop-down has a caption to click, and holds the toolbar's commands as
+    // well: the filter (checked while it is on) and the report.
+    void menuBarReachesEveryCommand_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("opens"); // the dialog; empty: the filter is toggled
+        QTest::newRow("Filter on/off") << int(CommandId::Filter) << "";
+        QTest::newRow("Create report") << int(CommandId::CreateReport) << "ReportDialog";
+    }
+    void menuBarReachesEveryCommand() {
+        QFETCH(int, command);
+        QFETCH(QString, opens);
+        QMenuBar* bar = m_window->menuBar();
+        QMenu* menu = m_window->dropDownMenu();
+        QCOMPARE(menu->title(), QStringLiteral("&File"));
+        const QRect item = bar->actionGeometry(menu->menuAction());
+        QVERIFY2(item.width() >= bar->fontMetrics().horizontalAdvance(QStringLiteral("File")),
+                 qPrintable(QString::number(item.width())));
+        for (CommandId toolbarCommand : ToolbarEntries())
+            if (toolbarCommand != CommandId::None)
+                QVERIFY2(menu->actions().contains(m_window->commandAction(toolbarCommand)),
+                         qPrintable(CommandTooltip(toolbarCommand)));
+        selectRows({0});
+        TakeSearchWords(model(), QStringLiteral("blue"), false);
+        QString opened;
+        OnNextModal([&opened](QWidget* modal) {
+            opened = QString::fromLatin1(modal->metaObject()->className());
+            static_cast<QDialog*>(modal)->reject();
+        });
+        QAction* action = m_window->commandAction(CommandId(command));
+        QCOMPARE(action->text(), MenuItemText(CommandId(command)));
+        action->trigger();
+        QCOMPARE(opened, opens);
+        if (!opens.isEmpty())
+            return;
+        QVERIFY(model().filterOn());
+        QVERIFY(m_window->toolbarAction(CommandId::Filter)->isChecked());
+        // The toolbar's button turns it off: the menu's item follows.
+        m_window->toolbarAction(CommandId::Filter)->trigger();
+        QVERIFY(!model().filterOn());
+        QVERIFY(!action->isChecked());
+    }
+
     void statusPartEdges_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<QList<int>>("edges");
@@ -610,6 +654,59 @@ private slots:
         QCOMPARE(rows, expected);
         QCOMPARE(list->currentIndex().row(), selected.last());
         QCOMPARE(list->currentIndex().column(), int(ColumnSize));
+    }
+
+    // A plain click inside a selection of several rows leaves the clicked row the one selected
+    // when the button is released (the press alone keeps the selection, which a drag takes
+    // along), on the name as on any other cell, and edits no name.
+    void clickInsideASelectionSelectsOneRow_data() {
+        QTest::addColumn<int>("column");
+        QTest::newRow("on the name") << int(ColumnName);
+        QTest::newRow("on the size") << int(ColumnSize);
+    }
+    void clickInsideASelectionSelectsOneRow() {
+        QFETCH(int, column);
+        selectRows({0, 1, 2, 3, 4});
+        ListView* list = m_window->list();
+        const QPoint at = list->visualRect(model().index(2, column)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(model().selectedCount(), 5);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(model().selectedCount(), 1);
+        QVERIFY(model().isSelected(2));
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QVERIFY(!list->isEditing());
+    }
+
+    // Tab and Shift+Tab leave the list for the window's other control; the file the commands
+    // act on stays. Shift+F10 opens the context menu.
+    void keysLeaveTheListOrOpenTheMenu_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("menu"); // the context menu opens; else the focus leaves
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << false;
+        QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false;
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier) << true;
+    }
+    void keysLeaveTheListOrOpenTheMenu() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, menu);
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        selectRows({1});
+        ListView* list = m_window->list();
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
+        const QModelIndex current = list->currentIndex();
+        QTest::keyClick(list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (menu) {
+            QTRY_VERIFY(m_window->contextMenu()->isVisible());
+            m_window->contextMenu()->close();
+        } else {
+            QTRY_VERIFY(m_window->folderBox()->hasFocus());
+        }
+        QCOMPARE(list->currentIndex(), current);
+        QCOMPARE(SingleFileRow(model()), 1);
     }
 
     // Without full row select only the Name cell shows the selection; the other cells of the

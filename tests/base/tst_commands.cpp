@@ -26,15 +26,29 @@ private slots:
         QCOMPARE(MenuItemText(CommandId(command)), text);
     }
 
+    // The context menu keeps its items; the menu bar adds the filter and the report.
+    void menuOrder_data() {
+        QTest::addColumn<bool>("menuBar");
+        QTest::addColumn<QString>("labels");
+        QTest::newRow("context menu")
+            << false
+            << "&Browse Folders...|-|&Rename Files...|&Move Files...|&Copy Files...|"
+               "&Delete Files|&Undo|&Search Files...|-|Edit ZUF Information|-|Run &Strumlex|"
+               "Run &ZUF View|-|&About ZUF File Manager...|ZUF File &Options...";
+        QTest::newRow("menu bar")
+            << true
+            << "&Browse Folders...|-|&Rename Files...|&Move Files...|&Copy Files...|"
+               "&Delete Files|&Undo|&Search Files...|&Filter on/off|-|Edit ZUF Information|"
+               "Create re&port...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
+               "ZUF File &Options...";
+    }
     void menuOrder() {
-        QStringList labels;
-        for (CommandId command : MenuEntries())
-            labels << (command != CommandId::None ? MenuLabel(command) : QStringLiteral("-"));
-        QCOMPARE(labels.join(QLatin1Char('|')),
-                 QStringLiteral("&Browse Folders...|-|&Rename Files...|&Move Files...|"
-                                "&Copy Files...|&Delete Files|&Undo|&Search Files...|-|"
-                                "Edit ZUF Information|-|Run &Strumlex|Run &ZUF View|-|"
-                                "&About ZUF File Manager...|ZUF File &Options..."));
+        QFETCH(bool, menuBar);
+        QFETCH(QString, labels);
+        QStringList shown;
+        for (CommandId command : menuBar ? MenuBarEntries() : MenuEntries())
+            shown << (command != CommandId::None ? MenuLabel(command) : QStringLiteral("-"));
+        QCOMPARE(shown.join(QLatin1Char('|')), labels);
     }
 
     void toolbar_data() {
