@@ -1,6 +1,9 @@
 #include "app/layout.h"
 
+#include <QMargins>
+
 #include <algorithm>
+#include <limits>
 
 std::array<int, 4> StatusPartEdges(int clientWidth) {
     const int sixth = clientWidth / 6;
@@ -38,7 +41,8 @@ static int FitSpan(int start, int size, int low, int room) {
     return int(std::max<qint64>(low, std::min<qint64>(start, highest)));
 }
 
-QRect FitWindowRect(const QRect& stored, const QSize& minimum, const QList<QRect>& screens) {
+// The window's outer rectangle (frame included) fitted to the screens.
+static QRect FitOuterRect(const QRect& stored, const QSize& minimum, const QList<QRect>& screens) {
     QRect fitted(stored.topLeft(), stored.size().expandedTo(minimum));
     if (screens.isEmpty())
         return fitted;
@@ -54,13 +58,33 @@ QRect FitWindowRect(const QRect& stored, const QSize& minimum, const QList<QRect
     const QRect& screen = screens[best];
     fitted.setSize(stored.size().boundedTo(screen.size()).expandedTo(minimum));
     // A side cut to the screen's size starts where the screen starts, so that the whole
-    // window, title bar included, is on it.
+    // window is on it.
     const bool offScreen = OverlapArea(fitted, screen) == 0;
     if (offScreen || stored.width() > screen.width())
         fitted.moveLeft(FitSpan(fitted.x(), fitted.width(), screen.x(), screen.width()));
     if (offScreen || stored.height() > screen.height())
         fitted.moveTop(FitSpan(fitted.y(), fitted.height(), screen.y(), screen.height()));
+    // The title bar, by which the window is moved, never starts above the screen.
+    if (fitted.y() < screen.y())
+        fitted.moveTop(screen.y());
     return fitted;
+}
+
+// `value` + `add`, held within int: a stored rectangle may be as large as int allows.
+static int SaturatedSum(qint64 value, qint64 add) {
+    return int(std::clamp<qint64>(value + add, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
+QRect FitWindowRect(const QRect& stored, const QMargins& frame, const QSize& minimum,
+                    const QList<QRect>& screens) {
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    const QRect outer(
+        SaturatedSum(stored.x(), -frame.left()), SaturatedSum(stored.y(), -frame.top()),
+        SaturatedSum(stored.width(), frameWidth), SaturatedSum(stored.height(), frameHeight));
+    const QSize outerMinimum = minimum + QSize(frameWidth, frameHeight);
+    return FitOuterRect(outer, outerMinimum, screens).marginsRemoved(frame);
 }
 
 ListBehaviour ListBehaviourFromStyle(quint32 listExStyle) {

@@ -6,6 +6,7 @@
 #include "settings/settings_store.h"
 
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <array>
 
@@ -20,13 +21,16 @@ int ListWidth(const ColumnTable& columns, int rowsPerPage, int rowCount, int scr
 // The panel: from the list's right edge to the client's right edge, as high as the list.
 QRect PanelRect(int listWidth, int top, int clientWidth, int height);
 
-// A stored window rectangle made fit for the screens (their available areas, the primary
-// first) before it is used: its size at least `minimum` and at most the screen it overlaps
-// most. It stays where it is while it still overlaps that screen; otherwise, and along a side
-// that was cut to the screen's size, it moves the least distance onto the screen. A rectangle
-// off every screen goes onto the primary screen the same way. Without screens only the minimum
-// size applies.
-QRect FitWindowRect(const QRect& stored, const QSize& minimum, const QList<QRect>& screens);
+// A stored window rectangle (the window's own, its frame excluded) made fit for the screens
+// (their available areas, the primary first) before it is used; `frame` is what the window
+// system adds around it. The frame, title bar included, is what is fitted: its size at least
+// `minimum` (plus the frame) and at most the screen it overlaps most. It stays where it is while
+// it still overlaps that screen, but its top never above the screen's top; otherwise, and
+// along a side that was cut to the screen's size, it moves the least distance onto the screen.
+// A rectangle off every screen goes onto the primary screen the same way. Without screens only
+// the minimum size applies.
+QRect FitWindowRect(const QRect& stored, const QMargins& frame, const QSize& minimum,
+                    const QList<QRect>& screens);
 
 // The extended style bits of the list, and the view behaviour each one stands for.
 enum ListStyleBit : quint32 {

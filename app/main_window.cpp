@@ -394,9 +394,15 @@ bool MainWindow::isMinimized() const {
     return QWidget::isMinimized();
 }
 
-// The stored rectangle may come from another screen, or be any numbers at all: it is fitted
-// to the screens before the window takes it.
+// The stored rectangle may come from another screen, or be any numbers at all: it is fitted,
+// with the window's frame, to the screens before the window takes it. Before the window is
+// first shown the window system may not have told the frame yet; the fit is made again then.
 void MainWindow::moveWithoutRepaint(const QRect& outer) {
+    m_storedPlacement = outer;
+    placeOnScreens(outer);
+}
+
+void MainWindow::placeOnScreens(const QRect& stored) {
     QList<QRect> screens;
     if (QScreen* primary = QGuiApplication::primaryScreen())
         screens << primary->availableGeometry();
@@ -404,7 +410,13 @@ void MainWindow::moveWithoutRepaint(const QRect& outer) {
         if (screen != QGuiApplication::primaryScreen())
             screens << screen->availableGeometry();
     }
-    setGeometry(FitWindowRect(outer, minimumSize(), screens));
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                           frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QRect fitted = FitWindowRect(stored, margins, minimumSize(), screens);
+    if (fitted != client)
+        setGeometry(fitted);
 }
 
 void MainWindow::resetContent() {
@@ -638,6 +650,8 @@ void MainWindow::showBeforeScan() {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     });
+    if (m_storedPlacement)
+        placeOnScreens(*m_storedPlacement);
 }
 
 // ---- start and end of the run -------------------------------------------------------------

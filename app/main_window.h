@@ -117,6 +117,7 @@ private:
     void createToolbar();
     void createMenus();
     void openContextMenuByKey();
+    void placeOnScreens(const QRect& stored);
     void createList();
     void insertColumns();
     void onListItemChanged();
@@ -155,7 +156,8 @@ private:
     quint32 m_appliedStyle = 0;
     ScanInputFilter m_scanInput{this}; // drops the input but Esc during a walk
     bool m_resettingList = false;
-    int m_currentRow = 0; // the focused row, as "Focused" shows it
+    int m_currentRow = 0;                   // the focused row, as "Focused" shows it
+    std::optional<QRect> m_storedPlacement; // the window rectangle of the settings, if any
     // Held from the close on: the rows are torn down and the status leaves them alone.
     std::optional<CatalogueModel::RefillGuard> m_closing;
 };

@@ -58,39 +58,56 @@ private slots:
         QTest::addColumn<QRect>("stored");
         QTest::addColumn<QList<QRect>>("screens");
         QTest::addColumn<QRect>("fitted");
+        QTest::addColumn<QMargins>("frame"); // what the window system adds around the window
         const QRect laptop(0, 0, 1280, 800);
         const QRect panelOnTop(0, 30, 1280, 770);
         const QRect right(1280, 0, 1920, 1080);
-        QTest::newRow("fits: unchanged")
-            << QRect(10, 20, 640, 480) << QList<QRect>{laptop} << QRect(10, 20, 640, 480);
+        QTest::newRow("fits: unchanged") << QRect(10, 20, 640, 480) << QList<QRect>{laptop}
+                                         << QRect(10, 20, 640, 480) << QMargins();
         QTest::newRow("huge: the whole screen")
-            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{laptop} << laptop;
+            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{laptop} << laptop << QMargins();
         QTest::newRow("huge: not under the top panel")
-            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{panelOnTop} << panelOnTop;
+            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{panelOnTop} << panelOnTop
+            << QMargins();
         QTest::newRow("wider than the screen, from far left")
-            << QRect(-5000, 100, 9999999, 600) << QList<QRect>{laptop} << QRect(0, 100, 1280, 600);
-        QTest::newRow("below the minimum size")
-            << QRect(10, 20, 100, 50) << QList<QRect>{laptop} << QRect(10, 20, 480, 320);
+            << QRect(-5000, 100, 9999999, 600) << QList<QRect>{laptop} << QRect(0, 100, 1280, 600)
+            << QMargins();
+        QTest::newRow("below the minimum size") << QRect(10, 20, 100, 50) << QList<QRect>{laptop}
+                                                << QRect(10, 20, 480, 320) << QMargins();
         QTest::newRow("off the screen: the nearest place on it")
-            << QRect(3000, 2000, 640, 480) << QList<QRect>{laptop} << QRect(640, 320, 640, 480);
+            << QRect(3000, 2000, 640, 480) << QList<QRect>{laptop} << QRect(640, 320, 640, 480)
+            << QMargins();
         QTest::newRow("off every screen: onto the primary")
-            << QRect(-3000, -3000, 640, 480) << QList<QRect>{laptop, right}
-            << QRect(0, 0, 640, 480);
-        QTest::newRow("partly on: kept")
-            << QRect(1200, 700, 640, 480) << QList<QRect>{laptop} << QRect(1200, 700, 640, 480);
+            << QRect(-3000, -3000, 640, 480) << QList<QRect>{laptop, right} << QRect(0, 0, 640, 480)
+            << QMargins();
+        QTest::newRow("partly on: kept") << QRect(1200, 700, 640, 480) << QList<QRect>{laptop}
+                                         << QRect(1200, 700, 640, 480) << QMargins();
         QTest::newRow("across two screens: kept")
             << QRect(1000, 100, 640, 480) << QList<QRect>{laptop, right}
-            << QRect(1000, 100, 640, 480);
+            << QRect(1000, 100, 640, 480) << QMargins();
         QTest::newRow("too large for the second screen")
-            << QRect(1300, 50, 3000, 3000) << QList<QRect>{laptop, right} << right;
+            << QRect(1300, 50, 3000, 3000) << QList<QRect>{laptop, right} << right << QMargins();
         QTest::newRow("no screen: minimum only")
-            << QRect(5, 5, 100, 100) << QList<QRect>{} << QRect(5, 5, 480, 320);
+            << QRect(5, 5, 100, 100) << QList<QRect>{} << QRect(5, 5, 480, 320) << QMargins();
+        // The frame, title bar included, is fitted; the window's own rectangle is kept.
+        const QMargins frame(2, 30, 2, 2);
+        QTest::newRow("fits with its frame: unchanged")
+            << QRect(10, 40, 640, 480) << QList<QRect>{laptop} << QRect(10, 40, 640, 480) << frame;
+        QTest::newRow("huge with a frame: the frame fills the screen")
+            << QRect(0, 0, 9999999, 9999999) << QList<QRect>{laptop} << QRect(2, 30, 1276, 768)
+            << frame;
+        QTest::newRow("title bar above the screen: brought down")
+            << QRect(10, 5, 640, 480) << QList<QRect>{panelOnTop} << QRect(10, 60, 640, 480)
+            << frame;
+        QTest::newRow("below the minimum with a frame: the minimum inside it")
+            << QRect(10, 40, 100, 50) << QList<QRect>{laptop} << QRect(10, 40, 480, 320) << frame;
     }
     void fitWindowRect() {
         QFETCH(QRect, stored);
         QFETCH(QList<QRect>, screens);
         QFETCH(QRect, fitted);
-        QCOMPARE(FitWindowRect(stored, QSize(480, 320), screens), fitted);
+        QFETCH(QMargins, frame);
+        QCOMPARE(FitWindowRect(stored, frame, QSize(480, 320), screens), fitted);
     }
 
     void styleBits_data() {
