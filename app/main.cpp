@@ -54,7 +54,8 @@ struct Reading {
 };
 
 // Reads the command line: --help and --version print and end the program, a file or folder
-// gives the start target, a mistake is told on standard error and ends the program. Before
+// gives the start target, a mistake in the options is told on standard error and ends the
+// program. Before
 // the application object has taken out Qt's own options (-platform, -style and the like) an
 // unknown option may be one of those, and the reading waits for them to be gone (AfterQt).
 Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
@@ -81,11 +82,11 @@ Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
     }
     if (paths.isEmpty())
         return {};
+    // A path that names nothing is told here and, once the window system is there, in a
+    // message box; the window then opens on the stored working folder.
     StartTarget start = StartTargetFor(paths.constFirst());
-    if (!start.error.isEmpty()) {
-        Print(stderr, QStringLiteral("zuffile: %1: %2\n").arg(paths.constFirst(), start.error));
-        return {Reading::End, 1, {}};
-    }
+    if (!start.error.isEmpty())
+        Print(stderr, QStringLiteral("zuffile: %1\n").arg(start.error));
     return {Reading::Start, 0, start};
 }
 

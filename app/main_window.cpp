@@ -657,6 +657,9 @@ void MainWindow::showBeforeScan() {
 // ---- start and end of the run -------------------------------------------------------------
 
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
+    // A start target that names nothing is told; the window then opens as without one.
+    if (!start.error.isEmpty())
+        ShowMessageBox(nullptr, start.error, QMessageBox::Warning);
     Settings settings;
     FolderHistory history;
     QString workingFolder = LoadStartupSettings(settings, history);

@@ -164,7 +164,8 @@ private:
 
 // Start-up after the application object exists: the start-up settings, the main window, shown,
 // the first refresh of the working folder and the focus on the list. A start target from the
-// command line replaces the stored working folder and selects its file.
+// command line replaces the stored working folder and selects its file; one that names nothing
+// is told in a message box, and the window opens on the stored working folder.
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start = {});
 // After the event loop: the exit settings, with the window's folder history. Returns the loop's
 // exit code.

@@ -21,7 +21,7 @@ StartTarget StartTargetFor(const QString& argument) {
     const std::filesystem::file_status status = std::filesystem::status(native, error);
     StartTarget target;
     if (error) {
-        target.error = SystemErrorText(error.value());
+        target.error = QStringLiteral("%1: %2").arg(argument, SystemErrorText(error.value()));
         return target;
     }
     if (std::filesystem::is_directory(status)) {

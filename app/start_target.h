@@ -8,7 +8,9 @@
 struct StartTarget {
     QString folder;   // the working folder to start in; empty: the stored one
     QString fileName; // the name of the file to select in it; empty: the first row as usual
-    QString error;    // the system's text when the argument names nothing that can be opened
+    // When the argument names nothing that can be opened: the argument and the system's text,
+    // which the program tells on standard error and in a message box.
+    QString error;
 };
 
 // The start target of one command-line argument, relative to the current directory.

@@ -276,6 +276,28 @@ private slots:
         QVERIFY(!StartTargetFor(m_tree + QStringLiteral("missing.zuf")).error.isEmpty());
     }
 
+    // A path that names nothing is told in a message box, in the words printed on standard
+    // error, and the window opens on the stored working folder.
+    void startUpOnMissingPath() {
+        m_window.reset();
+        QFile::remove(m_settingsFile);
+        WriteSetting(u"szPathName1", m_otherTree);
+        const QString missing = m_tree + QStringLiteral("missing.zuf");
+        const StartTarget start = StartTargetFor(missing);
+        QVERIFY2(start.error.startsWith(missing + QStringLiteral(": ")), qPrintable(start.error));
+        QString told;
+        OnNextModal([&told](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                told = box->text();
+            modal->close();
+        });
+        m_window = StartUp(start);
+        QCOMPARE(told, start.error);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
+    }
+
     // The stored history comes first in stored order; the working folder then moves to the
     // front of it when the folder box is made.
     void startUpHistoryOrder() {
