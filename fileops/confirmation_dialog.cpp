@@ -1,5 +1,6 @@
 #include "fileops/confirmation_dialog.h"
 
+#include "base/path_label_widget.h"
 #include "fileops/file_batch.h"
 
 #include <QHBoxLayout>
@@ -7,11 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+// The question names a folder, the line below it a file: either may be too long for the screen.
 static QLabel* PlainLine(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new PathLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "fileops/destination_dialog.h"
 
 #include "base/dialog_buttons_widget.h"
+#include "base/path_label_widget.h"
 #include "fileops/destination.h"
 #include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
@@ -110,9 +111,8 @@ NewFolderDialog::NewFolderDialog(QWidget* owner, DestinationPlace place)
     setWindowTitle(tr("Create Directory"));
     auto* layout = new QGridLayout(this);
     auto* rootCaption = new QLabel(tr("&Root:"), this);
-    m_root = new QLabel(InitialDestination(place.destFolder, place.workingFolder), this);
+    m_root = new PathLabel(InitialDestination(place.destFolder, place.workingFolder), this);
     m_root->setObjectName(QStringLiteral("root"));
-    m_root->setTextFormat(Qt::PlainText);
     m_root->setFrameStyle(QFrame::Box | QFrame::Plain);
     auto* nameCaption = new QLabel(tr("&New Folder:"), this);
     m_name = new QLineEdit(this);

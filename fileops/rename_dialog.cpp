@@ -1,6 +1,7 @@
 #include "fileops/rename_dialog.h"
 
 #include "base/dialog_buttons_widget.h"
+#include "base/path_label_widget.h"
 #include "fileops/rename.h"
 #include "format/file_summary.h"
 #include "info/text_tools_widget.h"
@@ -21,9 +22,8 @@ RenameFileDialog::RenameFileDialog(QWidget* owner, FileDialogs& dialogs, const F
     m_tools = new TextToolTracker(this);
 
     auto* layout = new QGridLayout(this);
-    auto* currentName = new QLabel(current.currentEntry.name, this);
+    auto* currentName = new PathLabel(current.currentEntry.name, this);
     currentName->setObjectName(QStringLiteral("currentName"));
-    currentName->setTextFormat(Qt::PlainText);
     currentName->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_name = new QLineEdit(RenameSuggestion(current.currentEntry), this);
     m_name->setMaxLength(RenameNameMax);

@@ -12,6 +12,7 @@
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
 
+#include "base/path_label_widget.h"
 #include "base/program_info.h"
 #include "fileops/file_commands_dialog.h"
 
@@ -26,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using namespace test_support;
 using namespace dialog_support;
@@ -95,6 +97,71 @@ private slots:
         QVERIFY(ShowActive(&dialog));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QCOMPARE(dialog.result(), answer);
+    }
+
+    // A name or path too long for the screen is shortened in the middle and whole in its
+    // tooltip, and the dialog with every button stays on the screen; a short one shows whole.
+    void longPathsFitTheScreen_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("length"); // of the name or path
+        QTest::newRow("confirmation: the file") << "confirmation"
+                                                << "path" << 900;
+        QTest::newRow("confirmation: the folder asked about") << "confirmation"
+                                                              << "question" << 900;
+        QTest::newRow("rename: the name") << "rename"
+                                          << "currentName" << 255;
+        QTest::newRow("create directory: the root") << "new folder"
+                                                    << "root" << 900;
+        QTest::newRow("a short path shows whole") << "confirmation"
+                                                  << "path" << 20;
+    }
+    void longPathsFitTheScreen() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, label);
+        QFETCH(int, length);
+        const QString head = QStringLiteral("/head/");
+        const QString tail = QStringLiteral("/tail.zuf");
+        const QString text = head + QString(length - 15, QLatin1Char('m')) + tail;
+        QString whole = text;
+        std::unique_ptr<QDialog> shown;
+        ScriptedDialogs dialogs;
+        FileSummary current = FileOfRow(m_s->list, 1);
+        if (dialog == QLatin1String("rename")) {
+            current.currentEntry.name = text;
+            shown = std::make_unique<RenameFileDialog>(nullptr, dialogs, current, m_s->list,
+                                                       m_s->renameFlags);
+        } else if (dialog == QLatin1String("new folder")) {
+            m_s->destFolder = text;
+            shown = std::make_unique<NewFolderDialog>(nullptr, place());
+        } else if (label == QLatin1String("question")) {
+            whole = QStringLiteral("Move to %1?").arg(text);
+            shown = std::make_unique<ConfirmationDialog>(nullptr, whole, QStringLiteral("/m/a"));
+        } else {
+            shown = std::make_unique<ConfirmationDialog>(nullptr, QStringLiteral("Delete?"), text);
+        }
+        QVERIFY(ShowActive(shown.get()));
+        const QRect screen = shown->screen()->availableGeometry();
+        QVERIFY2(shown->width() <= screen.width(), qPrintable(QString::number(shown->width())));
+        for (QPushButton* button : shown->findChildren<QPushButton*>()) {
+            const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+            QVERIFY2(screen.contains(place), qPrintable(button->text()));
+        }
+        const auto* line = dynamic_cast<PathLabel*>(shown->findChild<QLabel*>(label));
+        QVERIFY(line);
+        QCOMPARE(line->text(), whole);
+        if (length < 100) {
+            QCOMPARE(line->shownText(), whole);
+            QCOMPARE(line->toolTip(), QString());
+            return;
+        }
+        const QString seen = line->shownText();
+        QVERIFY2(seen.contains(QChar(0x2026)), qPrintable(seen));
+        QVERIFY2(seen.startsWith(whole.left(head.size() + 1)) &&
+                     seen.endsWith(whole.right(tail.size())),
+                 qPrintable(seen));
+        QVERIFY(line->fontMetrics().horizontalAdvance(seen) <= line->width());
+        QCOMPARE(line->toolTip(), whole);
     }
 
     void destinationOpensOnTheWorkingFolderWithTheHistory() {
@@ -419,8 +486,8 @@ private slots:
             });
             dialog->done(int(DialogAnswer::Yes));
         });
-        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_s->request(QStringLiteral("Copy")), m_s->list,
-                            m_s->renameFlags, m_s->window, m_undo);
+        RunFileBatchCommand(nullptr, CommandId::CopyFiles, m_s->request(QStringLiteral("Copy")),
+                            m_s->list, m_s->renameFlags, m_s->window, m_undo);
         const QString path = m_work + NameOf(1);
         QCOMPARE(text, SystemErrorText(CopyExistsError) + QStringLiteral("\nCan't copy: ") + path +
                            QStringLiteral("\nTo: ") + path);
