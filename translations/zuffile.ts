@@ -248,6 +248,10 @@ Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</
         <source>Select destination folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NewFolderDialog</name>
