@@ -5,11 +5,15 @@
 #include "app/start_target.h"
 #include "base/program_info.h"
 #include "platform/native_file.h"
+#include "platform/termination_signal.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSessionManager>
+#include <QThread>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -107,6 +111,23 @@ void InstallTranslations(QApplication& application) {
     }
 }
 
+// The end of the session closes the program as the user would close its window. A menu or a
+// dialog still open is closed first (a question closed is answered as Esc answers it, so a
+// batch asking it stops; a batch's progress closed stops after the current file), and the
+// window closes once the event loop of every dialog has returned. A walk or a batch still
+// running holds the close back until it is over, as it does the user's.
+void CloseAtSessionEnd() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    } else if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close(); // as its close button would: a dialog cancels, a progress stops
+    } else if (QThread::currentThread()->loopLevel() <= 1) {
+        QApplication::closeAllWindows();
+        return;
+    }
+    QTimer::singleShot(10, qApp, &CloseAtSessionEnd);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -128,7 +149,14 @@ int main(int argc, char* argv[]) {
             return reading.exitCode;
     }
 
+    // From here on SIGTERM, as sent at the end of a desktop session, closes the window.
+    const TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::received, &CloseAtSessionEnd);
     const std::unique_ptr<MainWindow> window = StartUp(reading.start);
+    // The session manager asks for the settings before it ends the session; the session may
+    // yet go on (a checkpoint, a cancelled log-out), so the window stays open.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, window.get(),
+                     [&window](QSessionManager&) { CommitSettings(*window); });
     const int exitCode = QApplication::exec();
     return ShutDown(*window, exitCode);
 }

@@ -438,9 +438,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     m_closing.emplace(m_catalogue);
     for (int row = m_catalogue.rowCount() - 1; row >= 0; --row)
         FreeEntryRow(m_catalogue, row);
+    saveWindowSettings();
+    event->accept();
+}
+
+void MainWindow::saveWindowSettings() {
     readBackColumnWidths();
     SaveWindowSettings(m_settings.columnTable, *this);
-    event->accept();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -680,6 +684,11 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
         window->selectStartFile(start.fileName);
     window->focusList();
     return window;
+}
+
+void CommitSettings(MainWindow& window) {
+    window.saveWindowSettings();
+    SaveExitSettings(window.settingsRecord(), window.history(), window.workingFolder());
 }
 
 int ShutDown(const MainWindow& window, int exitCode) {

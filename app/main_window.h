@@ -56,6 +56,8 @@ public:
     void showBeforeScan();
     // Walks the working folder into the list; a close asked for meanwhile follows it.
     void refreshList();
+    // What the close saves: the column widths as the list has them, and the window's place.
+    void saveWindowSettings();
 
     ListView* list() const { return m_list; }
     QComboBox* folderBox() const { return m_folderBox; }
@@ -167,6 +169,9 @@ private:
 // command line replaces the stored working folder and selects its file; one that names nothing
 // is told in a message box, and the window opens on the stored working folder.
 std::unique_ptr<MainWindow> StartUp(const StartTarget& start = {});
+// The session manager's request before the session ends: what the window's close and the end
+// of the run save, saved now; the window stays open, and closes as usual if the session ends.
+void CommitSettings(MainWindow& window);
 // After the event loop: the exit settings, with the window's folder history. Returns the loop's
 // exit code.
 int ShutDown(const MainWindow& window, int exitCode);
