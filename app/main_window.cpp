@@ -40,6 +40,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QWindow>
+#include <utility>
 
 MainWindow::ChooseFolderFunction MainWindow::chooseFolder =
     [](QWidget* owner, const QString& prompt, const QString& start) {
@@ -434,6 +435,13 @@ void MainWindow::setCurrentSelection(int index) {
 // ---- events -------------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // A batch still running (its progress lets events through) works on the rows: the close
+    // follows once it is over.
+    if (m_inBatch) {
+        m_closeAfterBatch = true;
+        event->ignore();
+        return;
+    }
     // The list is torn down: from now on its changes are no longer the user's.
     m_closing.emplace(m_catalogue);
     for (int row = m_catalogue.rowCount() - 1; row >= 0; --row)
@@ -597,9 +605,13 @@ void MainWindow::fileBatch(CommandId command) {
         mode = DeleteMode::Permanent;
     }
     const BatchRequest request{CommandTooltip(command), m_destFolder, m_workingFolder, mode};
+    m_inBatch = true;
     RunFileBatchCommand(this, command, request, m_catalogue, m_settings.renameFlags, *this, m_undo);
+    m_inBatch = false;
     offerUndo();
     updateStatus();
+    if (std::exchange(m_closeAfterBatch, false))
+        close();
 }
 
 void MainWindow::runProgram(CommandId command) {

@@ -158,6 +158,8 @@ private:
     quint32 m_appliedStyle = 0;
     ScanInputFilter m_scanInput{this}; // drops the input but Esc during a walk
     bool m_resettingList = false;
+    bool m_inBatch = false;                 // a file batch is running
+    bool m_closeAfterBatch = false;         // the window was closed during it
     int m_currentRow = 0;                   // the focused row, as "Focused" shows it
     std::optional<QRect> m_storedPlacement; // the window rectangle of the settings, if any
     // Held from the close on: the rows are torn down and the status leaves them alone.

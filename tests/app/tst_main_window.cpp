@@ -15,6 +15,9 @@
 #include "catalogue/search_dialog.h"
 #include "catalogue/sort_search.h"
 #include "catalogue/status.h"
+#include "fileops/confirmation_dialog.h"
+#include "fileops/destination_dialog.h"
+#include "fileops/file_batch.h"
 #include "fileops/folder_history.h"
 #include "fileops/info_edit_dialog.h"
 #include "format/file_summary.h"
@@ -1142,6 +1145,37 @@ private slots:
         QString text;
         QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
         QVERIFY(ReadSetting(u"Column1", u"", text, 16) > 0);
+    }
+
+    // A close during a batch (as the end of the session closes the window) waits for the
+    // batch: the rows it works on stay, it asks and copies to its end, and the window closes.
+    void closeDuringABatchFollowsIt() {
+        const QString dest = NormalisedFolder(m_dir.filePath(QStringLiteral("copies")));
+        QVERIFY(QDir().mkpath(dest));
+        selectRows({0, 1});
+        const QStringList names{model().entryAt(0)->name, model().entryAt(1)->name};
+        const auto destination = dialog_support::WhileOpen<DestinationDialog>(
+            [&dest](DestinationDialog* dialog) {
+                dialog->folderBox()->setCurrentText(dest);
+                dialog->accept();
+            });
+        int asked = 0;
+        bool openAfterClose = false;
+        const auto confirm = dialog_support::WhileOpen<ConfirmationDialog>(
+            [&](ConfirmationDialog* dialog) {
+                if (++asked == 1) {
+                    m_window->close();
+                    openAfterClose = m_window->isVisible() && model().rowCount() > 1;
+                }
+                dialog->done(int(DialogAnswer::Yes));
+            });
+        m_window->runCommand(CommandId::CopyFiles);
+        QVERIFY(openAfterClose);
+        QCOMPARE(asked, 2);
+        QVERIFY(QFile::exists(dest + names[0]));
+        QVERIFY(QFile::exists(dest + names[1]));
+        QVERIFY(!m_window->isVisible());
+        QDir(dest).removeRecursively();
     }
 
     void closeStoresWindowSettings() {
