@@ -1,6 +1,7 @@
 #include "platform/folder_walk.h"
 
 #include "platform/native_file.h"
+#include "platform/retry_io.h"
 
 #ifndef Q_OS_WIN // the Windows side is in folder_walk_win.cpp
 #include <cerrno>
@@ -32,12 +33,7 @@ static bool Describe(int dirFd, const char* name, FolderItem& item) {
 bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error) {
     items.clear();
     const AtPath at(folder);
-    int fd = -1;
-    if (at.ok()) {
-        do {
-            fd = ::openat(at.dir(), at.name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        } while (fd < 0 && errno == EINTR);
-    }
+    const int fd = at.ok() ? OpenAt(at.dir(), at.name(), O_RDONLY | O_DIRECTORY) : -1;
     struct stat st {};
     DIR* dir = fd >= 0 && fstat(fd, &st) == 0 ? fdopendir(fd) : nullptr;
     if (!dir) {
@@ -75,7 +71,7 @@ bool SetCurrentFolder(const QString& folder, int* error) {
     if (at.ok() && at.dir() == AT_FDCWD) {
         result = ::chdir(at.name());
     } else if (at.ok()) {
-        const int fd = ::openat(at.dir(), at.name(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        const int fd = OpenAt(at.dir(), at.name(), O_PATH | O_DIRECTORY);
         result = fd >= 0 ? ::fchdir(fd) : -1;
         const int saved = errno;
         if (fd >= 0)

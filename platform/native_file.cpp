@@ -1,5 +1,7 @@
 #include "platform/native_file.h"
 
+#include "platform/retry_io.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -12,11 +14,7 @@
 
 // Opens a folder only to reach what lies in it.
 static int AtOpenFolder(int dir, const char* name) {
-    int fd;
-    do {
-        fd = ::openat(dir, name, O_PATH | O_DIRECTORY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+    return OpenAt(dir, name, O_PATH | O_DIRECTORY);
 }
 #endif
 
@@ -219,10 +217,7 @@ static bool OpenPosix(std::intptr_t& handle, int& error, std::int64_t& size,
     }
     // A name inside an open folder is short; a whole path is taken from where AtPath reached.
     const int dir = folderFd == AT_FDCWD ? at.dir() : folderFd;
-    int fd;
-    do {
-        fd = ::openat(dir, at.name(), flags | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = OpenAt(dir, at.name(), flags);
     return TakeOpened(fd < 0 ? -errno : fd, handle, error, size, lastWriteTime);
 }
 
@@ -403,25 +398,14 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
     }
     m_aheadSize = 0; // what was read ahead may be stale now
     m_size = -1;
-    const auto* p = static_cast<const char*>(buffer);
-    std::int64_t total = 0;
-    while (total < count) {
-        const ssize_t put =
-            ::pwrite(int(m_handle), p + total, size_t(count - total), off_t(m_position + total));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0) {
-            m_error = errno;
-            if (total > 0)
-                break;
+    std::int64_t written = 0;
+    if (const int error = WriteAll(int(m_handle), buffer, count, m_position, &written)) {
+        m_error = error;
+        if (written == 0)
             return -1;
-        }
-        if (put == 0)
-            break;
-        total += put;
     }
-    m_position += total;
-    return total;
+    m_position += written;
+    return written;
 }
 
 #endif

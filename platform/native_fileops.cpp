@@ -1,6 +1,7 @@
 #include "platform/native_fileops.h"
 
 #include "platform/native_file.h"
+#include "platform/retry_io.h"
 
 #ifndef Q_OS_WIN // the Windows side is in native_fileops_win.cpp
 #include <QDateTime>
@@ -17,30 +18,6 @@
 #ifndef Q_OS_WIN
 
 namespace {
-
-int OpenRetry(int dir, const char* name, int flags, mode_t mode = 0) {
-    int fd;
-    do {
-        fd = ::openat(dir, name, flags | O_CLOEXEC, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Writes all bytes; 0 or the error code.
-int WriteAll(int fd, const char* data, ssize_t count) {
-    while (count > 0) {
-        ssize_t put = ::write(fd, data, size_t(count));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return errno;
-        if (put == 0)
-            return ENOSPC;
-        data += put;
-        count -= put;
-    }
-    return 0;
-}
 
 // Copies the bytes from one open file to the other; 0 or the error code.
 int CopyBytes(int in, int out) {
@@ -114,8 +91,8 @@ QByteArray WriteUnfinishedCopy(int in, const struct stat& st, int folder, const 
                                int& error) {
     for (int n = 1; n <= 100; ++n) {
         const QByteArray unfinished = UnfinishedName(name, n);
-        const int out = OpenRetry(folder, unfinished.constData(), O_WRONLY | O_CREAT | O_EXCL,
-                                  st.st_mode & 0777);
+        const int out =
+            OpenAt(folder, unfinished.constData(), O_WRONLY | O_CREAT | O_EXCL, st.st_mode & 0777);
         if (out < 0 && errno == EEXIST)
             continue; // left by an earlier copy that did not end: kept for the user to judge
         if (out < 0) {
@@ -150,7 +127,7 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     if (!source.ok())
         return source.error();
     // Opened without waiting, so that a pipe or device under a file's name cannot hang the copy.
-    const int in = OpenRetry(source.dir(), source.name(), O_RDONLY | O_NONBLOCK);
+    const int in = OpenAt(source.dir(), source.name(), O_RDONLY | O_NONBLOCK);
     if (in < 0)
         return errno;
     struct stat st {};
@@ -169,7 +146,7 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     const QByteArray folderName = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : path.left(slash);
     int folder = -1;
     if (!error) {
-        folder = OpenRetry(target.dir(), folderName.constData(), O_RDONLY | O_DIRECTORY);
+        folder = OpenAt(target.dir(), folderName.constData(), O_RDONLY | O_DIRECTORY);
         if (folder < 0)
             error = errno;
     }
@@ -313,7 +290,7 @@ TrashResult MoveToTrash(const QString& path) {
         const QString candidate = n == 1 ? name : name + u'.' + QString::number(n);
         const QString infoPath = info + candidate + QStringLiteral(".trashinfo");
         const QByteArray infoBytes = EncodeFileName(infoPath);
-        const int fd = ::open(infoBytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        const int fd = OpenAt(AT_FDCWD, infoBytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (fd < 0 && errno == EEXIST && n < 10000)
             continue;
         if (fd < 0) {

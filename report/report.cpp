@@ -4,6 +4,7 @@
 #include "catalogue/columns.h"
 #include "format/text_convert.h"
 #include "platform/native_file.h"
+#include "platform/retry_io.h"
 
 #include <QCoreApplication>
 #include <cerrno>
@@ -175,17 +176,7 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
 
 // Writes all bytes to an open descriptor and closes it; returns 0 or the error number.
 static int WriteAllAndClose(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    int error = 0;
-    while (done < bytes.size() && error == 0) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0)
-            done += n;
-        else if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n == 0)
-            error = EIO;
-    }
+    int error = WriteAll(fd, bytes.constData(), bytes.size());
     if (error == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
         error = errno; // devices and pipes cannot be synced; that is no failure
     if (::close(fd) != 0 && error == 0)
@@ -203,7 +194,7 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
         return SystemErrorText(ENOENT);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = OpenAt(AT_FDCWD, name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
         if (fd < 0)
             return SystemErrorText(errno);
         const int error = WriteAllAndClose(fd, bytes);
@@ -212,7 +203,7 @@ QString WriteReportFile(const QString& path, const QByteArray& bytes) {
         return error == 0 ? QString() : SystemErrorText(error);
     }
     if (!S_ISREG(st.st_mode)) {
-        const int fd = ::open(name.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+        const int fd = OpenAt(AT_FDCWD, name.constData(), O_WRONLY | O_TRUNC | O_NONBLOCK);
         if (fd < 0)
             return SystemErrorText(errno);
         const int error = WriteAllAndClose(fd, bytes);

@@ -2,6 +2,7 @@
 
 #include "format/text_convert.h"
 #include "platform/native_file.h"
+#include "platform/retry_io.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -234,17 +235,12 @@ bool WriteSampleFile(const QString& path, const QByteArray& bytes) {
         return false;
     return out.write(bytes) == bytes.size();
 #else
-    const int fd = ::open(EncodeFileName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fd =
+        OpenAt(AT_FDCWD, EncodeFileName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return false;
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return ::close(fd) == 0 && done == bytes.size();
+    const int error = WriteAll(fd, bytes.constData(), bytes.size());
+    return ::close(fd) == 0 && error == 0;
 #endif
 }
 
