@@ -7,7 +7,6 @@
 #include "platform/native_file.h"
 
 #include <QCoreApplication>
-#include <cerrno>
 
 namespace {
 
@@ -99,14 +98,6 @@ static int CheckInfoFile(FileSummary& summary) {
     return allowed ? 0 : -1;
 }
 
-// The error code of a failed write: why the file does not open for writing, else EIO.
-static int WriteErrorCode(const QString& path) {
-    NativeFile file;
-    if (!file.openWrite(path))
-        return file.lastError();
-    return EIO;
-}
-
 // The information block as it is on disk now; empty when it cannot be read whole.
 static QByteArray ReadInfoBlock(const QString& path) {
     QByteArray block(InfoBlockSize, '\0');
@@ -128,9 +119,10 @@ InfoSaveResult SaveInfoTexts(CatalogueModel& list, int row, FileSummary& current
     } else if (check != 0) {
         ShowFileError(dialogs, check, current.currentPath);
         result = InfoSaveResult::Failed;
-    } else if (const QByteArray old = ReadInfoBlock(current.currentPath); !WriteInfoBlock(
-                   current.currentPath, packed.title, packed.subtitle, packed.comments)) {
-        ShowFileError(dialogs, WriteErrorCode(current.currentPath), current.currentPath);
+    } else if (const QByteArray old = ReadInfoBlock(current.currentPath);
+               const int error = WriteInfoBlock(current.currentPath, packed.title, packed.subtitle,
+                                                packed.comments)) {
+        ShowFileError(dialogs, error, current.currentPath);
         result = InfoSaveResult::Failed;
     } else {
         undo = {};

@@ -73,15 +73,6 @@ int MoveBack(const QString& from, const QString& to) {
     return error;
 }
 
-int WriteBlock(const QString& path, const QByteArray& block) {
-    NativeFile file;
-    if (!file.openWrite(path) || !file.seek(0))
-        return file.lastError();
-    if (file.write(block.constData(), block.size()) != block.size())
-        return file.lastError() ? file.lastError() : EIO;
-    return 0;
-}
-
 // Takes one step back on disk; an empty text when it worked, else why the file was left alone.
 QString UndoOnDisk(const UndoStep& step) {
 #ifdef Q_OS_WIN
@@ -106,7 +97,7 @@ QString UndoOnDisk(const UndoStep& step) {
         error = RestoreFromTrash({step.after, step.trashInfo}, step.before);
         break;
     case UndoAction::InfoBlock:
-        error = WriteBlock(step.after, step.block);
+        error = WriteBlockAtStart(step.after, step.block);
         break;
     }
     if (NameTakenError(error) && step.action == UndoAction::Trash)

@@ -152,11 +152,13 @@ static QByteArray BuildInfoBlock(QStringView title, QStringView subtitle, QStrin
 
 int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
                    QStringView comments) {
-    const QByteArray block = BuildInfoBlock(title, subtitle, comments);
+    return WriteBlockAtStart(path, BuildInfoBlock(title, subtitle, comments));
+}
+
+int WriteBlockAtStart(const QString& path, const QByteArray& block) {
     NativeFile file;
-    if (!file.openWrite(path))
-        return 0;
-    if (!file.seek(0))
-        return 0;
-    return file.write(block.constData(), block.size()) == block.size() ? 1 : 0;
+    if (!file.openWrite(path) || !file.seek(0) ||
+        file.write(block.constData(), block.size()) != block.size())
+        return file.lastError();
+    return 0;
 }

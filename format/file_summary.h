@@ -57,11 +57,14 @@ FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode);
 // be opened or is found bad sets currentEntry.isBad.
 void RereadSummary(FileSummary& summary, ReadMode mode);
 
-// Writes the 200-byte information block of an older-generation file at `path`. Returns 1
-// when the whole block was written, 0 when the file could not be opened for writing or the
-// write failed or came up short; the rest of the file is never touched.
+// Writes the 200-byte information block of an older-generation file at `path`. Returns 0 when
+// the whole block was written, otherwise the system's error code of the opening or the write
+// that failed (for SystemErrorText); the rest of the file is never touched.
 int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
                    QStringView comments);
+// Writes `block` over the first bytes of the existing file at `path` (an information block as
+// it was, put back); 0 or the system's error code, as WriteInfoBlock.
+int WriteBlockAtStart(const QString& path, const QByteArray& block);
 
 // The information block's room for the three texts together: 200 bytes less their three NULs.
 // Each text is bounded by what the ones before it leave, so that every NUL stays inside the

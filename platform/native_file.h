@@ -99,7 +99,8 @@ public:
     bool seek(std::int64_t offset); // from the beginning
     // Reads up to `count` bytes; returns the number read (0 at the end, -1 on failure).
     std::int64_t read(void* buffer, std::int64_t count);
-    // Writes `count` bytes; returns the number written (-1 on failure).
+    // Writes `count` bytes; returns the number written (-1 on failure). Fewer than `count`
+    // only on a failure, whose error code lastError() then gives.
     std::int64_t write(const void* buffer, std::int64_t count);
 
     int lastError() const { return m_error; } // the system error code of the last failure

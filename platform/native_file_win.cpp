@@ -156,8 +156,10 @@ std::int64_t NativeFile::write(const void* buffer, std::int64_t count) {
             m_error = int(GetLastError());
             return total > 0 ? total : -1;
         }
-        if (put == 0)
+        if (put == 0) { // the system took nothing without saying why: no room left
+            m_error = ERROR_HANDLE_DISK_FULL;
             break;
+        }
         total += put;
     }
     return total;

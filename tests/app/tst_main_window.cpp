@@ -1003,7 +1003,7 @@ private slots:
         file.close();
         selectRows({rowNamed(QStringLiteral("blue moon.zuf"))});
         QCOMPARE(m_window->infoPanel()->shownFile()->title.text(), QStringLiteral("Blue Moon"));
-        QCOMPARE(WriteInfoBlock(path, u"Changed", u"", u""), 1);
+        QCOMPARE(WriteInfoBlock(path, u"Changed", u"", u""), 0);
         QTRY_COMPARE(m_window->infoPanel()->lastPainting().content.title,
                      QStringLiteral("Changed"));
         QVERIFY(file.open(QIODevice::WriteOnly));

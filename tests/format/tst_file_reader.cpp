@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 Q_DECLARE_METATYPE(SampleFile)
 
@@ -656,7 +657,7 @@ private slots:
         f.notes = QStringLiteral("Notes stay");
         const QByteArray before = BuildSampleFile(f);
         const QString path = put(before);
-        QCOMPARE(WriteInfoBlock(path, u"A", u"", u"B"), 1);
+        QCOMPARE(WriteInfoBlock(path, u"A", u"", u"B"), 0);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray after = file.readAll();
@@ -695,7 +696,7 @@ private slots:
         const QString path = put(BuildSampleFile(SampleFile()));
         QCOMPARE(WriteInfoBlock(path, QString(title, u't'), QString(subtitle, u's'),
                                 QString(comments, u'c')),
-                 1);
+                 0);
         const FileSummary& s = read(path);
         QCOMPARE(s.currentEntry.isBad, quint8(0));
         QCOMPARE(s.title.text(), QString(keptTitle, u't'));
@@ -704,17 +705,25 @@ private slots:
         QCOMPARE(s.measures, quint16(16));
     }
 
+    // A failure answers with the system's own code of the call that failed, for its text.
     void writeInfoBlockFailures_data() {
         QTest::addColumn<QString>("path");
-        QTest::newRow("missing file") << QStringLiteral("/nonexistent-folder/x.zuf");
-        QTest::newRow("folder") << QDir::tempPath();
-        QTest::newRow("write fails") << QStringLiteral("/dev/full");
+        QTest::addColumn<int>("error");
+#ifdef Q_OS_WIN
+        QTest::newRow("missing file") << QStringLiteral("/nonexistent-folder/x.zuf") << 3;
+        QTest::newRow("folder") << QDir::tempPath() << 5; // ERROR_ACCESS_DENIED
+#else
+        QTest::newRow("missing file") << QStringLiteral("/nonexistent-folder/x.zuf") << ENOENT;
+        QTest::newRow("folder") << QDir::tempPath() << EISDIR;
+        QTest::newRow("write fails") << QStringLiteral("/dev/full") << ENOSPC;
+#endif
     }
     void writeInfoBlockFailures() {
         QFETCH(QString, path);
+        QFETCH(int, error);
         if (path == u"/dev/full" && !QFile::exists(path))
             QSKIP("no /dev/full here");
-        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), 0);
+        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), error);
     }
 
     void writeInfoBlockReadOnlyFile() {
@@ -723,7 +732,11 @@ private slots:
         QFile::setPermissions(path, QFile::ReadOwner);
         if (QFile probe(path); probe.open(QIODevice::WriteOnly | QIODevice::Append))
             QSKIP("a read-only file stays writable for this user (the superuser, or Wine as root)");
-        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), 0);
+#ifdef Q_OS_WIN
+        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), 5); // ERROR_ACCESS_DENIED
+#else
+        QCOMPARE(WriteInfoBlock(path, u"A", u"B", u"C"), EACCES);
+#endif
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
