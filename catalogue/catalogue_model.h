@@ -6,6 +6,7 @@
 
 #include "base/entry.h"
 #include "catalogue/chunked_rows.h"
+#include "catalogue/collation.h"
 #include "catalogue/columns.h"
 
 #include <QAbstractTableModel>
@@ -20,7 +21,7 @@
 struct SortedRows {
     std::vector<int> order;     // order[i]: the row, as it stands now, that goes to place i
     std::vector<int> nameRanks; // the names' ranks by row, when this sort worked them out
-    int collationStamp = 0;     // the collation they were ranked in
+    int collationStamp = 0;     // the stamp of the list's collation they were ranked in
 };
 
 // An order being put in place a slice at a time (CatalogueModel::moveRowsToOrder).
@@ -93,6 +94,11 @@ public:
     int nameRanksStamp() const { return m_nameRanksStamp; }
     int nameRank(int row) const { return m_rows[size_t(row)].nameRank; }
 
+    // The collation the list's texts are sorted in: the user's locale, or the one set here
+    // (a change of the locale, a test).
+    const Collation& collation() const { return m_collation; }
+    void setSortLocale(const QLocale& locale) { m_collation.setLocale(locale); }
+
     // The order the rows are kept in; SortColumn applies it. (The views' own sort call stays
     // visible beside it; the list's views never call it.)
     using QAbstractItemModel::sort;
@@ -160,6 +166,7 @@ private:
     };
     ChunkedRows<Row> m_rows;
     int m_nameRanksStamp = -1;
+    Collation m_collation;
     std::optional<RowPlacing> m_placing;
     std::future<void> m_freeing; // rows of a list taken down, freed on a worker thread
     bool m_updatesSuspended = false;

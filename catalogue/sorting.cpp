@@ -1,12 +1,10 @@
 #include "catalogue/sorting.h"
 
 #include "catalogue/catalogue_model.h"
+#include "catalogue/collation.h"
 
-#include <QCollator>
 #include <QHash>
-#include <QLocale>
 #include <algorithm>
-#include <atomic>
 #include <iterator>
 #include <numeric>
 #include <string>
@@ -19,30 +17,6 @@ int SortColumnIndex(const SortState& sort) {
             return i;
     }
     return ColumnName;
-}
-
-// The case-insensitive collation of the user's locale, made once for the whole run (and again
-// only when SetSortLocale changes the locale).
-static QCollator& TextCollator() {
-    static QCollator collator = [] {
-        QCollator c{QLocale()};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
-}
-
-// Which collation ranks were made in: the list's kept ranks of names count only while it
-// stays the same.
-static std::atomic<int> collationStamp{0};
-
-void SetSortLocale(const QLocale& locale) {
-    TextCollator().setLocale(locale);
-    ++collationStamp;
-}
-
-static int CompareText(QStringView a, QStringView b) {
-    return TextCollator().compare(a, b);
 }
 
 // A title is sorted without one leading double quote.
@@ -65,20 +39,20 @@ static int CompareTuning(const std::array<quint8, 12>& a, const std::array<quint
     return 0;
 }
 
-static int CompareInColumn(const Entry& a, const Entry& b, int column) {
+static int CompareInColumn(const Entry& a, const Entry& b, int column, const Collation& collation) {
     switch (column) {
     case ColumnName:
-        return CompareText(a.name, b.name);
+        return collation.compare(a.name, b.name);
     case ColumnPath:
-        return CompareText(a.folder, b.folder);
+        return collation.compare(a.folder, b.folder);
     case ColumnDate:
         return CompareValues(a.lastWriteTime, b.lastWriteTime);
     case ColumnSize:
         return CompareValues(a.size, b.size);
     case ColumnTitle:
-        return CompareText(SortTitle(a.title), SortTitle(b.title));
+        return collation.compare(SortTitle(a.title), SortTitle(b.title));
     case ColumnAuthor:
-        return CompareText(a.subtitle, b.subtitle);
+        return collation.compare(a.subtitle, b.subtitle);
     case ColumnTuning:
         return CompareTuning(a.tuning, b.tuning);
     default:
@@ -86,19 +60,19 @@ static int CompareInColumn(const Entry& a, const Entry& b, int column) {
     }
 }
 
-int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort,
-                   bool filterOn) {
+int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort, bool filterOn,
+                   const Collation& collation) {
     if (filterOn) {
         const int d = int(b.isMatched) - int(a.isMatched);
         if (d != 0)
             return d;
     }
-    const int r = CompareInColumn(a, b, column);
+    const int r = CompareInColumn(a, b, column, collation);
     if (r != 0) {
         const bool descending = column >= 0 && column < ColumnCount && sort[size_t(column)] < 0;
         return descending ? -r : r;
     }
-    return CompareText(a.name, b.name);
+    return collation.compare(a.name, b.name);
 }
 
 namespace {
@@ -109,7 +83,7 @@ constexpr size_t ManyForTwoThreads = 20000;
 
 // Sorts by `less`, which must order all elements strictly (no two equal): many elements sort
 // in two halves on two threads, then one merge. The Windows build stays on one thread:
-// its text comparison goes through the one collator.
+// its text comparison goes through the list's one collator.
 template <typename It, typename Less> void SortOnTwoThreads(It first, It last, Less less) {
 #ifndef Q_OS_WIN
     if (size_t(last - first) >= ManyForTwoThreads) {
@@ -130,8 +104,7 @@ template <typename It, typename Less> void SortOnTwoThreads(It first, It last, L
 // collator's.
 class TextKeys {
 public:
-    void build(const std::vector<QStringView>& texts) {
-        const QCollator& collator = TextCollator();
+    void build(const std::vector<QStringView>& texts, const QCollator& collator) {
         m_folded = collator.locale().language() == QLocale::C;
         if (m_folded) {
             m_foldedText.reserve(texts.size() * 24); // grows geometrically past that
@@ -146,6 +119,7 @@ public:
             // On Windows Qt's sort keys do not order texts as its own comparison does, while
             // the system's comparison and its sort keys agree; the texts are compared there.
             m_texts = texts;
+            m_collator = &collator;
 #else
             const auto makeKeys = [&](const QCollator& c, size_t from, size_t to) {
                 std::vector<QCollatorSortKey> keys;
@@ -205,7 +179,7 @@ private:
         if (m_folded)
             return foldedKey(a).compare(foldedKey(b));
 #ifdef Q_OS_WIN
-        return TextCollator().compare(m_texts[size_t(a)], m_texts[size_t(b)]);
+        return m_collator->compare(m_texts[size_t(a)], m_texts[size_t(b)]);
 #else
         return m_collatedKeys[size_t(a)].compare(m_collatedKeys[size_t(b)]);
 #endif
@@ -245,7 +219,8 @@ private:
     std::u16string m_foldedText;  // the folded texts, one after the other
     std::vector<size_t> m_starts; // where each text starts, and the end
 #ifdef Q_OS_WIN
-    std::vector<QStringView> m_texts; // the rows' own texts, which outlive the sort
+    std::vector<QStringView> m_texts;      // the rows' own texts, which outlive the sort
+    const QCollator* m_collator = nullptr; // the list's, which outlives the sort too
 #else
     std::vector<QCollatorSortKey> m_collatedKeys;
 #endif
@@ -286,13 +261,14 @@ RowText ColumnText(int column) {
 // once: only the distinct texts are. The names are collated as they stand: few of them repeat
 // (a folder's names all differ), and finding the repeats among 80,000 names took longer than
 // collating them.
-std::vector<int> RankRows(const std::vector<const Entry*>& entries, RowText text) {
+std::vector<int> RankRows(const std::vector<const Entry*>& entries, RowText text,
+                          const QCollator& collator) {
     if (text == NameText) {
         std::vector<QStringView> names(entries.size());
         for (size_t row = 0; row < entries.size(); ++row)
             names[row] = NameText(*entries[row]);
         TextKeys keys;
-        keys.build(names);
+        keys.build(names, collator);
         return keys.ranks();
     }
     QHash<QStringView, int> seen; // text -> 1 + its place among the distinct texts
@@ -309,7 +285,7 @@ std::vector<int> RankRows(const std::vector<const Entry*>& entries, RowText text
     }
     seen = {};
     TextKeys keys;
-    keys.build(distinct);
+    keys.build(distinct, collator);
     const std::vector<int> distinctRank = keys.ranks();
     for (int& rank : distinctOf)
         rank = distinctRank[size_t(rank)];
@@ -331,19 +307,20 @@ SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
     const bool descending = list.sort()[size_t(column)] < 0;
     const RowText text = ColumnText(column);
 
+    const Collation& collation = list.collation();
     SortedRows sorted;
-    sorted.collationStamp = collationStamp;
+    sorted.collationStamp = collation.stamp();
     std::vector<int> nameRank(count);
     if (list.nameRanksStamp() == sorted.collationStamp) {
         for (size_t row = 0; row < count; ++row)
             nameRank[row] = list.nameRank(int(row));
     } else {
-        nameRank = RankRows(entries, NameText);
+        nameRank = RankRows(entries, NameText, collation.collator());
         sorted.nameRanks = nameRank;
     }
     std::vector<int> columnRank;
     if (text && column != ColumnName)
-        columnRank = RankRows(entries, text);
+        columnRank = RankRows(entries, text, collation.collator());
     const std::vector<int>& rankInColumn = column == ColumnName ? nameRank : columnRank;
 
     struct Keyed {
@@ -361,9 +338,9 @@ SortedRows SortedOrder(const CatalogueModel& list, bool filterOn,
     SortOnTwoThreads(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
         if (a.unmatched != b.unmatched)
             return b.unmatched;
-        const int r =
-            text ? a.rank - b.rank
-                 : CompareInColumn(*entries[size_t(a.row)], *entries[size_t(b.row)], column);
+        const int r = text ? a.rank - b.rank
+                           : CompareInColumn(*entries[size_t(a.row)], *entries[size_t(b.row)],
+                                             column, collation);
         if (r != 0)
             return descending ? r > 0 : r < 0;
         if (a.nameRank != b.nameRank)

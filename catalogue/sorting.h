@@ -4,29 +4,26 @@
 #include "base/entry.h"
 #include "catalogue/columns.h"
 
-#include <QLocale>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 class CatalogueModel;
+class Collation;
 struct SortedRows;
 
 // The first column whose value is not 0 (Name when, against the rule, none is).
 int SortColumnIndex(const SortState& sort);
 
-// Texts are compared case-insensitively in the collation of the user's locale, taken at the
-// first comparison; a change of the locale (or a test) sets it again here.
-void SetSortLocale(const QLocale& locale);
-
 // Orders two entries for the list in `column`, in the direction `sort` gives that column:
-// negative when `a` goes first. While the filter is on, matching entries come first in both
-// directions. Entries equal in the column are ordered by name ascending in both directions; 0
-// only when the names compare equal too.
-int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort,
-                   bool filterOn);
+// negative when `a` goes first. Texts are compared in `collation`. While the filter is on,
+// matching entries come first in both directions. Entries equal in the column are ordered by
+// name ascending in both directions; 0 only when the names compare equal too.
+int CompareEntries(const Entry& a, const Entry& b, int column, const SortState& sort, bool filterOn,
+                   const Collation& collation);
 
-// Sorts the list by its sort state; selection and focus stay with their rows.
+// Sorts the list by its sort state, its texts in the list's own collation; selection and focus
+// stay with their rows.
 void SortColumn(CatalogueModel& list, bool filterOn);
 // The order SortColumn puts the rows in, computed without changing the list, so that it may
 // run on another thread while the list stands still. Rows equal in the sort are kept in the

@@ -1,6 +1,7 @@
 // The comparator's rules, the column click and the sort of the list.
 
 #include "catalogue/catalogue_model.h"
+#include "catalogue/collation.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/sorting.h"
 
@@ -129,8 +130,9 @@ private slots:
         const SortState sort = SortBy(column, direction);
         const Entry first = MakeEntry(a);
         const Entry second = MakeEntry(b);
-        QCOMPARE(Sign(CompareEntries(first, second, column, sort, filterOn)), expected);
-        QCOMPARE(Sign(CompareEntries(second, first, column, sort, filterOn)),
+        const Collation collation;
+        QCOMPARE(Sign(CompareEntries(first, second, column, sort, filterOn, collation)), expected);
+        QCOMPARE(Sign(CompareEntries(second, first, column, sort, filterOn, collation)),
                  -expected); // antisymmetric
     }
 
@@ -256,10 +258,10 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(int, filterOn);
         QFETCH(int, rows);
-        SetSortLocale(QLocale(locale));
-        QCOMPARE(
-            CompareEntries(MakeEntry("abc"), MakeEntry("ABC"), ColumnName, DefaultSortState, false),
-            0);
+        m_list->setSortLocale(QLocale(locale));
+        QCOMPARE(CompareEntries(MakeEntry("abc"), MakeEntry("ABC"), ColumnName, DefaultSortState,
+                                false, m_list->collation()),
+                 0);
         const QStringList pieces{"a", "A", "b",  "\"", "é", "E",          "z",      "Z",
                                  "ä", "å", "ö",  "o",  " ", "-",          "1",      "10",
                                  "9", "ß", "ss", "İ",  "i", "\U0001D11E", "\uFFFD", "\u00A0"};
@@ -300,7 +302,8 @@ private slots:
                         const Entry& before = *m_list->entryAt(row - 1);
                         const Entry& after = *m_list->entryAt(row);
                         QVERIFY2(
-                            CompareEntries(before, after, column, m_list->sort(), filterOn) <= 0,
+                            CompareEntries(before, after, column, m_list->sort(), filterOn,
+                                           m_list->collation()) <= 0,
                             qPrintable(QStringLiteral("column %1, direction %2, row %3: %4 / %5")
                                            .arg(column)
                                            .arg(direction)
@@ -310,7 +313,37 @@ private slots:
                 }
             }
         }
-        SetSortLocale(QLocale());
+    }
+
+    // Each list sorts in its own collation: a Swedish list puts "ä" after "z", a German one
+    // beside "a", whichever sorted last. A change of a list's locale drops the ranks of names it
+    // kept, so that rows equal in another column are ordered by name in the new collation.
+    void eachListSortsInItsOwnCollation() {
+        CatalogueModel swedish, german;
+        swedish.setSortLocale(QLocale(QStringLiteral("sv_SE")));
+        german.setSortLocale(QLocale(QStringLiteral("de_DE")));
+        for (CatalogueModel* list : {&swedish, &german}) {
+            for (const char* name : {"z", "\u00E4", "a"})
+                list->insertEntry(list->rowCount(), MakeEntry(QString::fromUtf8(name)),
+                                  StateNormal);
+        }
+        auto names = [](const CatalogueModel& list) {
+            QStringList rows;
+            for (int row = 0; row < list.rowCount(); ++row)
+                rows << list.entryAt(row)->name;
+            return rows;
+        };
+        const QStringList swedishOrder{"a", "z", "\u00E4"};
+        const QStringList germanOrder{"a", "\u00E4", "z"};
+        SortColumn(swedish, false);
+        SortColumn(german, false);
+        QCOMPARE(names(swedish), swedishOrder);
+        QCOMPARE(names(german), germanOrder);
+
+        german.setSortLocale(QLocale(QStringLiteral("sv_SE")));
+        german.setSort(SortBy(ColumnSize, 1)); // all sizes equal: the names decide
+        SortColumn(german, false);
+        QCOMPARE(names(german), swedishOrder);
     }
 };
 

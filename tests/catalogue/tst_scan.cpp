@@ -289,7 +289,7 @@ private slots:
         refreshIn(root);
         for (int row = 1; row < list().rowCount(); ++row) {
             QVERIFY(CompareEntries(*list().entryAt(row - 1), *list().entryAt(row), ColumnName,
-                                   list().sort(), false) <= 0);
+                                   list().sort(), false, list().collation()) <= 0);
         }
         QCOMPARE(list().selectedCount(), 1);
         QVERIFY(list().isSelected(0));
@@ -370,7 +370,7 @@ private slots:
         QVERIFY(recorder.visits <= escAt); // no look for Esc after it
         for (int row = 1; row < rows; ++row) {
             QVERIFY(CompareEntries(*list().entryAt(row - 1), *list().entryAt(row), ColumnName,
-                                   list().sort(), false) <= 0);
+                                   list().sort(), false, list().collation()) <= 0);
         }
         QCOMPARE(list().isSelected(0), rows > 0);
         QCOMPARE(list().selectionModel()->currentIndex().row(), rows > 0 ? 0 : -1);
