@@ -13,7 +13,7 @@
 #include "catalogue/scan.h"
 #include "catalogue/search.h"
 #include "catalogue/search_dialog.h"
-#include "catalogue/sort_search.h"
+#include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
