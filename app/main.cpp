@@ -152,7 +152,8 @@ int main(int argc, char* argv[]) {
     // From here on SIGTERM, as sent at the end of a desktop session, closes the window.
     const TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::received, &CloseAtSessionEnd);
-    const std::unique_ptr<MainWindow> window = StartUp(reading.start);
+    SettingsStore store;
+    const std::unique_ptr<MainWindow> window = StartUp(store, reading.start);
     // The session manager asks for the settings before it ends the session; the session may
     // yet go on (a checkpoint, a cancelled log-out), so the window stays open.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, window.get(),

@@ -48,15 +48,16 @@ MainWindow::ChooseFolderFunction MainWindow::chooseFolder =
         return QFileDialog::getExistingDirectory(owner, prompt, start, QFileDialog::ShowDirsOnly);
     };
 
-MainWindow::MainWindow(Settings settings, FolderHistory history, QString workingFolder)
-    : m_settings(std::move(settings)), m_history(std::move(history)),
+MainWindow::MainWindow(SettingsStore& store, Settings settings, FolderHistory history,
+                       QString workingFolder)
+    : m_settings(std::move(settings)), m_history(std::move(history)), m_store(store),
       m_workingFolder(std::move(workingFolder)) {
     setWindowTitle(ProgramCaption.toString());
     setWindowIcon(ProgramIcon());
     setMinimumSize(480, 320);
     move(0, 0);
     resize(900, 560);
-    LoadWindowSettings(m_settings.columnTable, *this);
+    m_store.loadWindowSettings(m_settings.columnTable, *this);
     m_catalogue.setSort(DefaultSortState);
 
     m_status = new StatusBarWidget(this);
@@ -453,7 +454,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::saveWindowSettings() {
     readBackColumnWidths();
-    SaveWindowSettings(m_settings.columnTable, *this);
+    m_store.saveWindowSettings(m_settings.columnTable, *this);
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -558,14 +559,14 @@ void MainWindow::runCommand(CommandId command) {
 }
 
 // A folder picked in the folder box becomes the working folder, unless it is the current
-// entry or cannot be made the current directory.
+// entry or cannot be entered.
 void MainWindow::folderBoxChanged() {
     FolderHistory& history = m_history;
     const int chosen = m_folderBox->currentIndex();
     if (chosen < 0 || chosen == history.historyIndex || chosen >= history.historyCount())
         return;
     const QString folder = history.entries[size_t(chosen)];
-    if (!SetCurrentFolder(folder))
+    if (!CanEnterFolder(folder))
         return;
     m_workingFolder = folder;
     history.historyIndex = chosen;
@@ -581,12 +582,17 @@ void MainWindow::browseFolders() {
         start.chop(1);
     const QString chosen = chooseFolder ? chooseFolder(this, prompt, start) : QString();
     NormaliseFolder(folder);
-    if (chosen.isEmpty())
-        return;
-    folder = QDir::toNativeSeparators(chosen);
-    AddToFolderHistory(m_history, folder);
+    if (!chosen.isEmpty())
+        openWorkingFolder(QDir::toNativeSeparators(chosen));
+}
+
+void MainWindow::openWorkingFolder(const QString& folder) {
+    const QString previous = m_workingFolder;
+    m_workingFolder = folder; // normalised by the history, which shows it as the current entry
+    AddToFolderHistory(m_history, m_workingFolder);
+    if (!CanEnterFolder(m_workingFolder))
+        m_workingFolder = previous;
     m_catalogue.setFilterOn(false);
-    SetCurrentFolder(folder);
     refreshList();
 }
 
@@ -651,7 +657,7 @@ void MainWindow::refreshList() {
     m_undo = {}; // the record names files of the old working folder
     offerUndo();
     m_currentRow = 0; // the refill starts from the top
-    m_workingFolder = RefreshCatalogue(m_catalogue, *this);
+    m_workingFolder = RefreshCatalogue(m_catalogue, *this, m_workingFolder);
     layoutMainWindow();
     if (m_scanInput.closeRequested())
         close();
@@ -673,17 +679,19 @@ void MainWindow::showBeforeScan() {
 
 // ---- start and end of the run -------------------------------------------------------------
 
-std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
+std::unique_ptr<MainWindow> StartUp(SettingsStore& store, const StartTarget& start) {
     // A start target that names nothing is told; the window then opens as without one.
     if (!start.error.isEmpty())
         ShowMessageBox(nullptr, start.error, QMessageBox::Warning);
     Settings settings;
     FolderHistory history;
-    QString workingFolder = LoadStartupSettings(settings, history);
+    QString workingFolder = store.loadStartupSettings(settings, history);
+    if (workingFolder.isEmpty() || !CanEnterFolder(workingFolder))
+        workingFolder = CurrentFolder();
     // The start folder replaces the stored one before the window makes its folder box of it.
-    if (!start.folder.isEmpty() && SetCurrentFolder(start.folder))
+    if (!start.folder.isEmpty() && CanEnterFolder(start.folder))
         workingFolder = start.folder;
-    auto window = std::make_unique<MainWindow>(std::move(settings), std::move(history),
+    auto window = std::make_unique<MainWindow>(store, std::move(settings), std::move(history),
                                                std::move(workingFolder));
     window->showBeforeScan();
     window->refreshList();
@@ -701,10 +709,12 @@ std::unique_ptr<MainWindow> StartUp(const StartTarget& start) {
 
 void CommitSettings(MainWindow& window) {
     window.saveWindowSettings();
-    SaveExitSettings(window.settingsRecord(), window.history(), window.workingFolder());
+    window.settingsStore().saveExitSettings(window.settingsRecord(), window.history(),
+                                            window.workingFolder());
 }
 
 int ShutDown(const MainWindow& window, int exitCode) {
-    SaveExitSettings(window.settingsRecord(), window.history(), window.workingFolder());
+    window.settingsStore().saveExitSettings(window.settingsRecord(), window.history(),
+                                            window.workingFolder());
     return exitCode;
 }

@@ -31,11 +31,12 @@ class MainWindow : public QMainWindow,
                    public ListColumns {
     Q_OBJECT
 public:
-    // Creating the window loads the window settings into `settings`, sets the sort to Name
-    // ascending and creates the toolbar, folder box, list and status bar. The window keeps
-    // `settings`, `history` and `workingFolder` (the start-up settings read them) and shows the
-    // history, with the working folder in front, in the folder box.
-    explicit MainWindow(Settings settings = {}, FolderHistory history = {},
+    // Creating the window loads the window settings of `store` into `settings`, sets the sort
+    // to Name ascending and creates the toolbar, folder box, list and status bar. The window
+    // keeps `settings`, `history` and `workingFolder` (the start-up settings read them) and
+    // shows the history, with the working folder in front, in the folder box. The store
+    // outlives the window.
+    explicit MainWindow(SettingsStore& store, Settings settings = {}, FolderHistory history = {},
                         QString workingFolder = {});
     ~MainWindow() override;
 
@@ -56,6 +57,9 @@ public:
     void showBeforeScan();
     // Walks the working folder into the list; a close asked for meanwhile follows it.
     void refreshList();
+    // Makes `folder` the working folder, first in the folder history, and walks it; a folder
+    // that cannot be entered joins the history, but the list stays on the old one.
+    void openWorkingFolder(const QString& folder);
     // What the close saves: the column widths as the list has them, and the window's place.
     void saveWindowSettings();
 
@@ -75,6 +79,8 @@ public:
     // The settings record of the run, which the dialogs change.
     Settings& settingsRecord() { return m_settings; }
     const Settings& settingsRecord() const { return m_settings; }
+    // Where the settings are kept between runs.
+    SettingsStore& settingsStore() const { return m_store; }
     // The catalogue session the list shows.
     CatalogueModel& catalogueModel() { return m_catalogue; }
     // The scanned root, normalised after each refresh.
@@ -138,6 +144,7 @@ private:
 
     Settings m_settings;
     FolderHistory m_history;
+    SettingsStore& m_store;
     // Declared before everything that refers to it (the closing guard), so that it goes last.
     CatalogueModel m_catalogue;
     QString m_workingFolder;
@@ -170,7 +177,9 @@ private:
 // the first refresh of the working folder and the focus on the list. A start target from the
 // command line replaces the stored working folder and selects its file; one that names nothing
 // is told in a message box, and the window opens on the stored working folder.
-std::unique_ptr<MainWindow> StartUp(const StartTarget& start = {});
+// The stored working folder is taken when it can be entered, else the folder the program was
+// started in. The store outlives the window.
+std::unique_ptr<MainWindow> StartUp(SettingsStore& store, const StartTarget& start = {});
 // The session manager's request before the session ends: what the window's close and the end
 // of the run save, saved now; the window stays open, and closes as usual if the session ends.
 void CommitSettings(MainWindow& window);

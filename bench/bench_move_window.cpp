@@ -70,12 +70,13 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
 
     WriteFiles(work, destination, count);
-    MainWindow window;
+    SettingsStore store(home.filePath(QStringLiteral("settings.ini")));
+    MainWindow window(store);
     window.resize(900, 600);
     window.showBeforeScan();
-    if (!SetCurrentFolder(work))
+    if (!CanEnterFolder(work))
         return 1;
-    window.refreshList();
+    window.openWorkingFolder(work);
     QCoreApplication::processEvents();
     const int listed = window.catalogueModel().rowCount();
     QTableView* view = window.list();

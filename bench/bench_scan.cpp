@@ -149,7 +149,7 @@ int ColdRun(const QString& root) {
     CatalogueModel list;
     UiHooks silent;
     timer.restart();
-    RefreshCatalogue(list, silent);
+    RefreshCatalogue(list, silent, root);
     const double refresh = Ms(timer);
     std::printf("cold cache: refresh %.0f ms (%d rows), minimal walker %.0f ms (%ld files), "
                 "ratio %.2f\n",
@@ -175,7 +175,7 @@ int main(int argc, char* argv[]) {
     }
     if (!existing)
         std::printf("tree generated: %d catalogue files in %.0f ms\n", written, Ms(timer));
-    if (!SetCurrentFolder(root)) {
+    if (!CanEnterFolder(root)) {
         std::fprintf(stderr, "cannot enter %s\n", qPrintable(root));
         return 1;
     }
@@ -204,7 +204,7 @@ int main(int argc, char* argv[]) {
         cpu = CpuMs();
         timer.restart();
         UiHooks silent;
-        RefreshCatalogue(list, silent);
+        RefreshCatalogue(list, silent, root);
         bestRefresh = std::min(bestRefresh, Ms(timer));
         cpuRefresh = std::min(cpuRefresh, CpuMs() - cpu);
         heapAfter = HeapInUse();

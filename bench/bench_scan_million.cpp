@@ -57,14 +57,14 @@ struct Refreshed {
 
 Refreshed BestRefresh(const QString& root) {
     Refreshed best;
-    if (!SetCurrentFolder(root))
+    if (!CanEnterFolder(root))
         return best;
     for (int round = 0; round < 2; ++round) {
         CatalogueModel list;
         UiHooks silent;
         QElapsedTimer timer;
         timer.start();
-        RefreshCatalogue(list, silent);
+        RefreshCatalogue(list, silent, root);
         best.ms = std::min(best.ms, double(timer.nsecsElapsed()) / 1e6);
         best.rows = list.rowCount();
     }

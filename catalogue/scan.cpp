@@ -141,7 +141,7 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
     ApplySortedOrder(list, order.get(), [&window] { window.scanEscPressed(); });
 }
 
-QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {
+QString RefreshCatalogue(CatalogueModel& list, UiHooks& window, const QString& folder) {
     QString workingFolder;
     {
         const CatalogueModel::RefillGuard refilling(list);
@@ -149,7 +149,7 @@ QString RefreshCatalogue(CatalogueModel& list, UiHooks& window) {
         list.setFilterOn(false);
         list.removeAllRows();
         window.showFileInPanel(nullptr);
-        workingFolder = NormalisedFolder(CurrentFolder());
+        workingFolder = NormalisedFolder(folder);
         window.setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
         if (!workingFolder.isEmpty())
             ScanWorkingFolder(workingFolder, list, window);

@@ -9,13 +9,13 @@
 class CatalogueModel;
 class UiHooks;
 
-// Rebuilds `list` from the process's current directory: releases every row, walks the tree
+// Rebuilds `list` from the working folder `folder` (an absolute path): releases every row, walks the tree
 // depth first on worker threads reading every catalogue file (a folder already entered during
 // the same walk, through a link say, is not entered again; a folder that cannot be read is
 // skipped), fills the list as the rows come, sorts, selects and focuses row 0 and updates the
 // status through `window`. Esc (through the window's hooks) ends the walk early; the rows found
-// stay. Returns the working folder: the current directory, normalised.
-QString RefreshCatalogue(CatalogueModel& list, UiHooks& window);
+// stay. Returns the working folder: `folder`, normalised.
+QString RefreshCatalogue(CatalogueModel& list, UiHooks& window, const QString& folder);
 
 // The refresh's reading of one file the walk found: its row, read on a reader thread into that
 // thread's own summary; no row when the file vanished or the scan was stopped during the read.

@@ -133,7 +133,7 @@ int RunCatalogueMode(const CatalogueOptions& options) {
     list.setSort(sort);
 
     UiHooks silent; // no window: the status goes nowhere
-    RefreshCatalogue(list, silent);
+    RefreshCatalogue(list, silent, CurrentFolder());
     if (options.search) // as the search dialog's OK: empty words leave the filter off
         AcceptSearchWords(list, silent, *options.search, options.caseSensitive);
 

@@ -85,6 +85,23 @@ bool SetCurrentFolder(const QString& folder, int* error) {
     return false;
 }
 
+bool CanEnterFolder(const QString& folder, int* error) {
+    const AtPath at(folder);
+    struct stat st {};
+    int result = at.ok() ? fstatat(at.dir(), at.name(), &st, 0) : -1;
+    if (result == 0 && !S_ISDIR(st.st_mode)) {
+        result = -1;
+        errno = ENOTDIR;
+    }
+    if (result == 0)
+        result = faccessat(at.dir(), at.name(), X_OK, AT_EACCESS);
+    if (result == 0)
+        return true;
+    if (error)
+        *error = at.ok() ? errno : at.error();
+    return false;
+}
+
 QString CurrentFolder() {
     QByteArray buffer(4096, '\0');
     for (int attempt = 0; attempt < 8; ++attempt) {

@@ -45,6 +45,11 @@ bool DescribeItem(const QString& path, FolderItem& item);
 // The process's current directory as a path text (undecodable bytes kept), empty on failure.
 QString CurrentFolder();
 
+// Whether the folder could be made the current directory: it exists, is a folder and may be
+// entered. False with the system error code in `error` when given. The window keeps its
+// working folder itself and asks this instead of changing the process's current directory.
+bool CanEnterFolder(const QString& folder, int* error = nullptr);
+
 // Makes the folder the process's current directory; false when it cannot be entered, with the
 // system error code in `error` when given.
 bool SetCurrentFolder(const QString& folder, int* error = nullptr);

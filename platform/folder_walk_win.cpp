@@ -107,6 +107,16 @@ bool SetCurrentFolder(const QString& folder, int* error) {
     return false;
 }
 
+bool CanEnterFolder(const QString& folder, int* error) {
+    const DWORD attributes = GetFileAttributesW(LongPathW(folder).c_str());
+    DWORD code = attributes == INVALID_FILE_ATTRIBUTES ? GetLastError() : 0;
+    if (code == 0 && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        code = ERROR_DIRECTORY;
+    if (code != 0 && error)
+        *error = int(code);
+    return code == 0;
+}
+
 QString CurrentFolder() {
     const DWORD n = GetCurrentDirectoryW(0, nullptr);
     if (n == 0)

@@ -2,7 +2,6 @@
 
 #include "fileops/folder_history.h"
 #include "platform/folder_path.h"
-#include "platform/folder_walk.h"
 #include "platform/native_file.h"
 #include "settings/settings_file.h"
 
@@ -25,23 +24,6 @@ constexpr int WindowPosLimit = 64;
 constexpr int StoredHistoryMax = 10;
 constexpr int MinimumColumnWidth = 10;
 
-static QString& settingsFile() {
-    static QString path;
-    return path;
-}
-
-// The key the start-up and closing moments share: opened once, so that the file is read once
-// however many values they take, and written once at each closing moment.
-static std::unique_ptr<QSettings>& sessionKey() {
-    static std::unique_ptr<QSettings> key;
-    return key;
-}
-
-void SetSettingsFile(const QString& iniPath) {
-    settingsFile() = iniPath;
-    sessionKey().reset();
-}
-
 // The program's own key: the registry on Windows, a file elsewhere.
 static std::unique_ptr<QSettings> ProgramKey() {
 #ifdef Q_OS_WIN
@@ -55,20 +37,24 @@ static std::unique_ptr<QSettings> ProgramKey() {
 // The key of the run, read exactly as stored: no system-wide or organisation-wide fallbacks.
 // A file, on every system, is read and written by settings/settings_file.cpp, whose reading
 // is bounded.
-static std::unique_ptr<QSettings> OpenKey() {
-    auto key = settingsFile().isEmpty()
-                   ? ProgramKey()
-                   : std::make_unique<QSettings>(settingsFile(), SettingsFileFormat());
+std::unique_ptr<QSettings> SettingsStore::openKey() const {
+    auto key = m_iniPath.isEmpty() ? ProgramKey()
+                                   : std::make_unique<QSettings>(m_iniPath, SettingsFileFormat());
     key->setFallbacksEnabled(false);
     return key;
 }
 
-static QSettings& SessionKey() {
-    std::unique_ptr<QSettings>& key = sessionKey();
-    if (!key)
-        key = OpenKey();
-    return *key;
+// The key the start-up and closing moments share: opened once, so that the file is read once
+// however many values they take, and written once at each closing moment.
+QSettings& SettingsStore::sessionKey() {
+    if (!m_session)
+        m_session = openKey();
+    return *m_session;
 }
+
+SettingsStore::SettingsStore(QString iniPath) : m_iniPath(std::move(iniPath)) {}
+
+SettingsStore::~SettingsStore() = default;
 
 static QString StoredText(const QVariant& value) {
     switch (value.typeId()) {
@@ -104,12 +90,13 @@ static void WriteTo(QSettings& key, QStringView name, QStringView text) {
     key.setValue(name.toString(), text.toString());
 }
 
-int ReadSetting(QStringView name, QStringView defaultText, QString& buffer, int byteLimit) {
-    return ReadFrom(*OpenKey(), name, defaultText, buffer, byteLimit);
+int SettingsStore::readSetting(QStringView name, QStringView defaultText, QString& buffer,
+                               int byteLimit) {
+    return ReadFrom(*openKey(), name, defaultText, buffer, byteLimit);
 }
 
-int WriteSetting(QStringView name, QStringView text) {
-    const std::unique_ptr<QSettings> key = OpenKey();
+int SettingsStore::writeSetting(QStringView name, QStringView text) {
+    const std::unique_ptr<QSettings> key = openKey();
     WriteTo(*key, name, text);
     key->sync();
     return key->status() == QSettings::NoError ? 1 : 0;
@@ -153,16 +140,14 @@ static void LoadFolderHistory(QSettings& key, FolderHistory& history) {
         AddToFolderHistory(history, stored[i]);
 }
 
-QString LoadStartupSettings(Settings& record, FolderHistory& history) {
-    QSettings* key = &SessionKey();
+QString SettingsStore::loadStartupSettings(Settings& record, FolderHistory& history) {
+    QSettings* key = &sessionKey();
     QString workingFolder;
     if (ReadFrom(*key, u"szPathName1", {}, workingFolder, PathLimit) == 0) {
         workingFolder.clear();
         GetDocumentsFolder(workingFolder);
         NormaliseFolder(workingFolder);
     }
-    if (!workingFolder.isEmpty())
-        SetCurrentFolder(workingFolder);
 
     QString text;
     ReadFrom(*key, u"szStrumlexPath", DefaultEditorPath, text, PathLimit);
@@ -177,9 +162,9 @@ QString LoadStartupSettings(Settings& record, FolderHistory& history) {
     return workingFolder;
 }
 
-void SaveExitSettings(const Settings& record, const FolderHistory& history,
-                      const QString& workingFolder) {
-    QSettings* key = &SessionKey();
+void SettingsStore::saveExitSettings(const Settings& record, const FolderHistory& history,
+                                     const QString& workingFolder) {
+    QSettings* key = &sessionKey();
     WriteTo(*key, u"szPathName1", workingFolder);
     const std::vector<QString>& entries = history.entries;
     for (int i = 0; i < int(entries.size()) && i < StoredHistoryMax; ++i)
@@ -188,7 +173,7 @@ void SaveExitSettings(const Settings& record, const FolderHistory& history,
     WriteTo(*key, u"szStrumlexPath", record.editorPath.text());
     WriteTo(*key, u"dwExStyle", QString::number(qint32(record.listExStyle)));
     key->sync();          // the one write of this moment
-    sessionKey().reset(); // the run ends: nothing reads or writes the store after this
+    m_session.reset(); // the run ends: nothing reads or writes the store after this
 }
 
 // "left,top,right,bottom": a text with fewer than three commas, or a rectangle without area,
@@ -208,8 +193,8 @@ static bool ParseWindowPos(const QString& text, QRect& outer) {
     return true;
 }
 
-void LoadWindowSettings(ColumnTable& columns, WindowPlacement& window) {
-    QSettings* key = &SessionKey();
+void SettingsStore::loadWindowSettings(ColumnTable& columns, WindowPlacement& window) {
+    QSettings* key = &sessionKey();
     QString text;
     quint16 mask = 127;
     if (ReadFrom(*key, u"wColumns", u"127", text, NumberLimit) != 0)
@@ -226,8 +211,9 @@ void LoadWindowSettings(ColumnTable& columns, WindowPlacement& window) {
         window.moveWithoutRepaint(outer);
 }
 
-void SaveWindowSettings(const ColumnTable& columns, const WindowPlacement& window) {
-    QSettings* key = &SessionKey();
+void SettingsStore::saveWindowSettings(const ColumnTable& columns,
+                                       const WindowPlacement& window) {
+    QSettings* key = &sessionKey();
     int mask = 1; // the Name column is always shown again in the next run
     for (int i = 0; i < ColumnCount; ++i) {
         WriteTo(*key, ColumnValueName(i), QString::number(columns[i].width));

@@ -112,6 +112,7 @@ private:
     QString m_tree;
     QString m_otherTree;
     QString m_settingsFile;
+    std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<MainWindow> m_window;
 
     // The window's list.
@@ -119,9 +120,9 @@ private:
     void startWindow() {
         m_window.reset();
         QFile::remove(m_settingsFile);
-        WriteSetting(u"szPathName1", m_tree);
-        WriteSetting(u"szPathList0", m_otherTree);
-        m_window = StartUp();
+        m_store->writeSetting(u"szPathName1", m_tree);
+        m_store->writeSetting(u"szPathList0", m_otherTree);
+        m_window = StartUp(*m_store);
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
     void selectRows(const QList<int>& rows) {
@@ -167,7 +168,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
         m_settingsFile = m_dir.filePath(QStringLiteral("settings.ini"));
-        SetSettingsFile(m_settingsFile);
+        m_store = std::make_unique<SettingsStore>(m_settingsFile);
         // The folders as the program keeps them (native form, lower case on Windows).
         m_tree = NormalisedFolder(m_dir.filePath(QStringLiteral("tree")));
         m_otherTree = NormalisedFolder(m_dir.filePath(QStringLiteral("other")));
@@ -227,14 +228,14 @@ private slots:
         m_window.reset();
         QVERIFY(QDir::setCurrent(m_otherTree));
         QFile::remove(m_settingsFile);
-        WriteSetting(u"szPathName1", m_dir.filePath(QStringLiteral("vanished/")));
-        m_window = StartUp();
+        m_store->writeSetting(u"szPathName1", m_dir.filePath(QStringLiteral("vanished/")));
+        m_window = StartUp(*m_store);
         QCOMPARE(m_window->workingFolder(), m_otherTree);
         QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
         m_window->close();
         ShutDown(*m_window, 0);
         QString stored;
-        ReadSetting(u"szPathName1", u"", stored, 512);
+        m_store->readSetting(u"szPathName1", u"", stored, 512);
         QCOMPARE(stored, m_otherTree);
     }
 
@@ -261,10 +262,10 @@ private slots:
         QFETCH(QString, selected);
         m_window.reset();
         QFile::remove(m_settingsFile);
-        WriteSetting(u"szPathName1", m_otherTree);
+        m_store->writeSetting(u"szPathName1", m_otherTree);
         const StartTarget start = StartTargetFor(m_tree + argument);
         QCOMPARE(start.error, QString());
-        m_window = StartUp(start);
+        m_window = StartUp(*m_store, start);
         folder = QDir::toNativeSeparators(folder);
         QCOMPARE(m_window->workingFolder(), m_tree + folder);
         QCOMPARE(m_window->folderBox()->currentText(), m_tree + folder);
@@ -284,7 +285,7 @@ private slots:
     void startUpOnMissingPath() {
         m_window.reset();
         QFile::remove(m_settingsFile);
-        WriteSetting(u"szPathName1", m_otherTree);
+        m_store->writeSetting(u"szPathName1", m_otherTree);
         const QString missing = m_tree + QStringLiteral("missing.zuf");
         const StartTarget start = StartTargetFor(missing);
         QVERIFY2(start.error.startsWith(missing + QStringLiteral(": ")), qPrintable(start.error));
@@ -294,7 +295,7 @@ private slots:
                 told = box->text();
             modal->close();
         });
-        m_window = StartUp(start);
+        m_window = StartUp(*m_store, start);
         QCOMPARE(told, start.error);
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->workingFolder(), m_otherTree);
@@ -308,11 +309,11 @@ private slots:
         QFile::remove(m_settingsFile);
         const QString one = m_dir.filePath(QStringLiteral("one/"));
         const QString two = m_dir.filePath(QStringLiteral("two/"));
-        WriteSetting(u"szPathList0", one);
-        WriteSetting(u"szPathList1", two);
-        WriteSetting(u"szPathList2", m_tree);
-        WriteSetting(u"szPathName1", m_tree);
-        m_window = StartUp();
+        m_store->writeSetting(u"szPathList0", one);
+        m_store->writeSetting(u"szPathList1", two);
+        m_store->writeSetting(u"szPathList2", m_tree);
+        m_store->writeSetting(u"szPathName1", m_tree);
+        m_window = StartUp(*m_store);
         QComboBox* box = m_window->folderBox();
         QCOMPARE(box->count(), 3);
         QCOMPARE((QStringList{box->itemText(0), box->itemText(1), box->itemText(2)}),
@@ -333,9 +334,9 @@ private slots:
         QFETCH(QRect, placed);
         m_window.reset();
         QFile::remove(m_settingsFile);
-        WriteSetting(u"szPathName1", m_tree);
-        WriteSetting(u"WindowPos", stored);
-        m_window = StartUp();
+        m_store->writeSetting(u"szPathName1", m_tree);
+        m_store->writeSetting(u"WindowPos", stored);
+        m_window = StartUp(*m_store);
         const QRect geometry = m_window->geometry();
         if (placed.isEmpty()) {
             QCOMPARE(m_window->frameGeometry(),
@@ -345,7 +346,7 @@ private slots:
         }
         m_window->close();
         QString saved;
-        ReadSetting(u"WindowPos", u"", saved, 64);
+        m_store->readSetting(u"WindowPos", u"", saved, 64);
         QCOMPARE(saved, QStringLiteral("%1,%2,%3,%4")
                             .arg(geometry.left())
                             .arg(geometry.top())
@@ -1143,8 +1144,8 @@ private slots:
         QCOMPARE(model().rowCount(), 0); // ended in the first folder
         QVERIFY(model().isRefilling());
         QString text;
-        QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
-        QVERIFY(ReadSetting(u"Column1", u"", text, 16) > 0);
+        QVERIFY(m_store->readSetting(u"WindowPos", u"", text, 64) > 0);
+        QVERIFY(m_store->readSetting(u"Column1", u"", text, 16) > 0);
     }
 
     // A close during a batch (as the end of the session closes the window) waits for the
@@ -1182,14 +1183,14 @@ private slots:
         m_window->list()->horizontalHeader()->resizeSection(ColumnPath, 133);
         m_window->close();
         QString text;
-        QVERIFY(ReadSetting(u"Column2", u"", text, 16) > 0);
+        QVERIFY(m_store->readSetting(u"Column2", u"", text, 16) > 0);
         QCOMPARE(text, QStringLiteral("133"));
-        QVERIFY(ReadSetting(u"wColumns", u"", text, 16) > 0);
+        QVERIFY(m_store->readSetting(u"wColumns", u"", text, 16) > 0);
         QCOMPARE(text, QStringLiteral("127"));
-        QVERIFY(ReadSetting(u"WindowPos", u"", text, 64) > 0);
+        QVERIFY(m_store->readSetting(u"WindowPos", u"", text, 64) > 0);
         QVERIFY(model().isRefilling());
         ShutDown(*m_window, 0);
-        QVERIFY(ReadSetting(u"szPathName1", u"", text, 512) > 0);
+        QVERIFY(m_store->readSetting(u"szPathName1", u"", text, 512) > 0);
         QCOMPARE(text, m_tree);
     }
 
@@ -1197,12 +1198,12 @@ private slots:
     void scanEndsOnEsc() {
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-        RefreshCatalogue(model(), *m_window);
+        RefreshCatalogue(model(), *m_window, m_tree);
         QCOMPARE(model().rowCount(), 0);
         QCOMPARE(m_window->statusBarWidget()->partText(3), QStringLiteral("Total: 0 file(s)"));
         QCOMPARE(m_window->statusBarWidget()->partText(0), m_tree);
         // The next walk is not aborted by the Esc of the last one.
-        RefreshCatalogue(model(), *m_window);
+        RefreshCatalogue(model(), *m_window, m_tree);
         QCOMPARE(model().rowCount(), goodCount + 1);
     }
 
@@ -1215,7 +1216,7 @@ private slots:
         });
         QCoreApplication::postEvent(m_window->list(),
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, {}));
-        RefreshCatalogue(model(), *m_window);
+        RefreshCatalogue(model(), *m_window, m_tree);
         QTest::qWait(50);
         QVERIFY(!modalSeen);
         QVERIFY(m_window->isVisible());
@@ -1241,6 +1242,12 @@ private slots:
         QCOMPARE(m_window->history().entries.front(), m_otherTree);
         QCOMPARE(m_window->folderBox()->currentIndex(), 0);
         QCOMPARE(m_window->folderBox()->currentText(), m_otherTree);
+        // A folder that cannot be entered joins the history; the list stays where it was.
+        answer = m_dir.filePath(QStringLiteral("gone"));
+        m_window->runCommand(CommandId::BrowseFolders);
+        QCOMPARE(m_window->history().entries.front(), NormalisedFolder(answer));
+        QCOMPARE(m_window->workingFolder(), m_otherTree);
+        QCOMPARE(RowNames(model()), QStringList{QStringLiteral("other.zuf")});
         // Cancelled: nothing changes.
         answer.clear();
         m_window->runCommand(CommandId::BrowseFolders);

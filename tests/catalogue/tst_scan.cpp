@@ -75,7 +75,6 @@ class TestScan : public QObject {
     Q_OBJECT
     QTemporaryDir temp;
     QString root; // the scanned tree, normalised
-    QString startFolder;
     Recorder recorder;
     std::unique_ptr<CatalogueModel> m_list; // a fresh list for each test
     QString m_working;                      // the working folder the last refresh returned
@@ -83,15 +82,11 @@ class TestScan : public QObject {
     QString rawName;  // a name whose bytes are not UTF-8, as the listing decodes it
     QString deepFile; // the file at the bottom of the deep nesting
 
-    void refreshIn(const QString& folder) {
-        QVERIFY(SetCurrentFolder(folder));
-        m_working = RefreshCatalogue(list(), recorder);
-    }
+    void refreshIn(const QString& folder) { m_working = RefreshCatalogue(list(), recorder, folder); }
 
 private slots:
     void initTestCase() {
         QVERIFY(temp.isValid());
-        startFolder = CurrentFolder();
         root = NormalisedFolder(temp.path() + QStringLiteral("/Tree"));
         QVERIFY(QDir().mkpath(root));
 
@@ -145,7 +140,6 @@ private slots:
 #endif
     }
     void cleanupTestCase() {
-        SetCurrentFolder(startFolder);
 #ifndef Q_OS_WIN
         // The temporary folder cannot remove a name whose bytes are not UTF-8 by itself.
         ::unlink(EncodeFileName(root + rawName).constData());
@@ -400,9 +394,7 @@ private slots:
         if (child == 0) {
             if (::setgid(65534) != 0 || ::setuid(65534) != 0)
                 ::_exit(3);
-            if (!SetCurrentFolder(base))
-                ::_exit(4);
-            RefreshCatalogue(list(), recorder);
+            RefreshCatalogue(list(), recorder, base);
             ::_exit(RowPaths(list()) == expected ? 0 : 1);
         }
         int status = 0;

@@ -464,6 +464,7 @@ private slots:
         }
         QVERIFY(EncodeFileName(deep).size() > 4096);
         QVERIFY(QDir::setCurrent(start));
+        QVERIFY(CanEnterFolder(deep));
         QVERIFY(SetCurrentFolder(deep));
         QCOMPARE(CurrentFolder(), deep);
         const QString at = relative ? QString() : deep + u'/';
@@ -471,6 +472,11 @@ private slots:
 
         QCOMPARE(MakeFolder(at + QStringLiteral("sub")), 0);
         QVERIFY(WriteSampleFile(QStringLiteral("sub/x.zuf"), QByteArray("deep bytes")));
+        int error = 0;
+        QVERIFY(!CanEnterFolder(at + QStringLiteral("sub/x.zuf"), &error));
+        QCOMPARE(error, ENOTDIR);
+        QVERIFY(!CanEnterFolder(at + QStringLiteral("missing"), &error));
+        QCOMPARE(error, ENOENT);
         QCOMPARE(MakeFolder(at + QString(200, u'z')), 0);
         const QString x = base + QStringLiteral("/sub/x.zuf");
         NativeFile file;

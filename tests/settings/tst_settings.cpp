@@ -41,6 +41,7 @@ class TestSettings : public QObject {
     QTemporaryDir m_dir;
     QString m_file;
     QString m_startDir;
+    std::unique_ptr<SettingsStore> m_store; // a store of its own file for each test
     int m_fileCount = 0;
     Settings m_settings;
     FolderHistory m_history;
@@ -58,7 +59,7 @@ class TestSettings : public QObject {
     }
     QString stored(const QString& name) {
         QString text;
-        ReadSetting(name, u"<absent>", text, 1 << 20);
+        m_store->readSetting(name, u"<absent>", text, 1 << 20);
         return text;
     }
 
@@ -71,13 +72,13 @@ private slots:
     }
     void init() {
         m_file = m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_fileCount));
-        SetSettingsFile(m_file);
+        m_store = std::make_unique<SettingsStore>(m_file);
         m_settings = Settings{};
         m_history = FolderHistory{};
         QDir::setCurrent(m_startDir);
     }
     void cleanupTestCase() {
-        SetSettingsFile({});
+        m_store.reset();
         QDir::setCurrent(m_startDir);
     }
 
@@ -105,7 +106,7 @@ private slots:
         QFETCH(QString, text);
         store(QStringLiteral("v"), value);
         QString buffer = QStringLiteral("old");
-        QCOMPARE(ReadSetting(u"v", u"dflt", buffer, limit), result);
+        QCOMPARE(m_store->readSetting(u"v", u"dflt", buffer, limit), result);
         QCOMPARE(buffer, text);
     }
 
@@ -122,13 +123,13 @@ private slots:
     }
     void writeSettingRoundTrip() {
         QFETCH(QString, text);
-        QCOMPARE(WriteSetting(u"v", text), 1);
+        QCOMPARE(m_store->writeSetting(u"v", text), 1);
         // Read from the file itself, not from what this process remembers of it.
         const QString copy = m_file + QStringLiteral(".copy");
         QVERIFY(QFile::copy(m_file, copy));
-        SetSettingsFile(copy);
+        m_store = std::make_unique<SettingsStore>(copy);
         QString buffer;
-        QCOMPARE(ReadSetting(u"v", u"dflt", buffer, 512), int(text.size()));
+        QCOMPARE(m_store->readSetting(u"v", u"dflt", buffer, 512), int(text.size()));
         QCOMPARE(buffer, text);
     }
 
@@ -212,14 +213,14 @@ private slots:
         file.write(read);
         file.close();
         FakeWindow window;
-        QCOMPARE(LoadStartupSettings(m_settings, m_history), QStringLiteral("/kept/"));
-        LoadWindowSettings(m_settings.columnTable, window);
+        QCOMPARE(m_store->loadStartupSettings(m_settings, m_history), QStringLiteral("/kept/"));
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         QCOMPARE(m_settings.viewerPath.text(),
                  viewerRead ? QStringLiteral("/bin/viewer") : DefaultViewerPath.toString());
         QCOMPARE(m_settings.editorPath.text(), DefaultEditorPath.toString());
         QCOMPARE(window.moves, 0);
-        SaveWindowSettings(m_settings.columnTable, window);
-        SaveExitSettings(m_settings, m_history, QStringLiteral("/kept/"));
+        m_store->saveWindowSettings(m_settings.columnTable, window);
+        m_store->saveExitSettings(m_settings, m_history, QStringLiteral("/kept/"));
 
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray written = file.readAll();
@@ -247,8 +248,8 @@ private slots:
 
     void firstRunDefaults() {
         FakeWindow window;
-        const QString working = LoadStartupSettings(m_settings, m_history);
-        LoadWindowSettings(m_settings.columnTable, window);
+        const QString working = m_store->loadStartupSettings(m_settings, m_history);
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         QString documents;
         if (GetDocumentsFolder(documents))
             QCOMPARE(working, NormalisedFolder(documents));
@@ -277,7 +278,7 @@ private slots:
         QFETCH(QString, editor);
         QFETCH(uint, exStyle);
         store(name, value);
-        LoadStartupSettings(m_settings, m_history);
+        m_store->loadStartupSettings(m_settings, m_history);
         QCOMPARE(m_settings.editorPath.text(), editor);
         QCOMPARE(m_settings.listExStyle, exStyle);
     }
@@ -293,14 +294,14 @@ private slots:
     void longPathsAreKept() {
         QFETCH(QString, name);
         const QString path = NormalisedFolder(u'/' + QString(600, u'p'));
-        QCOMPARE(WriteSetting(name, path), 1);
-        const QString working = LoadStartupSettings(m_settings, m_history);
+        QCOMPARE(m_store->writeSetting(name, path), 1);
+        const QString working = m_store->loadStartupSettings(m_settings, m_history);
         const QString loaded = name == u"szPathName1"      ? working
                                : name == u"szStrumlexPath" ? m_settings.editorPath.text()
                                : name == u"szZufViewPath"  ? m_settings.viewerPath.text()
                                                            : History().value(0);
         QCOMPARE(loaded, path);
-        SaveExitSettings(m_settings, m_history, working);
+        m_store->saveExitSettings(m_settings, m_history, working);
         QCOMPARE(stored(name), path);
     }
 
@@ -308,16 +309,12 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
         const QString stored = NormalisedFolder(QDir::toNativeSeparators(folder.path()));
-        WriteSetting(u"szPathName1", stored);
-        QCOMPARE(LoadStartupSettings(m_settings, m_history), stored);
-        // Compared as folders are kept: the case may differ on Windows, where it does not count.
-        QCOMPARE(NormalisedFolder(QDir(QDir::currentPath()).canonicalPath()),
-                 NormalisedFolder(QDir(folder.path()).canonicalPath()));
-
-        // A stored folder that no longer exists leaves the current directory as it was.
-        QDir::setCurrent(m_startDir);
-        WriteSetting(u"szPathName1", stored + QStringLiteral("gone"));
-        LoadStartupSettings(m_settings, m_history);
+        m_store->writeSetting(u"szPathName1", stored);
+        QCOMPARE(m_store->loadStartupSettings(m_settings, m_history), stored);
+        // A stored folder that no longer exists is handed back too: the start-up decides. The
+        // process's current directory is left alone either way.
+        m_store->writeSetting(u"szPathName1", stored + QStringLiteral("gone"));
+        QCOMPARE(m_store->loadStartupSettings(m_settings, m_history), stored + QStringLiteral("gone"));
         QCOMPARE(QDir::currentPath(), m_startDir);
     }
 
@@ -337,7 +334,7 @@ private slots:
         m_settings.columnTable[ColumnAuthor].width = 77;
         store(QStringLiteral("Column6"), value); // the Author column
         FakeWindow window;
-        LoadWindowSettings(m_settings.columnTable, window);
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         QCOMPARE(m_settings.columnTable[ColumnAuthor].width, width);
         QCOMPARE(m_settings.columnTable[ColumnTitle].width, 100);
     }
@@ -354,38 +351,38 @@ private slots:
         QFETCH(QString, visible);
         store(QStringLiteral("wColumns"), value);
         FakeWindow window;
-        LoadWindowSettings(m_settings.columnTable, window);
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         QCOMPARE(Visible(m_settings.columnTable), visible);
     }
 
     void saveWindowSettings() {
-        WriteSetting(u"wColumns", u"0");
+        m_store->writeSetting(u"wColumns", u"0");
         FakeWindow window;
-        LoadWindowSettings(m_settings.columnTable, window);
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         window.rect = QRect(10, 20, 640, 480);
         ColumnTable& columns = m_settings.columnTable;
         columns[ColumnPath].width = 5; // written as it is held
         columns[ColumnSize].visible = 1;
         columns[ColumnTuning].width = 333;
-        SaveWindowSettings(m_settings.columnTable, window);
+        m_store->saveWindowSettings(m_settings.columnTable, window);
         QCOMPARE(stored(QStringLiteral("Column2")), QStringLiteral("5"));
         QCOMPARE(stored(QStringLiteral("wColumns")), QStringLiteral("9")); // Name comes back
         QCOMPARE(stored(QStringLiteral("WindowPos")), QStringLiteral("10,20,650,500"));
 
         m_settings = Settings{};
         FakeWindow next;
-        LoadWindowSettings(m_settings.columnTable, next);
+        m_store->loadWindowSettings(m_settings.columnTable, next);
         QCOMPARE(Widths(m_settings.columnTable), QStringLiteral("100 10 60 40 100 100 333"));
         QCOMPARE(Visible(m_settings.columnTable), QStringLiteral("1001000"));
         QCOMPARE(next.rect, QRect(10, 20, 640, 480));
     }
 
     void minimizedKeepsWindowPos() {
-        WriteSetting(u"WindowPos", u"1,2,301,202");
+        m_store->writeSetting(u"WindowPos", u"1,2,301,202");
         FakeWindow window;
         window.minimized = true;
         window.rect = QRect(-32000, -32000, 160, 28);
-        SaveWindowSettings(m_settings.columnTable, window);
+        m_store->saveWindowSettings(m_settings.columnTable, window);
         QCOMPARE(stored(QStringLiteral("WindowPos")), QStringLiteral("1,2,301,202"));
         QCOMPARE(stored(QStringLiteral("Column1")), QStringLiteral("100"));
     }
@@ -410,7 +407,7 @@ private slots:
         store(QStringLiteral("WindowPos"), value);
         FakeWindow window;
         const QRect before = window.rect;
-        LoadWindowSettings(m_settings.columnTable, window);
+        m_store->loadWindowSettings(m_settings.columnTable, window);
         QCOMPARE(window.moves, rect.isNull() ? 0 : 1);
         QCOMPARE(window.rect, rect.isNull() ? before : rect);
     }
@@ -434,9 +431,9 @@ private slots:
         QFETCH(QStringList, history);
         for (int i = 0; i < values.size(); ++i) {
             if (values[i] != u"-")
-                WriteSetting(QStringLiteral("szPathList%1").arg(i), values[i]);
+                m_store->writeSetting(QStringLiteral("szPathList%1").arg(i), values[i]);
         }
-        LoadStartupSettings(m_settings, m_history);
+        m_store->loadStartupSettings(m_settings, m_history);
         QCOMPARE(History(), history);
     }
 
@@ -444,15 +441,15 @@ private slots:
         const QString one = NormalisedFolder(QStringLiteral("/one"));
         const QString two = NormalisedFolder(QStringLiteral("/two"));
         const QString three = NormalisedFolder(QStringLiteral("/three"));
-        WriteSetting(u"szPathList0", one);
-        WriteSetting(u"szPathList1", two);
-        WriteSetting(u"szPathList2", three);
-        WriteSetting(u"szPathName1", three);
+        m_store->writeSetting(u"szPathList0", one);
+        m_store->writeSetting(u"szPathList1", two);
+        m_store->writeSetting(u"szPathList2", three);
+        m_store->writeSetting(u"szPathName1", three);
         QString working =
-            LoadStartupSettings(m_settings, m_history); // the folder box adds it to the history
+            m_store->loadStartupSettings(m_settings, m_history); // the folder box adds it to the history
         QVERIFY(AddToFolderHistory(m_history, working));
         QCOMPARE(History(), QStringList({three, one, two}));
-        SaveExitSettings(m_settings, m_history, working);
+        m_store->saveExitSettings(m_settings, m_history, working);
         QStringList saved;
         for (int i = 0; i < 3; ++i)
             saved << stored(QStringLiteral("szPathList%1").arg(i));
@@ -460,7 +457,7 @@ private slots:
     }
 
     void exitSave() {
-        WriteSetting(u"szPathList11", u"/old/"); // higher numbers of a former run stay
+        m_store->writeSetting(u"szPathList11", u"/old/"); // higher numbers of a former run stay
         for (int i = 11; i >= 0; --i) {
             QString folder = QStringLiteral("/h%1").arg(i);
             QVERIFY(AddToFolderHistory(m_history, folder));
@@ -468,7 +465,7 @@ private slots:
         m_settings.editorPath = u"/bin/editor";
         m_settings.viewerPath = u"";
         m_settings.listExStyle = 0xFFFFFFFFu;
-        SaveExitSettings(m_settings, m_history, QStringLiteral("/work/"));
+        m_store->saveExitSettings(m_settings, m_history, QStringLiteral("/work/"));
         QCOMPARE(stored(QStringLiteral("szPathList9")), NormalisedFolder(QStringLiteral("/h9")));
         QCOMPARE(stored(QStringLiteral("szPathList10")), QStringLiteral("<absent>"));
         QCOMPARE(stored(QStringLiteral("szPathList11")), QStringLiteral("/old/"));
@@ -479,7 +476,7 @@ private slots:
         // The next run reads back what this one stored.
         m_settings = Settings{};
         m_history = FolderHistory{};
-        LoadStartupSettings(m_settings, m_history);
+        m_store->loadStartupSettings(m_settings, m_history);
         QCOMPARE(m_settings.listExStyle, 0xFFFFFFFFu);
         QCOMPARE(m_settings.viewerPath.text(), QString());
         QCOMPARE(m_history.historyCount(), 10);
@@ -501,9 +498,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("[General]\nszPathName1=" + value + "\nszPathList0=" + value + "\n");
         file.close();
-        const QString working = LoadStartupSettings(m_settings, m_history);
+        const QString working = m_store->loadStartupSettings(m_settings, m_history);
         QCOMPARE(m_history.historyCount(), 1);
-        SaveExitSettings(m_settings, m_history, working);
+        m_store->saveExitSettings(m_settings, m_history, working);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray saved = file.readAll();
         QVERIFY2(saved.contains("\nszPathName1=" + value + '\n'), saved.constData());
