@@ -122,6 +122,36 @@ static QString HistoryValueName(int index) {
     return QStringLiteral("szPathList") + QChar(u'0' + index);
 }
 
+static QString PatternValueName(int index) {
+    return QStringLiteral("szRenamePattern%1").arg(index);
+}
+
+void AddRecentText(QStringList& recent, const QString& text) {
+    if (text.isEmpty())
+        return;
+    recent.removeAll(text);
+    recent.prepend(text);
+    while (recent.size() > RecentTextMax)
+        recent.removeLast();
+}
+
+// Recent texts stored as name0, name1, ... up to the first absent or empty one.
+static QStringList LoadRecentTexts(QSettings& key, QString (*valueName)(int)) {
+    QStringList texts;
+    for (int i = 0; i < RecentTextMax; ++i) {
+        QString text;
+        if (ReadFrom(key, valueName(i), {}, text, PathLimit) == 0)
+            break;
+        texts << text;
+    }
+    return texts;
+}
+
+static void SaveRecentTexts(QSettings& key, QString (*valueName)(int), const QStringList& texts) {
+    for (int i = 0; i < int(texts.size()) && i < RecentTextMax; ++i)
+        WriteTo(key, valueName(i), texts[i]);
+}
+
 static QString ColumnValueName(int column) {
     return QStringLiteral("Column") + QChar(u'1' + column);
 }
@@ -159,6 +189,7 @@ QString SettingsStore::loadStartupSettings(Settings& record, FolderHistory& hist
     record.listExStyle = quint32(SettingDecimal(text));
 
     LoadFolderHistory(*key, history);
+    record.renamePatterns = LoadRecentTexts(*key, PatternValueName);
     return workingFolder;
 }
 
@@ -172,6 +203,7 @@ void SettingsStore::saveExitSettings(const Settings& record, const FolderHistory
     WriteTo(*key, u"szZufViewPath", record.viewerPath.text());
     WriteTo(*key, u"szStrumlexPath", record.editorPath.text());
     WriteTo(*key, u"dwExStyle", QString::number(qint32(record.listExStyle)));
+    SaveRecentTexts(*key, PatternValueName, record.renamePatterns);
     key->sync();          // the one write of this moment
     m_session.reset(); // the run ends: nothing reads or writes the store after this
 }

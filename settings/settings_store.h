@@ -17,6 +17,7 @@
 #include <QRect>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <memory>
 
@@ -38,7 +39,15 @@ struct Settings {
     // The paths of the editor and viewer programs, as long as the system's longest path.
     BoundedText<LongestPath + 1> editorPath;
     BoundedText<LongestPath + 1> viewerPath;
+    // The patterns of Rename by Pattern last used, the most recent first.
+    QStringList renamePatterns;
 };
+
+// How many recent patterns a pattern field offers.
+constexpr int RecentTextMax = 10;
+// Puts `text` in front of `recent`, where it stands once, keeping at most RecentTextMax texts.
+// An empty text changes nothing.
+void AddRecentText(QStringList& recent, const QString& text);
 
 // The default program paths, used when nothing is stored.
 extern const QStringView DefaultEditorPath;

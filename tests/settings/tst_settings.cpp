@@ -290,6 +290,7 @@ private slots:
         QTest::newRow("history entry") << "szPathList0";
         QTest::newRow("editor") << "szStrumlexPath";
         QTest::newRow("viewer") << "szZufViewPath";
+        QTest::newRow("rename pattern") << "szRenamePattern0";
     }
     void longPathsAreKept() {
         QFETCH(QString, name);
@@ -299,7 +300,8 @@ private slots:
         const QString loaded = name == u"szPathName1"      ? working
                                : name == u"szStrumlexPath" ? m_settings.editorPath.text()
                                : name == u"szZufViewPath"  ? m_settings.viewerPath.text()
-                                                           : History().value(0);
+                               : name == u"szRenamePattern0" ? m_settings.renamePatterns.value(0)
+                                                             : History().value(0);
         QCOMPARE(loaded, path);
         m_store->saveExitSettings(m_settings, m_history, working);
         QCOMPARE(stored(name), path);
