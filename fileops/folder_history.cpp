@@ -40,3 +40,12 @@ bool GetDocumentsFolder(QString& buffer) {
     buffer = QDir::toNativeSeparators(path);
     return true;
 }
+
+void AddRecentText(QStringList& recent, const QString& text) {
+    if (text.isEmpty())
+        return;
+    recent.removeAll(text);
+    recent.prepend(text);
+    while (recent.size() > RecentTextMax)
+        recent.removeLast();
+}

@@ -4,6 +4,7 @@
 // stored at the end of the run.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -33,6 +34,12 @@ void FillFolderBox(FolderHistory& history, const QString& workingFolder, FolderB
 // there moves to the front, a new one enters at the front; then the history's `changed` runs.
 // An empty folder is refused: the result is false and nothing changes.
 bool AddToFolderHistory(FolderHistory& history, QString& folder);
+
+// How many recent texts (patterns, say) a field offers, and the settings keep.
+constexpr int RecentTextMax = 10;
+// Puts `text` in front of `recent`, where it stands once, keeping at most RecentTextMax texts.
+// An empty text changes nothing.
+void AddRecentText(QStringList& recent, const QString& text);
 
 // The user's documents folder as the system gives it (native separators, no trailing
 // separator) into `buffer`: true on success; on failure the buffer is left as it was.

@@ -126,15 +126,6 @@ static QString PatternValueName(int index) {
     return QStringLiteral("szRenamePattern%1").arg(index);
 }
 
-void AddRecentText(QStringList& recent, const QString& text) {
-    if (text.isEmpty())
-        return;
-    recent.removeAll(text);
-    recent.prepend(text);
-    while (recent.size() > RecentTextMax)
-        recent.removeLast();
-}
-
 // Recent texts stored as name0, name1, ... up to the first absent or empty one.
 static QStringList LoadRecentTexts(QSettings& key, QString (*valueName)(int)) {
     QStringList texts;

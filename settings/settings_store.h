@@ -43,11 +43,6 @@ struct Settings {
     QStringList renamePatterns;
 };
 
-// How many recent patterns a pattern field offers.
-constexpr int RecentTextMax = 10;
-// Puts `text` in front of `recent`, where it stands once, keeping at most RecentTextMax texts.
-// An empty text changes nothing.
-void AddRecentText(QStringList& recent, const QString& text);
 
 // The default program paths, used when nothing is stored.
 extern const QStringView DefaultEditorPath;
