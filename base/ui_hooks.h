@@ -27,6 +27,8 @@ public:
     // Called at least every 50 ms while the scan runs: lets the window repaint, swallows other
     // input, and answers true when Esc was pressed.
     virtual bool scanEscPressed() { return false; }
+    // Tells the user something once, in the status bar (trouble of the catalogue index, say).
+    virtual void showNotice(const QString& text) { (void)text; }
     // Scrolls the list so that the row is wholly visible.
     virtual void ensureRowVisible(int row) { (void)row; }
 };

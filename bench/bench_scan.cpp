@@ -9,6 +9,7 @@
 // the rounds, with both contenders run alternately on the same warm file-system cache.
 
 #include "base/ui_hooks.h"
+#include "bench/minimal_walker.h"
 #include "bench/tree_generator.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/scan.h"
@@ -37,49 +38,12 @@
 namespace {
 
 #ifndef Q_OS_WIN
-bool EndsInCatalogueWord(const char* name) {
-    const size_t n = strlen(name);
-    if (n < 3)
-        return false;
-    char end[4] = {char(tolower(name[n - 3])), char(tolower(name[n - 2])),
-                   char(tolower(name[n - 1])), 0};
-    return strcmp(end, "zuf") == 0 || strcmp(end, "tab") == 0;
-}
-
-// The least a catalogue walk must do: list every folder, and open, describe (the date and
-// size of a row), read the first KiB of and close every catalogue file.
-void MinimalWalk(const std::string& folder, long& files) {
-    DIR* dir = opendir(folder.c_str());
-    if (!dir)
-        return;
-    char head[1024];
-    while (dirent* d = readdir(dir)) {
-        const char* name = d->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        const std::string path = folder + '/' + name;
-        if (d->d_type == DT_DIR) {
-            MinimalWalk(path, files);
-        } else if (EndsInCatalogueWord(name)) {
-            struct stat st {};
-            const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd >= 0) {
-                if (fstat(fd, &st) == 0 && read(fd, head, sizeof head) >= 0)
-                    ++files;
-                close(fd);
-            }
-        }
-    }
-    closedir(dir);
-}
-
 // Bytes in use on the heap, large blocks (which malloc maps separately) included.
 size_t HeapInUse() {
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
 }
 #else
-void MinimalWalk(const std::string&, long&) {}
 size_t HeapInUse() {
     return 0;
 }

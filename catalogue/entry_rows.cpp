@@ -40,6 +40,12 @@ static void PackTexts(Entry& entry, const QString& name, const QString& title,
     entry.comments = PieceOf(block, starts[3], comments.size());
 }
 
+void PackEntryTexts(Entry& entry) {
+    const QString name = entry.name, title = entry.title, subtitle = entry.subtitle,
+                  comments = entry.comments;
+    PackTexts(entry, name, title, subtitle, comments);
+}
+
 Entry EntryFromSummary(const FileSummary& summary) {
     const Entry& current = summary.currentEntry;
     Entry entry;

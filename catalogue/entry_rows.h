@@ -15,6 +15,8 @@ struct FileSummary;
 // and the texts and tuning read from the file. The name and the three texts share one block of
 // exactly their length.
 Entry EntryFromSummary(const FileSummary& summary);
+// Puts the entry's name and three texts into one block, as EntryFromSummary does.
+void PackEntryTexts(Entry& entry);
 
 // Builds an Entry from `summary` and inserts it as a new row at the given position, with the
 // state image StateBad or StateNormal. Returns 1, or 0 when the position is outside

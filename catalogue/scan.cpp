@@ -129,28 +129,35 @@ static void ScanWorkingFolder(const QString& root, CatalogueModel& list, UiHooks
             scan.stop();
         }
     }
-    // The closing sort (rows equal in it keep their order in the walk) is worked out beside
-    // this thread, which keeps the window painted meanwhile; the rows stand still until their
-    // new order is applied, 10 ms at a time with the window looked after in between. The rows
-    // are all read by then: Esc has nothing left to stop.
-    std::future<SortedRows> order = std::async(std::launch::async, [&list, &walkOrder] {
-        return SortedOrder(list, list.filterOn(), &walkOrder);
+    SortRefilledList(list, window, &walkOrder);
+}
+
+// The rows stand still until their new order is applied, 10 ms at a time with the window
+// looked after in between. The rows are all read by then: Esc has nothing left to stop.
+void SortRefilledList(CatalogueModel& list, UiHooks& window,
+                      const std::vector<std::uint64_t>* walkOrder) {
+    std::future<SortedRows> order = std::async(std::launch::async, [&list, walkOrder] {
+        return SortedOrder(list, list.filterOn(), walkOrder);
     });
     while (order.wait_for(std::chrono::milliseconds(PumpInterval)) != std::future_status::ready)
         window.scanEscPressed();
     ApplySortedOrder(list, order.get(), [&window] { window.scanEscPressed(); });
 }
 
+QString BeginRefill(CatalogueModel& list, UiHooks& window, const QString& folder) {
+    list.setFoundCount(0);
+    list.setFilterOn(false);
+    list.removeAllRows();
+    window.showFileInPanel(nullptr);
+    window.setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
+    return NormalisedFolder(folder);
+}
+
 QString RefreshCatalogue(CatalogueModel& list, UiHooks& window, const QString& folder) {
     QString workingFolder;
     {
         const CatalogueModel::RefillGuard refilling(list);
-        list.setFoundCount(0);
-        list.setFilterOn(false);
-        list.removeAllRows();
-        window.showFileInPanel(nullptr);
-        workingFolder = NormalisedFolder(folder);
-        window.setStatusText(1, QCoreApplication::translate("Scan", "Press [Esc] to abort"));
+        workingFolder = BeginRefill(list, window, folder);
         if (!workingFolder.isEmpty())
             ScanWorkingFolder(workingFolder, list, window);
     }

@@ -34,13 +34,17 @@ struct Visit {
     QString folder;
     std::vector<FolderItem> items;
     size_t next = 0;
+    std::int64_t listedAt = 0;
 };
 
-// The folder's entries, unless it cannot be read or was entered before.
-bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard) {
+// The folder's entries, unless it cannot be read or was entered before; with every file's
+// details when `describeEveryFile` is set.
+bool StartVisit(const QString& path, Visit& visit, WalkGuard& guard, bool describeEveryFile) {
     visit.folder = NormalisedFolder(path);
+    visit.listedAt = FileClockNow();
     FolderId self;
-    return ListFolder(visit.folder, visit.items, self) && guard.enter(self);
+    return ListFolder(visit.folder, visit.items, self, nullptr, describeEveryFile) &&
+           guard.enter(self);
 }
 
 } // namespace
@@ -49,7 +53,8 @@ int DefaultReaderCount() {
     return std::max(2, int(std::thread::hardware_concurrency()));
 }
 
-TreeScan::TreeScan(const QString& root, ReadFoundFile read, int readers) : m_read(std::move(read)) {
+TreeScan::TreeScan(const QString& root, ReadFoundFile read, int readers, WalkSieve* sieve)
+    : m_read(std::move(read)), m_sieve(sieve) {
     readers = std::max(1, readers);
     m_running = readers + 1;
     m_threads.reserve(size_t(readers) + 1);
@@ -135,8 +140,11 @@ void TreeScan::walk(QString root) {
     std::uint64_t order = 0;
     std::vector<FoundFile> batch; // files found but not yet handed over
     std::vector<Visit> open(1);
-    if (root.isEmpty() || !StartVisit(root, open.back(), guard))
+    const bool describe = m_sieve != nullptr;
+    if (root.isEmpty() || !StartVisit(root, open.back(), guard, describe))
         open.clear();
+    else if (m_sieve)
+        m_sieve->folderEntered(open.back().folder, -1);
     while (!open.empty() && !m_stop.load()) {
         Visit& visit = open.back();
         if (visit.next >= visit.items.size()) {
@@ -145,6 +153,7 @@ void TreeScan::walk(QString root) {
         }
         if (batch.size() >= FilesPerBatch && !push(batch))
             break;
+        const int position = int(visit.next);
         FolderItem& item = visit.items[visit.next++];
         if (item.isFolder) {
             if (guard.seen(item.id))
@@ -157,10 +166,15 @@ void TreeScan::walk(QString root) {
                 m_folder = subfolder;
             }
             Visit inner;
-            if (StartVisit(subfolder, inner, guard))
+            if (StartVisit(subfolder, inner, guard, describe)) {
+                if (m_sieve)
+                    m_sieve->folderEntered(inner.folder, position);
                 open.push_back(std::move(inner));
+            }
         } else if (IsCatalogueFile(item.name) && !item.isSpecial) {
-            batch.push_back({order++, visit.folder, std::move(item)});
+            FoundFile found{order++, visit.folder, std::move(item), position, visit.listedAt};
+            if (!m_sieve || m_sieve->mustRead(found))
+                batch.push_back(std::move(found));
         }
     }
     push(batch);

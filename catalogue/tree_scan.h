@@ -30,6 +30,21 @@ struct FoundFile {
     std::uint64_t order = 0; // its place in the walk
     QString folder;          // normalised, ending in the separator; shared by the folder's files
     FolderItem item;
+    int position = 0;           // its place in the folder's listing
+    std::int64_t listedAt = 0;  // when the folder was listed (FileClockNow), with a sieve
+};
+
+// What a walk that checks the files against what was known of them is told: every folder it
+// enters and every catalogue file it finds, in walk order, on the walker's thread. It then
+// lists every file with its details (no file is opened for them) and hands a reader only the
+// files the sieve wants read.
+class WalkSieve {
+public:
+    virtual ~WalkSieve() = default;
+    // A folder entered, with its place in its parent's listing (-1 for the root).
+    virtual void folderEntered(const QString& folder, int position) = 0;
+    // True when the found file must be read.
+    virtual bool mustRead(const FoundFile& found) = 0;
 };
 
 struct ScannedRow {
@@ -57,8 +72,10 @@ public:
         bool finished = false;  // every thread has ended: nothing more will come
     };
 
-    // Starts the walk of `root` (a normalised folder) at once.
-    TreeScan(const QString& root, ReadFoundFile read, int readers = DefaultReaderCount());
+    // Starts the walk of `root` (a normalised folder) at once. The sieve, when given, outlives
+    // the scan.
+    TreeScan(const QString& root, ReadFoundFile read, int readers = DefaultReaderCount(),
+             WalkSieve* sieve = nullptr);
     // Stops the scan and waits for its threads.
     ~TreeScan();
     TreeScan(const TreeScan&) = delete;
@@ -83,6 +100,7 @@ private:
     bool pop(std::vector<FoundFile>& files);
 
     ReadFoundFile m_read;
+    WalkSieve* m_sieve = nullptr;
     std::atomic<bool> m_stop{false};
 
     std::mutex m_mutex;

@@ -16,10 +16,11 @@ struct CatalogueOptions {
     std::optional<QString> search; // the words of --search
     bool caseSensitive = false;
     bool cp1252 = false;
+    bool useIndex = true; // off with --no-index: every file is read, the index left alone
     std::optional<QString> folder;
 };
 
-// Declares --fields, --sort, --search, --case and --cp1252.
+// Declares --fields, --sort, --search, --case, --cp1252 and --no-index.
 void AddCatalogueOptions(QCommandLineParser& parser);
 // True when any of those options was given.
 bool HasCatalogueOptions(const QCommandLineParser& parser);

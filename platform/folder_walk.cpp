@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -27,10 +28,34 @@ static bool Describe(int dirFd, const char* name, FolderItem& item) {
     item.lastWriteTime = FileTimeMs(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     item.size = std::uint64_t(st.st_size);
     item.id = {std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+    item.writeTime = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    item.changeTime = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
     return true;
 }
 
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error) {
+std::int64_t FileClockNow() {
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+std::int64_t FileClockPerSecond() {
+    return 1000000000LL;
+}
+
+std::int64_t FileClockMs(std::int64_t time) {
+    // Seconds rounded down, as the system splits a time before the epoch.
+    std::int64_t seconds = time / 1000000000LL;
+    std::int64_t rest = time % 1000000000LL;
+    if (rest < 0) {
+        --seconds;
+        rest += 1000000000LL;
+    }
+    return FileTimeMs(seconds, rest);
+}
+
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error,
+                bool describeEveryFile) {
     items.clear();
     const AtPath at(folder);
     const int fd = at.ok() ? OpenAt(at.dir(), at.name(), O_RDONLY | O_DIRECTORY) : -1;
@@ -51,7 +76,7 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
         item.name = DecodeFileName(QByteArray::fromRawData(raw, qsizetype(strlen(raw))));
         // The entry's type saves the status call for plain files: whoever opens one learns
         // its time and size from the opening. Folders, links and unknown types are looked at.
-        if (d->d_type != DT_REG && !Describe(dirfd(dir), raw, item))
+        if ((describeEveryFile || d->d_type != DT_REG) && !Describe(dirfd(dir), raw, item))
             continue; // vanished meanwhile
         items.push_back(std::move(item));
     }

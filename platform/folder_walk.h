@@ -29,13 +29,27 @@ struct FolderItem {
     std::int64_t lastWriteTime = 0; // milliseconds since 1970-01-01 UTC
     std::uint64_t size = 0;
     FolderId id;
+    // The last-write and change times as finely as the system keeps them, in the units of
+    // FileClockNow: a file rewritten in place, even with its old size and last-write time put
+    // back, has a new change time.
+    std::int64_t writeTime = 0;
+    std::int64_t changeTime = 0;
 };
+
+// The system's clock in the units of the fine file times: nanoseconds since 1970 (Linux), or
+// 100-nanosecond ticks since 1601 (Windows); and how many of them make a second.
+std::int64_t FileClockNow();
+std::int64_t FileClockPerSecond();
+// A fine file time as milliseconds since 1970-01-01 UTC, as lastWriteTime holds it.
+std::int64_t FileClockMs(std::int64_t time);
 
 // Lists the folder (a path that may end in the separator) without "." and "..", in the order
 // the file system returns them. Returns false, with nothing listed, when the folder cannot be
 // read; `self` then stays untouched and `error`, when given, receives the system error code.
+// With `describeEveryFile` every item has its details, plain files too, without any file
+// being opened.
 bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self,
-                int* error = nullptr);
+                int* error = nullptr, bool describeEveryFile = false);
 
 // Fills the item's kind, time, size and identity from the entry at `path`, as the listing
 // does (following links; a link that leads nowhere describes itself). False when the entry no

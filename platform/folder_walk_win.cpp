@@ -33,7 +33,9 @@ static bool FolderIdOf(HANDLE folder, FolderId& id) {
 
 // The entries come from the open folder with their file ids, so that a folder costs one
 // opening by path however many subfolders it has: each opening walks the whole path again.
-bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error) {
+// The listing describes every entry: `describeEveryFile` changes nothing here.
+bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId& self, int* error,
+                bool) {
     items.clear();
     HANDLE h = OpenFolder(LongPathW(folder));
     if (h == INVALID_HANDLE_VALUE) {
@@ -61,6 +63,8 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
                 item.lastWriteTime = FileTimeMs(std::uint64_t(e->LastWriteTime.QuadPart));
                 item.size = std::uint64_t(e->EndOfFile.QuadPart);
                 item.id = {id.device, std::uint64_t(e->FileId.QuadPart)};
+                item.writeTime = e->LastWriteTime.QuadPart;
+                item.changeTime = e->ChangeTime.QuadPart;
                 items.push_back(std::move(item));
             }
             if (e->NextEntryOffset == 0)
@@ -80,6 +84,20 @@ bool ListFolder(const QString& folder, std::vector<FolderItem>& items, FolderId&
     return true;
 }
 
+std::int64_t FileClockNow() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return std::int64_t((std::uint64_t(now.dwHighDateTime) << 32) | now.dwLowDateTime);
+}
+
+std::int64_t FileClockPerSecond() {
+    return 10000000LL;
+}
+
+std::int64_t FileClockMs(std::int64_t time) {
+    return FileTimeMs(std::uint64_t(time));
+}
+
 bool DescribeItem(const QString& path, FolderItem& item) {
     const std::wstring native = LongPathW(path);
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -89,6 +107,8 @@ bool DescribeItem(const QString& path, FolderItem& item) {
     item.hasDetails = true;
     item.lastWriteTime = FileTimeToMs(data.ftLastWriteTime);
     item.size = (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    item.writeTime = std::int64_t((std::uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                  data.ftLastWriteTime.dwLowDateTime);
     if (item.isFolder) {
         HANDLE h = OpenFolder(native);
         if (h != INVALID_HANDLE_VALUE) {

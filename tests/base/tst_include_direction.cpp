@@ -12,8 +12,8 @@ namespace {
 
 using Graph = std::map<QString, std::set<QString>>; // folder -> the folders it includes
 
-const QStringList ProductFolders = {"app",    "base", "catalogue", "cli",    "fileops",
-                                    "format", "info", "platform",  "report", "settings"};
+const QStringList ProductFolders = {"app",    "base",  "catalogue", "cli",    "fileops", "format",
+                                    "index",  "info",  "platform",  "report", "settings"};
 
 struct Include {
     QString from;
