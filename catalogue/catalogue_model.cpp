@@ -303,9 +303,16 @@ void CatalogueModel::resumeViewUpdates() {
 }
 
 void CatalogueModel::updateRow(int row) {
-    if (row < 0 || row >= int(m_rows.size()) || m_updatesSuspended)
+    if (row >= 0)
+        updateRows(row, row);
+}
+
+void CatalogueModel::updateRows(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, int(m_rows.size()) - 1);
+    if (first > last || m_updatesSuspended)
         return;
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }
 
 bool CatalogueModel::moveRowsToOrder(const SortedRows& sorted, int milliseconds) {

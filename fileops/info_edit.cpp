@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr qint64 InfoBlockSize = 200;
-
 // The least size of an older-generation file: the 200-byte information block and the bytes 204
 // and 205 that tell the generation.
 constexpr qint64 InfoFileMinimum = 206;
@@ -40,14 +38,14 @@ qsizetype BlockBytes(QStringView text) {
     return n;
 }
 
-// The block breaks the comments' lines with CR LF, as the files always did.
+} // namespace
+
 QString BlockLines(QStringView text) {
     QString lines = text.toString();
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(u'\n', QStringLiteral("\r\n"));
     return lines;
 }
-
-} // namespace
 
 InfoTexts PackInfoTexts(QStringView title, QStringView subtitle, QStringView comments) {
     InfoTexts packed;
@@ -80,22 +78,75 @@ QString InfoRefusedText(const QString& path) {
         .arg(path);
 }
 
+// The reasons before translation; a failure's reason is the system's own text.
+static const char* InfoFileStateSource(InfoFileState state) {
+    switch (state) {
+    case InfoFileState::Writable:
+        return QT_TRANSLATE_NOOP("InfoEdit", "writable");
+    case InfoFileState::Newer:
+        return QT_TRANSLATE_NOOP("InfoEdit", "newer generation");
+    case InfoFileState::Bad:
+        return QT_TRANSLATE_NOOP("InfoEdit", "bad or empty");
+    case InfoFileState::ReadOnly:
+        return QT_TRANSLATE_NOOP("InfoEdit", "read-only");
+    case InfoFileState::Written:
+        return QT_TRANSLATE_NOOP("InfoEdit", "written");
+    case InfoFileState::Unchanged:
+        return QT_TRANSLATE_NOOP("InfoEdit", "unchanged");
+    case InfoFileState::Failed:
+        break;
+    }
+    return "";
+}
+
+QString InfoFileStatusWord(InfoFileStatus status) {
+    if (status.state == InfoFileState::Failed)
+        return SystemErrorText(status.error);
+    return QString::fromLatin1(InfoFileStateSource(status.state));
+}
+
+QString InfoFileStatusText(InfoFileStatus status) {
+    if (status.state == InfoFileState::Failed)
+        return SystemErrorText(status.error);
+    return QCoreApplication::translate("InfoEdit", InfoFileStateSource(status.state));
+}
+
+InfoFileStatus JudgeInfoFile(NativeFile& file, FileSummary& summary) {
+    std::int64_t size = -1;
+    std::int64_t time = 0;
+    if (!file.sizeAndTime(size, time))
+        return {InfoFileState::Failed, file.lastError()};
+    if (size < InfoFileMinimum)
+        return {InfoFileState::Bad};
+    Entry entry = std::move(summary.currentEntry);
+    summary = ReadSummary(file, summary.currentPath, ReadMode::WithoutNotes);
+    const bool bad = summary.currentEntry.isBad;
+    summary.currentEntry = std::move(entry);
+    if (bad)
+        return {InfoFileState::Bad};
+    return {summary.generation >= 10 ? InfoFileState::Newer : InfoFileState::Writable};
+}
+
+InfoFileStatus CheckInfoFileState(const QString& path) {
+    NativeFile file;
+    if (!file.openRead(path))
+        return {InfoFileState::Failed, file.lastError()};
+    FileSummary summary;
+    summary.currentPath = path;
+    const InfoFileStatus status = JudgeInfoFile(file, summary);
+    if (status.state != InfoFileState::Writable)
+        return status;
+    const int error = WriteAccessError(path);
+    return error ? InfoFileStatus{InfoFileState::ReadOnly, error} : status;
+}
+
 // Reads the current file again and answers 0 when it may take the block, else the error code
 // of the failed open (or -1 when the file is there but must not be written).
 static int CheckInfoFile(FileSummary& summary) {
-    {
-        NativeFile file;
-        if (!file.openRead(summary.currentPath))
-            return file.lastError();
-        if (file.size() < InfoFileMinimum)
-            return -1;
-    }
-    const quint8 wasBad = summary.currentEntry.isBad;
-    summary.currentEntry.isBad = 0;
-    RereadSummary(summary, ReadMode::WithoutNotes);
-    const bool allowed = InfoSaveAllowed(summary);
-    summary.currentEntry.isBad = wasBad;
-    return allowed ? 0 : -1;
+    NativeFile file;
+    if (!file.openRead(summary.currentPath))
+        return file.lastError();
+    return JudgeInfoFile(file, summary).state == InfoFileState::Writable ? 0 : -1;
 }
 
 // The information block as it is on disk now; empty when it cannot be read whole.

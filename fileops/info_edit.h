@@ -11,6 +11,7 @@
 #include <QStringView>
 
 class CatalogueModel;
+class NativeFile;
 class UiHooks;
 struct UndoRecord;
 
@@ -35,6 +36,42 @@ FileSummary LoadInfoFile(const CatalogueModel& list, int row);
 // generation file (generation below 10) that was read in good order. Saving into the newer
 // generation, a damaged file or a foreign file would destroy its first 200 bytes.
 bool InfoSaveAllowed(const FileSummary& current);
+
+// What a file is to a save of its information block, or what the save made of it.
+enum class InfoFileState : quint8 {
+    Writable,  // an intact older-generation file that may take the block
+    Newer,     // of the newer generation (10 or more), whose layout the writer does not know
+    Bad,       // too short to hold the block, damaged, empty, or not a ZUF file at all
+    ReadOnly,  // the system would not let it be written (`error` says why)
+    Failed,    // it could not be opened, read or written (`error` says why)
+    Written,   // a save wrote its new block
+    Unchanged, // a save found the block holding the new texts already and left the file alone
+};
+struct InfoFileStatus {
+    InfoFileState state = InfoFileState::Writable;
+    int error = 0; // the system's error code for ReadOnly and Failed
+    bool operator==(const InfoFileStatus&) const = default;
+};
+
+// The reason as the window shows it: "newer generation", "bad or empty", "read-only", the
+// system's error text of a failure, "written", "unchanged" (translated).
+QString InfoFileStatusText(InfoFileStatus status);
+// The same untranslated, as zuflist prints it.
+QString InfoFileStatusWord(InfoFileStatus status);
+
+// Judges the file open in `file` (for reading at least) by the rule of every save: it must hold
+// more than the block and the generation bytes and read as an intact older-generation file.
+// Reads it into `summary` (whose currentPath names it) as ReadSummary does, without notes.
+// Answers Writable, Newer, Bad, or Failed when the file cannot be described.
+InfoFileStatus JudgeInfoFile(NativeFile& file, FileSummary& summary);
+
+// Opens and judges the file at `path` without changing it; a file that passes is ReadOnly when
+// the system would refuse to open it for writing.
+InfoFileStatus CheckInfoFileState(const QString& path);
+
+// The block lines of the comments: LF line breaks (as the edit fields give them) become the CR
+// LF that the files always used; a CR LF stays as it is.
+QString BlockLines(QStringView text);
 
 enum class InfoSaveResult {
     Saved,   // the block is written, the row shows the new texts

@@ -806,3 +806,7 @@ std::vector<PlannedRename> PlanRenames(const RenamePattern& pattern,
         return {};
     return plan;
 }
+
+qsizetype NameExtensionLength(QStringView name) {
+    return ExtensionLength(name);
+}

@@ -72,6 +72,10 @@ RenamePattern ParseRenamePattern(QStringView text, QString* error = nullptr,
 // The fields as they are written in a pattern, for a menu that inserts them.
 QStringList RenamePatternFields();
 
+// The length of a file name's own extension as the names rule takes it: ".zuf" or ".tab" after
+// the last dot, or the three letters "zuf" or "tab" that end the name; 0 for another name.
+qsizetype NameExtensionLength(QStringView name);
+
 // The longest new path the plan allows: on Linux in UTF-8 bytes, on Windows in UTF-16 units.
 #ifdef Q_OS_WIN
 constexpr qsizetype RenamePathMax = 32000;

@@ -76,19 +76,32 @@ QByteArrayView ReadCountedBytes(NativeFile& file, char (&small)[512], QByteArray
     return large;
 }
 
-// The older layout's three texts: code page 1252 strings one behind the other from offset 0.
-// The title ends at offset 199 at the latest; the others run to their own NUL within `head`.
-static void ReadOlderTexts(char (&block)[1024], FileSummary& summary) {
-    block[199] = '\0';
-    const QByteArrayView head(block, sizeof block);
+// The end of the text that starts at `start`: its NUL, where offset 199 counts as one (the
+// reader forces it, so that the title ends there at the latest), or the end of `head`.
+static qsizetype OlderTextEnd(QByteArrayView head, qsizetype start) {
+    const qsizetype nul = head.indexOf('\0', start);
+    const qsizetype end = nul < 0 ? head.size() : nul;
+    return start <= 199 && end > 199 ? 199 : end;
+}
+
+InfoTextBytes SplitOlderTexts(QByteArrayView head) {
+    head = head.first(qMin<qsizetype>(head.size(), OlderTextsRead));
+    InfoTextBytes texts;
     qsizetype start = 0;
-    for (BoundedText<512>* target : {&summary.title, &summary.subtitle}) {
-        const QByteArrayView rest = SliceOf(head, start);
-        *target = Cp1252ToWideFit(rest, 200);
-        const qsizetype nul = rest.indexOf('\0');
-        start = nul < 0 ? head.size() : start + nul + 1;
+    for (QByteArrayView* text : {&texts.title, &texts.subtitle, &texts.comments}) {
+        const qsizetype end = OlderTextEnd(head, start); // at most head.size()
+        *text = SliceOf(head, start, end - start);       // empty past the end
+        start = end + 1;
     }
-    summary.comments = Cp1252ToWideFit(SliceOf(head, start), 200);
+    return texts;
+}
+
+// The older layout's three texts: code page 1252 strings one behind the other from offset 0.
+static void ReadOlderTexts(QByteArrayView head, FileSummary& summary) {
+    const InfoTextBytes texts = SplitOlderTexts(head);
+    summary.title = Cp1252ToWideFit(texts.title, 200);
+    summary.subtitle = Cp1252ToWideFit(texts.subtitle, 200);
+    summary.comments = Cp1252ToWideFit(texts.comments, 200);
 }
 
 static void ReadNewerTexts(NativeFile& file, FileSummary& summary) {
@@ -118,7 +131,7 @@ FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode) {
     }
     // The first 1024 bytes hold the older layout's texts, the newer layout's header and the
     // generation bytes at 204 and 205.
-    char block[1024];
+    char block[OlderTextsRead];
     ReadBytesAt(file, 0, block, sizeof block);
     const QByteArrayView head(block, sizeof block);
     summary.generation = ByteAt(head, 205);
@@ -126,7 +139,7 @@ FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode) {
         std::copy_n(block, summary.header.size(), summary.header.begin());
         ReadNewerTexts(file, summary);
     } else {
-        ReadOlderTexts(block, summary);
+        ReadOlderTexts(head, summary);
     }
     ReadScoreSummary(file, summary, mode == ReadMode::WithNotes);
     return summary;
@@ -139,20 +152,23 @@ void RereadSummary(FileSummary& summary, ReadMode mode) {
     summary.currentEntry = std::move(entry);
 }
 
-// The block of three code page 1252 texts with their NULs, bounded as the editing dialog
-// bounds them: together at most 197 bytes, so that all three NULs stay inside the block.
-static QByteArray BuildInfoBlock(QStringView title, QStringView subtitle, QStringView comments) {
-    const QByteArray t = WideToCp1252(title).left(InfoBlockTextBytes);
-    const QByteArray s = WideToCp1252(subtitle).left(InfoBlockTextBytes - t.size());
-    const QByteArray c = WideToCp1252(comments).left(InfoBlockTextBytes - t.size() - s.size());
-    QByteArray block = t + '\0' + s + '\0' + c + '\0';
-    block.resize(200, '\0');
+QByteArray InfoBlockOf(QByteArrayView title, QByteArrayView subtitle, QByteArrayView comments) {
+    const QByteArrayView t = title.first(qMin<qsizetype>(title.size(), InfoBlockTextBytes));
+    const qsizetype room = InfoBlockTextBytes - t.size();
+    const QByteArrayView s = subtitle.first(qMin(subtitle.size(), room));
+    const QByteArrayView c = comments.first(qMin(comments.size(), room - s.size()));
+    QByteArray block(InfoBlockSize, '\0');
+    char* to = block.data();
+    to = std::copy(t.begin(), t.end(), to) + 1;
+    to = std::copy(s.begin(), s.end(), to) + 1;
+    std::copy(c.begin(), c.end(), to);
     return block;
 }
 
 int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
                    QStringView comments) {
-    return WriteBlockAtStart(path, BuildInfoBlock(title, subtitle, comments));
+    return WriteBlockAtStart(
+        path, InfoBlockOf(WideToCp1252(title), WideToCp1252(subtitle), WideToCp1252(comments)));
 }
 
 int WriteBlockAtStart(const QString& path, const QByteArray& block) {

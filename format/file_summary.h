@@ -5,6 +5,7 @@
 #include "base/bounded_text.h"
 #include "base/entry.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 
@@ -57,6 +58,33 @@ FileSummary ReadSummary(NativeFile& file, const QString& path, ReadMode mode);
 // be opened or is found bad sets currentEntry.isBad.
 void RereadSummary(FileSummary& summary, ReadMode mode);
 
+// The information block's size, and how many of a file's first bytes the older layout's texts
+// are read from.
+constexpr qsizetype InfoBlockSize = 200;
+constexpr qsizetype OlderTextsRead = 1024;
+
+// The information block's room for the three texts together: 200 bytes less their three NULs.
+// Each text is bounded by what the ones before it leave, so that every NUL stays inside the
+// block and the next read finds the same three texts.
+constexpr int InfoBlockTextBytes = 197;
+
+// The older layout's three texts as code page 1252 bytes, without their NULs, split from a
+// file's first bytes (at most OlderTextsRead are looked at) as the reader splits them: one
+// behind the other from offset 0, each to its NUL; offset 199 counts as a NUL, so that the
+// title ends there at the latest. The views point into `head`.
+struct InfoTextBytes {
+    QByteArrayView title;
+    QByteArrayView subtitle;
+    QByteArrayView comments;
+};
+InfoTextBytes SplitOlderTexts(QByteArrayView head);
+
+// The 200-byte information block of three code page 1252 texts with their NULs, bounded as the
+// editing dialog bounds them: the title to InfoBlockTextBytes, the subtitle to what the title
+// leaves, the comments to what both leave, so that all three NULs stay inside the block. The
+// bytes after the third NUL are zero.
+QByteArray InfoBlockOf(QByteArrayView title, QByteArrayView subtitle, QByteArrayView comments);
+
 // Writes the 200-byte information block of an older-generation file at `path`. Returns 0 when
 // the whole block was written, otherwise the system's error code of the opening or the write
 // that failed (for SystemErrorText); the rest of the file is never touched.
@@ -65,8 +93,3 @@ int WriteInfoBlock(const QString& path, QStringView title, QStringView subtitle,
 // Writes `block` over the first bytes of the existing file at `path` (an information block as
 // it was, put back); 0 or the system's error code, as WriteInfoBlock.
 int WriteBlockAtStart(const QString& path, const QByteArray& block);
-
-// The information block's room for the three texts together: 200 bytes less their three NULs.
-// Each text is bounded by what the ones before it leave, so that every NUL stays inside the
-// block and the next read finds the same three texts.
-constexpr int InfoBlockTextBytes = 197;

@@ -258,6 +258,18 @@ bool NativeFile::openWrite(QStringView path) {
     return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_WRONLY);
 }
 
+bool NativeFile::openReadWrite(QStringView path) {
+    close();
+    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_RDWR);
+}
+
+int WriteAccessError(QStringView path) {
+    const AtPath at(path);
+    if (!at.ok())
+        return at.error();
+    return ::faccessat(at.dir(), at.name(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
 NativeFolder::~NativeFolder() {
     close();
 }

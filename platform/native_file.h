@@ -28,6 +28,11 @@ std::int64_t FileTimeMs(std::uint64_t ticks);
 // Windows).
 QString SystemErrorText(int code);
 
+// 0 when this process may open the existing file at `path` for writing, as far as the system
+// says without opening it (Linux: its access check; Windows: the read-only attribute);
+// otherwise the system's error code (EACCES, EROFS, ENOENT; ERROR_ACCESS_DENIED, ...).
+int WriteAccessError(QStringView path);
+
 #ifndef Q_OS_WIN
 // A path as the *at system calls take it: a folder descriptor and a name relative to it. A
 // path too long for one call (PATH_MAX) is reached by opening its leading folders a piece at a
@@ -90,6 +95,7 @@ public:
     bool openRead(QStringView path);                                  // existing file, read only
     bool openReadIn(const NativeFolder& folder, const QString& name); // the same, inside the folder
     bool openWrite(QStringView path); // existing file, write only, not truncated
+    bool openReadWrite(QStringView path); // existing file, read and write, not truncated
     void close();
     bool isOpen() const;
 

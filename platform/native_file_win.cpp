@@ -81,6 +81,20 @@ bool NativeFile::openWrite(QStringView path) {
     return OpenWin(m_handle, m_error, path, GENERIC_WRITE);
 }
 
+bool NativeFile::openReadWrite(QStringView path) {
+    close();
+    return OpenWin(m_handle, m_error, path, GENERIC_READ | GENERIC_WRITE);
+}
+
+int WriteAccessError(QStringView path) {
+    if (path.isEmpty())
+        return ERROR_PATH_NOT_FOUND;
+    const DWORD attributes = GetFileAttributesW(LongPathW(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return int(GetLastError());
+    return attributes & FILE_ATTRIBUTE_READONLY ? ERROR_ACCESS_DENIED : 0;
+}
+
 void NativeFile::close() {
     if (m_handle != -1)
         CloseHandle(H(m_handle));

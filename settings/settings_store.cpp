@@ -126,6 +126,10 @@ static QString PatternValueName(int index) {
     return QStringLiteral("szRenamePattern%1").arg(index);
 }
 
+static QString NamePatternValueName(int index) {
+    return QStringLiteral("szNamePattern%1").arg(index);
+}
+
 // Recent texts stored as name0, name1, ... up to the first absent or empty one.
 static QStringList LoadRecentTexts(QSettings& key, QString (*valueName)(int)) {
     QStringList texts;
@@ -181,6 +185,7 @@ QString SettingsStore::loadStartupSettings(Settings& record, FolderHistory& hist
 
     LoadFolderHistory(*key, history);
     record.renamePatterns = LoadRecentTexts(*key, PatternValueName);
+    record.namePatterns = LoadRecentTexts(*key, NamePatternValueName);
     return workingFolder;
 }
 
@@ -195,6 +200,7 @@ void SettingsStore::saveExitSettings(const Settings& record, const FolderHistory
     WriteTo(*key, u"szStrumlexPath", record.editorPath.text());
     WriteTo(*key, u"dwExStyle", QString::number(qint32(record.listExStyle)));
     SaveRecentTexts(*key, PatternValueName, record.renamePatterns);
+    SaveRecentTexts(*key, NamePatternValueName, record.namePatterns);
     key->sync();          // the one write of this moment
     m_session.reset(); // the run ends: nothing reads or writes the store after this
 }

@@ -41,6 +41,8 @@ struct Settings {
     BoundedText<LongestPath + 1> viewerPath;
     // The patterns of Rename by Pattern last used, the most recent first.
     QStringList renamePatterns;
+    // The patterns of Information from Names last used, the most recent first.
+    QStringList namePatterns;
 };
 
 

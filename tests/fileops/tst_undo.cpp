@@ -4,6 +4,7 @@
 
 #include "file_test_support.h"
 
+#include "fileops/info_batch.h"
 #include "fileops/info_edit.h"
 #include "fileops/rename.h"
 #include "fileops/undo.h"
@@ -24,7 +25,8 @@ enum Batch {
     MoveOtherDrive,
     CopyBatch,
     TrashBatch,
-    InfoSave
+    InfoSave,
+    InfoBatch
 };
 
 // Every file below the folder with its bytes and last-write time.
@@ -74,6 +76,12 @@ class TestUndo : public QObject {
                      InfoSaveResult::Saved);
             return;
         }
+        if (batch == InfoBatch) {
+            InfoEdit edit;
+            edit[0] = FieldEdit::set(QStringLiteral("New"));
+            SaveInfoBatch(m_s->list, {{1, edit}, {3, edit}}, dialogs.undo);
+            return;
+        }
         static const CommandId commands[] = {CommandId::RenameFiles, CommandId::MoveFiles,
                                              CommandId::MoveFiles,   CommandId::MoveFiles,
                                              CommandId::CopyFiles,   CommandId::DeleteFiles};
@@ -117,6 +125,7 @@ private slots:
         QTest::newRow("copy batch") << int(CopyBatch);
         QTest::newRow("delete to the trash") << int(TrashBatch);
         QTest::newRow("information save") << int(InfoSave);
+        QTest::newRow("information of several files") << int(InfoBatch);
     }
     void undoRestoresEveryByte() {
         QFETCH(int, batch);
@@ -148,7 +157,7 @@ private slots:
 
         QCOMPARE(dialogs.messages, QStringList());
         QVERIFY(!dialogs.undo.canUndo());
-        if (batch == InfoSave) // the bytes are back; the time is that of the undo
+        if (batch == InfoSave || batch == InfoBatch) // the bytes are back; the time is the undo's
             QCOMPARE(TakeSnapshot(m_root), bytes);
         else
             QCOMPARE(BytesAndTimes(m_root), disk);
@@ -169,6 +178,8 @@ private slots:
         QTest::newRow("moved file touched") << int(MoveOutside) << "touched" << changed;
         QTest::newRow("copy grew") << int(CopyBatch) << "grown" << changed;
         QTest::newRow("information saved again") << int(InfoSave) << "touched" << changed;
+        QTest::newRow("information of several files, one touched")
+            << int(InfoBatch) << "touched" << changed;
         QTest::newRow("old name taken after a rename") << int(RenameBatch) << "name taken"
                                                        << "";
         QTest::newRow("old name taken after a move") << int(MoveInside) << "name taken"

@@ -291,6 +291,7 @@ private slots:
         QTest::newRow("editor") << "szStrumlexPath";
         QTest::newRow("viewer") << "szZufViewPath";
         QTest::newRow("rename pattern") << "szRenamePattern0";
+        QTest::newRow("name pattern") << "szNamePattern0";
     }
     void longPathsAreKept() {
         QFETCH(QString, name);
@@ -301,6 +302,7 @@ private slots:
                                : name == u"szStrumlexPath" ? m_settings.editorPath.text()
                                : name == u"szZufViewPath"  ? m_settings.viewerPath.text()
                                : name == u"szRenamePattern0" ? m_settings.renamePatterns.value(0)
+                               : name == u"szNamePattern0"   ? m_settings.namePatterns.value(0)
                                                              : History().value(0);
         QCOMPARE(loaded, path);
         m_store->saveExitSettings(m_settings, m_history, working);
