@@ -120,12 +120,12 @@ QString TakeCatalogueOptions(const QCommandLineParser& parser, CatalogueOptions&
     return {};
 }
 
-int RunCatalogueMode(const CatalogueOptions& options) {
+QString LoadCatalogue(const CatalogueOptions& options, CatalogueModel& list) {
     int error = 0;
     if (options.folder && !SetCurrentFolder(*options.folder, &error)) {
         ErrorLine(QStringLiteral("cannot enter folder %1: %2")
                       .arg(*options.folder, SystemErrorText(error)));
-        return 2;
+        return {};
     }
     // The scan skips a folder it cannot list; when that is the folder asked for, no row can be
     // read at all, and an empty catalogue would pass for a folder without files.
@@ -136,25 +136,31 @@ int RunCatalogueMode(const CatalogueOptions& options) {
             ErrorLine(
                 QStringLiteral("cannot list folder %1: %2")
                     .arg(options.folder.value_or(QStringLiteral(".")), SystemErrorText(error)));
-            return 2;
+            return {};
         }
     }
 
-    CatalogueModel list;
     SortState sort{};
     sort[size_t(options.sortColumn)] = options.sortDirection;
     list.setSort(sort);
 
     ErrorNotices silent; // no window: the status goes nowhere
+    QString workingFolder;
     if (options.useIndex) {
         CatalogueIndex index;
-        CheckCatalogue(list, silent, CurrentFolder(), &index);
+        workingFolder = CheckCatalogue(list, silent, CurrentFolder(), &index);
     } else {
-        RefreshCatalogue(list, silent, CurrentFolder());
+        workingFolder = RefreshCatalogue(list, silent, CurrentFolder());
     }
     if (options.search) // as the search dialog's OK: empty words leave the filter off
         AcceptSearchWords(list, silent, *options.search, options.caseSensitive);
+    return workingFolder;
+}
 
+int RunCatalogueMode(const CatalogueOptions& options) {
+    CatalogueModel list;
+    if (LoadCatalogue(options, list).isEmpty())
+        return 2;
     const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
     for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false))
         WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <optional>
 
+class CatalogueModel;
 class QCommandLineParser;
 
 struct CatalogueOptions {
@@ -26,6 +27,11 @@ void AddCatalogueOptions(QCommandLineParser& parser);
 bool HasCatalogueOptions(const QCommandLineParser& parser);
 // Fills the options from the parsed command line; returns what is wrong, or an empty text.
 QString TakeCatalogueOptions(const QCommandLineParser& parser, CatalogueOptions& options);
+
+// Enters the folder of the options and fills the list from it as the window's refresh does,
+// sorted and filtered as the options say. Returns the working folder, or an empty text after
+// saying on standard error why the folder cannot be entered or listed.
+QString LoadCatalogue(const CatalogueOptions& options, CatalogueModel& list);
 
 // Runs the catalogue mode. Returns the exit status: 0, or 2 when the folder cannot be entered
 // or listed, or standard output cannot be written (the reason then goes to standard error).

@@ -1,17 +1,20 @@
 // zuflist: the command-line companion. `zuflist --info FILE...` prints each file's summary;
-// every other form catalogues a folder (cli/catalogue_mode.h).
+// `zuflist --rename-plan PATTERN` and `--rename PATTERN` rename the catalogued files by a
+// pattern (cli/rename_mode.h); every other form catalogues a folder (cli/catalogue_mode.h).
 
 #include "base/program_info.h"
 #include "cli/catalogue_mode.h"
 #include "cli/info_mode.h"
 #include "cli/output.h"
+#include "cli/rename_mode.h"
 #include "platform/native_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 static QString HelpText() {
-    return QStringLiteral("Usage:\n") + InfoModeUsage() + u'\n' + CatalogueModeUsage() +
+    return QStringLiteral("Usage:\n") + InfoModeUsage() + u'\n' + CatalogueModeUsage() + u'\n' +
+           RenameModeUsage() +
            QStringLiteral("\nzuflist --help\n  Prints this text.\n"
                           "\nzuflist --version\n  Prints the program's name and version.\n");
 }
@@ -30,6 +33,7 @@ int main(int argc, char* argv[]) {
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << DecodeFileName(QByteArray(argv[i]));
+    args = SeparateNameCase(args);
 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
@@ -39,6 +43,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(version);
     parser.addOption(info);
     AddCatalogueOptions(parser);
+    AddRenameOptions(parser);
     if (!parser.parse(args))
         return UsageError(parser.errorText());
 
@@ -51,13 +56,19 @@ int main(int argc, char* argv[]) {
         return FinishOutput(0);
     }
     if (parser.isSet(info)) {
-        if (HasCatalogueOptions(parser))
+        if (HasCatalogueOptions(parser) || HasRenameForm(parser))
             return UsageError(QStringLiteral("--info takes no catalogue options"));
         return RunInfoMode(parser.positionalArguments());
     }
     CatalogueOptions options;
-    const QString wrong = TakeCatalogueOptions(parser, options);
+    RenameModeOptions rename;
+    QString wrong = TakeCatalogueOptions(parser, options);
+    if (wrong.isEmpty())
+        wrong = TakeRenameOptions(parser, rename);
+    if (wrong.isEmpty() && HasRenameForm(parser) &&
+        (parser.isSet(QStringLiteral("fields")) || options.cp1252))
+        wrong = QStringLiteral("the rename forms write no report: no --fields, no --cp1252");
     if (!wrong.isEmpty())
         return UsageError(wrong);
-    return RunCatalogueMode(options);
+    return HasRenameForm(parser) ? RunRenameMode(options, rename) : RunCatalogueMode(options);
 }

@@ -520,15 +520,6 @@ private:
 
 // ---- names taken ----
 
-// A name or path as the file systems compare them: ignoring case on Windows.
-QString NameKey(const QString& name) {
-#ifdef Q_OS_WIN
-    return name.toCaseFolded();
-#else
-    return name;
-#endif
-}
-
 // The names of one new folder: those on disk (listed once, when first needed), those that
 // files earlier in the list will take, and the highest number given to each name.
 struct FolderNames {
@@ -575,7 +566,7 @@ public:
             if (sameFolder && plan.newName == file.name)
                 plan.outcome = RenameOutcome::Unchanged;
             else if (!m_options.numberDuplicates &&
-                     m_table[size_t(m_drafts[i].folder)].claimed.value(NameKey(plan.newName)) > 1)
+                     m_table[size_t(m_drafts[i].folder)].claimed.value(PathKey(plan.newName)) > 1)
                 plan.outcome = RenameOutcome::Conflict;
             else
                 plan.outcome = sameFolder ? RenameOutcome::Rename : RenameOutcome::Move;
@@ -586,7 +577,7 @@ public:
 private:
     FolderNames& folderOf(const QString& folder, int& index) {
         if (folder.constData() != m_lastFolder.constData()) {
-            const QString key = NameKey(folder);
+            const QString key = PathKey(folder);
             auto found = m_index.constFind(key);
             if (found == m_index.constEnd()) {
                 found = m_index.insert(key, int(m_table.size()));
@@ -608,12 +599,12 @@ private:
             if (ListFolder(names.folder, items, self)) { // a folder not there holds no names
                 names.disk.reserve(qsizetype(items.size()));
                 for (const FolderItem& item : items)
-                    names.disk.insert(NameKey(item.name));
+                    names.disk.insert(PathKey(item.name));
             }
             names.listed = true;
         }
         return names.disk.contains(key) &&
-               !(key == NameKey(file.name) && SameFolder(names.folder, file.folder));
+               !(key == PathKey(file.name) && SameFolder(names.folder, file.folder));
     }
 
     static bool taken(FolderNames& names, const QString& key, const RenameFacts& file) {
@@ -625,7 +616,7 @@ private:
         Draft& draft = m_drafts[i];
         const RenameFacts& file = m_files[i];
         FolderNames& names = folderOf(plan.newFolder, draft.folder);
-        const QString key = NameKey(plan.newName);
+        const QString key = PathKey(plan.newName);
         // A file that keeps its name holds it, which no other file may take.
         if ((plan.newName == file.name && SameFolder(plan.newFolder, file.folder)) ||
             !taken(names, key, file)) {
@@ -659,13 +650,13 @@ private:
         } else {
             for (k = start;; ++k) {
                 name = NumberedName(stem, k, extension);
-                if (!taken(names, NameKey(name), file))
+                if (!taken(names, PathKey(name), file))
                     break;
             }
             names.highest[key] = k;
         }
         plan.newName = name;
-        ++names.claimed[NameKey(name)];
+        ++names.claimed[PathKey(name)];
         if (PathTooLong(plan.newFolder, plan.newName)) {
             plan.outcome = RenameOutcome::TooLong;
             draft.candidate = false;
@@ -685,7 +676,7 @@ private:
         const qsizetype open = name.lastIndexOf(QLatin1String(" ("));
         bool ok = false;
         const int k = open < 0 ? 0 : name.mid(open + 2, name.size() - open - 3).toInt(&ok);
-        if (!ok || k < 2 || NameKey(NumberedName(stem, k, extension)) != NameKey(file.name))
+        if (!ok || k < 2 || PathKey(NumberedName(stem, k, extension)) != PathKey(file.name))
             return 0;
         return k;
     }

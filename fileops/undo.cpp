@@ -3,15 +3,20 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/entry_rows.h"
 #include "format/file_summary.h"
+#include "platform/folder_path.h"
+#include "platform/folder_walk.h"
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
 
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
+#include <future>
 
 FileStamp StampOf(const QString& path) {
     FileStamp stamp;
+#ifdef Q_OS_WIN
+    // The file opened: a link's own attributes are not its file's.
     NativeFile file;
     std::int64_t size = -1;
     std::int64_t time = 0;
@@ -21,6 +26,17 @@ FileStamp StampOf(const QString& path) {
     }
     stamp.size = size;
     stamp.lastWriteTime = time;
+#else
+    // One status call, which follows links as an opening does: a batch of many files stamps
+    // each at little more than the cost of its rename.
+    FolderItem item;
+    if (!DescribeItem(path, item)) {
+        stamp.error = errno ? errno : ENOENT;
+        return stamp;
+    }
+    stamp.size = qint64(item.size);
+    stamp.lastWriteTime = item.lastWriteTime;
+#endif
     return stamp;
 }
 
@@ -31,6 +47,21 @@ UndoStep DoneStep(UndoAction action, const QString& before, const QString& after
     step.after = after;
     step.stamp = StampOf(after);
     return step;
+}
+
+void StampSteps(std::vector<UndoStep>& steps) {
+    static constexpr size_t parallelFrom = 256;
+    const auto stamp = [&steps](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            steps[i].stamp = StampOf(steps[i].after);
+    };
+    const size_t half = steps.size() >= parallelFrom ? steps.size() / 2 : steps.size();
+    std::future<void> second;
+    if (half < steps.size())
+        second = std::async(std::launch::async, stamp, half, steps.size());
+    stamp(0, half);
+    if (second.valid())
+        second.get();
 }
 
 UndoStep TrashStep(const QString& before, const TrashedFile& trashed) {
@@ -51,28 +82,6 @@ QString UndoLeftText(const QStringList& lines) {
 
 namespace {
 
-QString FolderOf(const QString& path) {
-    return path.left(path.lastIndexOf(FolderSeparator()) + 1);
-}
-
-QString NameOf(const QString& path) {
-    return path.mid(path.lastIndexOf(FolderSeparator()) + 1);
-}
-
-// Gives the file at `from` the path `to` without replacing anything. Between file systems the
-// rename cannot work: the file is copied, then the original deleted; when that deletion fails
-// the copy goes again, so that there are never two.
-int MoveBack(const QString& from, const QString& to) {
-    int error = RenameNoReplace(from, to);
-    if (!OtherDriveError(error))
-        return error;
-    if ((error = CopyFileNoReplace(from, to)))
-        return error;
-    if ((error = DeleteFileNative(from)))
-        (void)DeleteFileNative(to);
-    return error;
-}
-
 // Takes one step back on disk; an empty text when it worked, else why the file was left alone.
 QString UndoOnDisk(const UndoStep& step) {
 #ifdef Q_OS_WIN
@@ -88,7 +97,7 @@ QString UndoOnDisk(const UndoStep& step) {
     switch (step.action) {
     case UndoAction::Rename:
     case UndoAction::Move:
-        error = MoveBack(step.after, step.before);
+        error = MoveNoReplace(step.after, step.before);
         break;
     case UndoAction::Copy:
         error = DeleteFileNative(step.after);
@@ -130,8 +139,8 @@ public:
                 m_append << step.before;
                 return;
             }
-            entry->name = NameOf(step.before);
-            entry->folder = FolderOf(step.before);
+            entry->name = NameOfPath(step.before);
+            entry->folder = FolderOfPath(step.before);
             m_rows.remove(step.after);
             m_rows.insert(step.before, row);
             m_list.updateRow(row);
@@ -166,8 +175,8 @@ private:
     static Entry rowOf(const QString& path) {
         const FileStamp stamp = StampOf(path);
         FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
-        summary.currentEntry.name = NameOf(path);
-        summary.currentEntry.folder = FolderOf(path);
+        summary.currentEntry.name = NameOfPath(path);
+        summary.currentEntry.folder = FolderOfPath(path);
         summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
         summary.currentEntry.size = quint32(stamp.size);
         return EntryFromSummary(summary);
@@ -192,7 +201,11 @@ private:
 
 int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs) {
     const std::vector<UndoStep> steps = std::move(record.steps);
-    record.steps.clear();
+    const QStringList made = std::move(record.madeFolders);
+    const QStringList removed = std::move(record.removedFolders);
+    record = {};
+    for (const QString& folder : removed)
+        (void)MakeFolder(folder); // one that is there again already is fine
     RowFollower rows(list);
     QStringList left;
     int undone = 0;
@@ -207,6 +220,8 @@ int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs
         }
     }
     rows.finish();
+    for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+        (void)RemoveEmptyFolder(*folder); // one that holds anything stays
     if (!left.isEmpty())
         dialogs.showMessage(UndoLeftText(left));
     return undone;

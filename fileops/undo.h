@@ -24,7 +24,7 @@ enum class UndoAction {
 
 // A file's size and last-write time, which tell whether it is still as a batch left it.
 struct FileStamp {
-    qint64 size = -1; // -1: the file could not be opened (error says why)
+    qint64 size = -1; // -1: the file could not be looked at (error says why)
     qint64 lastWriteTime = 0;
     int error = 0;
     bool operator==(const FileStamp&) const = default;
@@ -43,6 +43,10 @@ struct UndoStep {
 // A step whose file now lies at `after` as the batch left it (the stamp is taken now).
 UndoStep DoneStep(UndoAction action, const QString& before, const QString& after);
 UndoStep TrashStep(const QString& before, const TrashedFile& trashed);
+// Stamps the files of all the steps at once, a long list on two threads: a batch of renames
+// and moves, which change neither a file's size nor its time, records its steps without
+// stamps and stamps them when it ends.
+void StampSteps(std::vector<UndoStep>& steps);
 UndoStep InfoBlockStep(const QString& path, const QByteArray& oldBlock);
 
 // The steps of the last batch that changed anything on disk, in the order they were done. A
@@ -50,6 +54,11 @@ UndoStep InfoBlockStep(const QString& path, const QByteArray& oldBlock);
 // never reaches past it to an older batch.
 struct UndoRecord {
     std::vector<UndoStep> steps;
+    // Folders the batch made, in the order made (a folder before those inside it): undo
+    // removes each that is empty once the files are back. Folders the batch removed because
+    // it had left them empty: undo makes them again before it puts the files back.
+    QStringList madeFolders;
+    QStringList removedFolders;
     bool canUndo() const { return !steps.empty(); }
 };
 
@@ -60,8 +69,9 @@ QString UndoLeftText(const QStringList& lines);
 // only while it still has the name, size and last-write time the batch left it with, and
 // nothing is ever overwritten: a name taken meanwhile stays with its new owner. Renamed and
 // moved files get their old names and folders back, copies are deleted, files in the trash
-// are put back, an information block gets its old bytes. The rows follow: a renamed or moved
-// row takes its old name or folder, a copy's row goes, a file back in the working tree without
-// a row gets one at the end, and a row whose block was restored shows the texts read afresh.
-// Every file left alone is named in one message. Returns the number of steps taken back.
+// are put back, an information block gets its old bytes; folders the batch removed come
+// back first, and folders it made go at the end when they are empty. The rows follow: a renamed or
+// moved row takes its old name or folder, a copy's row goes, a file back in the working tree
+// without a row gets one at the end, and a row whose block was restored shows the texts read
+// afresh. Every file left alone is named in one message. Returns the number of steps taken back.
 int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs);

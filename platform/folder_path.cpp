@@ -28,3 +28,19 @@ bool SameFolder(const QString& a, const QString& b) {
     return a == b;
 #endif
 }
+
+QString FolderOfPath(const QString& path) {
+    return path.left(path.lastIndexOf(FolderSeparator()) + 1);
+}
+
+QString NameOfPath(const QString& path) {
+    return path.mid(path.lastIndexOf(FolderSeparator()) + 1);
+}
+
+QString PathKey(const QString& path) {
+#ifdef Q_OS_WIN
+    return path.toCaseFolded();
+#else
+    return path;
+#endif
+}

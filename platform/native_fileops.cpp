@@ -199,6 +199,13 @@ int MakeFolder(const QString& path) {
     return ::mkdirat(at.dir(), at.name(), 0777) == 0 ? 0 : errno;
 }
 
+int RemoveEmptyFolder(const QString& path) {
+    const AtPath at(path);
+    if (!at.ok())
+        return at.error();
+    return ::unlinkat(at.dir(), at.name(), AT_REMOVEDIR) == 0 ? 0 : errno;
+}
+
 bool PathExists(const QString& path) {
     const AtPath at(path);
     struct stat st {};
@@ -330,3 +337,15 @@ int RestoreFromTrash(const TrashedFile& trashed, const QString& original) {
 }
 
 #endif
+
+// The same on every system: made of the operations above.
+int MoveNoReplace(const QString& from, const QString& to) {
+    int error = RenameNoReplace(from, to);
+    if (!OtherDriveError(error))
+        return error;
+    if ((error = CopyFileNoReplace(from, to)))
+        return error;
+    if ((error = DeleteFileNative(from)))
+        (void)DeleteFileNative(to);
+    return error;
+}

@@ -52,8 +52,16 @@ bool OtherDriveError(int error);
 // without touching the file.
 int RenameNoReplace(const QString& from, const QString& to);
 
+// Gives the file `from` the path `to`, never replacing a file: a rename, or between file
+// systems a copy (CopyFileNoReplace) and then the deletion of the original. When that deletion
+// fails, the copy is deleted again, so that there are never two.
+int MoveNoReplace(const QString& from, const QString& to);
+
 // Creates one folder; its parent must exist.
 int MakeFolder(const QString& path);
+
+// Removes the folder when it is empty; a folder that holds anything stays.
+int RemoveEmptyFolder(const QString& path);
 
 // True when something (a file, a folder, a link) exists under this name.
 bool PathExists(const QString& path);

@@ -91,6 +91,10 @@ int MakeFolder(const QString& path) {
     return Result(CreateDirectoryW(LongPathW(path).c_str(), nullptr));
 }
 
+int RemoveEmptyFolder(const QString& path) {
+    return Result(RemoveDirectoryW(LongPathW(path).c_str()));
+}
+
 bool PathExists(const QString& path) {
     return GetFileAttributesW(LongPathW(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
