@@ -137,11 +137,11 @@ void FollowRenamedRows(CatalogueModel& list, const std::vector<RenameRunDone>& d
     rows.reserve(list.rowCount());
     for (int row = 0; row < list.rowCount(); ++row) {
         const Entry* entry = list.entryAt(row);
-        rows.insert(entry->folder + entry->name, row);
+        rows.insert(PathKey(entry->folder + entry->name), row);
     }
     std::vector<int> leaving;
     for (const RenameRunDone& file : done) {
-        const int row = rows.value(file.oldPath, -1);
+        const int row = rows.value(PathKey(file.oldPath), -1);
         Entry* entry = list.editEntry(row);
         if (!entry)
             continue;

@@ -125,12 +125,12 @@ public:
     explicit RowFollower(CatalogueModel& list) : m_list(list) {
         for (int row = 0; row < list.rowCount(); ++row) {
             const Entry* entry = list.entryAt(row);
-            m_rows.insert(entry->folder + entry->name, row);
+            m_rows.insert(PathKey(entry->folder + entry->name), row);
         }
     }
 
     void follow(const UndoStep& step) {
-        const int row = m_rows.value(step.after, -1);
+        const int row = m_rows.value(PathKey(step.after), -1);
         Entry* entry = m_list.editEntry(row);
         switch (step.action) {
         case UndoAction::Rename:
@@ -141,14 +141,14 @@ public:
             }
             entry->name = NameOfPath(step.before);
             entry->folder = FolderOfPath(step.before);
-            m_rows.remove(step.after);
-            m_rows.insert(step.before, row);
+            m_rows.remove(PathKey(step.after));
+            m_rows.insert(PathKey(step.before), row);
             m_list.updateRow(row);
             return;
         case UndoAction::Copy:
             if (entry) {
                 m_remove.push_back(row);
-                m_rows.remove(step.after);
+                m_rows.remove(PathKey(step.after));
             }
             return;
         case UndoAction::Trash:
@@ -192,7 +192,7 @@ private:
     }
 
     CatalogueModel& m_list;
-    QHash<QString, int> m_rows;
+    QHash<QString, int> m_rows; // by PathKey of the row's path
     std::vector<int> m_remove;
     QStringList m_append;
 };
