@@ -40,6 +40,7 @@ public:
             carryOut(i, plan[i]);
             ++done;
         }
+        removeMadeEmpty();
         if (m_options.removeEmptyFolders)
             removeLeftEmpty();
         StampSteps(m_undo.steps);
@@ -96,6 +97,15 @@ private:
         }
         m_present.insert(key);
         return 0;
+    }
+
+    // A folder made for files that then failed holds nothing: it goes again, so that the
+    // batch leaves no empty folder of its own, undone or not.
+    void removeMadeEmpty() {
+        QStringList& made = m_undo.madeFolders;
+        for (qsizetype i = made.size() - 1; i >= 0; --i)
+            if (RemoveEmptyFolder(made[i]) == 0)
+                made.removeAt(i);
     }
 
     // Removes each folder the batch moved files out of when it holds nothing now.

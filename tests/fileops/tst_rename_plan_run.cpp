@@ -19,6 +19,7 @@ enum Meddle {
     TakeName,     // a file of a planned name appears after the plan
     BlockFolder,  // a file stands where a planned folder goes
     StopAfterOne, // the progress stops the batch after the first file
+    FileGone,     // a file is deleted after the plan
 };
 
 // Every folder below `root`, relative to it.
@@ -107,6 +108,9 @@ private slots:
             << false << false << int(BlockFolder)
             << QStringList{"lib/X/A.zuf", "lib/X/C.zuf", "lib/Y", "lib/in/b.zuf"}
             << QStringList{"in/b.zuf"} << QStringList{"X/A.zuf", "in/b.zuf", "X/C.zuf"};
+        QTest::newRow("a file gone after the plan")
+            << false << false << int(FileGone) << QStringList{"lib/X/A.zuf", "lib/X/C.zuf"}
+            << QStringList{"in/b.zuf"} << QStringList{"X/A.zuf", "in/b.zuf", "X/C.zuf"};
         QTest::newRow("stopped after one")
             << false << false << int(StopAfterOne)
             << QStringList{"lib/X/A.zuf", "lib/in/b.zuf", "lib/in/c.zuf"} << QStringList{}
@@ -132,6 +136,8 @@ private slots:
             QVERIFY(QDir().mkpath(m_lib + QStringLiteral("X")));
             QVERIFY(WriteSampleFile(m_lib + QStringLiteral("X/A.zuf"), QByteArray("taken")));
         }
+        if (meddle == FileGone)
+            QVERIFY(QFile::remove(m_lib + QStringLiteral("in/b.zuf")));
         if (meddle == BlockFolder)
             QVERIFY(WriteSampleFile(m_lib + QStringLiteral("Y"), QByteArray("a file")));
         const Snapshot before = disk();
@@ -164,6 +170,10 @@ private slots:
         QCOMPARE(result.stopped, meddle == StopAfterOne);
         QCOMPARE(steps, (meddle == StopAfterOne ? QList<int>{0, 1} : QList<int>{0, 1, 2}));
         QCOMPARE(QDir(m_lib + QStringLiteral("in")).exists(), !removeEmpty);
+        for (const QString& folder : Folders(m_dir.path())) // no empty folder of its own
+            QVERIFY2(foldersBefore.contains(folder) ||
+                         !QDir(m_dir.path() + u'/' + folder).isEmpty(),
+                     qPrintable(folder));
 
         FollowRenamedRows(m_list, result.done, m_lib);
         QStringList rowPaths;
