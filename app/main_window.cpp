@@ -522,6 +522,8 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::MoveFiles:
     case CommandId::CopyFiles:
         return moveOrCopy(command);
+    case CommandId::RenameByPattern:
+        return renameByPattern();
     case CommandId::RenameFiles:
     case CommandId::DeleteFiles:
     case CommandId::DeletePermanently:
@@ -614,6 +616,19 @@ void MainWindow::fileBatch(CommandId command) {
     const BatchRequest request{CommandTooltip(command), m_destFolder, m_workingFolder, mode};
     m_inBatch = true;
     RunFileBatchCommand(this, command, request, m_catalogue, m_settings.renameFlags, *this, m_undo);
+    batchEnded();
+}
+
+void MainWindow::renameByPattern() {
+    if (m_catalogue.selectedCount() < 1)
+        return;
+    m_inBatch = true;
+    RunPatternRenameCommand(this, m_catalogue, m_settings.renamePatterns, m_history,
+                            m_workingFolder, m_undo);
+    batchEnded();
+}
+
+void MainWindow::batchEnded() {
     m_inBatch = false;
     offerUndo();
     updateStatus();

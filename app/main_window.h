@@ -136,6 +136,10 @@ private:
     void browseFolders();
     void moveOrCopy(CommandId command);
     void fileBatch(CommandId command);
+    void renameByPattern();
+    // What follows every batch: Undo offered for it, the status brought up to date, and a
+    // close asked for during it carried out.
+    void batchEnded();
     void offerUndo();
     void runProgram(CommandId command);
     void search();

@@ -20,6 +20,7 @@ enum class CommandId : int {
     About = 112,
     Undo = 113,              // take back the last batch (Ctrl+Z)
     DeletePermanently = 114, // Delete Files without the trash (Shift+Delete in the list)
+    RenameByPattern = 115,   // rename and file the selected files by a pattern
     RunViewer = 132,
     Options = 200,
 };

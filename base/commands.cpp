@@ -16,11 +16,12 @@ struct CommandText {
 };
 
 #define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
-constexpr std::array<CommandText, 14> commandTexts = {{
+constexpr std::array<CommandText, 15> commandTexts = {{
     {CommandId::BrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
     {CommandId::MoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
     {CommandId::CopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
     {CommandId::RenameFiles, CMD_TEXT("&Rename Files..."), CMD_TEXT("Ctrl+R"), 5},
+    {CommandId::RenameByPattern, CMD_TEXT("Re&name by Pattern..."), CMD_TEXT("Ctrl+Shift+R"), -1},
     {CommandId::DeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
     {CommandId::CreateReport, CMD_TEXT("Create re&port..."), "", 6},
     {CommandId::EditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
@@ -38,7 +39,7 @@ struct StringText {
     int id;
     const char* text;
 };
-constexpr std::array<StringText, 12> stringTexts = {{
+constexpr std::array<StringText, 13> stringTexts = {{
     {1, CMD_TEXT("Browse Folders")},
     {2, CMD_TEXT("Move")},
     {3, CMD_TEXT("Copy")},
@@ -50,6 +51,7 @@ constexpr std::array<StringText, 12> stringTexts = {{
     {9, CMD_TEXT("Search")},
     {10, CMD_TEXT("Filter on/off")},
     {11, CMD_TEXT("Exit ZUF File")},
+    {15, CMD_TEXT("Rename by Pattern")},
     {100, CMD_TEXT("ZUF File Options")},
 }};
 #undef CMD_TEXT
@@ -68,8 +70,8 @@ const CommandText* FindCommandText(CommandId command) {
 
 // The keys that run a command wherever the focus is in the main window. F2 belongs to the
 // information editor alone: the options show "F2" as their key text, but the key never gives
-// them. Ctrl+R and Ctrl+F stand for control characters, which Shift does not change: the
-// shifted combination runs the command too; Alt prevents it.
+// them. Ctrl+F stands for a control character, which Shift does not change: the shifted
+// combination runs the command too; Alt prevents it. Ctrl+Shift+R is Rename by Pattern's.
 struct CommandKey {
     CommandId command;
     QKeyCombination key;
@@ -81,7 +83,7 @@ const std::array<CommandKey, 10> commandKeys = {{
     {CommandId::CopyFiles, Qt::Key_F8},
     {CommandId::EditInformation, Qt::Key_F2},
     {CommandId::RenameFiles, Qt::CTRL | Qt::Key_R},
-    {CommandId::RenameFiles, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
+    {CommandId::RenameByPattern, Qt::CTRL | Qt::SHIFT | Qt::Key_R},
     {CommandId::Search, Qt::CTRL | Qt::Key_F},
     {CommandId::Search, Qt::CTRL | Qt::SHIFT | Qt::Key_F},
     {CommandId::Undo, Qt::CTRL | Qt::Key_Z},
@@ -135,9 +137,10 @@ const std::vector<CommandId>& ToolbarEntries() {
 const std::vector<CommandId>& MenuEntries() {
     static const std::vector<CommandId> entries = {
         CommandId::BrowseFolders, CommandId::None,
-        CommandId::RenameFiles,   CommandId::MoveFiles,
-        CommandId::CopyFiles,     CommandId::DeleteFiles,
-        CommandId::Undo,          CommandId::Search,
+        CommandId::RenameFiles,   CommandId::RenameByPattern,
+        CommandId::MoveFiles,     CommandId::CopyFiles,
+        CommandId::DeleteFiles,   CommandId::Undo,
+        CommandId::Search,
         CommandId::None,          CommandId::EditInformation,
         CommandId::None,          CommandId::RunEditor,
         CommandId::RunViewer,     CommandId::None,
@@ -172,7 +175,8 @@ QList<QKeyCombination> CommandKeys(CommandId command) {
 }
 
 bool ContextMenuEnabled(CommandId command, int selectedCount, bool viewerPathEmpty) {
-    if (command >= CommandId::MoveFiles && command <= CommandId::EditInformation)
+    if ((command >= CommandId::MoveFiles && command <= CommandId::EditInformation) ||
+        command == CommandId::RenameByPattern)
         return selectedCount > 0;
     if (command == CommandId::RunEditor)
         return selectedCount == 1;

@@ -7,9 +7,12 @@
 #include "fileops/destination_dialog.h"
 #include "fileops/info_edit.h"
 #include "fileops/info_edit_dialog.h"
+#include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
+#include "fileops/pattern_rename_dialog.h"
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
+#include "fileops/rename_plan_run.h"
 #include "fileops/undo.h"
 #include "platform/win_clipboard.h"
 #include "report/create_report.h"
@@ -143,4 +146,35 @@ bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16
     QWidget* owner = QApplication::activeWindow();
     WindowFileDialogs dialogs(owner, list, renameFlags);
     return EndLabelEdit(list, row, newName, (renameFlags & 1) != 0, dialogs, undo);
+}
+
+void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
+                             FolderHistory& history, const QString& workingFolder,
+                             UndoRecord& undo, int progressAfterMs) {
+    const std::vector<int> rows = list.selectedRows();
+    if (rows.empty())
+        return;
+    PatternRenameDialog dialog(owner, RenameFactsOfRows(list, rows), recentPatterns, history,
+                               workingFolder);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PatternRenameChoice& choice = dialog.choice();
+    AddRecentText(recentPatterns, choice.pattern);
+    BatchProgress progress(owner, progressAfterMs);
+    const RenameRunResult result = RunRenamePlan(
+        choice.plan, {choice.removeEmptyFolders},
+        [&progress](int done, int total, const QString& path) {
+            return progress.step(done, total, path);
+        },
+        undo);
+    FollowRenamedRows(list, result.done, workingFolder);
+    if (!result.failures.empty()) {
+        const int count = int(result.failures.size());
+        FailureListDialog(owner,
+                          QCoreApplication::translate("FileCommands",
+                                                      "%n file(s) could not be renamed or moved:",
+                                                      nullptr, count),
+                          RenameFailuresText(result.failures))
+            .exec();
+    }
 }

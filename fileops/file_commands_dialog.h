@@ -5,6 +5,7 @@
 #include "fileops/file_batch.h"
 
 #include <QString>
+#include <QStringList>
 
 class CatalogueModel;
 class QWidget;
@@ -34,6 +35,14 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& 
 // old block and shows the file in the window's panel.
 void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& window,
                        UndoRecord& undo);
+
+// Rename by Pattern over the selected rows of `list`: the dialog with its preview (the pattern
+// field offers `recentPatterns`, and a pattern used goes to their front; the base folder is
+// chosen over `history`), then the plan carried out as one batch whose failures are listed
+// once at its end; the rows follow the files. `undo` becomes what can be taken back of it.
+void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
+                             FolderHistory& history, const QString& workingFolder,
+                             UndoRecord& undo, int progressAfterMs = ProgressAfterMs);
 
 // Takes back the last batch (Undo) in `list`.
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);

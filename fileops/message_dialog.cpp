@@ -4,8 +4,12 @@
 #include "fileops/file_batch.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 // The program's texts break lines with LF; a text from outside (a Windows system message, a
 // file name) may still hold CR LF, which the box shows as one line break too.
@@ -37,4 +41,25 @@ bool AskGoOnAfterError(QWidget* owner, const QString& text) {
     box.setEscapeButton(stop);
     box.exec();
     return box.clickedButton() != stop;
+}
+
+FailureListDialog::FailureListDialog(QWidget* owner, const QString& text,
+                                     const QString& failures)
+    : QDialog(owner) {
+    setWindowTitle(ProgramCaption.toString());
+    auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    m_list = new QPlainTextEdit(this);
+    m_list->setReadOnly(true);
+    m_list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_list->setPlainText(Lines(failures));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+    const int character = fontMetrics().averageCharWidth();
+    resize(90 * character, 22 * fontMetrics().height());
 }

@@ -469,8 +469,8 @@ private slots:
     }
 
     // The command keys act wherever the focus is in the window. F2 is always the information
-    // editor, and only for exactly one selected row; Shift leaves Ctrl+R and Ctrl+F as they
-    // are, Alt and any other modifier of a function key take the key away.
+    // editor, and only for exactly one selected row; Shift leaves Ctrl+F as it is and turns
+    // Ctrl+R into Rename by Pattern, Alt and any other modifier of a function key take the key away.
     void commandKeys_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -486,7 +486,7 @@ private slots:
         QTest::newRow("F8") << int(Qt::Key_F8) << 0 << QList<int>{} << "DestinationDialog";
         QTest::newRow("Ctrl+R") << int(Qt::Key_R) << ctrl << QList<int>{1} << "RenameFileDialog";
         QTest::newRow("Ctrl+Shift+R") << int(Qt::Key_R) << int(ctrl | Qt::ShiftModifier)
-                                      << QList<int>{1} << "RenameFileDialog";
+                                      << QList<int>{1} << "PatternRenameDialog";
         QTest::newRow("Ctrl+Alt+R")
             << int(Qt::Key_R) << int(ctrl | Qt::AltModifier) << QList<int>{1} << "";
         QTest::newRow("Ctrl+Shift+F")
@@ -520,7 +520,8 @@ private slots:
             << QList<int>{int(CommandId::MoveFiles),       int(CommandId::CopyFiles),
                           int(CommandId::RenameFiles),     int(CommandId::DeleteFiles),
                           int(CommandId::EditInformation), int(CommandId::RunEditor),
-                          int(CommandId::RunViewer),       int(CommandId::Undo)};
+                          int(CommandId::RunViewer),       int(CommandId::Undo),
+                          int(CommandId::RenameByPattern)};
         QTest::newRow("one selected")
             << QList<int>{0} << "/usr/bin/viewer" << QList<int>{int(CommandId::Undo)};
         QTest::newRow("one selected, no viewer")
@@ -561,7 +562,7 @@ private slots:
         std::sort(disabled.begin(), disabled.end());
         QCOMPARE(grayed, disabled);
         QCOMPARE(texts.first(), QStringLiteral("&Browse Folders...\tF3"));
-        QCOMPARE(texts.size(), 12);
+        QCOMPARE(texts.size(), 13);
         // The menu bar's drop-down is never grayed, except Undo with nothing to undo.
         for (QAction* item : m_window->dropDownMenu()->actions())
             QVERIFY(item->isEnabled() || item->text() == MenuItemText(CommandId::Undo));

@@ -13,6 +13,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("browse") << int(CommandId::BrowseFolders) << "&Browse Folders...\tF3";
         QTest::newRow("rename") << int(CommandId::RenameFiles) << "&Rename Files...\tCtrl+R";
+        QTest::newRow("rename by pattern")
+            << int(CommandId::RenameByPattern) << "Re&name by Pattern...\tCtrl+Shift+R";
         QTest::newRow("delete") << int(CommandId::DeleteFiles) << "&Delete Files\tDelete";
         QTest::newRow("edit") << int(CommandId::EditInformation) << "Edit ZUF Information\tF2";
         QTest::newRow("editor") << int(CommandId::RunEditor) << "Run &Strumlex\tEnter";
@@ -32,12 +34,12 @@ private slots:
         QTest::addColumn<QString>("labels");
         QTest::newRow("context menu")
             << false
-            << "&Browse Folders...|-|&Rename Files...|&Move Files...|&Copy Files...|"
+            << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
                "&Delete Files|&Undo|&Search Files...|-|Edit ZUF Information|-|Run &Strumlex|"
                "Run &ZUF View|-|&About ZUF File Manager...|ZUF File &Options...";
         QTest::newRow("menu bar")
             << true
-            << "&Browse Folders...|-|&Rename Files...|&Move Files...|&Copy Files...|"
+            << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
                "&Delete Files|&Undo|&Search Files...|&Filter on/off|-|Edit ZUF Information|"
                "Create re&port...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
                "ZUF File &Options...";

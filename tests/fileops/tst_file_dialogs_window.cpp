@@ -9,6 +9,7 @@
 #include "fileops/destination.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/folder_history.h"
+#include "fileops/pattern_rename_dialog.h"
 #include "fileops/rename.h"
 #include "fileops/rename_dialog.h"
 
@@ -523,6 +524,59 @@ private slots:
         QCOMPARE(defaultButton, QStringLiteral("&No"));
         QVERIFY(QFile::exists(m_work + NameOf(0)));
         QCOMPARE(m_s->list.rowCount(), 2);
+    }
+
+    // Rename by Pattern through its dialog: the preview follows the typing (a pattern that
+    // cannot be read says why, files that would get one name are refused, and neither can
+    // run), Rename files the three below the working folder by author, the rows follow and the
+    // pattern is remembered, and one Undo puts every file and folder back.
+    void renameByPattern() {
+        freshBatch(3);
+        const Snapshot before = TakeSnapshot(m_work);
+        SelectRows(m_s->list, {0, 1, 2});
+        QStringList recent{QStringLiteral("%title%")};
+        QStringList seen;
+        const auto outcomes = [](const PatternRenameDialog* dialog) {
+            QStringList texts;
+            const RenamePreviewModel* preview = dialog->preview();
+            for (int row = 0; row < preview->rowCount(); ++row)
+                texts << preview->index(row, RenamePreviewModel::Outcome).data().toString();
+            return texts.join(u'|');
+        };
+        const auto type = [](PatternRenameDialog* dialog, const QString& pattern) {
+            dialog->patternBox()->setEditText(pattern);
+            QTRY_VERIFY(!dialog->planPending());
+        };
+        WhenOpen<PatternRenameDialog>([&](PatternRenameDialog* dialog) {
+            seen << dialog->patternBox()->currentText();
+            type(dialog, QStringLiteral("%nope%"));
+            seen << QString::number(!dialog->errorLabel()->text().isEmpty()) +
+                        QString::number(dialog->renameButton()->isEnabled());
+            type(dialog, QStringLiteral("same"));
+            seen << outcomes(dialog) + QString::number(dialog->renameButton()->isEnabled());
+            type(dialog, QStringLiteral("%author%/%title%"));
+            seen << outcomes(dialog);
+            QTest::mouseClick(dialog->renameButton(), Qt::LeftButton);
+        });
+        RunPatternRenameCommand(nullptr, m_s->list, recent, m_history, m_work, m_undo, 0);
+        const QString conflict = RenameOutcomeText(RenameOutcome::Conflict);
+        QCOMPARE(seen, (QStringList{"%title%", "10", QStringList(3, conflict).join(u'|') + "0",
+                                    "Move|Move|Move"}));
+        QStringList rows;
+        for (int i = 0; i < 3; ++i) {
+            const QString folder = m_work + QStringLiteral("Author %1/").arg(i);
+            QVERIFY(QFile::exists(folder + TitleOf(i) + QStringLiteral(".zuf")));
+            QVERIFY(!QFile::exists(m_work + NameOf(i)));
+            rows << m_s->list.entryAt(i)->folder + m_s->list.entryAt(i)->name;
+        }
+        rows.sort();
+        QCOMPARE(rows, (QStringList{m_work + "Author 0/Title 0.zuf", m_work + "Author 1/Title 1.zuf",
+                                    m_work + "Author 2/Title 2.zuf"}));
+        QCOMPARE(recent, (QStringList{"%author%/%title%", "%title%"}));
+        RunUndoCommand(nullptr, m_s->list, m_undo);
+        QCOMPARE(TakeSnapshot(m_work), before);
+        QVERIFY(!QDir(m_work + QStringLiteral("Author 0")).exists());
+        QCOMPARE(RowNames(m_s->list), (QStringList{NameOf(0), NameOf(1), NameOf(2)}));
     }
 
     // Six files moved under All, the progress shown at once: its Cancel after three files
