@@ -570,8 +570,11 @@ private slots:
             rows << m_s->list.entryAt(i)->folder + m_s->list.entryAt(i)->name;
         }
         rows.sort();
-        QCOMPARE(rows, (QStringList{m_work + "Author 0/Title 0.zuf", m_work + "Author 1/Title 1.zuf",
-                                    m_work + "Author 2/Title 2.zuf"}));
+        QStringList expected;
+        for (int i = 0; i < 3; ++i) // folders as the list keeps them (lower case on Windows)
+            expected << NormalisedFolder(m_work + QStringLiteral("Author %1").arg(i)) + TitleOf(i) +
+                            QStringLiteral(".zuf");
+        QCOMPARE(rows, expected);
         QCOMPARE(recent, (QStringList{"%author%/%title%", "%title%"}));
         RunUndoCommand(nullptr, m_s->list, m_undo);
         QCOMPARE(TakeSnapshot(m_work), before);
