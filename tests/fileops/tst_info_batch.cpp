@@ -183,6 +183,8 @@ private slots:
         QCOMPARE(CheckInfoFileState(path).state, InfoFileState::ReadOnly);
         // The refusal carries the system's own code: EACCES, or on Windows the access error.
         const InfoFileStatus refused = SaveInfoFile(path, EditOf("=New", "", "")).status;
+        if (refused.state == InfoFileState::Written) // Wine run by the superuser does
+            QSKIP("this system let the read-only file be written");
         QCOMPARE(refused.state, InfoFileState::Failed);
         QVERIFY(refused.error != 0);
         QCOMPARE(ReadAll(path), before);
