@@ -18,7 +18,9 @@
 #include "catalogue/status.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/file_commands_dialog.h"
+#include "fileops/info_batch_dialog.h"
 #include "fileops/message_dialog.h"
+#include "fileops/names_info_dialog.h"
 #include "format/file_summary.h"
 #include "info/info_panel.h"
 #include "platform/folder_path.h"
@@ -361,10 +363,10 @@ void MainWindow::setStatusText(int part, const QString& text) {
 
 void MainWindow::setToolbarState(const ToolbarState& state) {
     for (CommandId command : {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
-                              CommandId::DeleteFiles, CommandId::CreateReport})
+                              CommandId::DeleteFiles, CommandId::CreateReport,
+                              CommandId::EditInformation})
         m_toolbarActions[command]->setEnabled(state.fileCommands);
-    for (CommandId command : {CommandId::EditInformation, CommandId::RunEditor})
-        m_toolbarActions[command]->setEnabled(state.singleCommands);
+    m_toolbarActions[CommandId::RunEditor]->setEnabled(state.singleCommands);
     showFilterState(state.filterPressed);
 }
 
@@ -536,9 +538,13 @@ void MainWindow::runCommand(CommandId command) {
         return RunReportDialog(this, m_catalogue, m_settings.reportFlags, m_reportPath,
                                m_workingFolder);
     case CommandId::EditInformation:
+        if (m_catalogue.selectedCount() > 1)
+            return informationBatch(command);
         if (m_catalogue.selectedCount() == 1)
             RunInfoEditDialog(this, m_catalogue, SingleFileRow(m_catalogue), *this, m_undo);
         return offerUndo();
+    case CommandId::InformationFromNames:
+        return informationBatch(command);
     case CommandId::RunEditor:
     case CommandId::RunViewer:
         return runProgram(command);
@@ -634,6 +640,19 @@ void MainWindow::batchEnded() {
     updateStatus();
     if (std::exchange(m_closeAfterBatch, false))
         close();
+}
+
+// The information of several files at once, or from the files' names: a batch of its own,
+// which a close of the window waits for, as for the file batches.
+void MainWindow::informationBatch(CommandId command) {
+    if (m_catalogue.selectedCount() < 1)
+        return;
+    m_inBatch = true;
+    if (command == CommandId::InformationFromNames)
+        RunNamesInfoCommand(this, m_catalogue, m_settings.namePatterns, m_undo, ProgressAfterMs);
+    else
+        RunInfoBatchCommand(this, m_catalogue, m_undo, ProgressAfterMs);
+    batchEnded();
 }
 
 void MainWindow::runProgram(CommandId command) {

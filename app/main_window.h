@@ -135,6 +135,7 @@ private:
     void folderBoxChanged();
     void browseFolders();
     void moveOrCopy(CommandId command);
+    void informationBatch(CommandId command);
     void fileBatch(CommandId command);
     void renameByPattern();
     // What follows every batch: Undo offered for it, the status brought up to date, and a

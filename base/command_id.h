@@ -21,6 +21,7 @@ enum class CommandId : int {
     Undo = 113,              // take back the last batch (Ctrl+Z)
     DeletePermanently = 114, // Delete Files without the trash (Shift+Delete in the list)
     RenameByPattern = 115,   // rename and file the selected files by a pattern
+    InformationFromNames = 116, // the information of the selected files from their names
     RunViewer = 132,
     Options = 200,
 };

@@ -16,7 +16,7 @@ struct CommandText {
 };
 
 #define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
-constexpr std::array<CommandText, 15> commandTexts = {{
+constexpr std::array<CommandText, 16> commandTexts = {{
     {CommandId::BrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
     {CommandId::MoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
     {CommandId::CopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
@@ -25,6 +25,7 @@ constexpr std::array<CommandText, 15> commandTexts = {{
     {CommandId::DeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
     {CommandId::CreateReport, CMD_TEXT("Create re&port..."), "", 6},
     {CommandId::EditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
+    {CommandId::InformationFromNames, CMD_TEXT("&Information from Names..."), "", -1},
     {CommandId::RunEditor, CMD_TEXT("Run &Strumlex"), CMD_TEXT("Enter"), 9},
     {CommandId::Search, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
     {CommandId::Filter, CMD_TEXT("&Filter on/off"), "", 7},
@@ -39,7 +40,7 @@ struct StringText {
     int id;
     const char* text;
 };
-constexpr std::array<StringText, 13> stringTexts = {{
+constexpr std::array<StringText, 14> stringTexts = {{
     {1, CMD_TEXT("Browse Folders")},
     {2, CMD_TEXT("Move")},
     {3, CMD_TEXT("Copy")},
@@ -52,6 +53,7 @@ constexpr std::array<StringText, 13> stringTexts = {{
     {10, CMD_TEXT("Filter on/off")},
     {11, CMD_TEXT("Exit ZUF File")},
     {15, CMD_TEXT("Rename by Pattern")},
+    {16, CMD_TEXT("Information from Names")},
     {100, CMD_TEXT("ZUF File Options")},
 }};
 #undef CMD_TEXT
@@ -142,6 +144,7 @@ const std::vector<CommandId>& MenuEntries() {
         CommandId::DeleteFiles,   CommandId::Undo,
         CommandId::Search,
         CommandId::None,          CommandId::EditInformation,
+        CommandId::InformationFromNames,
         CommandId::None,          CommandId::RunEditor,
         CommandId::RunViewer,     CommandId::None,
         CommandId::About,         CommandId::Options};
@@ -176,7 +179,7 @@ QList<QKeyCombination> CommandKeys(CommandId command) {
 
 bool ContextMenuEnabled(CommandId command, int selectedCount, bool viewerPathEmpty) {
     if ((command >= CommandId::MoveFiles && command <= CommandId::EditInformation) ||
-        command == CommandId::RenameByPattern)
+        command == CommandId::RenameByPattern || command == CommandId::InformationFromNames)
         return selectedCount > 0;
     if (command == CommandId::RunEditor)
         return selectedCount == 1;

@@ -8,8 +8,9 @@
 struct FileSummary;
 
 struct ToolbarState {
-    bool fileCommands = false;   // move, copy, rename, delete, report: something selected
-    bool singleCommands = false; // edit information, run the editor: exactly one selected
+    // move, copy, rename, delete, report, edit information: something selected
+    bool fileCommands = false;
+    bool singleCommands = false; // run the editor: exactly one selected
     bool filterPressed = false;  // the filter button shows pressed while the filter is on
 };
 

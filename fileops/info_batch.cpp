@@ -197,7 +197,7 @@ InfoBatchResult SaveInfoBatch(CatalogueModel& list, const std::vector<InfoRowEdi
 }
 
 QString InfoBatchFailureText(int files) {
-    return QCoreApplication::translate("InfoBatch", "%n files could not be written:", nullptr,
+    return QCoreApplication::translate("InfoBatch", "%n file(s) could not be written:", nullptr,
                                        files);
 }
 
@@ -212,6 +212,11 @@ InfoFileChecker::InfoFileChecker(std::vector<QString> paths)
 }
 
 InfoFileChecker::~InfoFileChecker() {
+    stop();
+}
+
+void InfoFileChecker::stop() {
     m_stop = true;
-    m_worker.join();
+    if (m_worker.joinable())
+        m_worker.join();
 }

@@ -132,6 +132,8 @@ public:
     bool finished() const { return checked() == total(); }
     const QString& path(int i) const { return m_paths[size_t(i)]; }
     InfoFileStatus status(int i) const { return m_statuses[size_t(i)]; }
+    // Stops the worker and waits for it; the verdicts that came in stay.
+    void stop();
 
 private:
     std::vector<QString> m_paths;

@@ -23,6 +23,13 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>BatchProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Catalogue</name>
     <message>
         <source>Matches the search</source>
@@ -132,9 +139,9 @@ To: %3</source>
     </message>
     <message>
         <source>%1
-%2
+The original stays: %2
 The copy was made: %3
-The original stays.</source>
+The list shows both.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -154,10 +161,138 @@ The original stays.</source>
     </message>
 </context>
 <context>
+    <name>InfoBatch</name>
+    <message numerus="yes">
+        <source>(different in %n files)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be written:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>InfoBatchDialog</name>
+    <message>
+        <source>ABC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>abc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sub-Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty this field in every file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear in Every File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Each File&apos;s Own Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty in every file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each file&apos;s own text, then %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be written.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Checking the files: %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>These %n file(s) will not be written:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>InfoEdit</name>
     <message>
         <source>%1
 The information has not been saved: the file is not an intact ZUF file of the older generation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newer generation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad or empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unchanged</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -250,6 +385,89 @@ Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</
     </message>
     <message>
         <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageDialog</name>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NamesInfoDialog</name>
+    <message>
+        <source>Information from Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert &amp;Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (at character %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking the files: %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) will be written.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) do not match the pattern.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) cannot be written.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>NamesPreviewModel</name>
+    <message>
+        <source>does not match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -390,6 +608,17 @@ Key Signature</source>
     </message>
 </context>
 <context>
+    <name>RefusedFilesModel</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why not</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Rename</name>
     <message>
         <source>%1
@@ -440,6 +669,41 @@ Rename anyway?</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RenamePattern</name>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unchanged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another selected file gets the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of that name exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name would be empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path would be too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A field is missing: the file is bad</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -444,8 +444,9 @@ private slots:
         selectRows(rows);
         QCOMPARE(m_window->statusBarWidget()->partText(2), selected);
         QCOMPARE(m_window->statusBarWidget()->partText(1), focused);
-        QCOMPARE(m_window->toolbarAction(CommandId::EditInformation)->isEnabled(), singleCommands);
+        QCOMPARE(m_window->toolbarAction(CommandId::RunEditor)->isEnabled(), singleCommands);
         QCOMPARE(m_window->toolbarAction(CommandId::MoveFiles)->isEnabled(), !rows.isEmpty());
+        QCOMPARE(m_window->toolbarAction(CommandId::EditInformation)->isEnabled(), !rows.isEmpty());
         QVERIFY(m_window->toolbarAction(CommandId::BrowseFolders)->isEnabled());
     }
 
@@ -469,7 +470,7 @@ private slots:
     }
 
     // The command keys act wherever the focus is in the window. F2 is always the information
-    // editor, and only for exactly one selected row; Shift leaves Ctrl+F as it is and turns
+    // editor: of the one file, or of several at once; Shift leaves Ctrl+F as it is and turns
     // Ctrl+R into Rename by Pattern, Alt and any other modifier of a function key take the key away.
     void commandKeys_data() {
         QTest::addColumn<int>("key");
@@ -478,7 +479,8 @@ private slots:
         QTest::addColumn<QString>("opens");
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("F2, one row") << int(Qt::Key_F2) << 0 << QList<int>{1} << "InfoEditDialog";
-        QTest::newRow("F2, two rows") << int(Qt::Key_F2) << 0 << QList<int>{1, 2} << "";
+        QTest::newRow("F2, two rows")
+            << int(Qt::Key_F2) << 0 << QList<int>{1, 2} << "InfoBatchDialog";
         QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << QList<int>{1}
                                   << "";
         QTest::newRow("F1") << int(Qt::Key_F1) << 0 << QList<int>{} << "AboutDialog";
@@ -519,9 +521,9 @@ private slots:
             << QList<int>{} << "/usr/bin/viewer"
             << QList<int>{int(CommandId::MoveFiles),       int(CommandId::CopyFiles),
                           int(CommandId::RenameFiles),     int(CommandId::DeleteFiles),
-                          int(CommandId::EditInformation), int(CommandId::RunEditor),
-                          int(CommandId::RunViewer),       int(CommandId::Undo),
-                          int(CommandId::RenameByPattern)};
+                          int(CommandId::EditInformation), int(CommandId::InformationFromNames),
+                          int(CommandId::RunEditor),       int(CommandId::RunViewer),
+                          int(CommandId::Undo),            int(CommandId::RenameByPattern)};
         QTest::newRow("one selected")
             << QList<int>{0} << "/usr/bin/viewer" << QList<int>{int(CommandId::Undo)};
         QTest::newRow("one selected, no viewer")
@@ -562,7 +564,7 @@ private slots:
         std::sort(disabled.begin(), disabled.end());
         QCOMPARE(grayed, disabled);
         QCOMPARE(texts.first(), QStringLiteral("&Browse Folders...\tF3"));
-        QCOMPARE(texts.size(), 13);
+        QCOMPARE(texts.size(), 14);
         // The menu bar's drop-down is never grayed, except Undo with nothing to undo.
         for (QAction* item : m_window->dropDownMenu()->actions())
             QVERIFY(item->isEnabled() || item->text() == MenuItemText(CommandId::Undo));

@@ -35,13 +35,14 @@ private slots:
         QTest::newRow("context menu")
             << false
             << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
-               "&Delete Files|&Undo|&Search Files...|-|Edit ZUF Information|-|Run &Strumlex|"
+               "&Delete Files|&Undo|&Search Files...|-|Edit ZUF Information|"
+               "&Information from Names...|-|Run &Strumlex|"
                "Run &ZUF View|-|&About ZUF File Manager...|ZUF File &Options...";
         QTest::newRow("menu bar")
             << true
             << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
                "&Delete Files|&Undo|&Search Files...|&Filter on/off|-|Edit ZUF Information|"
-               "Create re&port...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
+               "Create re&port...|&Information from Names...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
                "ZUF File &Options...";
     }
     void menuOrder() {
@@ -101,6 +102,10 @@ private slots:
         QTest::newRow("move, none") << int(CommandId::MoveFiles) << 0 << false << false;
         QTest::newRow("move, two") << int(CommandId::MoveFiles) << 2 << false << true;
         QTest::newRow("edit, two") << int(CommandId::EditInformation) << 2 << false << true;
+        QTest::newRow("from names, none")
+            << int(CommandId::InformationFromNames) << 0 << false << false;
+        QTest::newRow("from names, two")
+            << int(CommandId::InformationFromNames) << 2 << false << true;
         QTest::newRow("editor, two") << int(CommandId::RunEditor) << 2 << false << false;
         QTest::newRow("editor, one") << int(CommandId::RunEditor) << 1 << true << true;
         QTest::newRow("viewer, one") << int(CommandId::RunViewer) << 1 << false << true;

@@ -35,10 +35,12 @@ namespace test_support {
 constexpr int CopyExistsError = 80;    // ERROR_FILE_EXISTS: a copy never replaces
 constexpr int RenameExistsError = 183; // ERROR_ALREADY_EXISTS: nor does a rename
 constexpr int NoFolderError = 3;       // ERROR_PATH_NOT_FOUND
+constexpr int NoFileError = 2;         // ERROR_FILE_NOT_FOUND
 #else
 constexpr int CopyExistsError = EEXIST;
 constexpr int RenameExistsError = EEXIST;
 constexpr int NoFolderError = ENOENT;
+constexpr int NoFileError = ENOENT;
 #endif
 
 // Answers from a script and records every question.
@@ -262,6 +264,15 @@ inline Snapshot TakeSnapshot(const QString& folder) {
                      f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
     }
     return files;
+}
+
+// The 200 bytes of an information block holding the three code page 1252 texts with their NULs,
+// as they are given (nothing cut), zeros after them.
+inline QByteArray Block(const QByteArray& title, const QByteArray& subtitle,
+                        const QByteArray& comments) {
+    QByteArray block = title + '\0' + subtitle + '\0' + comments + '\0';
+    block.resize(200, '\0');
+    return block;
 }
 
 inline QByteArray ReadAll(const QString& path) {

@@ -31,13 +31,6 @@ InfoEdit EditOf(const QString& title, const QString& subtitle, const QString& co
     return {EditOf(title), EditOf(subtitle), EditOf(comments)};
 }
 
-// The 200 bytes of three code page 1252 texts with their NULs, as they are given.
-QByteArray Block(const QByteArray& title, const QByteArray& subtitle, const QByteArray& comments) {
-    QByteArray block = title + '\0' + subtitle + '\0' + comments + '\0';
-    block.resize(200, '\0');
-    return block;
-}
-
 } // namespace
 
 class TestInfoBatch : public QObject {
@@ -162,7 +155,7 @@ private slots:
         QCOMPARE(checked.state, state == int(InfoFileState::Written) ? InfoFileState::Writable
                                                                      : saved.status.state);
         if (state == int(InfoFileState::Failed))
-            QCOMPARE(saved.status.error, ENOENT);
+            QCOMPARE(saved.status.error, NoFileError);
         if (state != int(InfoFileState::Written)) {
             QCOMPARE(ReadAll(path), bytes);
             return;
