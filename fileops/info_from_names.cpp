@@ -20,6 +20,7 @@ constexpr std::array<FieldName, 5> FieldNames{{
     {"skip", SkipField},
 }};
 
+// A reason the pattern cannot be read, each marked where it stands for the translations.
 QString PatternError(const char* text) {
     return QCoreApplication::translate("NamePattern", text);
 }
@@ -30,7 +31,7 @@ public:
 
     bool read() {
         if (m_text.isEmpty())
-            return fail(0, PatternError("The pattern is empty"));
+            return fail(0, PatternError(QT_TRANSLATE_NOOP("NamePattern", "The pattern is empty")));
         for (qsizetype i = 0; i < m_text.size();) {
             if (m_text[i] != u'%') {
                 m_literal += m_text[i++];
@@ -43,7 +44,8 @@ public:
         }
         flushText();
         if (m_named == 0)
-            return fail(0, PatternError("The pattern names no field to fill"));
+            return fail(0, PatternError(QT_TRANSLATE_NOOP("NamePattern",
+                                                          "The pattern names no field to fill")));
         m_pattern.valid = true;
         return true;
     }
@@ -70,22 +72,27 @@ private:
     bool readField(qsizetype& i) {
         const qsizetype end = m_text.indexOf(u'%', i + 1);
         if (end < 0)
-            return fail(i, PatternError("This field has no % to end it"));
+            return fail(
+                i, PatternError(QT_TRANSLATE_NOOP("NamePattern", "This field has no % to end it")));
         const QStringView written = m_text.mid(i, end - i + 1);
         const FieldName* known = nullptr;
         for (const FieldName& name : FieldNames)
-            if (written.mid(1, written.size() - 2).compare(QLatin1String(name.name),
-                                                           Qt::CaseInsensitive) == 0)
+            if (written.mid(1, written.size() - 2)
+                    .compare(QLatin1String(name.name), Qt::CaseInsensitive) == 0)
                 known = &name;
         if (!known)
-            return fail(i, PatternError("Unknown field %1").arg(written));
+            return fail(
+                i, PatternError(QT_TRANSLATE_NOOP("NamePattern", "Unknown field %1")).arg(written));
         flushText();
         if (!m_pattern.pieces.empty() && m_pattern.pieces.back().isField)
-            return fail(i, PatternError("Two fields need text between them"));
+            return fail(i, PatternError(QT_TRANSLATE_NOOP("NamePattern",
+                                                          "Two fields need text between them")));
         if (known->field != SkipField) {
             const int bit = 1 << known->field;
             if (m_named & bit)
-                return fail(i, PatternError("The field %1 appears twice").arg(written));
+                return fail(
+                    i, PatternError(QT_TRANSLATE_NOOP("NamePattern", "The field %1 appears twice"))
+                           .arg(written));
             m_named |= bit;
         }
         m_pattern.pieces.push_back({true, known->field, {}});

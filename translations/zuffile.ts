@@ -396,6 +396,33 @@ Set the program&apos;s path in the menu under &quot;ZUF File Options...&quot;.</
     </message>
 </context>
 <context>
+    <name>NamePattern</name>
+    <message>
+        <source>The pattern is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pattern names no field to fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field has no % to end it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two fields need text between them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field %1 appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NamesInfoDialog</name>
     <message>
         <source>Information from Names</source>

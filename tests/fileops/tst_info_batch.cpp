@@ -53,15 +53,14 @@ private slots:
         QTest::addColumn<bool>("thirdBad");
         QTest::addColumn<QStringList>("shared"); // per field the text, or "*" where they differ
         QTest::addColumn<int>("files");
-        QTest::newRow("all the same") << QStringList{"A|B|C", "A|B|C", "A|B|C"} << false
-                                      << QStringList{"A", "B", "C"} << 3;
+        QTest::newRow("all the same")
+            << QStringList{"A|B|C", "A|B|C", "A|B|C"} << false << QStringList{"A", "B", "C"} << 3;
         QTest::newRow("the last one differs")
             << QStringList{"A|B|C", "A|B|C", "A|X|C"} << false << QStringList{"A", "*", "C"} << 3;
         QTest::newRow("the first one differs, and the middle one")
             << QStringList{"X|B|C", "A|Y|C", "A|B|C"} << false << QStringList{"*", "*", "C"} << 3;
-        QTest::newRow("a bad row is left out")
-            << QStringList{"A|B|C", "A|B|C", "Bad ZUF File||"} << true
-            << QStringList{"A", "B", "C"} << 2;
+        QTest::newRow("a bad row is left out") << QStringList{"A|B|C", "A|B|C", "Bad ZUF File||"}
+                                               << true << QStringList{"A", "B", "C"} << 2;
     }
     void sharedTexts() {
         QFETCH(QStringList, rows);
@@ -222,7 +221,8 @@ private slots:
 
         QCOMPARE(result.written, written);
         QCOMPARE(result.cancelled, stopAt >= 0);
-        QCOMPARE(result.failures, QStringList{m_work + NameOf(1) + QStringLiteral(": newer generation")});
+        QCOMPARE(result.failures,
+                 QStringList{m_work + NameOf(1) + QStringLiteral(": newer generation")});
         QCOMPARE(asked, stopAt < 0 ? (QList<int>{0, 1, 2, 3}) : (QList<int>{0, 1, 2}));
         QCOMPARE(int(undo.steps.size()), written);
         const Snapshot after = TakeSnapshot(m_work);

@@ -37,31 +37,33 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("texts"); // title, author, comments; "-" for no text;
                                                 // empty: the name does not match
-        QTest::newRow("author and title")
-            << "%author% - %title%" << "Bach - Air.zuf" << QStringList{"Air", "Bach", "-"};
+        QTest::newRow("author and title") << "%author% - %title%"
+                                          << "Bach - Air.zuf" << QStringList{"Air", "Bach", "-"};
         QTest::newRow("the first field as short as it can be, the last takes the rest")
-            << "%author% - %title%" << "Bach - Air - Live.zuf"
-            << QStringList{"Air - Live", "Bach", "-"};
+            << "%author% - %title%"
+            << "Bach - Air - Live.zuf" << QStringList{"Air - Live", "Bach", "-"};
         QTest::newRow("the last field runs to the text that ends the name")
-            << "%title% (%author%)" << "Air (live) (Bach).tab"
-            << QStringList{"Air", "live) (Bach", "-"};
-        QTest::newRow("the texts between do not overlap")
-            << "%title%ab%author%ba" << "xaba.zuf" << QStringList{};
+            << "%title% (%author%)"
+            << "Air (live) (Bach).tab" << QStringList{"Air", "live) (Bach", "-"};
+        QTest::newRow("the texts between do not overlap") << "%title%ab%author%ba"
+                                                          << "xaba.zuf" << QStringList{};
         QTest::newRow("skipped parts and comments")
-            << "%skip% - %author% - %title% [%comments%]" << "07 - Bach - Air [live].zuf"
-            << QStringList{"Air", "Bach", "live"};
+            << "%skip% - %author% - %title% [%comments%]"
+            << "07 - Bach - Air [live].zuf" << QStringList{"Air", "Bach", "live"};
         QTest::newRow("texts without their spaces, an empty one too")
-            << "%author%-%title%" << " -  Air .zuf" << QStringList{"Air", "", "-"};
-        QTest::newRow("the extension is not matched")
-            << "%title%.zuf" << "Air.zuf" << QStringList{};
-        QTest::newRow("a name without a dot before zuf") << "%title%" << "Airzuf"
-                                                        << QStringList{"Air", "-", "-"};
-        QTest::newRow("the text between must be there")
-            << "%author% - %title%" << "Bach Air.zuf" << QStringList{};
-        QTest::newRow("case and all") << "%author% By %title%" << "Bach by Air.zuf"
-                                      << QStringList{};
-        QTest::newRow("the text before the first field")
-            << "No. %title%" << "no. 5.zuf" << QStringList{};
+            << "%author%-%title%"
+            << " -  Air .zuf" << QStringList{"Air", "", "-"};
+        QTest::newRow("the extension is not matched") << "%title%.zuf"
+                                                      << "Air.zuf" << QStringList{};
+        QTest::newRow("a name without a dot before zuf")
+            << "%title%"
+            << "Airzuf" << QStringList{"Air", "-", "-"};
+        QTest::newRow("the text between must be there") << "%author% - %title%"
+                                                        << "Bach Air.zuf" << QStringList{};
+        QTest::newRow("case and all") << "%author% By %title%"
+                                      << "Bach by Air.zuf" << QStringList{};
+        QTest::newRow("the text before the first field") << "No. %title%"
+                                                         << "no. 5.zuf" << QStringList{};
     }
     void match() {
         QFETCH(QString, pattern);
