@@ -1,12 +1,15 @@
 // zuflist: the command-line companion. `zuflist --info FILE...` prints each file's summary;
 // `zuflist --rename-plan PATTERN` and `--rename PATTERN` rename the catalogued files by a
-// pattern (cli/rename_mode.h); every other form catalogues a folder (cli/catalogue_mode.h).
+// pattern (cli/rename_mode.h); `zuflist --set-info FIELD=TEXT FILE...` writes the information
+// of the files (cli/set_info_mode.h); every other form catalogues a folder
+// (cli/catalogue_mode.h).
 
 #include "base/program_info.h"
 #include "cli/catalogue_mode.h"
 #include "cli/info_mode.h"
 #include "cli/output.h"
 #include "cli/rename_mode.h"
+#include "cli/set_info_mode.h"
 #include "platform/native_file.h"
 
 #include <QCommandLineParser>
@@ -14,7 +17,7 @@
 
 static QString HelpText() {
     return QStringLiteral("Usage:\n") + InfoModeUsage() + u'\n' + CatalogueModeUsage() + u'\n' +
-           RenameModeUsage() +
+           RenameModeUsage() + u'\n' + SetInfoModeUsage() +
            QStringLiteral("\nzuflist --help\n  Prints this text.\n"
                           "\nzuflist --version\n  Prints the program's name and version.\n");
 }
@@ -44,6 +47,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(info);
     AddCatalogueOptions(parser);
     AddRenameOptions(parser);
+    AddSetInfoOption(parser);
     if (!parser.parse(args))
         return UsageError(parser.errorText());
 
@@ -56,9 +60,18 @@ int main(int argc, char* argv[]) {
         return FinishOutput(0);
     }
     if (parser.isSet(info)) {
-        if (HasCatalogueOptions(parser) || HasRenameForm(parser))
+        if (HasCatalogueOptions(parser) || HasRenameForm(parser) || HasSetInfoForm(parser))
             return UsageError(QStringLiteral("--info takes no catalogue options"));
         return RunInfoMode(parser.positionalArguments());
+    }
+    if (HasSetInfoForm(parser)) {
+        if (HasCatalogueOptions(parser) || HasRenameForm(parser))
+            return UsageError(QStringLiteral("--set-info takes no catalogue options"));
+        InfoEdit edit;
+        const QString wrong = TakeSetInfoEdit(parser, edit);
+        if (!wrong.isEmpty())
+            return UsageError(wrong);
+        return RunSetInfoMode(edit, parser.positionalArguments());
     }
     CatalogueOptions options;
     RenameModeOptions rename;
