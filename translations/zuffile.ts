@@ -146,6 +146,15 @@ The list shows both.</source>
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message numerus="yes">
+        <source>%n file(s) could not be renamed or moved:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileReader</name>
     <message>
         <source>Can&apos;t open file</source>
@@ -635,6 +644,61 @@ Key Signature</source>
     </message>
 </context>
 <context>
+    <name>PatternRenameDialog</name>
+    <message>
+        <source>Rename by Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert &amp;Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hoose...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;umber files that would get the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove folders the renaming leaves &amp;empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders go below:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Case:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (at character %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To rename: %1, to move: %2, unchanged: %3, cannot be done: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RefusedFilesModel</name>
     <message>
         <source>File</source>
@@ -731,6 +795,29 @@ Rename anyway?</source>
     </message>
     <message>
         <source>A field is missing: the file is bad</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RenamePreviewModel</name>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
