@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cerrno>
 
 SharedInfo SharedInfoOfRows(const CatalogueModel& list, const std::vector<int>& rows) {
     SharedInfo shared;
@@ -89,15 +90,16 @@ InfoFileSave SaveInfoFile(const QString& path, const InfoEdit& edit) {
         save.status = {InfoFileState::Failed, file.lastError()};
         return save;
     }
+    // The first read also tells a small file's size, which the judgement asks for.
+    char head[OlderTextsRead];
+    const std::int64_t got = file.read(head, sizeof head);
     FileSummary summary;
     summary.currentPath = path;
     save.status = JudgeInfoFile(file, summary);
     if (save.status.state != InfoFileState::Writable)
         return save;
-    char head[OlderTextsRead];
-    const std::int64_t got = file.seek(0) ? file.read(head, sizeof head) : -1;
-    if (got < InfoBlockSize) {
-        save.status = {InfoFileState::Failed, file.lastError()};
+    if (got < InfoBlockSize) { // the file grew to the block's size only after the read
+        save.status = {InfoFileState::Failed, got < 0 ? file.lastError() : EIO};
         return save;
     }
     const QByteArrayView own(head, got);
@@ -123,6 +125,7 @@ InfoFileSave SaveInfoFile(const QString& path, const InfoEdit& edit) {
 // The rows of the files written, given their new texts once the batch is over.
 class WrittenRows {
 public:
+    void reserve(size_t count) { m_rows.reserve(count); }
     void add(int row, InfoTexts texts) { m_rows.push_back({row, std::move(texts)}); }
 
     void apply(CatalogueModel& list) {
@@ -166,6 +169,8 @@ InfoBatchResult SaveInfoBatch(CatalogueModel& list, const std::vector<InfoRowEdi
     InfoBatchResult result;
     WrittenRows rows;
     UndoRecord done;
+    rows.reserve(edits.size());
+    done.steps.reserve(edits.size());
     const int total = int(edits.size());
     for (int i = 0; i < total; ++i) {
         const Entry* entry = list.entryAt(edits[size_t(i)].row);

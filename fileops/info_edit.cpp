@@ -112,9 +112,9 @@ QString InfoFileStatusText(InfoFileStatus status) {
 }
 
 InfoFileStatus JudgeInfoFile(NativeFile& file, FileSummary& summary) {
-    std::int64_t size = -1;
-    std::int64_t time = 0;
-    if (!file.sizeAndTime(size, time))
+    // The size alone: a file opened for writing is described once, after the write.
+    const std::int64_t size = file.size();
+    if (size < 0)
         return {InfoFileState::Failed, file.lastError()};
     if (size < InfoFileMinimum)
         return {InfoFileState::Bad};

@@ -258,9 +258,23 @@ bool NativeFile::openWrite(QStringView path) {
     return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_WRONLY);
 }
 
+// The file is not described at the opening (a folder cannot be opened for writing anyway):
+// who writes the file needs its size and time afterwards, and a small file's size comes with
+// its first read, so that one description serves both.
 bool NativeFile::openReadWrite(QStringView path) {
     close();
-    return OpenPosix(m_handle, m_error, m_size, m_lastWriteTime, AT_FDCWD, path, O_RDWR);
+    const AtPath at(path);
+    if (!at.ok()) {
+        m_error = at.error();
+        return false;
+    }
+    const int fd = OpenAt(at.dir(), at.name(), O_RDWR);
+    if (fd < 0) {
+        m_error = errno;
+        return false;
+    }
+    m_handle = fd;
+    return true;
 }
 
 int WriteAccessError(QStringView path) {
@@ -300,13 +314,15 @@ void NativeFile::close() {
 }
 
 std::int64_t NativeFile::size() {
+    if (m_size >= 0)
+        return m_size;
     std::int64_t size = -1;
     std::int64_t lastWriteTime = 0;
     return sizeAndTime(size, lastWriteTime) ? size : -1;
 }
 
 bool NativeFile::sizeAndTime(std::int64_t& size, std::int64_t& lastWriteTime) {
-    if (m_size < 0) {
+    if (m_size < 0 || m_lastWriteTime == TimeUnknown) {
         struct stat st {};
         if (m_handle == -1 || ::fstat(int(m_handle), &st) != 0) {
             m_error = m_handle == -1 ? EBADF : errno;
@@ -329,10 +345,12 @@ bool NativeFile::seek(std::int64_t offset) {
     return true;
 }
 
-// Reads up to `count` bytes at `offset`, retrying short reads; the number read, or -1.
-static std::int64_t ReadAt(int fd, char* to, std::int64_t count, std::int64_t offset, int& error) {
+// Reads up to `count` bytes at `offset`, retrying short reads unless `once` (a file's short read
+// is its end: the retry would only find nothing more); the number read, or -1.
+static std::int64_t ReadAt(int fd, char* to, std::int64_t count, std::int64_t offset, int& error,
+                           bool once = false) {
     std::int64_t total = 0;
-    while (total < count) {
+    while (total < count && (total == 0 || !once)) {
         const ssize_t got = ::pread(fd, to + total, size_t(count - total), off_t(offset + total));
         if (got < 0 && errno == EINTR)
             continue;
@@ -366,10 +384,16 @@ std::int64_t NativeFile::read(void* buffer, std::int64_t count) {
             want = std::min(want, m_size - m_position);
         if (want <= 0)
             return 0; // at or past the end
-        const std::int64_t got = ReadAt(int(m_handle), m_ahead, want, m_position, m_error);
+        const bool sizeUnknown = m_size < 0;
+        const std::int64_t got =
+            ReadAt(int(m_handle), m_ahead, want, m_position, m_error, sizeUnknown);
         if (got < 0) {
             m_aheadSize = 0;
             return -1;
+        }
+        if (sizeUnknown && got < want) { // the file ends here: its size is known, not its time
+            m_size = m_position + got;
+            m_lastWriteTime = TimeUnknown;
         }
         m_aheadSize = got;
         m_aheadStart = m_position;

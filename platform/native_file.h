@@ -95,7 +95,8 @@ public:
     bool openRead(QStringView path);                                  // existing file, read only
     bool openReadIn(const NativeFolder& folder, const QString& name); // the same, inside the folder
     bool openWrite(QStringView path); // existing file, write only, not truncated
-    bool openReadWrite(QStringView path); // existing file, read and write, not truncated
+    // Existing file, read and write, not truncated; a folder is refused.
+    bool openReadWrite(QStringView path);
     void close();
     bool isOpen() const;
 
@@ -147,8 +148,12 @@ private:
     // served from one read-ahead block, so that reading a file's scattered fields costs one
     // system call instead of a seek and a read for each.
     std::int64_t m_position = 0;
-    std::int64_t m_size = -1;         // from the opening; -1 once a write may have changed it
-    std::int64_t m_lastWriteTime = 0; // from the opening, while m_size is known
+    // From the opening, or (a file opened for reading and writing) from a first read that
+    // reached the end; -1 once a write may have changed it.
+    std::int64_t m_size = -1;
+    // From the opening, while m_size is known; TimeUnknown when only a read told the size.
+    static constexpr std::int64_t TimeUnknown = INT64_MIN;
+    std::int64_t m_lastWriteTime = 0;
     // The block lives inside the object, so that opening and reading a small file allocates
     // nothing.
     char m_ahead[ReadAheadSize];

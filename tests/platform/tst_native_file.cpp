@@ -164,8 +164,15 @@ private slots:
         QCOMPARE(got.left(1001), bytes);
     }
 
-    // The size and time the opening saw, and after a write the file's new ones.
+    // The size and time the opening saw (or, opened for reading and writing, the size a read
+    // to the end told, and the time asked for), and after a write the file's new ones.
+    void sizeAndTimeFollowTheFile_data() {
+        QTest::addColumn<bool>("readWrite");
+        QTest::newRow("opened for writing") << false;
+        QTest::newRow("opened for reading and writing, read from the middle") << true;
+    }
     void sizeAndTimeFollowTheFile() {
+        QFETCH(bool, readWrite);
         QByteArray bytes;
         const QString path = fileOf(300, bytes);
         FolderItem listed;
@@ -173,7 +180,15 @@ private slots:
         NativeFile file;
         std::int64_t size = -1, time = 0;
         QVERIFY(!file.sizeAndTime(size, time)); // nothing open
-        QVERIFY(file.openWrite(path));
+        if (readWrite) {
+            QVERIFY(file.openReadWrite(path));
+            char some[10];
+            QVERIFY(file.seek(100));
+            QCOMPARE(file.read(some, sizeof some), 10);
+            QCOMPARE(file.size(), 300);
+        } else {
+            QVERIFY(file.openWrite(path));
+        }
         QVERIFY(file.sizeAndTime(size, time));
         QCOMPARE(size, 300);
         QCOMPARE(time, listed.lastWriteTime);
