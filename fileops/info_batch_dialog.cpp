@@ -351,7 +351,7 @@ void InfoBatchDialog::showSummary() {
             ? tr("%n file(s) will be written.", nullptr, writable)
             : tr("Checking the files: %1 of %2...").arg(m_check->checked()).arg(m_check->total());
     if (refused > 0)
-        text += u' ' + tr("These %n file(s) will not be written:", nullptr, refused);
+        text += u' ' + tr("%n file(s) will not be written:", nullptr, refused);
     m_summary->setText(text);
     m_refusedTable->setVisible(refused > 0);
     m_save->setEnabled(EditChangesFiles(m_edit) && writable > 0);

@@ -267,7 +267,7 @@ The list shows both.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>These %n file(s) will not be written:</source>
+        <source>%n file(s) will not be written:</source>
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>

@@ -178,8 +178,8 @@ private slots:
         RunInfoBatchCommand(nullptr, m_s->list, undo, 0);
         QVERIFY(!failures.isEmpty());
 
-        QCOMPARE(summary, QStringLiteral("4 file(s) will be written. These 1 file(s) will not be "
-                                         "written:"));
+        QCOMPARE(summary,
+                 QStringLiteral("4 file(s) will be written. 1 file(s) will not be written:"));
         QCOMPARE(refusedWhy, QStringLiteral("newer generation"));
         QCOMPARE(failureText, QStringLiteral("1 file(s) could not be written:"));
         QCOMPARE(failures,
