@@ -1,5 +1,6 @@
 // The window program: the command line, start-up, the event loop, shutdown.
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/pictures_widget.h"
 #include "app/start_target.h"
@@ -9,12 +10,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSessionManager>
 #include <QThread>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -24,24 +22,42 @@ void Print(FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
+QString Text(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 struct CommandLine : QCommandLineParser {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Prints this help and exits.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Prints the program's name and version and exits.")};
+                            Text(QT_TRANSLATE_NOOP("CommandLine", "Prints this help and exits."))};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Text(QT_TRANSLATE_NOOP("CommandLine", "Prints the program's name and version and exits."))};
     CommandLine() {
-        setApplicationDescription(QStringLiteral(
+        setApplicationDescription(Text(QT_TRANSLATE_NOOP(
+            "CommandLine",
             "ZUF File Manager: lists, searches, renames and tidies folder trees of ZUF "
             "tablature files.\nWithout an argument it opens on the working folder of the last "
-            "run."));
+            "run.")));
         addOption(help);
         addOption(version);
         addPositionalArgument(
             QStringLiteral("path"),
-            QStringLiteral("A folder to open, or a file to open selected in its folder."),
-            QStringLiteral("[FILE|FOLDER]"));
+            Text(QT_TRANSLATE_NOOP("CommandLine",
+                                   "A folder to open, or a file to open selected in its folder.")),
+            Text(QT_TRANSLATE_NOOP("CommandLine", "[FILE|FOLDER]")));
     }
 };
+
+// The help, whose usage line names the program "zuffile" however it was started (the parser
+// names it as the command line's first argument, a path perhaps).
+QString HelpText(const CommandLine& commandLine) {
+    QString text = commandLine.helpText();
+    const QString started = QCoreApplication::arguments().value(0);
+    const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
+    if (at >= 0 && at < text.indexOf(u'\n'))
+        text.replace(at, started.size(), QStringLiteral("zuffile"));
+    return text;
+}
 
 QStringList Arguments(int argc, char* argv[]) {
     // Decoded as file names are, so that a name with undecodable bytes still opens.
@@ -66,9 +82,7 @@ Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
     CommandLine commandLine;
     const bool parsed = commandLine.parse(arguments);
     if (commandLine.isSet(commandLine.help)) {
-        // Without an application object the parser does not know the program's name.
-        Print(stdout, commandLine.helpText().replace(QStringLiteral("<executable_name>"),
-                                                     QStringLiteral("zuffile")));
+        Print(stdout, HelpText(commandLine));
         return {Reading::End, 0, {}};
     }
     if (commandLine.isSet(commandLine.version)) {
@@ -79,9 +93,12 @@ Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
         return {Reading::AfterQt, 0, {}};
     const QStringList paths = commandLine.positionalArguments();
     if (!parsed || paths.size() > 1) {
-        const QString error = parsed ? QStringLiteral("Only one file or folder can be opened.")
-                                     : commandLine.errorText();
-        Print(stderr, QStringLiteral("zuffile: %1\nTry 'zuffile --help'.\n").arg(error));
+        const QString error =
+            parsed ? Text(QT_TRANSLATE_NOOP("CommandLine", "Only one file or folder can be opened."))
+                   : commandLine.errorText();
+        Print(stderr, QStringLiteral("zuffile: %1\n%2\n")
+                          .arg(error, Text(QT_TRANSLATE_NOOP("CommandLine",
+                                                             "Try 'zuffile --help'."))));
         return {Reading::End, 1, {}};
     }
     if (paths.isEmpty())
@@ -92,23 +109,6 @@ Reading ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved) {
     if (!start.error.isEmpty())
         Print(stderr, QStringLiteral("zuffile: %1\n").arg(start.error));
     return {Reading::Start, 0, start};
-}
-
-// Installs the translations for the user's language: Qt's own (the standard dialogs and
-// buttons) from Qt's folder, and the program's from its resources. A language without a
-// translation, or a file without one translated text, leaves the English texts.
-void InstallTranslations(QApplication& application) {
-    const QLocale locale;
-    const std::pair<QString, QString> sources[] = {
-        {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-        {QStringLiteral("zuffile"), QStringLiteral(":/i18n")}};
-    for (const auto& [name, folder] : sources) {
-        auto* translator = new QTranslator(&application);
-        if (translator->load(locale, name, QStringLiteral("_"), folder) && !translator->isEmpty())
-            QApplication::installTranslator(translator);
-        else
-            delete translator;
-    }
 }
 
 // The end of the session closes the program as the user would close its window. A menu or a
@@ -131,9 +131,14 @@ void CloseAtSessionEnd() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Read before the application object exists, so that --help, --version and mistakes are
-    // answered without a window system.
-    Reading reading = ReadCommandLine(Arguments(argc, argv), false);
+    // Read before the window system is there, so that --help, --version and mistakes are
+    // answered without one; a core application object holds the translations meanwhile.
+    Reading reading;
+    {
+        QCoreApplication core(argc, argv);
+        InstallTranslations(core);
+        reading = ReadCommandLine(Arguments(argc, argv), false);
+    }
     if (reading.next == Reading::End)
         return reading.exitCode;
 

@@ -7,7 +7,8 @@
 
 namespace {
 
-// The texts before translation (context "Commands").
+// The texts before translation: the labels in context "Commands", the key texts in
+// "CommandKeys" (the Delete key's name is not the verb Delete).
 struct CommandText {
     CommandId command;
     const char* label;
@@ -15,24 +16,36 @@ struct CommandText {
     int image;
 };
 
-#define CMD_TEXT(text) QT_TRANSLATE_NOOP("Commands", text)
 constexpr std::array<CommandText, 16> commandTexts = {{
-    {CommandId::BrowseFolders, CMD_TEXT("&Browse Folders..."), CMD_TEXT("F3"), 0},
-    {CommandId::MoveFiles, CMD_TEXT("&Move Files..."), CMD_TEXT("F7"), 3},
-    {CommandId::CopyFiles, CMD_TEXT("&Copy Files..."), CMD_TEXT("F8"), 2},
-    {CommandId::RenameFiles, CMD_TEXT("&Rename Files..."), CMD_TEXT("Ctrl+R"), 5},
-    {CommandId::RenameByPattern, CMD_TEXT("Re&name by Pattern..."), CMD_TEXT("Ctrl+Shift+R"), -1},
-    {CommandId::DeleteFiles, CMD_TEXT("&Delete Files"), CMD_TEXT("Delete"), 4},
-    {CommandId::CreateReport, CMD_TEXT("Create re&port..."), "", 6},
-    {CommandId::EditInformation, CMD_TEXT("Edit ZUF Information"), CMD_TEXT("F2"), 1},
-    {CommandId::InformationFromNames, CMD_TEXT("&Information from Names..."), "", -1},
-    {CommandId::RunEditor, CMD_TEXT("Run &Strumlex"), CMD_TEXT("Enter"), 9},
-    {CommandId::Search, CMD_TEXT("&Search Files..."), CMD_TEXT("Ctrl+F"), 8},
-    {CommandId::Filter, CMD_TEXT("&Filter on/off"), "", 7},
-    {CommandId::About, CMD_TEXT("&About ZUF File Manager..."), CMD_TEXT("F1"), -1},
-    {CommandId::Undo, CMD_TEXT("&Undo"), CMD_TEXT("Ctrl+Z"), -1},
-    {CommandId::RunViewer, CMD_TEXT("Run &ZUF View"), "", -1},
-    {CommandId::Options, CMD_TEXT("ZUF File &Options..."), CMD_TEXT("F2"), 10},
+    {CommandId::BrowseFolders, QT_TRANSLATE_NOOP("Commands", "&Browse Folders..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "F3"), 0},
+    {CommandId::MoveFiles, QT_TRANSLATE_NOOP("Commands", "&Move Files..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "F7"), 3},
+    {CommandId::CopyFiles, QT_TRANSLATE_NOOP("Commands", "&Copy Files..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "F8"), 2},
+    {CommandId::RenameFiles, QT_TRANSLATE_NOOP("Commands", "&Rename Files..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "Ctrl+R"), 5},
+    {CommandId::RenameByPattern, QT_TRANSLATE_NOOP("Commands", "Re&name by Pattern..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "Ctrl+Shift+R"), -1},
+    {CommandId::DeleteFiles, QT_TRANSLATE_NOOP("Commands", "&Delete Files"),
+     QT_TRANSLATE_NOOP("CommandKeys", "Delete"), 4},
+    {CommandId::CreateReport, QT_TRANSLATE_NOOP("Commands", "Create re&port..."), "", 6},
+    {CommandId::EditInformation, QT_TRANSLATE_NOOP("Commands", "Edit ZUF Information"),
+     QT_TRANSLATE_NOOP("CommandKeys", "F2"), 1},
+    {CommandId::InformationFromNames, QT_TRANSLATE_NOOP("Commands", "&Information from Names..."),
+     "", -1},
+    {CommandId::RunEditor, QT_TRANSLATE_NOOP("Commands", "Run &Strumlex"),
+     QT_TRANSLATE_NOOP("CommandKeys", "Enter"), 9},
+    {CommandId::Search, QT_TRANSLATE_NOOP("Commands", "&Search Files..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "Ctrl+F"), 8},
+    {CommandId::Filter, QT_TRANSLATE_NOOP("Commands", "&Filter on/off"), "", 7},
+    {CommandId::About, QT_TRANSLATE_NOOP("Commands", "&About ZUF File Manager..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "F1"), -1},
+    {CommandId::Undo, QT_TRANSLATE_NOOP("Commands", "&Undo"),
+     QT_TRANSLATE_NOOP("CommandKeys", "Ctrl+Z"), -1},
+    {CommandId::RunViewer, QT_TRANSLATE_NOOP("Commands", "Run &ZUF View"), "", -1},
+    {CommandId::Options, QT_TRANSLATE_NOOP("Commands", "ZUF File &Options..."),
+     QT_TRANSLATE_NOOP("CommandKeys", "F2"), 10},
 }};
 
 // The string table: tooltips, and the verbs of the file operations.
@@ -41,25 +54,24 @@ struct StringText {
     const char* text;
 };
 constexpr std::array<StringText, 14> stringTexts = {{
-    {1, CMD_TEXT("Browse Folders")},
-    {2, CMD_TEXT("Move")},
-    {3, CMD_TEXT("Copy")},
-    {4, CMD_TEXT("Rename")},
-    {5, CMD_TEXT("Delete")},
-    {6, CMD_TEXT("Create report")},
-    {7, CMD_TEXT("Edit ZUF Information")},
-    {8, CMD_TEXT("Run Strumlex")},
-    {9, CMD_TEXT("Search")},
-    {10, CMD_TEXT("Filter on/off")},
-    {11, CMD_TEXT("Exit ZUF File")},
-    {15, CMD_TEXT("Rename by Pattern")},
-    {16, CMD_TEXT("Information from Names")},
-    {100, CMD_TEXT("ZUF File Options")},
+    {1, QT_TRANSLATE_NOOP("Commands", "Browse Folders")},
+    {2, QT_TRANSLATE_NOOP("Commands", "Move")},
+    {3, QT_TRANSLATE_NOOP("Commands", "Copy")},
+    {4, QT_TRANSLATE_NOOP("Commands", "Rename")},
+    {5, QT_TRANSLATE_NOOP("Commands", "Delete")},
+    {6, QT_TRANSLATE_NOOP("Commands", "Create report")},
+    {7, QT_TRANSLATE_NOOP("Commands", "Edit ZUF Information")},
+    {8, QT_TRANSLATE_NOOP("Commands", "Run Strumlex")},
+    {9, QT_TRANSLATE_NOOP("Commands", "Search")},
+    {10, QT_TRANSLATE_NOOP("Commands", "Filter on/off")},
+    {11, QT_TRANSLATE_NOOP("Commands", "Exit ZUF File")},
+    {15, QT_TRANSLATE_NOOP("Commands", "Rename by Pattern")},
+    {16, QT_TRANSLATE_NOOP("Commands", "Information from Names")},
+    {100, QT_TRANSLATE_NOOP("Commands", "ZUF File Options")},
 }};
-#undef CMD_TEXT
 
-QString Translated(const char* text) {
-    return *text ? QCoreApplication::translate("Commands", text) : QString();
+QString Translated(const char* text, const char* context = "Commands") {
+    return *text ? QCoreApplication::translate(context, text) : QString();
 }
 
 const CommandText* FindCommandText(CommandId command) {
@@ -112,7 +124,7 @@ QString MenuLabel(CommandId command) {
 
 QString MenuKeyText(CommandId command) {
     const CommandText* text = FindCommandText(command);
-    return text ? Translated(text->keyText) : QString();
+    return text ? Translated(text->keyText, "CommandKeys") : QString();
 }
 
 QString MenuItemText(CommandId command) {

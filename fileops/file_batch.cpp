@@ -19,9 +19,9 @@ QString FileCommandVerb(CommandId command) {
 
 QString ConfirmationQuestion(CommandId command, const BatchRequest& request) {
     if (command == CommandId::DeleteFiles)
-        return request.verb + (request.mode == DeleteMode::Permanent
-                                   ? QCoreApplication::translate("FileBatch", " permanently?")
-                                   : QStringLiteral("?"));
+        return request.mode == DeleteMode::Permanent
+                   ? QCoreApplication::translate("FileBatch", "%1 permanently?").arg(request.verb)
+                   : request.verb + QStringLiteral("?");
     return QCoreApplication::translate("FileBatch", "%1 to %2?")
         .arg(request.verb, request.destination);
 }
@@ -44,12 +44,14 @@ QString MoveSourceKeptText(int errorCode, const QString& source, const QString& 
 QString NoTrashText(const QString& path, int errorCode) {
     QString reason;
     if (OtherDriveError(errorCode))
-        reason = QStringLiteral(": it is on another drive than the trash (%1)")
+        reason = QCoreApplication::translate("FileBatch",
+                                             ": it is on another drive than the trash (%1)")
                      .arg(SystemErrorText(errorCode));
     else if (errorCode)
         reason = QStringLiteral(": ") + SystemErrorText(errorCode);
-    return path + QStringLiteral("\nThis file cannot be moved to the trash") + reason +
-           QStringLiteral("\nDelete it permanently?");
+    return QCoreApplication::translate(
+               "FileBatch", "%1\nThis file cannot be moved to the trash%2\nDelete it permanently?")
+        .arg(path, reason);
 }
 
 void ShowFileError(FileDialogs& dialogs, int errorCode, const QString& source,

@@ -222,7 +222,8 @@ public:
 
     bool read() {
         if (m_text.isEmpty())
-            return fail(0, PatternError("The pattern is empty"));
+            return fail(0,
+                        PatternError(QT_TRANSLATE_NOOP("RenamePattern", "The pattern is empty")));
         for (qsizetype i = 0; i < m_text.size();) {
             const QChar c = m_text[i];
             const bool doubled = i + 1 < m_text.size() && m_text[i + 1] == c;
@@ -234,14 +235,16 @@ public:
                     return false;
             } else if (c == u'[') {
                 if (m_part >= 0)
-                    return fail(i, PatternError("Optional parts in [ ] cannot be nested"));
+                    return fail(i, PatternError(QT_TRANSLATE_NOOP(
+                                       "RenamePattern", "Optional parts in [ ] cannot be nested")));
                 flushText();
                 m_part = int(m_pattern.partFields.size());
                 m_pattern.partFields.push_back(0);
                 m_partStart = i++;
             } else if (c == u']') {
                 if (m_part < 0)
-                    return fail(i, PatternError("This ] closes no optional part"));
+                    return fail(i, PatternError(QT_TRANSLATE_NOOP(
+                                       "RenamePattern", "This ] closes no optional part")));
                 flushText();
                 m_part = -1;
                 ++i;
@@ -258,7 +261,8 @@ public:
             }
         }
         if (m_part >= 0)
-            return fail(m_partStart, PatternError("This [ has no ] to close it"));
+            return fail(m_partStart, PatternError(QT_TRANSLATE_NOOP(
+                                         "RenamePattern", "This [ has no ] to close it")));
         flushText();
         m_pattern.valid = true;
         return true;
@@ -294,12 +298,14 @@ private:
     bool readField(qsizetype& i) {
         const qsizetype end = m_text.indexOf(u'%', i + 1);
         if (end < 0)
-            return fail(i, PatternError("This field has no % to end it"));
+            return fail(i, PatternError(QT_TRANSLATE_NOOP("RenamePattern",
+                                                          "This field has no % to end it")));
         const QStringView name = m_text.mid(i + 1, end - i - 1);
         PatternPiece piece;
         piece.kind = PatternPiece::Kind::Field;
         if (!fieldOf(name, piece))
-            return fail(i, PatternError("Unknown field %1").arg(m_text.mid(i, end - i + 1)));
+            return fail(i, PatternError(QT_TRANSLATE_NOOP("RenamePattern", "Unknown field %1"))
+                               .arg(m_text.mid(i, end - i + 1)));
         flushText();
         const quint16 bit = Bit(piece.field);
         if (m_part >= 0)

@@ -8,6 +8,7 @@
 #include "platform/native_file.h"
 #include "platform/native_fileops.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
@@ -77,7 +78,8 @@ UndoStep InfoBlockStep(const QString& path, const QByteArray& oldBlock) {
 }
 
 QString UndoLeftText(const QStringList& lines) {
-    return QStringLiteral("Undo left these files as they are:\n") + lines.join(u'\n');
+    return QCoreApplication::translate("Undo", "Undo left these files as they are:\n") +
+           lines.join(u'\n');
 }
 
 namespace {
@@ -86,13 +88,15 @@ namespace {
 QString UndoOnDisk(const UndoStep& step) {
 #ifdef Q_OS_WIN
     if (step.action == UndoAction::Trash)
-        return QStringLiteral("not restorable here: restore it from the Recycle Bin");
+        return QCoreApplication::translate("Undo",
+                                           "not restorable here: restore it from the Recycle Bin");
 #endif
     const FileStamp now = StampOf(step.after);
     if (now.error)
         return SystemErrorText(now.error);
     if (now != step.stamp)
-        return QStringLiteral("changed after the batch (size or last-write time)");
+        return QCoreApplication::translate("Undo",
+                                           "changed after the batch (size or last-write time)");
     int error = 0;
     switch (step.action) {
     case UndoAction::Rename:
@@ -110,11 +114,12 @@ QString UndoOnDisk(const UndoStep& step) {
         break;
     }
     if (NameTakenError(error) && step.action == UndoAction::Trash)
-        return QStringLiteral("the name is taken by another file now; the file stays in the "
-                              "trash: ") +
-               step.after;
+        return QCoreApplication::translate("Undo", "the name is taken by another file now; the "
+                                                   "file stays in the trash: %1")
+            .arg(step.after);
     if (NameTakenError(error))
-        return step.before + QStringLiteral(" is taken by another file now");
+        return QCoreApplication::translate("Undo", "%1 is taken by another file now")
+            .arg(step.before);
     return error ? SystemErrorText(error) : QString();
 }
 

@@ -1,5 +1,7 @@
 #include "info/info_panel.h"
 
+#include "info/panel_text.h"
+
 #include <QEvent>
 #include <QFileInfo>
 #include <QPainter>
@@ -90,7 +92,7 @@ PanelPainting DrawInfoPanel(QPainter& painter, const QRect& panel, const FileSum
 
     Separator(painter, r);
     painter.setPen(Qt::black);
-    const int nameLeft = std::max(60, metrics.horizontalAdvance(QStringLiteral("Module 16")) + 8);
+    const int nameLeft = std::max(60, metrics.horizontalAdvance(ModuleLabel(15)) + 8);
     // The fitting rules take the bottom edge as the first row below the panel.
     const int bottom = r.bottom() + 1;
     painting.modulesTop = r.top();

@@ -14,6 +14,10 @@ if(TARGET zuffile)
     configure_file(${ZUF_LINUX_DIR}/${ZUF_APP_ID}.metainfo.xml.in
                    ${CMAKE_BINARY_DIR}/${ZUF_APP_ID}.metainfo.xml @ONLY)
     install(FILES ${CMAKE_BINARY_DIR}/zuffile.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    # The program's translations, where it looks for them: share/zuffile/translations.
+    if(ZUF_QM_FILES)
+        install(FILES ${ZUF_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/zuffile/translations)
+    endif()
     install(FILES ${ZUF_LINUX_DIR}/${ZUF_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${ZUF_LINUX_DIR}/${ZUF_APP_ID}.xml
@@ -77,8 +81,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET zuffile)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
     # The SVG plug-ins draw the toolbar and list pictures crisp at any screen scale; without
-    # them the window takes the pictures' PNG renders.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
+    # them the window takes the pictures' PNG renders. Qt's own translations speak the user's
+    # language in the standard dialogs and buttons.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, qt6-translations-l10n")
 endif()
 include(CPack)
 

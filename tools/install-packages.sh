@@ -4,7 +4,7 @@
 # libsqlite3-dev keeps the catalogue index. The last line is
 # for the desktop files' checks and the Debian package.
 zuf_packages="cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-base-dev-tools \
-libgl-dev qt6-tools-dev qt6-l10n-tools libqt6svg6 liburing-dev libsqlite3-dev pkg-config xvfb xauth \
+libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6svg6 liburing-dev libsqlite3-dev pkg-config xvfb xauth \
 desktop-file-utils appstream libxml2-utils shared-mime-info groff-base dpkg-dev file"
 zuf_missing=""
 for p in $zuf_packages; do

@@ -76,6 +76,204 @@ Written with C++ and Qt.</source>
     </message>
 </context>
 <context>
+    <name>CommandKeys</name>
+    <message>
+        <source>F3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Prints this help and exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s name and version and exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZUF File Manager: lists, searches, renames and tidies folder trees of ZUF tablature files.
+Without an argument it opens on the working folder of the last run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder to open, or a file to open selected in its folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one file or folder can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try &apos;zuffile --help&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;Browse Folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;name by Pattern...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create re&amp;port...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit ZUF Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Information from Names...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &amp;Strumlex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter on/off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About ZUF File Manager...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &amp;ZUF View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZUF File &amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Strumlex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter on/off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit ZUF File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename by Pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information from Names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZUF File Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfirmationDialog</name>
     <message>
         <source>Confirmation</source>
@@ -128,10 +326,6 @@ Written with C++ and Qt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> permanently?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1
 Can&apos;t copy: %2
 To: %3</source>
@@ -142,6 +336,20 @@ To: %3</source>
 The original stays: %2
 The copy was made: %3
 The list shows both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 permanently?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: it is on another drive than the trash (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+This file cannot be moved to the trash%2
+Delete it permanently?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -797,6 +1005,30 @@ Rename anyway?</source>
         <source>A field is missing: the file is bad</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pattern is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional parts in [ ] cannot be nested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This ] closes no optional part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This [ has no ] to close it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field has no % to end it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown field %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RenamePreviewModel</name>
@@ -985,6 +1217,30 @@ has NOT been created</source>
     </message>
     <message>
         <source>File count</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Undo left these files as they are:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not restorable here: restore it from the Recycle Bin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed after the batch (size or last-write time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is taken by another file now; the file stays in the trash: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is taken by another file now</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

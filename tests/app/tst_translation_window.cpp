@@ -3,6 +3,7 @@
 // come out marked. A text that skipped tr() would stay bare, and a screen reader would have
 // nothing to say for a control without text or accessible name.
 
+#include "tests/app/fixed_list.h"
 #include "tests/fileops/file_test_support.h"
 
 #include "app/about_dialog.h"
@@ -45,13 +46,6 @@ bool Marked(const QString& text) {
     return text.startsWith(u'[') && text.endsWith(u']');
 }
 
-struct FixedList : ListColumns {
-    quint32 style = 0;
-    quint32 extendedStyle() const override { return style; }
-    void setExtendedStyle(quint32 value) override { style = value; }
-    void setColumnWidth(int, int) override {}
-};
-
 using MakeDialog = std::function<QDialog*()>;
 
 } // namespace
@@ -62,7 +56,7 @@ class TestTranslationWindow : public QObject {
     Q_OBJECT
 
     MarkingTranslator m_translator;
-    FixedList m_list;
+    test_support::FixedList m_list;
     test_support::ScriptedDialogs m_dialogs;
     FileSummary m_current; // the rename and information dialogs' file: none
     FolderHistory m_history;
