@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTableView>
 #include <QToolButton>
+#include <algorithm>
 
 // How often the window looks at the check's progress.
 constexpr int CheckLookMs = 50;
@@ -198,8 +199,9 @@ InfoBatchDialog::InfoBatchDialog(QWidget* owner, const CatalogueModel& list, std
         showField(field);
     showSummary();
     const int character = fontMetrics().averageCharWidth();
-    setMinimumWidth(520);
-    QSize size(90 * character, 34 * fontMetrics().height());
+    // At least as wide as the row of tools and buttons, whose texts are longer in some languages.
+    setMinimumWidth(std::max(520, layout->minimumSize().width()));
+    QSize size(std::max(90 * character, minimumWidth()), 34 * fontMetrics().height());
     if (const QScreen* screen = owner ? owner->screen() : this->screen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 static QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -92,7 +93,8 @@ InfoEditDialog::InfoEditDialog(QWidget* owner, CatalogueModel& list, int row, Fi
     layout->addWidget(m_comments, 6, 0);
     layout->addLayout(buttons, 7, 0);
     layout->addWidget(m_notes, 8, 0);
-    setMinimumWidth(420);
+    // At least as wide as the row of tools and buttons, whose texts are longer in some languages.
+    setMinimumWidth(std::max(420, layout->minimumSize().width()));
     m_title->setFocus();
 }
 

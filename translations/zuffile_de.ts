@@ -1218,15 +1218,15 @@ wurde NICHT erstellt</translation>
     </message>
     <message>
         <source>Selected: %1 file</source>
-        <translation>Ausgewählt: %1 Datei</translation>
+        <translation>Auswahl: %1 Datei</translation>
     </message>
     <message>
         <source>Selected: %1 files</source>
-        <translation>Ausgewählt: %1 Dateien</translation>
+        <translation>Auswahl: %1 Dateien</translation>
     </message>
     <message>
         <source>Found: %1 file(s)</source>
-        <translation>Gefunden: %1 Datei(en)</translation>
+        <translation>Treffer: %1 Datei(en)</translation>
     </message>
     <message>
         <source>Total: %1 file(s)</source>

@@ -1218,15 +1218,15 @@ NO se ha creado</translation>
     </message>
     <message>
         <source>Selected: %1 file</source>
-        <translation>Seleccionado: %1 archivo</translation>
+        <translation>Selección: %1 archivo</translation>
     </message>
     <message>
         <source>Selected: %1 files</source>
-        <translation>Seleccionados: %1 archivos</translation>
+        <translation>Selección: %1 archivos</translation>
     </message>
     <message>
         <source>Found: %1 file(s)</source>
-        <translation>Encontrados: %1 archivo(s)</translation>
+        <translation>Hallados: %1 archivo(s)</translation>
     </message>
     <message>
         <source>Total: %1 file(s)</source>

@@ -1218,15 +1218,15 @@ n&apos;a PAS été créé</translation>
     </message>
     <message>
         <source>Selected: %1 file</source>
-        <translation>Sélectionné : %1 fichier</translation>
+        <translation>Sélection : %1 fichier</translation>
     </message>
     <message>
         <source>Selected: %1 files</source>
-        <translation>Sélectionnés : %1 fichiers</translation>
+        <translation>Sélection : %1 fichiers</translation>
     </message>
     <message>
         <source>Found: %1 file(s)</source>
-        <translation>Trouvé(s) : %1 fichier(s)</translation>
+        <translation>Trouvés : %1 fichier(s)</translation>
     </message>
     <message>
         <source>Total: %1 file(s)</source>
