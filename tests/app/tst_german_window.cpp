@@ -15,6 +15,7 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/search_dialog.h"
 #include "fileops/confirmation_dialog.h"
+#include "fileops/info_batch_dialog.h"
 #include "fileops/info_edit_dialog.h"
 #include "platform/folder_path.h"
 #include "report/report_dialog.h"
@@ -57,12 +58,19 @@ QStringList AcceleratorClashes(const QStringList& texts) {
     return clashes;
 }
 
-// A status text's form: the translation with a number where it has %1.
-QRegularExpression StatusForm(const QString& translation) {
-    QStringList parts = translation.split(QStringLiteral("%1"));
+// The form of a translation with placeholders: any text where it has %1 or %n.
+QRegularExpression FilledForm(const QString& translation) {
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+    QStringList parts = translation.split(placeholder);
     for (QString& part : parts)
         part = QRegularExpression::escape(part);
-    return QRegularExpression(u'^' + parts.join(QStringLiteral("\\d+")) + u'$');
+    return QRegularExpression(u'^' + parts.join(QStringLiteral(".+")) + u'$');
+}
+
+bool MatchesAny(const QList<QRegularExpression>& forms, const QString& text) {
+    return std::any_of(forms.cbegin(), forms.cend(), [&text](const QRegularExpression& form) {
+        return form.match(text).hasMatch();
+    });
 }
 
 } // namespace
@@ -77,7 +85,8 @@ class TestGermanWindow : public QObject {
     std::unique_ptr<MainWindow> m_window;
     QSet<QString> m_german;     // the German texts that differ from their English source
     QSet<QString> m_translated; // every German text, also those alike in both languages
-    QList<QRegularExpression> m_statusForms;
+    QList<QRegularExpression> m_statusForms; // the status texts' translations
+    QList<QRegularExpression> m_filledForms; // every translation with placeholders
     FixedList m_list;
     test_support::ScriptedDialogs m_dialogs;
     FileSummary m_current;
@@ -104,9 +113,16 @@ class TestGermanWindow : public QObject {
         texts.removeAll(QString());
         QVERIFY(!texts.isEmpty());
         for (const QString& text : texts)
-            QVERIFY2(m_translated.contains(text), qPrintable(text));
+            QVERIFY2(m_translated.contains(text) || MatchesAny(m_filledForms, text),
+                     qPrintable(text));
         const QStringList clashes = AcceleratorClashes(texts);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
+        // The longer texts fit: no button is narrower than its text needs.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->isVisible() && !button->text().isEmpty())
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
     }
 
 private slots:
@@ -120,7 +136,9 @@ private slots:
                 if (form != message.source)
                     m_german.insert(form);
                 if (message.context == u"Status")
-                    m_statusForms << StatusForm(form);
+                    m_statusForms << FilledForm(form);
+                if (form.contains(u'%'))
+                    m_filledForms << FilledForm(form);
             }
         }
         QVERIFY(!m_german.isEmpty());
@@ -175,15 +193,12 @@ private slots:
         QVERIFY(tips > 0);
         for (int part = 1; part <= 3; ++part) {
             const QString text = m_window->statusBarWidget()->partText(part);
-            const bool german = std::any_of(
-                m_statusForms.cbegin(), m_statusForms.cend(),
-                [&text](const QRegularExpression& form) { return form.match(text).hasMatch(); });
-            QVERIFY2(german, qPrintable(text));
+            QVERIFY2(MatchesAny(m_statusForms, text), qPrintable(text));
         }
     }
 
     // A dialog of each kind: a form with boxes and groups, a question, the report's choices,
-    // the search, and the information editor.
+    // the search, and the information editors.
     void dialogsSpeakGerman_data() {
         QTest::addColumn<MakeDialog>("make");
         QTest::newRow("options") << MakeDialog(
@@ -195,6 +210,8 @@ private slots:
         });
         QTest::newRow("search") << MakeDialog(
             [this] { return new SearchDialog(nullptr, m_catalogue, m_searchFlags); });
+        QTest::newRow("information of several files")
+            << MakeDialog([this] { return new InfoBatchDialog(nullptr, m_catalogue, {}); });
         QTest::newRow("information") << MakeDialog([this] {
             return new InfoEditDialog(nullptr, m_catalogue, 0, m_current, m_dialogs, m_dialogs.undo,
                                       m_hooks);
