@@ -154,7 +154,7 @@ Ohne Argument öffnet er den Arbeitsordner des letzten Laufs.</translation>
     </message>
     <message>
         <source>Try &apos;zuffile --help&apos;.</source>
-        <translation>Siehe &apos;zuffile --help&apos;.</translation>
+        <translation>„zuffile --help“ gibt weitere Informationen.</translation>
     </message>
 </context>
 <context>
@@ -910,7 +910,7 @@ Tonart</translation>
     </message>
     <message>
         <source>Folders go below:</source>
-        <translation>Ordner kommen unter:</translation>
+        <translation>Ordner entstehen unter:</translation>
     </message>
     <message>
         <source>&amp;Case:</source>
@@ -1188,7 +1188,7 @@ wurde NICHT erstellt</translation>
     </message>
     <message>
         <source>Press [Esc] to abort</source>
-        <translation>[Esc] drücken zum Abbrechen</translation>
+        <translation>Abbrechen mit [Esc]</translation>
     </message>
 </context>
 <context>

@@ -154,7 +154,7 @@ Sin argumentos se abre en la carpeta de trabajo de la última ejecución.</trans
     </message>
     <message>
         <source>Try &apos;zuffile --help&apos;.</source>
-        <translation>Pruebe &apos;zuffile --help&apos;.</translation>
+        <translation>Pruebe &apos;zuffile --help&apos; para más información.</translation>
     </message>
 </context>
 <context>
