@@ -217,7 +217,7 @@ Sin argumentos se abre en la carpeta de trabajo de la última ejecución.</trans
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
+        <translation>Des&amp;hacer</translation>
     </message>
     <message>
         <source>Run &amp;ZUF View</source>

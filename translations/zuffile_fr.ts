@@ -645,7 +645,7 @@ Indiquez le chemin du programme dans le menu, sous « Options de ZUF File... ».
     </message>
     <message>
         <source>This field has no % to end it</source>
-        <translation>Ce champ n'a pas de % qui le termine</translation>
+        <translation>Ce champ n&apos;a pas de % qui le termine</translation>
     </message>
     <message>
         <source>Unknown field %1</source>
@@ -1050,11 +1050,11 @@ Renommer quand même ?</translation>
     </message>
     <message>
         <source>This [ has no ] to close it</source>
-        <translation>Ce [ n'a pas de ] qui le ferme</translation>
+        <translation>Ce [ n&apos;a pas de ] qui le ferme</translation>
     </message>
     <message>
         <source>This field has no % to end it</source>
-        <translation>Ce champ n'a pas de % qui le termine</translation>
+        <translation>Ce champ n&apos;a pas de % qui le termine</translation>
     </message>
     <message>
         <source>Unknown field %1</source>
