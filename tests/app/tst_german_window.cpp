@@ -158,7 +158,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QTRY_VERIFY(m_window->catalogueModel().rowCount() == 1);
     }
-    void cleanupTestCase() { m_window.reset(); }
+    void cleanupTestCase() {
+        m_window.reset();
+    }
 
     void menusSpeakGerman_data() {
         QTest::addColumn<bool>("dropDown");
@@ -228,6 +230,12 @@ private slots:
 
     // Qt's own dialogs (the folder and file choosers) speak German too.
     void qtDialogsSpeakGerman() {
+        const QStringList folders =
+            TranslationFolders(QCoreApplication::applicationDirPath(), true);
+        if (std::none_of(folders.cbegin(), folders.cend(), [](const QString& folder) {
+                return QFileInfo::exists(folder + QStringLiteral("/qtbase_de.qm"));
+            }))
+            QSKIP("Qt's own translations are not installed here.");
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QVERIFY2(cancel != QStringLiteral("Cancel"), "Qt's own translations are not loaded");
         QFileDialog chooser;
