@@ -59,14 +59,6 @@ QString HelpText(const CommandLine& commandLine) {
     return text;
 }
 
-QStringList Arguments(int argc, char* argv[]) {
-    // Decoded as file names are, so that a name with undecodable bytes still opens.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << DecodeFileName(QByteArray(argv[i]));
-    return arguments;
-}
-
 struct Reading {
     enum Next { Start, End, AfterQt } next = Start;
     int exitCode = 0;  // End: the program's exit code
@@ -137,7 +129,7 @@ int main(int argc, char* argv[]) {
     {
         QCoreApplication core(argc, argv);
         InstallTranslations(core);
-        reading = ReadCommandLine(Arguments(argc, argv), false);
+        reading = ReadCommandLine(ProgramArguments(argc, argv), false);
     }
     if (reading.next == Reading::End)
         return reading.exitCode;
@@ -149,7 +141,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     InstallTranslations(application);
     if (reading.next == Reading::AfterQt) {
-        reading = ReadCommandLine(Arguments(argc, argv), true);
+        reading = ReadCommandLine(ProgramArguments(argc, argv), true);
         if (reading.next == Reading::End)
             return reading.exitCode;
     }

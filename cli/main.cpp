@@ -32,11 +32,8 @@ static int UsageError(const QString& wrong) {
 int main(int argc, char* argv[]) {
     PrepareStandardStreams();
     QCoreApplication app(argc, argv);
-    // Arguments are decoded as file names are, so that undecodable bytes survive.
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << DecodeFileName(QByteArray(argv[i]));
-    args = SeparateNameCase(args);
+    // Arguments are taken as file names are, so that undecodable bytes survive.
+    const QStringList args = SeparateNameCase(ProgramArguments(argc, argv));
 
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});

@@ -88,6 +88,13 @@ QString DecodeFileName(const QByteArray& bytes) {
     return out;
 }
 
+QStringList ProgramArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << DecodeFileName(QByteArray(argv[i]));
+    return arguments;
+}
+
 QByteArray EncodeFileName(QStringView path) {
     const qsizetype n = path.size();
     QByteArray out(n * 3, Qt::Uninitialized); // at most three bytes for each unit

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,11 @@ QChar FolderSeparator();
 // Path text to the bytes the file system takes (Linux), and back.
 QByteArray EncodeFileName(QStringView path);
 QString DecodeFileName(const QByteArray& bytes);
+
+// The program's command line as file names are given: argv decoded as names are on Linux; on
+// Windows the system's own UTF-16 command line, since argv holds the ANSI code page there and
+// loses every letter outside it. Called after the application object is made.
+QStringList ProgramArguments(int argc, char* argv[]);
 
 // Milliseconds since 1970-01-01 UTC of a file time as the system gives it: seconds and
 // nanoseconds since 1970 (Linux), or 100-nanosecond ticks since 1601 (Windows).

@@ -6,6 +6,7 @@
 #ifdef Q_OS_WIN
 #include "platform/win_path.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <windows.h>
 
@@ -15,6 +16,10 @@ QByteArray EncodeFileName(QStringView path) {
 
 QString DecodeFileName(const QByteArray& bytes) {
     return QString::fromUtf8(bytes);
+}
+
+QStringList ProgramArguments(int, char*[]) {
+    return QCoreApplication::arguments();
 }
 
 QString SystemErrorText(int code) {

@@ -176,6 +176,16 @@ private slots:
 #endif
     }
 
+    // A name with letters of several scripts, which no single Windows code page holds, reaches
+    // zuflist whole.
+    void nameOutsideTheCodePage() {
+        const QString name = u"\u0141\u00F3d\u017A \u03B5\u03BB \u0416.zuf"_s;
+        QVERIFY(WriteSampleFile(folder() + name, QByteArray(300, '\0')));
+        const Run run = zuflist({QStringLiteral("--info"), name});
+        QCOMPARE(run.status, 1); // the file holds only zeros, and is read
+        QVERIFY2(run.out.startsWith((u"Name: "_s + name + u'\n').toUtf8()), run.out + run.err);
+    }
+
     void usageErrors() {
         const Run run = zuflist({QStringLiteral("--info")});
         QCOMPARE(run.status, 2);
