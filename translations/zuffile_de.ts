@@ -596,7 +596,7 @@ Die Informationen wurden nicht gespeichert: Die Datei ist keine intakte ZUF-Date
         <source>
 A Windows program is started through wine, which is not installed.</source>
         <translation>
-Ein Windows-Programm wird über wine gestartet, das nicht installiert ist.</translation>
+Ein Windows-Programm wird über wine gestartet, und wine ist nicht installiert.</translation>
     </message>
     <message>
         <source>
