@@ -372,6 +372,21 @@ Este archivo no se puede mover a la papelera%2
             <numerusform>No se han podido renombrar ni mover %n archivos:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Copy the %n dropped file(s) into %1, or move them there?</source>
+        <translation>
+            <numerusform>¿Copiar el archivo soltado (%n) en %1 o moverlo allí?</numerusform>
+            <numerusform>¿Copiar los %n archivos soltados en %1 o moverlos allí?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Copy Here</source>
+        <translation>&amp;Copiar aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Move Here</source>
+        <translation>&amp;Mover aquí</translation>
+    </message>
 </context>
 <context>
     <name>FileReader</name>
@@ -624,6 +639,10 @@ Indique la ruta del programa en el menú, en «Opciones de ZUF File...».</trans
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
     </message>
 </context>
 <context>
@@ -1232,6 +1251,10 @@ NO se ha creado</translation>
         <source>Total: %1 file(s)</source>
         <translation>Total: %1 archivo(s)</translation>
     </message>
+    <message>
+        <source>Shown: %1 of %2</source>
+        <translation>Mostrados: %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>StatusBarWidget</name>
@@ -1279,6 +1302,197 @@ NO se ha creado</translation>
     <message>
         <source>%1 is taken by another file now</source>
         <translation>%1 lo tiene ahora otro archivo</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>Same &amp;title and author</source>
+        <translation>Mismo &amp;título y autor</translation>
+    </message>
+    <message>
+        <source>Same &amp;content</source>
+        <translation>Mismo &amp;contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Newest</source>
+        <translation>Seleccionar todos salvo el más &amp;reciente</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Oldest</source>
+        <translation>Seleccionar todos salvo el más &amp;antiguo</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Largest</source>
+        <translation>Seleccionar todos salvo el más &amp;grande</translation>
+    </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Leyendo los archivos...</translation>
+    </message>
+    <message>
+        <source>Comparing titles and authors...</source>
+        <translation>Comparando títulos y autores...</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>No se han encontrado duplicados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s)</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n file(s).</source>
+        <translation>
+            <numerusform>de %n archivo.</numerusform>
+            <numerusform>de %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 groups are listed.</source>
+        <translation>Se muestran los %1 primeros grupos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read.</source>
+        <translation>
+            <numerusform>No se ha podido leer %n archivo.</numerusform>
+            <numerusform>No se han podido leer %n archivos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>ZUF files</source>
+        <translation>Archivos ZUF</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) written to
+%1</source>
+        <translation>
+            <numerusform>%n fila escrita en
+%1</numerusform>
+            <numerusform>%n filas escritas en
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+has NOT been written:
+%2</source>
+        <translation>%1
+NO se ha escrito:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export List</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Selected rows (%1)</source>
+        <translation>Filas &amp;seleccionadas (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;All rows shown (%1)</source>
+        <translation>&amp;Todas las filas mostradas (%1)</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Filas:</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Página web (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Byte-order mark (for spreadsheet programs on Windows)</source>
+        <translation>&amp;Marca de orden de bytes (para hojas de cálculo en Windows)</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>Arch&amp;ivo:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exporting the list</source>
+        <translation>Exportando la lista</translation>
     </message>
 </context>
 </TS>
