@@ -17,7 +17,7 @@
 QString CatalogueModeUsage() {
     return QStringLiteral(
         "zuflist [--fields MASK] [--sort [-]COLUMN] [--search WORDS] [--case] [--cp1252] "
-        "[--no-index] [FOLDER]\n"
+        "[--no-index] [--format FORMAT] [FOLDER]\n"
         "  Catalogues every file below FOLDER (default: the current directory) the way the\n"
         "  window's refresh does, applies the search filter when --search is given (matching\n"
         "  rows first), and writes the report line of every row in list order to standard\n"
@@ -32,6 +32,11 @@ QString CatalogueModeUsage() {
         "            descending (default: name ascending)\n"
         "  WORDS     at most 31 characters, lower-cased unless --case; empty words leave the\n"
         "            filter off\n"
+        "  FORMAT    tsv (the report lines, the default), or csv, html or json: every\n"
+        "            column and the comments of each row, texts as they are, in UTF-8 (no\n"
+        "            --fields, no --cp1252): a CSV table with a heading line, a web page\n"
+        "            with a table that sorts by a click on a heading, or a JSON array of\n"
+        "            objects (dates in ISO 8601 UTC, sizes as numbers)\n"
         "  The count (\"Total: N file(s)\" or \"Found: N file(s)\") goes to standard error.\n"
         "  Exit status: 0, or 2 on a usage error, a folder that cannot be entered or listed,\n"
         "  or standard output that cannot be written.\n");
@@ -72,6 +77,7 @@ const QString SearchOption = QStringLiteral("search");
 const QString CaseOption = QStringLiteral("case");
 const QString Cp1252Option = QStringLiteral("cp1252");
 const QString NoIndexOption = QStringLiteral("no-index");
+const QString FormatOption = QStringLiteral("format");
 
 // Without a window, the index's trouble goes to standard error.
 struct ErrorNotices : UiHooks {
@@ -80,6 +86,23 @@ struct ErrorNotices : UiHooks {
 
 } // namespace
 
+// --format: tsv keeps the report lines; the others write every field, so they take no mask and
+// no code page.
+static QString TakeFormat(const QCommandLineParser& parser, CatalogueOptions& options) {
+    if (!parser.isSet(FormatOption))
+        return {};
+    const QString value = parser.value(FormatOption);
+    if (value == u"tsv")
+        return {};
+    options.format = ExportFormatNamed(value);
+    if (!options.format)
+        return QStringLiteral("not a format: ") + value;
+    if (parser.isSet(FieldsOption) || options.cp1252)
+        return QStringLiteral("--format %1 writes every field in UTF-8: no --fields, no --cp1252")
+            .arg(value);
+    return {};
+}
+
 void AddCatalogueOptions(QCommandLineParser& parser) {
     parser.addOption({FieldsOption, {}, QStringLiteral("MASK")});
     parser.addOption({SortOption, {}, QStringLiteral("COLUMN")});
@@ -87,11 +110,13 @@ void AddCatalogueOptions(QCommandLineParser& parser) {
     parser.addOption({CaseOption, {}});
     parser.addOption({Cp1252Option, {}});
     parser.addOption({NoIndexOption, {}});
+    parser.addOption({FormatOption, {}, QStringLiteral("FORMAT")});
 }
 
 bool HasCatalogueOptions(const QCommandLineParser& parser) {
     for (const QString& name :
-         {FieldsOption, SortOption, SearchOption, CaseOption, Cp1252Option, NoIndexOption})
+         {FieldsOption, SortOption, SearchOption, CaseOption, Cp1252Option, NoIndexOption,
+          FormatOption})
         if (parser.isSet(name))
             return true;
     return false;
@@ -117,7 +142,7 @@ QString TakeCatalogueOptions(const QCommandLineParser& parser, CatalogueOptions&
     options.caseSensitive = parser.isSet(CaseOption);
     options.cp1252 = parser.isSet(Cp1252Option);
     options.useIndex = !parser.isSet(NoIndexOption);
-    return {};
+    return TakeFormat(parser, options);
 }
 
 QString LoadCatalogue(const CatalogueOptions& options, CatalogueModel& list) {
@@ -157,13 +182,35 @@ QString LoadCatalogue(const CatalogueOptions& options, CatalogueModel& list) {
     return workingFolder;
 }
 
+static void WriteReportLines(const CatalogueModel& list, const CatalogueOptions& options) {
+    const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
+    for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false))
+        WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));
+}
+
+// The export of every row in list order, written out a piece of about 1 MiB at a time.
+static void WriteExport(const CatalogueModel& list, ExportFormat format) {
+    QByteArray out = ExportHead(format, false);
+    qsizetype index = 0;
+    for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false)) {
+        AppendExportRow(format, *list.entryAt(row), index++, out);
+        if (out.size() >= (1 << 20)) {
+            WriteOutput(out);
+            out.clear();
+        }
+    }
+    out += ExportTail(format);
+    WriteOutput(out);
+}
+
 int RunCatalogueMode(const CatalogueOptions& options) {
     CatalogueModel list;
     if (LoadCatalogue(options, list).isEmpty())
         return 2;
-    const ReportEncoding encoding = options.cp1252 ? ReportEncoding::Cp1252 : ReportEncoding::Utf8;
-    for (int row = list.nextRow(-1, false); row >= 0; row = list.nextRow(row, false))
-        WriteOutput(ReportLine(*list.entryAt(row), options.fields, encoding));
+    if (options.format)
+        WriteExport(list, *options.format);
+    else
+        WriteReportLines(list, options);
     const int status = FinishOutput(0);
     const QByteArray count =
         (CountText(list.filterOn(), list.foundCount(), list.rowCount()) + u'\n').toUtf8();

@@ -1,6 +1,7 @@
 #pragma once
 // zuflist's catalogue mode: the report line of every file below a folder.
 
+#include "report/export.h"
 #include "report/report.h"
 
 #include <QString>
@@ -19,9 +20,10 @@ struct CatalogueOptions {
     bool cp1252 = false;
     bool useIndex = true; // off with --no-index: every file is read, the index left alone
     std::optional<QString> folder;
+    std::optional<ExportFormat> format; // --format csv, html or json; the report lines without
 };
 
-// Declares --fields, --sort, --search, --case, --cp1252 and --no-index.
+// Declares --fields, --sort, --search, --case, --cp1252, --no-index and --format.
 void AddCatalogueOptions(QCommandLineParser& parser);
 // True when any of those options was given.
 bool HasCatalogueOptions(const QCommandLineParser& parser);

@@ -76,8 +76,10 @@ int main(int argc, char* argv[]) {
     if (wrong.isEmpty())
         wrong = TakeRenameOptions(parser, rename);
     if (wrong.isEmpty() && HasRenameForm(parser) &&
-        (parser.isSet(QStringLiteral("fields")) || options.cp1252))
-        wrong = QStringLiteral("the rename forms write no report: no --fields, no --cp1252");
+        (parser.isSet(QStringLiteral("fields")) || options.cp1252 ||
+         parser.isSet(QStringLiteral("format"))))
+        wrong = QStringLiteral(
+            "the rename forms write no report: no --fields, no --cp1252, no --format");
     if (!wrong.isEmpty())
         return UsageError(wrong);
     return HasRenameForm(parser) ? RunRenameMode(options, rename) : RunCatalogueMode(options);

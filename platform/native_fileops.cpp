@@ -170,6 +170,59 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     return error;
 }
 
+// The bytes go to an unfinished name in the target's folder, are synced, and the finished file
+// takes the target's name: by a rename that refuses a taken name, or one that replaces it when
+// the caller says so. A new file gets the permissions the user's mask leaves; a replaced one
+// keeps those of the file it replaces.
+int WriteFileThroughUnfinished(const QString& path, const QByteArray& bytes, bool replace) {
+    const AtPath target(path);
+    if (!target.ok())
+        return target.error();
+    const QByteArray full(target.name());
+    const qsizetype slash = full.lastIndexOf('/');
+    const QByteArray name = full.mid(slash + 1);
+    const QByteArray folderName = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : full.left(slash);
+    const int folder = OpenAt(target.dir(), folderName.constData(), O_RDONLY | O_DIRECTORY);
+    if (folder < 0)
+        return errno;
+    struct stat old {};
+    const bool exists = ::fstatat(folder, name.constData(), &old, 0) == 0;
+    int error = exists && !replace ? EEXIST : 0;
+    QByteArray unfinished;
+    for (int n = 1; n <= 100 && !error && unfinished.isEmpty(); ++n) {
+        const QByteArray candidate = UnfinishedName(name, n);
+        const int out = OpenAt(folder, candidate.constData(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        if (out < 0 && errno == EEXIST)
+            continue; // left by an earlier write that did not end: kept for the user to judge
+        if (out < 0) {
+            error = errno;
+            break;
+        }
+        unfinished = candidate;
+        if (exists)
+            ::fchmod(out, old.st_mode & 07777);
+        error = WriteAll(out, bytes.constData(), bytes.size());
+        if (!error && ::fsync(out) != 0)
+            error = errno;
+        if (::close(out) != 0 && !error)
+            error = errno;
+    }
+    if (!error && unfinished.isEmpty())
+        error = EEXIST;
+    if (!error)
+        error = replace ? (::renameat(folder, unfinished.constData(), folder, name.constData()) == 0
+                               ? 0
+                               : errno)
+                        : RenameAtNoReplace(folder, unfinished.constData(), folder,
+                                            name.constData());
+    if (error && !unfinished.isEmpty())
+        ::unlinkat(folder, unfinished.constData(), 0);
+    if (!error)
+        error = SyncFolder(folder);
+    ::close(folder);
+    return error;
+}
+
 int DeleteFileNative(const QString& path) {
     const AtPath at(path);
     if (!at.ok())

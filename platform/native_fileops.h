@@ -3,6 +3,7 @@
 // them ever replaces an existing file. Each returns 0 on success, otherwise the operating
 // system's error code (errno on Linux, GetLastError on Windows) for SystemErrorText.
 
+#include <QByteArray>
 #include <QString>
 
 // Copies the file `from` to the new file `to`. The target is created exclusively: when a file
@@ -56,6 +57,13 @@ int RenameNoReplace(const QString& from, const QString& to);
 // systems a copy (CopyFileNoReplace) and then the deletion of the original. When that deletion
 // fails, the copy is deleted again, so that there are never two.
 int MoveNoReplace(const QString& from, const QString& to);
+
+// Writes `bytes` as the file `path`: under an unfinished name beside it, made durable, and only
+// then renamed to `path`, so that a write cut short never stands under the real name. An
+// existing file is replaced only when `replace` is true (the user agreed); otherwise a taken
+// name fails the write and the file that holds it stays as it was. On a failure the
+// unfinished file is removed again.
+int WriteFileThroughUnfinished(const QString& path, const QByteArray& bytes, bool replace);
 
 // Creates one folder; its parent must exist.
 int MakeFolder(const QString& path);

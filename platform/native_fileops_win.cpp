@@ -75,6 +75,56 @@ int CopyFileNoReplace(const QString& from, const QString& to) {
     return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
 }
 
+// Writes all bytes into a file created only when no file of that name exists, and makes them
+// durable; 0 or the error code.
+static int WriteNewFile(const std::wstring& path, const QByteArray& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return int(GetLastError());
+    int error = 0;
+    qsizetype done = 0;
+    while (done < bytes.size() && error == 0) {
+        DWORD put = 0;
+        const DWORD want = DWORD(std::min<qsizetype>(bytes.size() - done, 1 << 20));
+        if (!WriteFile(h, bytes.constData() + done, want, &put, nullptr))
+            error = int(GetLastError());
+        else if (put == 0)
+            error = ERROR_WRITE_FAULT;
+        done += put;
+    }
+    if (error == 0)
+        error = Result(FlushFileBuffers(h));
+    if (!CloseHandle(h) && error == 0)
+        error = int(GetLastError());
+    return error;
+}
+
+// The bytes go to an unfinished name beside the target, are flushed, and the finished file
+// takes the target's name by a move that refuses a taken name, or replaces it when the caller
+// says so.
+int WriteFileThroughUnfinished(const QString& path, const QByteArray& bytes, bool replace) {
+    const std::wstring target = LongPathW(path);
+    if (!replace && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return ERROR_FILE_EXISTS;
+    std::wstring unfinished;
+    int error = ERROR_FILE_EXISTS;
+    for (int n = 1; n <= 100 && (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS);
+         ++n) {
+        unfinished = UnfinishedName(target, n);
+        error = WriteNewFile(unfinished, bytes);
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS)
+            unfinished.clear(); // left by an earlier write that did not end
+    }
+    if (!error) {
+        const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+        error = Result(MoveFileExW(unfinished.c_str(), target.c_str(), flags));
+    }
+    if (error && !unfinished.empty())
+        DeleteFileW(unfinished.c_str());
+    return error == ERROR_ALREADY_EXISTS ? ERROR_FILE_EXISTS : error;
+}
+
 int DeleteFileNative(const QString& path) {
     return Result(DeleteFileW(LongPathW(path).c_str()));
 }

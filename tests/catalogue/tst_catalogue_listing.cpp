@@ -4,6 +4,8 @@
 #include "platform/native_file.h"
 #include "tools/sample_writer.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -137,6 +139,29 @@ private slots:
         QCOMPARE(run.err, QByteArray("Total: 1 file(s)\n"));
     }
 
+    // --format tsv is the report lines as they are without it; an export names every row in
+    // list order with its texts as they are (the author's tab kept).
+    void formats() {
+        const Run plain = RunList({QStringLiteral("--sort"), QStringLiteral("-size"), root});
+        const Run tsv = RunList({QStringLiteral("--format"), QStringLiteral("tsv"),
+                                 QStringLiteral("--sort"), QStringLiteral("-size"), root});
+        QCOMPARE(tsv.exitCode, 0);
+        QCOMPARE(tsv.out, plain.out);
+        QCOMPARE(tsv.err, plain.err);
+        const Run json = RunList({QStringLiteral("--format"), QStringLiteral("json"),
+                                  QStringLiteral("--sort"), QStringLiteral("-size"), root});
+        QCOMPARE(json.exitCode, 0);
+        QJsonParseError error;
+        const QJsonArray rows = QJsonDocument::fromJson(json.out, &error).array();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QStringList names;
+        for (const QJsonValue& row : rows)
+            names << row[QLatin1String("name")].toString();
+        QCOMPARE(names, (QStringList{"c.tab", "b.zuf", "A.zuf"}));
+        QCOMPARE(rows[0][QLatin1String("author")].toString(), QStringLiteral("Tab\tAuthor"));
+        QCOMPARE(json.err, plain.err);
+    }
+
     void usageErrors_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("unknown option") << QStringList{"--bogus"};
@@ -147,6 +172,9 @@ private slots:
         QTest::newRow("mask too wide") << QStringList{"--fields", "0x10000"};
         QTest::newRow("two folders") << QStringList{".", "."};
         QTest::newRow("missing folder") << QStringList{"/no/such/folder/at/all"};
+        QTest::newRow("unknown format") << QStringList{"--format", "xml"};
+        QTest::newRow("export with a mask") << QStringList{"--format", "csv", "--fields", "1"};
+        QTest::newRow("export in code page 1252") << QStringList{"--format", "json", "--cp1252"};
     }
     void usageErrors() {
         QFETCH(QStringList, args);

@@ -213,6 +213,35 @@ private slots:
         QVERIFY(!file.seek(-1));
     }
 
+    // A whole file written through an unfinished name: a taken name is replaced only when the
+    // caller says so, and no unfinished file stays behind either way.
+    void writeThroughUnfinished_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new file") << false << false << true;
+        QTest::newRow("taken name kept") << true << false << false;
+        QTest::newRow("taken name replaced") << true << true << true;
+    }
+    void writeThroughUnfinished() {
+        QFETCH(bool, exists);
+        QFETCH(bool, replace);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/list.csv");
+        const QByteArray old("old content"), bytes("new,content\r\n");
+        if (exists)
+            QCOMPARE(WriteFileThroughUnfinished(path, old, false), 0);
+        const int error = WriteFileThroughUnfinished(path, bytes, replace);
+        QCOMPARE(error == 0, written);
+        if (!written)
+            QVERIFY(NameTakenError(error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), written ? bytes : old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.csv"});
+    }
+
     // A file opened by its name inside an open folder is the file its whole path names; a
     // folder that cannot be opened leaves its files to be opened by their whole paths.
     void openedInsideAFolder_data() {
