@@ -10,6 +10,7 @@
 #include "base/commands.h"
 #include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/duplicates_dialog.h"
 #include "catalogue/entry_rows.h"
 #include "catalogue/scan.h"
 #include "catalogue/search_dialog.h"
@@ -17,6 +18,7 @@
 #include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "fileops/destination_dialog.h"
+#include "fileops/export_dialog.h"
 #include "fileops/file_commands_dialog.h"
 #include "fileops/info_batch_dialog.h"
 #include "fileops/message_dialog.h"
@@ -552,6 +554,10 @@ void MainWindow::runCommand(CommandId command) {
         return search();
     case CommandId::Filter:
         return toggleFilter();
+    case CommandId::FindDuplicates:
+        return RunDuplicatesDialog(this, m_catalogue);
+    case CommandId::ExportList:
+        return RunExportCommand(this, m_catalogue, m_exportChoice, m_workingFolder);
     case CommandId::Exit:
         close();
         return;

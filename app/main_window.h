@@ -10,6 +10,7 @@
 #include "catalogue/catalogue_model.h"
 #include "fileops/folder_history.h"
 #include "fileops/undo.h"
+#include "report/export.h"
 #include "settings/settings_store.h"
 
 #include <QMainWindow>
@@ -155,6 +156,7 @@ private:
     QString m_workingFolder;
     QString m_destFolder; // the destination of move and copy; empty after start-up
     QString m_reportPath; // the report file, empty until the first report to a file
+    ExportChoice m_exportChoice; // the last export's file, format and rows
     QWidget* m_client = nullptr;
     ListView* m_list = nullptr;
     InfoPanel* m_panel = nullptr;

@@ -22,6 +22,8 @@ enum class CommandId : int {
     DeletePermanently = 114, // Delete Files without the trash (Shift+Delete in the list)
     RenameByPattern = 115,   // rename and file the selected files by a pattern
     InformationFromNames = 116, // the information of the selected files from their names
+    FindDuplicates = 119,       // the listed files that are the same piece
+    ExportList = 120,           // the list to a CSV table, a web page or JSON
     RunViewer = 132,
     Options = 200,
 };

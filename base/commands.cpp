@@ -16,7 +16,7 @@ struct CommandText {
     int image;
 };
 
-constexpr std::array<CommandText, 16> commandTexts = {{
+constexpr std::array<CommandText, 18> commandTexts = {{
     {CommandId::BrowseFolders, QT_TRANSLATE_NOOP("Commands", "&Browse Folders..."),
      QT_TRANSLATE_NOOP("CommandKeys", "F3"), 0},
     {CommandId::MoveFiles, QT_TRANSLATE_NOOP("Commands", "&Move Files..."),
@@ -38,6 +38,8 @@ constexpr std::array<CommandText, 16> commandTexts = {{
      QT_TRANSLATE_NOOP("CommandKeys", "Enter"), 9},
     {CommandId::Search, QT_TRANSLATE_NOOP("Commands", "&Search Files..."),
      QT_TRANSLATE_NOOP("CommandKeys", "Ctrl+F"), 8},
+    {CommandId::FindDuplicates, QT_TRANSLATE_NOOP("Commands", "Find Dup&licates..."), "", -1},
+    {CommandId::ExportList, QT_TRANSLATE_NOOP("Commands", "E&xport List..."), "", -1},
     {CommandId::Filter, QT_TRANSLATE_NOOP("Commands", "&Filter on/off"), "", 7},
     {CommandId::About, QT_TRANSLATE_NOOP("Commands", "&About ZUF File Manager..."),
      QT_TRANSLATE_NOOP("CommandKeys", "F1"), -1},
@@ -53,7 +55,7 @@ struct StringText {
     int id;
     const char* text;
 };
-constexpr std::array<StringText, 14> stringTexts = {{
+constexpr std::array<StringText, 16> stringTexts = {{
     {1, QT_TRANSLATE_NOOP("Commands", "Browse Folders")},
     {2, QT_TRANSLATE_NOOP("Commands", "Move")},
     {3, QT_TRANSLATE_NOOP("Commands", "Copy")},
@@ -67,6 +69,8 @@ constexpr std::array<StringText, 14> stringTexts = {{
     {11, QT_TRANSLATE_NOOP("Commands", "Exit ZUF File")},
     {15, QT_TRANSLATE_NOOP("Commands", "Rename by Pattern")},
     {16, QT_TRANSLATE_NOOP("Commands", "Information from Names")},
+    {19, QT_TRANSLATE_NOOP("Commands", "Find Duplicates")},
+    {20, QT_TRANSLATE_NOOP("Commands", "Export List")},
     {100, QT_TRANSLATE_NOOP("Commands", "ZUF File Options")},
 }};
 
@@ -154,9 +158,9 @@ const std::vector<CommandId>& MenuEntries() {
         CommandId::RenameFiles,   CommandId::RenameByPattern,
         CommandId::MoveFiles,     CommandId::CopyFiles,
         CommandId::DeleteFiles,   CommandId::Undo,
-        CommandId::Search,
+        CommandId::Search,        CommandId::FindDuplicates,
         CommandId::None,          CommandId::EditInformation,
-        CommandId::InformationFromNames,
+        CommandId::InformationFromNames, CommandId::ExportList,
         CommandId::None,          CommandId::RunEditor,
         CommandId::RunViewer,     CommandId::None,
         CommandId::About,         CommandId::Options};

@@ -5,15 +5,18 @@
 // a strong hash of every byte (BLAKE2b, 256 bits), computed on worker threads; files whose
 // hashes and lengths agree are taken to hold the same bytes.
 //
-// The search works on a copy of the rows' details taken on the window thread, so that the
-// workers touch nothing the window owns; its groups name the rows as they stood then.
+// The search reads the rows' records while it runs, and its groups name the rows as they stood
+// when it began: the list must stay as it is until the search has ended and its groups are
+// used (the dialog that runs it is modal, so nothing else changes the list meanwhile).
 
 #include "base/entry.h"
 
 #include <QString>
 #include <QStringView>
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -21,19 +24,13 @@ class CatalogueModel;
 
 enum class DuplicateWay { TitleAndAuthor, Content };
 
-// What the search needs of one row.
+// One row of the search: its number and its record.
 struct DuplicateCandidate {
     int row = 0;
-    QString folder;
-    QString name;
-    QString title;
-    QString subtitle;
-    qint64 lastWriteTime = 0;
-    quint32 size = 0;
-    bool isBad = false;
+    const Entry* entry = nullptr;
 };
 
-// The rows' details, in the order of `rows`.
+// The rows with their records, in the order of `rows`.
 std::vector<DuplicateCandidate> DuplicateCandidates(const CatalogueModel& list,
                                                     const std::vector<int>& rows);
 
@@ -42,11 +39,12 @@ using DuplicateGroup = std::vector<int>;
 
 // The text a title or an author is compared by: folded case, without white space,
 // punctuation and control characters.
-QString PieceKey(QStringView text);
+std::u32string PieceKey(QStringView text);
 
 // The groups of candidates whose titles and authors have equal keys. A title whose key is
 // empty never matches, nor does a bad file (its title is the reader's, not the file's). Groups
-// are in the order of their first file. `cancel`, when set, stops the work (no groups).
+// are in the order of their first file. The keys are compared by a 128-bit hash first and then
+// character by character within each group. `cancel`, when set, stops the work (no groups).
 std::vector<DuplicateGroup> GroupByTitleAndAuthor(const std::vector<DuplicateCandidate>& files,
                                                   const std::atomic<bool>* cancel = nullptr,
                                                   std::atomic<int>* done = nullptr);
@@ -74,6 +72,12 @@ enum class KeepInGroup { Newest, Oldest, Largest };
 // ascending.
 std::vector<int> RowsAllButOne(const std::vector<DuplicateCandidate>& files,
                                const std::vector<DuplicateGroup>& groups, KeepInGroup keep);
+
+// Makes `rows` (ascending) the list's whole selection, the first of them focused.
+void SelectOnlyRows(CatalogueModel& list, const std::vector<int>& rows);
+
+// Runs `work` on as many threads as the machine has cores (at least two) and waits for all.
+void RunOnReaderPool(const std::function<void()>& work);
 
 // A search running on worker threads: the grouping by title and author on one, the hashing of
 // the content on as many as the machine has cores (at least two). The window asks for the

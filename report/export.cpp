@@ -3,9 +3,14 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/columns.h"
 #include "catalogue/shown_rows.h"
+#include "platform/native_file.h"
+#include "platform/native_fileops.h"
+#include "report/create_report.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <chrono>
+#include <future>
 
 namespace {
 
@@ -279,10 +284,18 @@ QByteArray ExportTail(ExportFormat format) {
 }
 
 QByteArray ExportText(const std::vector<const Entry*>& rows, ExportFormat format,
-                      bool byteOrderMark) {
+                      bool byteOrderMark, const std::atomic<bool>* cancel,
+                      std::atomic<int>* done) {
     QByteArray out = ExportHead(format, byteOrderMark);
-    for (size_t i = 0; i < rows.size(); ++i)
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if ((i & 1023) == 0) {
+            if (cancel && cancel->load())
+                return out;
+            if (done)
+                done->store(int(i));
+        }
         AppendExportRow(format, *rows[i], qsizetype(i), out);
+    }
     out += ExportTail(format);
     return out;
 }
@@ -292,4 +305,60 @@ std::vector<const Entry*> ExportRows(const CatalogueModel& list, bool selectedOn
     for (const int row : selectedOnly ? ShownSelectedRows(list) : ShownRows(list))
         entries.push_back(list.entryAt(row));
     return entries;
+}
+
+QString DefaultExportPath(const QString& workingFolder) {
+    return workingFolder + QStringLiteral("zuflist.csv");
+}
+
+QString WithExportSuffix(const QString& path, ExportFormat format) {
+    for (const ExportFormat other : {ExportFormat::Csv, ExportFormat::Html, ExportFormat::Json}) {
+        const QString suffix = u'.' + ExportFormatSuffix(other);
+        if (path.endsWith(suffix, Qt::CaseInsensitive))
+            return path.chopped(suffix.size()) + u'.' + ExportFormatSuffix(format);
+    }
+    return path;
+}
+
+QString ExportWrittenText(int rows, const QString& path) {
+    return QCoreApplication::translate("Export", "%n row(s) written to\n%1", nullptr, rows)
+        .arg(path);
+}
+
+QString ExportNotWrittenText(const QString& path, const QString& reason) {
+    return QCoreApplication::translate("Export", "%1\nhas NOT been written:\n%2").arg(path, reason);
+}
+
+void ExportList(ExportDialogs& dialogs, const CatalogueModel& list, ExportChoice& choice,
+                const QString& workingFolder) {
+    if (choice.path.isEmpty())
+        choice.path = DefaultExportPath(workingFolder);
+    const int selected = int(ShownSelectedRows(list).size());
+    const int shown = int(ShownRows(list).size());
+    choice.selectedOnly = selected > 1;
+    QString confirmed;
+    if (!dialogs.runExportDialog(choice, selected, shown, confirmed))
+        return;
+    const bool exists = PathExists(choice.path);
+    if (exists && confirmed != choice.path && !dialogs.warnYesNo(ReportReplaceText(choice.path)))
+        return;
+    const std::vector<const Entry*> rows = ExportRows(list, choice.selectedOnly);
+    const ExportChoice chosen = choice;
+    std::atomic<bool> cancel{false};
+    std::atomic<int> done{0};
+    // The worker reads the rows while the window waits; the progress is modal, so nothing
+    // changes them meanwhile.
+    auto work = std::async(std::launch::async, [&]() -> int {
+        const QByteArray bytes =
+            ExportText(rows, chosen.format, chosen.byteOrderMark, &cancel, &done);
+        return cancel.load() ? 0 : WriteFileThroughUnfinished(chosen.path, bytes, exists);
+    });
+    while (work.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        if (!dialogs.progress(done.load(), int(rows.size())))
+            cancel.store(true);
+    const int error = work.get();
+    if (cancel.load())
+        return;
+    dialogs.showMessage(error == 0 ? ExportWrittenText(int(rows.size()), choice.path)
+                                   : ExportNotWrittenText(choice.path, SystemErrorText(error)));
 }

@@ -35,14 +35,14 @@ private slots:
         QTest::newRow("context menu")
             << false
             << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
-               "&Delete Files|&Undo|&Search Files...|-|Edit ZUF Information|"
-               "&Information from Names...|-|Run &Strumlex|"
+               "&Delete Files|&Undo|&Search Files...|Find Dup&licates...|-|Edit ZUF Information|"
+               "&Information from Names...|E&xport List...|-|Run &Strumlex|"
                "Run &ZUF View|-|&About ZUF File Manager...|ZUF File &Options...";
         QTest::newRow("menu bar")
             << true
             << "&Browse Folders...|-|&Rename Files...|Re&name by Pattern...|&Move Files...|&Copy Files...|"
-               "&Delete Files|&Undo|&Search Files...|&Filter on/off|-|Edit ZUF Information|"
-               "Create re&port...|&Information from Names...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
+               "&Delete Files|&Undo|&Search Files...|&Filter on/off|Find Dup&licates...|-|Edit ZUF Information|"
+               "Create re&port...|&Information from Names...|E&xport List...|-|Run &Strumlex|Run &ZUF View|-|&About ZUF File Manager...|"
                "ZUF File &Options...";
     }
     void menuOrder() {

@@ -7,6 +7,7 @@
 #include "platform/native_fileops.h"
 
 #include <QTemporaryDir>
+#include <deque>
 #include <QtTest>
 
 namespace {
@@ -23,20 +24,27 @@ QString GroupsText(const std::vector<DuplicateGroup>& groups) {
     return texts.join(QStringLiteral(", "));
 }
 
-// "title|author" per file; a leading '!' marks a bad file.
-std::vector<DuplicateCandidate> Candidates(const QStringList& specs) {
-    std::vector<DuplicateCandidate> files;
-    for (QString spec : specs) {
-        DuplicateCandidate file;
-        file.row = int(files.size());
-        file.isBad = spec.startsWith(u'!');
-        if (file.isBad)
-            spec.remove(0, 1);
-        file.title = spec.section(u'|', 0, 0);
-        file.subtitle = spec.section(u'|', 1);
-        files.push_back(file);
+// The records and the candidates over them, row i for entries[i].
+struct Files {
+    std::deque<Entry> entries;
+    std::vector<DuplicateCandidate> candidates;
+    Entry& add() {
+        Entry& entry = entries.emplace_back();
+        candidates.push_back({int(candidates.size()), &entry});
+        return entry;
     }
-    return files;
+};
+
+// "title|author" per file; a leading '!' marks a bad file.
+void AddTitles(Files& files, const QStringList& specs) {
+    for (QString spec : specs) {
+        Entry& entry = files.add();
+        entry.isBad = spec.startsWith(u'!');
+        if (entry.isBad)
+            spec.remove(0, 1);
+        entry.title = spec.section(u'|', 0, 0);
+        entry.subtitle = spec.section(u'|', 1);
+    }
 }
 
 } // namespace
@@ -50,8 +58,8 @@ private slots:
         QTest::addColumn<QString>("groups");
         QTest::newRow("case, spaces and punctuation do not count")
             << QStringList{"Blue Moon|Rodgers", "blue-moon!|R.O.D.G.E.R.S", "Blue Moan|Rodgers",
-                           "  BLUE\tMOON  |rodgers "}
-            << "0 1 3";
+                           "  BLUE\tMOON  |rodgers ", "\u00abBlue\u00a0Moon\u00bb\u2026|Rodgers"}
+            << "0 1 3 4";
         QTest::newRow("letters beyond ASCII fold")
             << QStringList{"Élan|Ëa", "ÉLAN|ëA", "Elan|Ëa"} << "0 1";
         QTest::newRow("another author, another piece")
@@ -68,7 +76,9 @@ private slots:
     void titleAndAuthor() {
         QFETCH(QStringList, files);
         QFETCH(QString, groups);
-        QCOMPARE(GroupsText(GroupByTitleAndAuthor(Candidates(files))), groups);
+        Files all;
+        AddTitles(all, files);
+        QCOMPARE(GroupsText(GroupByTitleAndAuthor(all.candidates)), groups);
     }
 
     // Real files: the same size is not enough, the bytes must be the same; a file that cannot
@@ -93,10 +103,9 @@ private slots:
         QFETCH(QString, groups);
         QFETCH(int, unread);
         QTemporaryDir dir;
-        std::vector<DuplicateCandidate> files;
+        Files files;
         for (qsizetype i = 0; i < contents.size(); ++i) {
-            DuplicateCandidate file;
-            file.row = int(i);
+            Entry& file = files.add();
             file.folder = dir.path() + u'/';
             file.name = QStringLiteral("%1.zuf").arg(i);
             const bool missing = contents[i] == "-";
@@ -104,9 +113,8 @@ private slots:
             if (!missing)
                 QCOMPARE(WriteFileThroughUnfinished(file.folder + file.name, contents[i], false),
                          0);
-            files.push_back(file);
         }
-        DuplicateSearch search(DuplicateWay::Content, files);
+        DuplicateSearch search(DuplicateWay::Content, files.candidates);
         QCOMPARE(GroupsText(search.groups()), groups);
         QCOMPARE(search.unreadCount(), unread);
         QVERIFY(search.finished());
@@ -132,19 +140,22 @@ private slots:
         QFETCH(int, keptRow);
         // The group's files stand at rows 7, 3, 9, 5 of the list; a second group of two keeps
         // one of its own.
-        const int rows[] = {7, 3, 9, 5};
-        std::vector<DuplicateCandidate> files;
-        for (int i = 0; i < 4; ++i)
-            files.push_back({rows[i], {}, {}, {}, {}, times[i], quint32(sizes[i]), false});
-        files.push_back({1, {}, {}, {}, {}, 0, 0, false});
-        files.push_back({0, {}, {}, {}, {}, 0, 0, false});
+        const int rows[] = {7, 3, 9, 5, 1, 0};
+        Files files;
+        for (int i = 0; i < 6; ++i) {
+            Entry& entry = files.add();
+            files.candidates.back().row = rows[i];
+            entry.lastWriteTime = i < 4 ? times[i] : 0;
+            entry.size = i < 4 ? quint32(sizes[i]) : 0;
+        }
         std::vector<int> expected;
         for (int i = 0; i < 4; ++i)
             if (i != keptRow)
                 expected.push_back(rows[i]);
         expected.push_back(0); // of the second group, the first file stays
         std::sort(expected.begin(), expected.end());
-        QCOMPARE(RowsAllButOne(files, {{0, 1, 2, 3}, {4, 5}}, KeepInGroup(keep)), expected);
+        QCOMPARE(RowsAllButOne(files.candidates, {{0, 1, 2, 3}, {4, 5}}, KeepInGroup(keep)),
+                 expected);
     }
 
     // The candidates are the rows the list shows, each with its own row number.
