@@ -2,11 +2,13 @@
 // RFC 4180 reader, the web page by xmllint's HTML parser, the JSON by Qt's parser. Every field
 // of every row must come back as the row holds it.
 
+#include "catalogue/catalogue_model.h"
 #include "catalogue/columns.h"
 #include "platform/native_fileops.h"
 #include "report/export.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -222,6 +224,77 @@ private slots:
         QCOMPARE(table->size(), 2);
         QCOMPARE(table->at(0), Expected(tricky));
         QCOMPARE(table->at(1), Expected(plain));
+    }
+
+    // The command: an existing file is replaced only after a Yes; the rows are the selected
+    // ones or all shown ones as the dialog says; the message names what was written.
+    void command_data() {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("selectedOnly");
+        QTest::addColumn<QStringList>("names"); // of the rows in the file; empty: file kept
+        QTest::newRow("new file, all rows") << false << false << false
+                                            << QStringList{"a.zuf", "b.zuf", "c.zuf"};
+        QTest::newRow("new file, selected rows") << false << false << true
+                                                 << QStringList{"a.zuf", "c.zuf"};
+        QTest::newRow("existing file kept on No") << true << false << false << QStringList{};
+        QTest::newRow("existing file replaced on Yes") << true << true << true
+                                                       << QStringList{"a.zuf", "c.zuf"};
+    }
+    void command() {
+        QFETCH(bool, exists);
+        QFETCH(bool, yes);
+        QFETCH(bool, selectedOnly);
+        QFETCH(QStringList, names);
+        struct Fake : ExportDialogs {
+            bool selectedOnly = false, yes = false;
+            int asked = 0;
+            QString message;
+            bool runExportDialog(ExportChoice& choice, int, int, QString&) override {
+                choice.format = ExportFormat::Json;
+                choice.selectedOnly = selectedOnly;
+                return true;
+            }
+            bool warnYesNo(const QString&) override {
+                ++asked;
+                return yes;
+            }
+            void showMessage(const QString& text) override { message = text; }
+            bool progress(int, int) override { return true; }
+        } dialogs;
+        dialogs.selectedOnly = selectedOnly;
+        dialogs.yes = yes;
+        CatalogueModel list;
+        for (const char* name : {"a.zuf", "b.zuf", "c.zuf"})
+            list.insertEntry(list.rowCount(),
+                             MakeEntry(QString::fromLatin1(name), {}, {}, {}), StateNormal);
+        list.selectAndFocus(0);
+        list.selectAndFocus(2);
+        QTemporaryDir dir;
+        ExportChoice choice;
+        choice.path = dir.path() + QStringLiteral("/list.json");
+        const QByteArray old("kept");
+        if (exists)
+            QCOMPARE(WriteFileThroughUnfinished(choice.path, old, false), 0);
+        ExportList(dialogs, list, choice, dir.path() + u'/');
+        QCOMPARE(dialogs.asked, exists ? 1 : 0);
+        QFile file(choice.path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (names.isEmpty()) {
+            QCOMPARE(bytes, old);
+            QVERIFY(dialogs.message.isEmpty());
+            return;
+        }
+        QString complaint;
+        const std::optional<Table> table = ReadJson(bytes, complaint);
+        QVERIFY(table);
+        QStringList written;
+        for (const QStringList& row : *table)
+            written << row.first();
+        QCOMPARE(written, names);
+        QCOMPARE(dialogs.message, ExportWrittenText(int(names.size()), choice.path));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.json"});
     }
 };
 
