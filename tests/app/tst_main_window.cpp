@@ -564,7 +564,7 @@ private slots:
         std::sort(disabled.begin(), disabled.end());
         QCOMPARE(grayed, disabled);
         QCOMPARE(texts.first(), QStringLiteral("&Browse Folders...\tF3"));
-        QCOMPARE(texts.size(), 14);
+        QCOMPARE(texts.size(), 16);
         // The menu bar's drop-down is never grayed, except Undo with nothing to undo.
         for (QAction* item : m_window->dropDownMenu()->actions())
             QVERIFY(item->isEnabled() || item->text() == MenuItemText(CommandId::Undo));
