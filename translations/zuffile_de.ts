@@ -275,6 +275,22 @@ Ohne Argument öffnet er den Arbeitsordner des letzten Laufs.</translation>
         <source>ZUF File Options</source>
         <translation>Optionen von ZUF File</translation>
     </message>
+    <message>
+        <source>Find Dup&amp;licates...</source>
+        <translation>&amp;Doppelte Dateien finden...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport List...</source>
+        <translation>Liste e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Doppelte Dateien finden</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDialog</name>
@@ -320,6 +336,197 @@ Ohne Argument öffnet er den Arbeitsordner des letzten Laufs.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Doppelte Dateien finden</translation>
+    </message>
+    <message>
+        <source>Same &amp;title and author</source>
+        <translation>Gleicher &amp;Titel und Autor</translation>
+    </message>
+    <message>
+        <source>Same &amp;content</source>
+        <translation>Gleicher &amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Newest</source>
+        <translation>Alle außer der &amp;neuesten auswählen</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Oldest</source>
+        <translation>Alle außer der ä&amp;ltesten auswählen</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Largest</source>
+        <translation>Alle außer der &amp;größten auswählen</translation>
+    </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Die Dateien werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Comparing titles and authors...</source>
+        <translation>Titel und Autoren werden verglichen...</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Keine doppelten Dateien gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s)</source>
+        <translation>
+            <numerusform>%n Gruppe</numerusform>
+            <numerusform>%n Gruppen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n file(s).</source>
+        <translation>
+            <numerusform>aus %n Datei.</numerusform>
+            <numerusform>aus %n Dateien.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 groups are listed.</source>
+        <translation>Die ersten %1 Gruppen sind aufgeführt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read.</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden.</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Comments</source>
+        <translation>Kommentare</translation>
+    </message>
+    <message>
+        <source>ZUF files</source>
+        <translation>ZUF-Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) written to
+%1</source>
+        <translation>
+            <numerusform>%n Zeile geschrieben nach
+%1</numerusform>
+            <numerusform>%n Zeilen geschrieben nach
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+has NOT been written:
+%2</source>
+        <translation>%1
+wurde NICHT geschrieben:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Selected rows (%1)</source>
+        <translation>&amp;Markierte Zeilen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;All rows shown (%1)</source>
+        <translation>&amp;Alle angezeigten Zeilen (%1)</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Zeilen:</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Byte-order mark (for spreadsheet programs on Windows)</source>
+        <translation>&amp;Byte-Order-Mark (für Tabellenprogramme unter Windows)</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Exporting the list</source>
+        <translation>Die Liste wird exportiert</translation>
     </message>
 </context>
 <context>

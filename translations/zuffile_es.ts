@@ -275,6 +275,22 @@ Sin argumentos se abre en la carpeta de trabajo de la última ejecución.</trans
         <source>ZUF File Options</source>
         <translation>Opciones de ZUF File</translation>
     </message>
+    <message>
+        <source>Find Dup&amp;licates...</source>
+        <translation>Buscar &amp;duplicados...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport List...</source>
+        <translation>E&amp;xportar lista...</translation>
+    </message>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exportar lista</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDialog</name>
@@ -320,6 +336,197 @@ Sin argumentos se abre en la carpeta de trabajo de la última ejecución.</trans
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Buscar duplicados</translation>
+    </message>
+    <message>
+        <source>Same &amp;title and author</source>
+        <translation>Mismo &amp;título y autor</translation>
+    </message>
+    <message>
+        <source>Same &amp;content</source>
+        <translation>Mismo &amp;contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Newest</source>
+        <translation>Seleccionar todo salvo el más &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Oldest</source>
+        <translation>Seleccionar todo salvo el más &amp;antiguo</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Largest</source>
+        <translation>Seleccionar todo salvo el más &amp;grande</translation>
+    </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Leyendo los archivos...</translation>
+    </message>
+    <message>
+        <source>Comparing titles and authors...</source>
+        <translation>Comparando títulos y autores...</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>No se encontraron duplicados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s)</source>
+        <translation>
+            <numerusform>%n grupo</numerusform>
+            <numerusform>%n grupos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n file(s).</source>
+        <translation>
+            <numerusform>de %n archivo.</numerusform>
+            <numerusform>de %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 groups are listed.</source>
+        <translation>Se muestran los primeros %1 grupos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read.</source>
+        <translation>
+            <numerusform>No se pudo leer %n archivo.</numerusform>
+            <numerusform>No se pudieron leer %n archivos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>ZUF files</source>
+        <translation>Archivos ZUF</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) written to
+%1</source>
+        <translation>
+            <numerusform>%n fila escrita en
+%1</numerusform>
+            <numerusform>%n filas escritas en
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+has NOT been written:
+%2</source>
+        <translation>%1
+NO se ha escrito:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export List</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>&amp;Selected rows (%1)</source>
+        <translation>Filas &amp;seleccionadas (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;All rows shown (%1)</source>
+        <translation>&amp;Todas las filas mostradas (%1)</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Filas:</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Página web (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Byte-order mark (for spreadsheet programs on Windows)</source>
+        <translation>&amp;Marca de orden de bytes (para hojas de cálculo en Windows)</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>Arch&amp;ivo:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exporting the list</source>
+        <translation>Exportando la lista</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,22 @@ Sans argument, il s&apos;ouvre sur le dossier de travail de la dernière session
         <source>ZUF File Options</source>
         <translation>Options de ZUF File</translation>
     </message>
+    <message>
+        <source>Find Dup&amp;licates...</source>
+        <translation>Trouver les dou&amp;blons...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport List...</source>
+        <translation>E&amp;xporter la liste...</translation>
+    </message>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Trouver les doublons</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Exporter la liste</translation>
+    </message>
 </context>
 <context>
     <name>ConfirmationDialog</name>
@@ -320,6 +336,197 @@ Sans argument, il s&apos;ouvre sur le dossier de travail de la dernière session
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicatesDialog</name>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Trouver les doublons</translation>
+    </message>
+    <message>
+        <source>Same &amp;title and author</source>
+        <translation>Même &amp;titre et auteur</translation>
+    </message>
+    <message>
+        <source>Same &amp;content</source>
+        <translation>Même &amp;contenu</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>Rec&amp;hercher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Newest</source>
+        <translation>Tout sélectionner sauf le plus &amp;récent</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Oldest</source>
+        <translation>Tout sélectionner sauf le plus &amp;ancien</translation>
+    </message>
+    <message>
+        <source>Select All but the &amp;Largest</source>
+        <translation>Tout sélectionner sauf le plus &amp;grand</translation>
+    </message>
+    <message>
+        <source>Reading the files...</source>
+        <translation>Lecture des fichiers...</translation>
+    </message>
+    <message>
+        <source>Comparing titles and authors...</source>
+        <translation>Comparaison des titres et des auteurs...</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No duplicates found.</source>
+        <translation>Aucun doublon trouvé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s)</source>
+        <translation>
+            <numerusform>%n groupe</numerusform>
+            <numerusform>%n groupes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n file(s).</source>
+        <translation>
+            <numerusform>de %n fichier.</numerusform>
+            <numerusform>de %n fichiers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first %1 groups are listed.</source>
+        <translation>Les %1 premiers groupes sont affichés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read.</source>
+        <translation>
+            <numerusform>%n fichier n'a pas pu être lu.</numerusform>
+            <numerusform>%n fichiers n'ont pas pu être lus.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>ZUF files</source>
+        <translation>Fichiers ZUF</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) written to
+%1</source>
+        <translation>
+            <numerusform>%n ligne écrite dans
+%1</numerusform>
+            <numerusform>%n lignes écrites dans
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1
+has NOT been written:
+%2</source>
+        <translation>%1
+n'a PAS été écrit :
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export List</source>
+        <translation>Exporter la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Selected rows (%1)</source>
+        <translation>Lignes &amp;sélectionnées (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;All rows shown (%1)</source>
+        <translation>&amp;Toutes les lignes affichées (%1)</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Lignes :</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Page web (*.html)</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>&amp;Byte-order mark (for spreadsheet programs on Windows)</source>
+        <translation>&amp;Marque d'ordre des octets (pour les tableurs sous Windows)</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>Fich&amp;ier :</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exporting the list</source>
+        <translation>Exportation de la liste</translation>
     </message>
 </context>
 <context>
