@@ -12,9 +12,10 @@
 #include "catalogue/catalogue_model.h"
 #include "catalogue/duplicates_dialog.h"
 #include "catalogue/entry_rows.h"
+#include "catalogue/row_filter.h"
 #include "catalogue/scan.h"
-#include "catalogue/search_dialog.h"
 #include "catalogue/search.h"
+#include "catalogue/search_dialog.h"
 #include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "fileops/destination_dialog.h"
@@ -37,6 +38,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -132,7 +134,44 @@ void MainWindow::createToolbar() {
     m_folderBox->setAccessibleName(tr("Working folder"));
     connect(m_folderBox, &QComboBox::activated, this, [this] { runCommand(CommandId::FolderBox); });
     m_toolbar->addWidget(m_folderBox);
+    createFilterBox();
     addToolBar(Qt::TopToolBarArea, m_toolbar);
+}
+
+// The filter box at the right end of the toolbar: Ctrl+L or Ctrl+E reach it, Esc empties it.
+// The list shows the rows its words match as the worker finds them.
+void MainWindow::createFilterBox() {
+    auto* gap = new QWidget(m_toolbar);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolbar->addWidget(gap);
+    m_filterBox = new QLineEdit(m_toolbar);
+    m_filterBox->setPlaceholderText(tr("Filter"));
+    m_filterBox->setAccessibleName(tr("Filter"));
+    m_filterBox->setClearButtonEnabled(true);
+    m_filterBox->setMinimumWidth(160);
+    m_filterBox->setMaximumWidth(320);
+    m_toolbar->addWidget(m_filterBox);
+    for (const QKeyCombination key : {Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_E}) {
+        auto* reach = new QShortcut(key, this);
+        connect(reach, &QShortcut::activated, this, [this] {
+            m_filterBox->setFocus(Qt::ShortcutFocusReason);
+            m_filterBox->selectAll();
+        });
+    }
+    auto* empty = new QShortcut(QKeySequence(Qt::Key_Escape), m_filterBox);
+    empty->setContext(Qt::WidgetShortcut);
+    connect(empty, &QShortcut::activated, m_filterBox, &QLineEdit::clear);
+    connect(m_filterBox, &QLineEdit::textChanged, this, &MainWindow::filterBoxChanged);
+    // A focused row that the words hide leaves "Focused" at the top.
+    connect(&m_filterRun, &FilterBoxRun::shown, this, [this] {
+        const QModelIndex focus = m_catalogue.selectionModel()->currentIndex();
+        m_currentRow = focus.isValid() ? focus.row() : 0;
+        updateStatus();
+    });
+}
+
+void MainWindow::filterBoxChanged() {
+    m_filterRun.setText(m_filterBox->text(), SearchedFields(m_settings.columnTable));
 }
 
 // The menu bar's one drop-down and the context menu enable their commands by rules of their
@@ -364,9 +403,9 @@ void MainWindow::setStatusText(int part, const QString& text) {
 }
 
 void MainWindow::setToolbarState(const ToolbarState& state) {
-    for (CommandId command : {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
-                              CommandId::DeleteFiles, CommandId::CreateReport,
-                              CommandId::EditInformation})
+    for (CommandId command :
+         {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
+          CommandId::DeleteFiles, CommandId::CreateReport, CommandId::EditInformation})
         m_toolbarActions[command]->setEnabled(state.fileCommands);
     m_toolbarActions[CommandId::RunEditor]->setEnabled(state.singleCommands);
     showFilterState(state.filterPressed);
@@ -497,8 +536,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // a name being edited in place are the editor's: Enter there ends the editing and reaches the
 // list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
-    if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 ||
-        m_list->isEditing())
+    if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 || m_list->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -518,6 +556,8 @@ void MainWindow::postCommand(CommandId command) {
 }
 
 void MainWindow::runCommand(CommandId command) {
+    // The rows shown stay as they are while the command works on them.
+    const FilterBoxRun::Hold hold(m_filterRun);
     switch (command) {
     case CommandId::FolderBox:
         return folderBoxChanged();
@@ -566,6 +606,7 @@ void MainWindow::runCommand(CommandId command) {
     case CommandId::Options:
         RunOptionsDialog(this, m_settings, *this);
         layoutMainWindow();
+        filterBoxChanged(); // the columns searched may have changed
         return;
     default:
         return;
@@ -699,6 +740,7 @@ void MainWindow::refreshList() {
     m_currentRow = 0; // the refill starts from the top
     m_workingFolder = RefreshCatalogue(m_catalogue, *this, m_workingFolder);
     layoutMainWindow();
+    m_filterRun.again(); // the box's words over the new rows
     if (m_scanInput.closeRequested())
         close();
 }

@@ -8,6 +8,7 @@
 #include "app/start_target.h"
 #include "base/ui_hooks.h"
 #include "catalogue/catalogue_model.h"
+#include "catalogue/filter_run.h"
 #include "fileops/folder_history.h"
 #include "fileops/undo.h"
 #include "report/export.h"
@@ -21,6 +22,7 @@
 
 class InfoPanel;
 class QComboBox;
+class QLineEdit;
 class QMenu;
 class QToolBar;
 class StatusBarWidget;
@@ -66,6 +68,8 @@ public:
 
     ListView* list() const { return m_list; }
     QComboBox* folderBox() const { return m_folderBox; }
+    QLineEdit* filterBox() const { return m_filterBox; }
+    FilterBoxRun& filterRun() { return m_filterRun; }
     StatusBarWidget* statusBarWidget() const { return m_status; }
     InfoPanel* infoPanel() const { return m_panel; }
     QToolBar* toolbar() const { return m_toolbar; }
@@ -146,6 +150,8 @@ private:
     void runProgram(CommandId command);
     void search();
     void toggleFilter();
+    void createFilterBox();
+    void filterBoxChanged();
     void showFilterState(bool on);
 
     Settings m_settings;
@@ -153,6 +159,7 @@ private:
     SettingsStore& m_store;
     // Declared before everything that refers to it (the closing guard), so that it goes last.
     CatalogueModel m_catalogue;
+    FilterBoxRun m_filterRun{m_catalogue}; // the filter box's words at work on the rows
     QString m_workingFolder;
     QString m_destFolder; // the destination of move and copy; empty after start-up
     QString m_reportPath; // the report file, empty until the first report to a file
@@ -163,6 +170,7 @@ private:
     StatusBarWidget* m_status = nullptr;
     QToolBar* m_toolbar = nullptr;
     QComboBox* m_folderBox = nullptr;
+    QLineEdit* m_filterBox = nullptr;
     QMenu* m_dropDown = nullptr;
     QMenu* m_contextMenu = nullptr;
     std::map<CommandId, QAction*> m_toolbarActions;

@@ -291,6 +291,7 @@ void CatalogueCheck::finish(CatalogueModel& list, UiHooks& window) {
     const bool changed = reordered || !added.empty() || m_counts.read > 0 ||
                          std::find(gone.begin(), gone.end(), true) != gone.end();
     if (changed) {
+        const CatalogueModel::AllRowsShown all(list); // rows are known among all of them
         std::vector<std::uint64_t> walkOrder(size_t(list.rowCount()), Unseen);
         std::vector<int> removed;
         for (int row = 0; row < list.rowCount(); ++row) {

@@ -38,7 +38,7 @@ void CatalogueModel::recountSelection() {
 }
 
 int CatalogueModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : shownCount();
 }
 
 int CatalogueModel::columnCount(const QModelIndex& parent) const {
@@ -76,13 +76,13 @@ QVariant CatalogueModel::data(const QModelIndex& index, int role) const {
                    : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));
     case Qt::DecorationRole:
         if (index.column() == ColumnName && decorationProvider)
-            return decorationProvider(m_rows[size_t(index.row())].image);
+            return decorationProvider(m_rows[place(index.row())].image);
         return {};
     case StateImageRole:
-        return int(m_rows[size_t(index.row())].image);
+        return int(m_rows[place(index.row())].image);
     case Qt::AccessibleDescriptionRole:
         if (index.column() == ColumnName)
-            return StateImageDescription(m_rows[size_t(index.row())].image);
+            return StateImageDescription(m_rows[place(index.row())].image);
         return {};
     default:
         return {};
@@ -119,42 +119,52 @@ bool CatalogueModel::setData(const QModelIndex& index, const QVariant& value, in
 }
 
 bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {
-    row = std::clamp(row, 0, int(m_rows.size()));
+    row = std::clamp(row, 0, shownCount());
+    const size_t at = row == shownCount() ? m_rows.size() : place(row);
+    changing();
     m_nameRanksStamp = -1;
+    const auto insert = [&] {
+        m_rows.insert(at, Row{std::move(entry), image, 0, false, false, {}});
+        if (mapped())
+            rebuildShown();
+    };
     if (m_updatesSuspended) {
-        m_rows.insert(size_t(row), Row{std::move(entry), image});
+        insert();
         return true;
     }
     beginInsertRows({}, row, row);
-    m_rows.insert(size_t(row), Row{std::move(entry), image});
+    insert();
     endInsertRows();
     return true;
 }
 
 Entry* CatalogueModel::editEntry(int row) {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= shownCount())
         return nullptr;
+    changing();
     m_nameRanksStamp = -1;
-    return &m_rows[size_t(row)].entry;
+    Row& edited = m_rows[place(row)];
+    edited.filterText = QByteArray();
+    return &edited.entry;
 }
 
 void CatalogueModel::setMatched(int row, bool matched) {
-    if (row >= 0 && row < int(m_rows.size()))
-        m_rows[size_t(row)].entry.isMatched = matched ? 1 : 0;
+    if (row >= 0 && row < shownCount())
+        m_rows[place(row)].entry.isMatched = matched ? 1 : 0;
 }
 
 const Entry* CatalogueModel::entryAt(int row) const {
-    return row >= 0 && row < int(m_rows.size()) ? &m_rows[size_t(row)].entry : nullptr;
+    return row >= 0 && row < shownCount() ? &m_rows[place(row)].entry : nullptr;
 }
 
 StateImage CatalogueModel::stateImage(int row) const {
-    return row >= 0 && row < int(m_rows.size()) ? m_rows[size_t(row)].image : StateNone;
+    return row >= 0 && row < shownCount() ? m_rows[place(row)].image : StateNone;
 }
 
 void CatalogueModel::setStateImage(int row, StateImage image) {
-    if (row < 0 || row >= int(m_rows.size()) || m_rows[size_t(row)].image == image)
+    if (row < 0 || row >= shownCount() || m_rows[place(row)].image == image)
         return;
-    m_rows[size_t(row)].image = image;
+    m_rows[place(row)].image = image;
     if (m_updatesSuspended)
         return;
     const QModelIndex cell = index(row, ColumnName);
@@ -162,9 +172,9 @@ void CatalogueModel::setStateImage(int row, StateImage image) {
 }
 
 void CatalogueModel::setStateImages(const std::vector<StateImage>& images) {
-    const size_t count = std::min(images.size(), m_rows.size());
+    const size_t count = std::min(images.size(), size_t(shownCount()));
     for (size_t row = 0; row < count; ++row)
-        m_rows[row].image = images[row];
+        m_rows[place(int(row))].image = images[row];
     if (m_updatesSuspended || count == 0)
         return;
     emit dataChanged(index(0, ColumnName), index(int(count) - 1, ColumnName),
@@ -172,24 +182,31 @@ void CatalogueModel::setStateImages(const std::vector<StateImage>& images) {
 }
 
 void CatalogueModel::removeEntryRow(int row) {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= shownCount())
         return;
+    changing();
+    const auto erase = [&] {
+        m_rows.erase(place(row));
+        if (mapped())
+            rebuildShown();
+    };
     if (m_updatesSuspended) {
-        m_rows.erase(size_t(row));
+        erase();
         return;
     }
     beginRemoveRows({}, row, row);
-    m_rows.erase(size_t(row));
+    erase();
     endRemoveRows();
 }
 
 void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
     if (rows.empty())
         return;
+    changing();
     // Where each row goes (-1: removed), and where the focus goes. One layout change moves the
     // rows however many runs they form; the selection is taken down before and put back
     // after, so that it never has to follow the rows through the change.
-    const int count = int(m_rows.size());
+    const int count = shownCount();
     std::vector<int> newPosition(size_t(count), 0);
     for (int row : rows)
         newPosition[size_t(row)] = -1;
@@ -199,11 +216,16 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
             position = kept++;
     // The kept rows move up in one pass.
     const auto keepRows = [&] {
+        std::vector<char> gone(m_rows.size(), 0);
+        for (int row : rows)
+            gone[place(row)] = 1;
         ChunkedRows<Row> remaining;
-        for (int row = 0; row < count; ++row)
-            if (newPosition[size_t(row)] >= 0)
-                remaining.push_back(std::move(m_rows[size_t(row)]));
+        for (size_t at = 0; at < m_rows.size(); ++at)
+            if (!gone[at])
+                remaining.push_back(std::move(m_rows[at]));
         m_rows = std::move(remaining);
+        if (mapped())
+            rebuildShown();
     };
     if (m_updatesSuspended) {
         keepRows();
@@ -258,23 +280,29 @@ void CatalogueModel::removeEntryRows(const std::vector<int>& rows) {
 void CatalogueModel::appendEntries(std::vector<Entry>&& entries) {
     if (entries.empty())
         return;
-    const int first = int(m_rows.size());
+    changing();
+    const int first = shownCount();
     m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         beginInsertRows({}, first, first + int(entries.size()) - 1);
     for (Entry& entry : entries) {
         const StateImage image = entry.isBad ? StateBad : StateNormal;
-        m_rows.push_back({std::move(entry), image});
+        m_rows.push_back({std::move(entry), image, 0, false, false, {}});
+        if (mapped())
+            m_shown.push_back(int(m_rows.size()) - 1);
     }
     if (!m_updatesSuspended)
         endInsertRows();
 }
 
 void CatalogueModel::removeAllRows() {
+    changing();
     if (!m_updatesSuspended)
         beginResetModel();
     ChunkedRows<Row> old;
     old.swap(m_rows);
+    m_rowFilter = false;
+    m_shown.clear();
     m_nameRanksStamp = -1;
     if (!m_updatesSuspended)
         endResetModel();
@@ -309,7 +337,7 @@ void CatalogueModel::updateRow(int row) {
 
 void CatalogueModel::updateRows(int first, int last) {
     first = std::max(first, 0);
-    last = std::min(last, int(m_rows.size()) - 1);
+    last = std::min(last, shownCount() - 1);
     if (first > last || m_updatesSuspended)
         return;
     emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
@@ -319,8 +347,9 @@ bool CatalogueModel::moveRowsToOrder(const SortedRows& sorted, int milliseconds)
     const std::vector<int>& order = sorted.order;
     const bool ranked = sorted.nameRanks.size() == m_rows.size();
     if (!m_placing) {
-        if (order.size() != m_rows.size())
-            return true; // not an order of these rows
+        if (order.size() != m_rows.size() || mapped())
+            return true; // not an order of these rows, or of only the rows shown
+        changing();
         if (ranked)
             m_nameRanksStamp = -1; // until every row has its new rank
         if (!m_updatesSuspended)
@@ -397,6 +426,91 @@ bool CatalogueModel::placeRows(const SortedRows& sorted, int milliseconds) {
     return true;
 }
 
+void CatalogueModel::rebuildShown() {
+    m_shown.clear();
+    for (size_t at = 0; at < m_rows.size(); ++at)
+        if (!m_rows[at].hidden)
+            m_shown.push_back(int(at));
+}
+
+// The selection and the focus are taken into the rows before the change and put back after
+// it: rows that stay shown keep theirs, rows hidden keep theirs for later.
+void CatalogueModel::changeShownRows(const std::function<void()>& change) {
+    const int shown = shownCount();
+    for (int row = 0; row < shown; ++row)
+        m_rows[place(row)].keptSelected = false;
+    for (int row : selectedRows())
+        m_rows[place(row)].keptSelected = true;
+    const QModelIndex focus = m_selection.currentIndex();
+    const int focusPlace = focus.isValid() ? int(place(focus.row())) : -1;
+
+    if (!m_updatesSuspended)
+        beginResetModel();
+    change();
+    if (mapped())
+        rebuildShown();
+    else
+        m_shown.clear();
+    if (!m_updatesSuspended)
+        endResetModel();
+
+    QItemSelection keep;
+    const int count = shownCount();
+    for (int row = 0; row < count;) {
+        if (!m_rows[place(row)].keptSelected) {
+            ++row;
+            continue;
+        }
+        const int first = row;
+        while (row < count && m_rows[place(row)].keptSelected)
+            ++row;
+        keep.select(index(first, 0), index(row - 1, ColumnCount - 1));
+    }
+    if (!keep.isEmpty())
+        m_selection.select(keep, QItemSelectionModel::Select);
+    if (focusPlace < 0 || m_rows[size_t(focusPlace)].hidden)
+        return;
+    int focusRow = focusPlace;
+    if (mapped())
+        focusRow =
+            int(std::lower_bound(m_shown.begin(), m_shown.end(), focusPlace) - m_shown.begin());
+    m_selection.setCurrentIndex(index(focusRow, 0), QItemSelectionModel::NoUpdate);
+}
+
+void CatalogueModel::showRows(const std::vector<char>& shownByPlace) {
+    changeShownRows([&] {
+        for (size_t at = 0; at < m_rows.size(); ++at)
+            m_rows[at].hidden = at < shownByPlace.size() && !shownByPlace[at];
+        m_rowFilter = true;
+    });
+}
+
+void CatalogueModel::showAllRows() {
+    if (!m_rowFilter)
+        return;
+    changeShownRows([&] {
+        for (size_t at = 0; at < m_rows.size(); ++at)
+            m_rows[at].hidden = false;
+        m_rowFilter = false;
+    });
+}
+
+CatalogueModel::AllRowsShown::AllRowsShown(CatalogueModel& list) : m_list(list) {
+    if (m_list.m_allShown > 0 || !m_list.m_rowFilter) {
+        ++m_list.m_allShown;
+        return;
+    }
+    m_list.changeShownRows([this] { ++m_list.m_allShown; });
+}
+
+CatalogueModel::AllRowsShown::~AllRowsShown() {
+    if (m_list.m_allShown > 1 || !m_list.m_rowFilter) {
+        --m_list.m_allShown;
+        return;
+    }
+    m_list.changeShownRows([this] { --m_list.m_allShown; });
+}
+
 bool CatalogueModel::isSelected(int row) const {
     return m_selection.isRowSelected(row, {});
 }
@@ -418,7 +532,7 @@ std::vector<int> CatalogueModel::selectedRows() const {
 int CatalogueModel::nextRow(int after, bool selectedOnly) const {
     const int start = std::max(after + 1, 0);
     if (!selectedOnly)
-        return start < int(m_rows.size()) ? start : -1;
+        return start < shownCount() ? start : -1;
     // The first selected row from `start` on: the nearest whole-row range that reaches it,
     // without walking the rows in between.
     int next = -1;
@@ -441,7 +555,7 @@ int CatalogueModel::nextRow(int after, bool selectedOnly) const {
 }
 
 void CatalogueModel::selectAndFocus(int row) {
-    if (row < 0 || row >= int(m_rows.size()))
+    if (row < 0 || row >= shownCount())
         return;
     m_selection.setCurrentIndex(index(row, 0),
                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);

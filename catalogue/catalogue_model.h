@@ -2,7 +2,8 @@
 // The catalogue session: one row per file, each row owning its Entry and its state image, the
 // one selection model whose current index is the list's focus, the sort order, the search words
 // and the filter with its count. The window's table view shows this model and this selection
-// model as they are.
+// model as they are. The filter box may hide rows: then the rows of the model, and so of every
+// command, are the rows shown, while the hidden ones keep their places and their selection.
 
 #include "base/entry.h"
 #include "catalogue/chunked_rows.h"
@@ -10,6 +11,7 @@
 #include "catalogue/columns.h"
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <functional>
@@ -75,7 +77,7 @@ public:
         if (m_freeing.valid())
             m_freeing.wait();
     }
-    void updateRow(int row); // the row's texts changed: redraw it
+    void updateRow(int row);              // the row's texts changed: redraw it
     void updateRows(int first, int last); // the same for the rows first to last, in one change
     // Between these two the views see no change (the list's redrawing is off): rows are added
     // silently and the views take the whole list afresh at the end, as after a reset.
@@ -93,7 +95,7 @@ public:
     // column orders rows that tie in it by name without collating a million names again. The
     // stamp names the collation they were ranked in; -1 while they are not known.
     int nameRanksStamp() const { return m_nameRanksStamp; }
-    int nameRank(int row) const { return m_rows[size_t(row)].nameRank; }
+    int nameRank(int row) const { return m_rows[place(row)].nameRank; }
 
     // The collation the list's texts are sorted in: the user's locale, or the one set here
     // (a change of the locale, a test).
@@ -135,6 +137,46 @@ public:
     };
     bool isRefilling() const { return m_refilling > 0; }
 
+    // The rows the filter box shows. shownByPlace[place] tells, for every row in its place
+    // among all rows, whether the list shows it; the hidden rows leave the model's rows (and
+    // so the views and every command) but keep their places in the sort and their selection,
+    // which comes back when they are shown again. The selection and focus of the rows that
+    // stay shown are kept.
+    void showRows(const std::vector<char>& shownByPlace);
+    void showAllRows(); // the box emptied: every row shown, the selection of all kept
+    bool rowsFiltered() const { return m_rowFilter; }
+    int allRowCount() const { return int(m_rows.size()); }
+    // Every row by its place among all rows, hidden or not: for the filter's worker, which
+    // reads them while the list stands still (beforeChange stops it before any change).
+    const Entry& entryInPlace(int place) const { return m_rows[size_t(place)].entry; }
+    bool hiddenInPlace(int place) const { return m_rows[size_t(place)].hidden; }
+    // The row's texts as the filter box compares them; null until set, and again after the
+    // row changed.
+    const QByteArray& filterTextInPlace(int place) const {
+        return m_rows[size_t(place)].filterText;
+    }
+    void setFilterTextInPlace(int place, QByteArray text) {
+        m_rows[size_t(place)].filterText = std::move(text);
+    }
+    // Counts every change of the rows, their texts or their order.
+    quint64 contentStamp() const { return m_contentStamp; }
+    // Runs before every change of the rows, their texts or their order.
+    std::function<void()> beforeChange;
+
+    // While one lives, the list shows every row, the hidden ones included, in their places:
+    // for work that finds rows among all of them (a sort, an undo, the check of the index).
+    // Afterwards the filter box's rows are shown again; rows added meanwhile are shown.
+    class AllRowsShown {
+    public:
+        explicit AllRowsShown(CatalogueModel& list);
+        ~AllRowsShown();
+        AllRowsShown(const AllRowsShown&) = delete;
+        AllRowsShown& operator=(const AllRowsShown&) = delete;
+
+    private:
+        CatalogueModel& m_list;
+    };
+
     // Selection and focus.
     QItemSelectionModel* selectionModel() { return &m_selection; }
     const QItemSelectionModel* selectionModel() const { return &m_selection; }
@@ -159,11 +201,26 @@ public:
 private:
     bool placeRows(const SortedRows& sorted, int milliseconds);
     void recountSelection();
+    // Hidden rows: whether the model's rows are some of the rows (mapped()), a row's place
+    // among all rows, and the change of which rows are shown, keeping selection and focus.
+    bool mapped() const { return m_rowFilter && m_allShown == 0; }
+    size_t place(int row) const { return mapped() ? size_t(m_shown[size_t(row)]) : size_t(row); }
+    int shownCount() const { return mapped() ? int(m_shown.size()) : int(m_rows.size()); }
+    void rebuildShown();
+    void changeShownRows(const std::function<void()>& change);
+    void changing() {
+        if (beforeChange)
+            beforeChange();
+        ++m_contentStamp;
+    }
 
     struct Row {
         Entry entry;
         StateImage image = StateNormal;
-        int nameRank = 0; // while the stamp is not -1; fits beside the image in the padding
+        int nameRank = 0;    // while the stamp is not -1; fits beside the image in the padding
+        bool hidden = false; // by the filter box
+        bool keptSelected = false; // selected when last shown, while hidden
+        QByteArray filterText;     // PreparedFilterText of the entry, when known
     };
     ChunkedRows<Row> m_rows;
     int m_nameRanksStamp = -1;
@@ -177,6 +234,10 @@ private:
     bool m_filterOn = false;
     int m_foundCount = 0;
     int m_refilling = 0;
+    bool m_rowFilter = false; // the filter box hides rows
+    int m_allShown = 0;       // AllRowsShown guards alive
+    std::vector<int> m_shown; // the places of the rows shown, ascending, while mapped()
+    quint64 m_contentStamp = 0;
     QItemSelectionModel m_selection;
     int m_selectedCount = 0;
 };

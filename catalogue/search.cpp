@@ -75,14 +75,16 @@ bool EntryMatchesSearch(const CatalogueModel& list, const Entry& entry) {
     return MatchesSearch(list, entry, joined, lowered);
 }
 
-// Which rows the search words match, found on two threads in a big list.
+// Which rows the search words match, found on two threads in a big list whose every row is
+// shown; a row the filter box hides is no match.
 static std::vector<char> MatchRows(const CatalogueModel& list) {
     const int count = list.rowCount();
     std::vector<char> matched(size_t(count), 0);
     const auto matchRange = [&](int from, int to) {
         QString joined, lowered;
         for (int row = from; row < to; ++row)
-            matched[size_t(row)] = MatchesSearch(list, *list.entryAt(row), joined, lowered);
+            matched[size_t(row)] = !list.hiddenInPlace(row) &&
+                                   MatchesSearch(list, *list.entryAt(row), joined, lowered);
     };
     const int half = count >= ManyRowsForTwoThreads ? count / 2 : 0;
     std::thread other;
@@ -97,22 +99,27 @@ static std::vector<char> MatchRows(const CatalogueModel& list) {
 void ApplySearchFilter(CatalogueModel& list, UiHooks& window) {
     const bool filterOn = list.filterOn();
     int found = 0;
-    std::vector<StateImage> images(size_t(list.rowCount()));
-    const std::vector<char> matched = filterOn ? MatchRows(list) : std::vector<char>();
-    for (int row = 0; row < list.rowCount(); ++row) {
-        const bool isMatched = filterOn && matched[size_t(row)];
-        list.setMatched(row, isMatched);
-        if (filterOn) {
-            images[size_t(row)] = isMatched ? StateMatched : StateUnmatched;
-            found += isMatched;
-        } else {
-            images[size_t(row)] = list.entryAt(row)->isBad ? StateBad : StateNormal;
+    {
+        // The pass marks the rows the filter box shows; the sort puts the hidden ones in
+        // order too.
+        const CatalogueModel::AllRowsShown all(list);
+        std::vector<StateImage> images(size_t(list.rowCount()));
+        const std::vector<char> matched = filterOn ? MatchRows(list) : std::vector<char>();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            const bool isMatched = filterOn && matched[size_t(row)];
+            list.setMatched(row, isMatched);
+            if (filterOn) {
+                images[size_t(row)] = isMatched ? StateMatched : StateUnmatched;
+                found += isMatched;
+            } else {
+                images[size_t(row)] = list.entryAt(row)->isBad ? StateBad : StateNormal;
+            }
         }
+        list.setStateImages(images);
+        list.setFoundCount(found);
+        list.clearSelectionAndFocus();
+        SortColumn(list, filterOn);
     }
-    list.setStateImages(images);
-    list.setFoundCount(found);
-    list.clearSelectionAndFocus();
-    SortColumn(list, filterOn);
     if (filterOn) {
         window.ensureRowVisible(0);
         if (found > 0)

@@ -363,6 +363,8 @@ void ApplySortedOrder(CatalogueModel& list, const SortedRows& sorted,
 }
 
 void SortColumn(CatalogueModel& list, bool filterOn) {
+    // Hidden rows are sorted too: they stand in order when the filter box shows them again.
+    const CatalogueModel::AllRowsShown all(list);
     ApplySortedOrder(list, SortedOrder(list, filterOn));
 }
 

@@ -23,13 +23,21 @@ QString CountText(int filterOn, int foundCount, int rowCount) {
                     : QCoreApplication::translate("Status", "Total: %1 file(s)").arg(rowCount);
 }
 
+QString CountText(const CatalogueModel& list) {
+    if (list.filterOn() || !list.rowsFiltered())
+        return CountText(list.filterOn(), list.foundCount(), list.allRowCount());
+    return QCoreApplication::translate("Status", "Shown: %1 of %2")
+        .arg(list.rowCount())
+        .arg(list.allRowCount());
+}
+
 void UpdateStatus(const CatalogueModel& list, UiHooks& window, int currentRow) {
     if (list.isRefilling())
         return;
     window.setStatusText(1, FocusedText(currentRow));
     const int selected = list.selectedCount();
     window.setStatusText(2, SelectedText(selected));
-    window.setStatusText(3, CountText(list.filterOn(), list.foundCount(), list.rowCount()));
+    window.setStatusText(3, CountText(list));
     ToolbarState toolbar;
     toolbar.fileCommands = selected > 0;
     toolbar.singleCommands = selected == 1;

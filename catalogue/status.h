@@ -9,6 +9,8 @@ class UiHooks;
 QString FocusedText(int currentRow);     // "Focused: %d" with currentRow + 1
 QString SelectedText(int selectedCount); // "Selected: 5 files", "Selected: 1 file"
 QString CountText(int filterOn, int foundCount, int rowCount); // "Found: ..." or "Total: ..."
+// While the filter box hides rows: "Shown: N of M", unless the search filter is on ("Found").
+QString CountText(const CatalogueModel& list);
 
 // Rewrites the status bar, the toolbar states and the information panel through `window` after
 // a change of the list or of the selection; `currentRow` is the focused row. Does nothing while

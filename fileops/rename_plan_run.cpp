@@ -143,6 +143,7 @@ QString RenameFailuresText(const std::vector<RenameRunFailure>& failures) {
 
 void FollowRenamedRows(CatalogueModel& list, const std::vector<RenameRunDone>& done,
                        const QString& workingFolder) {
+    const CatalogueModel::AllRowsShown all(list);
     QHash<QString, int> rows;
     rows.reserve(list.rowCount());
     for (int row = 0; row < list.rowCount(); ++row) {

@@ -211,6 +211,7 @@ int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs
     record = {};
     for (const QString& folder : removed)
         (void)MakeFolder(folder); // one that is there again already is fine
+    const CatalogueModel::AllRowsShown all(list); // a file may come back to a hidden row
     RowFollower rows(list);
     QStringList left;
     int undone = 0;

@@ -365,6 +365,55 @@ private slots:
 #endif
     }
 
+    // Rows the filter box hides are never reached by a command, though they were selected
+    // before they were hidden: their files stay as they were, the report leaves them out, and
+    // their rows come back when every row is shown again.
+    void hiddenRowsAreNeverTouched_data() {
+        QTest::addColumn<int>("command");
+        QTest::newRow("delete") << int(CommandId::DeleteFiles);
+        QTest::newRow("move") << int(CommandId::MoveFiles);
+        QTest::newRow("copy") << int(CommandId::CopyFiles);
+        QTest::newRow("rename") << int(CommandId::RenameFiles);
+        QTest::newRow("report") << int(CommandId::CreateReport);
+    }
+    void hiddenRowsAreNeverTouched() {
+        QFETCH(int, command);
+        freshLibrary();
+        const QString dest = NormalisedFolder(m_dir.path() + QStringLiteral("/elsewhere"));
+        QDir(dest).removeRecursively();
+        QVERIFY(QDir().mkpath(dest));
+        m_s->destFolder = dest;
+        const Snapshot before = TakeSnapshot(m_work);
+        SelectRows(m_s->list, {2, 3, 5});
+        std::vector<char> shown(10, 1);
+        shown[3] = 0;
+        m_s->list.showRows(shown);
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {int(DialogAnswer::Yes), int(DialogAnswer::Yes),
+                                  int(DialogAnswer::Yes)};
+        dialogs.onRename = [&](const FileSummary& file, QString&) {
+            dialogs.paths << file.currentPath;
+            return int(DialogAnswer::No);
+        };
+        ReportScript report;
+
+        if (CommandId(command) == CommandId::CreateReport)
+            m_s->report(report);
+        else
+            m_s->run(CommandId(command), FileCommandVerb(CommandId(command)), dialogs,
+                     DeleteMode::Permanent);
+
+        QCOMPARE(dialogs.paths.size(), CommandId(command) == CommandId::CreateReport ? 0 : 2);
+        QVERIFY(!dialogs.paths.join(u'\n').contains(NameOf(3)));
+        QVERIFY(!report.clipboard.contains(NameOf(3)));
+        QCOMPARE(report.clipboard.contains(NameOf(2)),
+                 CommandId(command) == CommandId::CreateReport);
+        QCOMPARE(ReadAll(m_work + NameOf(3)), before.value(NameOf(3)));
+        QVERIFY(!QFile::exists(dest + NameOf(3)));
+        m_s->list.showAllRows();
+        QVERIFY(RowNames(m_s->list).contains(NameOf(3)));
+    }
+
     void folderInside_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("root");
