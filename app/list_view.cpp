@@ -37,6 +37,10 @@ ListView::ListView(const CatalogueModel& list, QWidget* parent)
     setItemDelegate(m_delegate);
     // Tab and Shift+Tab go to the window's next and previous control, not to the next cell.
     setTabKeyNavigation(false);
+    // Rows dragged out give other programs their files to copy.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
     m_hoverTimer.setSingleShot(true);
     m_hoverTimer.setInterval(400);
     connect(&m_hoverTimer, &QTimer::timeout, this, &ListView::selectHoveredRow);

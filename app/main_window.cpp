@@ -19,6 +19,7 @@
 #include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "fileops/destination_dialog.h"
+#include "fileops/dropped_files.h"
 #include "fileops/export_dialog.h"
 #include "fileops/file_commands_dialog.h"
 #include "fileops/info_batch_dialog.h"
@@ -35,11 +36,14 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -82,6 +86,7 @@ MainWindow::MainWindow(SettingsStore& store, Settings settings, FolderHistory hi
     for (QObject* watched :
          std::initializer_list<QObject*>{this, m_client, m_list, m_list->viewport()})
         watched->installEventFilter(this);
+    setAcceptDrops(true);
     layoutMainWindow();
 }
 
@@ -493,6 +498,51 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         FreeEntryRow(m_catalogue, row);
     saveWindowSettings();
     event->accept();
+}
+
+// Files and folders dragged from other programs; rows dragged from the list itself are not
+// dropped back on it.
+static bool DropsOnWindow(const QDropEvent* event) {
+    return !event->source() && event->mimeData()->hasUrls();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DropsOnWindow(event))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (DropsOnWindow(event))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (!DropsOnWindow(event))
+        return;
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << QDir::toNativeSeparators(url.toLocalFile());
+    event->acceptProposedAction();
+    // The questions come after the drop has ended, so that the other program is not kept
+    // waiting for them.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { openDropped(paths); }, Qt::QueuedConnection);
+}
+
+// A folder dropped alone becomes the working folder; dropped files are copied or moved into
+// the working folder by the normal batch.
+void MainWindow::openDropped(const QStringList& paths) {
+    const DroppedPaths dropped = SortDroppedPaths(paths);
+    if (!dropped.folder.isEmpty())
+        return openWorkingFolder(dropped.folder);
+    if (dropped.files.isEmpty() || m_inBatch)
+        return;
+    const FilterBoxRun::Hold hold(m_filterRun);
+    m_inBatch = true;
+    RunDroppedFilesCommand(this, dropped.files, {QString(), m_workingFolder, m_workingFolder},
+                           m_catalogue, *this, m_undo);
+    batchEnded();
 }
 
 void MainWindow::saveWindowSettings() {

@@ -122,6 +122,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -150,6 +153,7 @@ private:
     void runProgram(CommandId command);
     void search();
     void toggleFilter();
+    void openDropped(const QStringList& paths);
     void createFilterBox();
     void filterBoxChanged();
     void showFilterState(bool on);

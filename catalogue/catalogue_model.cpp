@@ -3,8 +3,12 @@
 #include "catalogue/columns.h"
 #include "platform/thread_priority.h"
 
+#include "platform/native_file.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <numeric>
 
@@ -104,7 +108,8 @@ QVariant CatalogueModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags CatalogueModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    Qt::ItemFlags f =
+        Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren | Qt::ItemIsDragEnabled;
     if (index.column() == ColumnName)
         f |= Qt::ItemIsEditable;
     return f;
@@ -116,6 +121,37 @@ bool CatalogueModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!labelEditHandler)
         return false;
     return labelEditHandler(index.row(), value.toString());
+}
+
+QStringList CatalogueModel::mimeTypes() const {
+    return {QStringLiteral("text/uri-list")};
+}
+
+// The file's URL as other programs open it: on Linux from the name's bytes as the file system
+// holds them, so that a name that is not UTF-8 still names its file.
+static QUrl FileUrl(const QString& path) {
+#ifdef Q_OS_WIN
+    return QUrl::fromLocalFile(path);
+#else
+    return QUrl::fromEncoded(QByteArrayLiteral("file://") +
+                             EncodeFileName(path).toPercentEncoding("/"));
+#endif
+}
+
+QMimeData* CatalogueModel::mimeData(const QModelIndexList& indexes) const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : indexes)
+        if (index.isValid())
+            rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<QUrl> urls;
+    for (int row : rows)
+        if (const Entry* entry = entryAt(row))
+            urls << FileUrl(entry->folder + entry->name);
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
 }
 
 bool CatalogueModel::insertEntry(int row, Entry entry, StateImage image) {

@@ -49,6 +49,11 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Rows dragged out of the list give other programs their files, as file URLs
+    // ("text/uri-list"), to be copied.
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
     // Row operations of the list.
     bool insertEntry(int row, Entry entry, StateImage image); // row clamped to [0, count]

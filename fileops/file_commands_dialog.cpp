@@ -1,13 +1,15 @@
 #include "fileops/file_commands_dialog.h"
 
+#include "base/program_info.h"
 #include "catalogue/catalogue_model.h"
 #include "catalogue/status.h"
 #include "fileops/batch_progress_dialog.h"
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
+#include "fileops/dropped_files.h"
+#include "fileops/folder_history.h"
 #include "fileops/info_edit.h"
 #include "fileops/info_edit_dialog.h"
-#include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
 #include "fileops/pattern_rename_dialog.h"
 #include "fileops/rename.h"
@@ -22,6 +24,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace {
@@ -118,6 +122,31 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& 
     RunFileBatch(command, withVerb, list, dialogs, window, undo);
 }
 
+void RunDroppedFilesCommand(QWidget* owner, const QStringList& files, BatchRequest request,
+                            CatalogueModel& list, UiHooks& window, UndoRecord& undo) {
+    QMessageBox question(QMessageBox::Question, ProgramCaption.toString(),
+                         QCoreApplication::translate("FileCommands",
+                                                     "Copy the %n dropped file(s) into %1, or "
+                                                     "move them there?",
+                                                     nullptr, int(files.size()))
+                             .arg(request.destination),
+                         QMessageBox::Cancel, owner);
+    QAbstractButton* copy = question.addButton(
+        QCoreApplication::translate("FileCommands", "&Copy Here"), QMessageBox::AcceptRole);
+    QAbstractButton* move = question.addButton(
+        QCoreApplication::translate("FileCommands", "&Move Here"), QMessageBox::AcceptRole);
+    question.setDefaultButton(qobject_cast<QPushButton*>(copy));
+    question.exec();
+    if (question.clickedButton() != copy && question.clickedButton() != move)
+        return;
+    const CommandId command =
+        question.clickedButton() == move ? CommandId::MoveFiles : CommandId::CopyFiles;
+    request.verb = FileCommandVerb(command);
+    quint16 noRenameFlags = 0; // move and copy ask no rename question
+    WindowFileDialogs dialogs(owner, list, noRenameFlags, ProgressAfterMs);
+    RunDroppedFiles(command, files, request, list, dialogs, window, undo);
+}
+
 void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& window,
                        UndoRecord& undo) {
     if (row < 0)
@@ -149,8 +178,8 @@ bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16
 }
 
 void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
-                             FolderHistory& history, const QString& workingFolder,
-                             UndoRecord& undo, int progressAfterMs) {
+                             FolderHistory& history, const QString& workingFolder, UndoRecord& undo,
+                             int progressAfterMs) {
     const std::vector<int> rows = list.selectedRows();
     if (rows.empty())
         return;
@@ -170,11 +199,11 @@ void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& 
     FollowRenamedRows(list, result.done, workingFolder);
     if (!result.failures.empty()) {
         const int count = int(result.failures.size());
-        FailureListDialog(owner,
-                          QCoreApplication::translate("FileCommands",
-                                                      "%n file(s) could not be renamed or moved:",
-                                                      nullptr, count),
-                          RenameFailuresText(result.failures))
+        FailureListDialog(
+            owner,
+            QCoreApplication::translate(
+                "FileCommands", "%n file(s) could not be renamed or moved:", nullptr, count),
+            RenameFailuresText(result.failures))
             .exec();
     }
 }

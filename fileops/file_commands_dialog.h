@@ -31,6 +31,12 @@ void RunFileBatchCommand(QWidget* owner, CommandId command, const BatchRequest& 
                          CatalogueModel& list, quint16& renameFlags, UiHooks& window,
                          UndoRecord& undo, int progressAfterMs = ProgressAfterMs);
 
+// Files dropped on the window: the question whether to copy or move them into the working
+// folder (request.destination), then that batch over them with the window's dialogs; the
+// files that arrive join `list`. Nothing happens on Cancel.
+void RunDroppedFilesCommand(QWidget* owner, const QStringList& files, BatchRequest request,
+                            CatalogueModel& list, UiHooks& window, UndoRecord& undo);
+
 // The information dialog for `row`, the single selected row of `list`; a save makes `undo` its
 // old block and shows the file in the window's panel.
 void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& window,
@@ -41,8 +47,8 @@ void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& w
 // chosen over `history`), then the plan carried out as one batch whose failures are listed
 // once at its end; the rows follow the files. `undo` becomes what can be taken back of it.
 void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
-                             FolderHistory& history, const QString& workingFolder,
-                             UndoRecord& undo, int progressAfterMs = ProgressAfterMs);
+                             FolderHistory& history, const QString& workingFolder, UndoRecord& undo,
+                             int progressAfterMs = ProgressAfterMs);
 
 // Takes back the last batch (Undo) in `list`.
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);

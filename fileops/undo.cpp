@@ -82,6 +82,16 @@ QString UndoLeftText(const QStringList& lines) {
            lines.join(u'\n');
 }
 
+Entry FileRow(const QString& path) {
+    const FileStamp stamp = StampOf(path);
+    FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
+    summary.currentEntry.name = NameOfPath(path);
+    summary.currentEntry.folder = FolderOfPath(path);
+    summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
+    summary.currentEntry.size = quint32(stamp.size);
+    return EntryFromSummary(summary);
+}
+
 namespace {
 
 // Takes one step back on disk; an empty text when it worked, else why the file was left alone.
@@ -171,22 +181,11 @@ public:
         m_list.removeEntryRows(m_remove);
         std::vector<Entry> appended;
         for (const QString& path : m_append)
-            appended.push_back(rowOf(path));
+            appended.push_back(FileRow(path));
         m_list.appendEntries(std::move(appended));
     }
 
 private:
-    // Reads the file as the scan does: the record of its row.
-    static Entry rowOf(const QString& path) {
-        const FileStamp stamp = StampOf(path);
-        FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
-        summary.currentEntry.name = NameOfPath(path);
-        summary.currentEntry.folder = FolderOfPath(path);
-        summary.currentEntry.lastWriteTime = stamp.lastWriteTime;
-        summary.currentEntry.size = quint32(stamp.size);
-        return EntryFromSummary(summary);
-    }
-
     void readTexts(int row, const QString& path) {
         const FileSummary summary = ReadSummary(path, ReadMode::WithoutNotes);
         Entry* entry = m_list.editEntry(row);
@@ -210,7 +209,7 @@ int UndoLastBatch(UndoRecord& record, CatalogueModel& list, FileDialogs& dialogs
     const QStringList removed = std::move(record.removedFolders);
     record = {};
     for (const QString& folder : removed)
-        (void)MakeFolder(folder); // one that is there again already is fine
+        (void)MakeFolder(folder);                 // one that is there again already is fine
     const CatalogueModel::AllRowsShown all(list); // a file may come back to a hidden row
     RowFollower rows(list);
     QStringList left;

@@ -30,6 +30,9 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp StampOf(const QString& path);
+// The file read as the scan reads it: the record of its row.
+struct Entry;
+Entry FileRow(const QString& path);
 
 struct UndoStep {
     UndoAction action = UndoAction::Rename;
