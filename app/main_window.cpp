@@ -14,8 +14,8 @@
 #include "catalogue/entry_rows.h"
 #include "catalogue/row_filter.h"
 #include "catalogue/scan.h"
-#include "catalogue/search.h"
 #include "catalogue/search_dialog.h"
+#include "catalogue/search.h"
 #include "catalogue/sorting.h"
 #include "catalogue/status.h"
 #include "fileops/destination_dialog.h"
@@ -408,9 +408,9 @@ void MainWindow::setStatusText(int part, const QString& text) {
 }
 
 void MainWindow::setToolbarState(const ToolbarState& state) {
-    for (CommandId command :
-         {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
-          CommandId::DeleteFiles, CommandId::CreateReport, CommandId::EditInformation})
+    for (CommandId command : {CommandId::MoveFiles, CommandId::CopyFiles, CommandId::RenameFiles,
+                              CommandId::DeleteFiles, CommandId::CreateReport,
+                              CommandId::EditInformation})
         m_toolbarActions[command]->setEnabled(state.fileCommands);
     m_toolbarActions[CommandId::RunEditor]->setEnabled(state.singleCommands);
     showFilterState(state.filterPressed);
@@ -586,7 +586,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // a name being edited in place are the editor's: Enter there ends the editing and reaches the
 // list only on its way up.
 bool MainWindow::handleListEvent(QEvent* event) {
-    if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 || m_list->isEditing())
+    if (event->type() != QEvent::KeyPress || m_catalogue.selectedCount() < 1 ||
+        m_list->isEditing())
         return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)

@@ -19,14 +19,16 @@
 
 namespace {
 
-const char* const Titles[] = {"Moonlight Sonata", "Bourrée in E minor", "Greensleeves",
-                              "Romanza", "Blue Moon", "Lágrima", "Scarborough Fair",
-                              "Study in B minor", "Cavatina", "Recuerdos de la Alhambra"};
-const char* const Authors[] = {"Beethoven", "Bach", "Traditional", "Anónimo", "Rodgers",
-                               "Tárrega", "Sor", "Myers", "Carcassi", "Giuliani"};
+const char* const Titles[] = {"Moonlight Sonata", "Bourrée in E minor",
+                              "Greensleeves",     "Romanza",
+                              "Blue Moon",        "Lágrima",
+                              "Scarborough Fair", "Study in B minor",
+                              "Cavatina",         "Recuerdos de la Alhambra"};
+const char* const Authors[] = {"Beethoven", "Bach", "Traditional", "Anónimo",  "Rodgers",
+                               "Tárrega",   "Sor",  "Myers",       "Carcassi", "Giuliani"};
 
 void FillRows(CatalogueModel& list, int rows) {
-    std::vector<Entry> entries(size_t(rows));
+    std::vector<Entry> entries(static_cast<size_t>(rows));
     for (int i = 0; i < rows; ++i) {
         Entry& e = entries[size_t(i)];
         e.name = QStringLiteral("piece %1.zuf").arg(i);

@@ -82,7 +82,7 @@ public:
         if (m_freeing.valid())
             m_freeing.wait();
     }
-    void updateRow(int row);              // the row's texts changed: redraw it
+    void updateRow(int row); // the row's texts changed: redraw it
     void updateRows(int first, int last); // the same for the rows first to last, in one change
     // Between these two the views see no change (the list's redrawing is off): rows are added
     // silently and the views take the whole list afresh at the end, as after a reset.

@@ -7,9 +7,9 @@
 #include "fileops/confirmation_dialog.h"
 #include "fileops/destination_dialog.h"
 #include "fileops/dropped_files.h"
-#include "fileops/folder_history.h"
 #include "fileops/info_edit.h"
 #include "fileops/info_edit_dialog.h"
+#include "fileops/folder_history.h"
 #include "fileops/message_dialog.h"
 #include "fileops/pattern_rename_dialog.h"
 #include "fileops/rename.h"
@@ -178,8 +178,8 @@ bool EndLabelEdit(CatalogueModel& list, int row, const QString& newName, quint16
 }
 
 void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
-                             FolderHistory& history, const QString& workingFolder, UndoRecord& undo,
-                             int progressAfterMs) {
+                             FolderHistory& history, const QString& workingFolder,
+                             UndoRecord& undo, int progressAfterMs) {
     const std::vector<int> rows = list.selectedRows();
     if (rows.empty())
         return;
@@ -199,11 +199,11 @@ void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& 
     FollowRenamedRows(list, result.done, workingFolder);
     if (!result.failures.empty()) {
         const int count = int(result.failures.size());
-        FailureListDialog(
-            owner,
-            QCoreApplication::translate(
-                "FileCommands", "%n file(s) could not be renamed or moved:", nullptr, count),
-            RenameFailuresText(result.failures))
+        FailureListDialog(owner,
+                          QCoreApplication::translate("FileCommands",
+                                                      "%n file(s) could not be renamed or moved:",
+                                                      nullptr, count),
+                          RenameFailuresText(result.failures))
             .exec();
     }
 }

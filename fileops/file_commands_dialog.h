@@ -47,8 +47,8 @@ void RunInfoEditDialog(QWidget* owner, CatalogueModel& list, int row, UiHooks& w
 // chosen over `history`), then the plan carried out as one batch whose failures are listed
 // once at its end; the rows follow the files. `undo` becomes what can be taken back of it.
 void RunPatternRenameCommand(QWidget* owner, CatalogueModel& list, QStringList& recentPatterns,
-                             FolderHistory& history, const QString& workingFolder, UndoRecord& undo,
-                             int progressAfterMs = ProgressAfterMs);
+                             FolderHistory& history, const QString& workingFolder,
+                             UndoRecord& undo, int progressAfterMs = ProgressAfterMs);
 
 // Takes back the last batch (Undo) in `list`.
 void RunUndoCommand(QWidget* owner, CatalogueModel& list, UndoRecord& undo);
