@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,7 +54,11 @@ ExportDialog::ExportDialog(QWidget* owner, ExportChoice& choice, int selectedCou
     m_browse->setAccessibleName(tr("Browse"));
     pathRow->addWidget(m_path);
     pathRow->addWidget(m_browse);
-    form->addRow(tr("F&ile:"), pathRow);
+    // A row of two widgets gets no label of its own that knows its field: the label is
+    // given the line edit, so that its letter reaches it and shows as a letter, not an '&'.
+    auto* pathLabel = new QLabel(tr("F&ile:"), this);
+    pathLabel->setBuddy(m_path);
+    form->addRow(pathLabel, pathRow);
     layout->addLayout(form);
     QDialogButtonBox* buttons = DialogButtons(this);
     buttons->addButton(tr("Export"), QDialogButtonBox::AcceptRole)->setDefault(true);
