@@ -36,14 +36,14 @@ struct Files {
 };
 
 // "title|author" per file; a leading '!' marks a bad file.
-void AddTitles(Files& files, const QStringList& specs) {
-    for (QString spec : specs) {
+void AddTitles(Files& files, const QStringList& lines) {
+    for (QString line : lines) {
         Entry& entry = files.add();
-        entry.isBad = spec.startsWith(u'!');
+        entry.isBad = line.startsWith(u'!');
         if (entry.isBad)
-            spec.remove(0, 1);
-        entry.title = spec.section(u'|', 0, 0);
-        entry.subtitle = spec.section(u'|', 1);
+            line.remove(0, 1);
+        entry.title = line.section(u'|', 0, 0);
+        entry.subtitle = line.section(u'|', 1);
     }
 }
 

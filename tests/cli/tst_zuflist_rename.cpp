@@ -17,8 +17,8 @@ class TestZuflistRename : public QObject {
     // "a=A=X": a.zuf with the title A and the author X, in the emptied folder "lib".
     void writeLibrary(const QStringList& files) {
         QDir(m_dir.path()).removeRecursively();
-        for (const QString& spec : files) {
-            const QStringList parts = spec.split(u'=');
+        for (const QString& entry : files) {
+            const QStringList parts = entry.split(u'=');
             SampleFile file;
             file.title = parts.value(1);
             file.subtitle = parts.value(2);

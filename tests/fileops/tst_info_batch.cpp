@@ -15,11 +15,11 @@ namespace {
 
 // A field's edit, written short: "" keeps, "=text" sets the text ("=" clears), "*" and then
 // U, L, W or Q keeps with the tools ABC, abc, Abc and the quote remover in that order.
-FieldEdit EditOf(const QString& spec) {
+FieldEdit EditOf(const QString& shorthand) {
     FieldEdit edit;
-    if (spec.startsWith(u'='))
-        return FieldEdit::set(spec.mid(1));
-    for (const QChar c : spec.mid(1))
+    if (shorthand.startsWith(u'='))
+        return FieldEdit::set(shorthand.mid(1));
+    for (const QChar c : shorthand.mid(1))
         edit.tools.push_back(c == u'U'   ? CaseUpper
                              : c == u'L' ? CaseLower
                              : c == u'W' ? CaseWords

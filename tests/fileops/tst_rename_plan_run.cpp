@@ -51,8 +51,8 @@ class TestRenamePlanRun : public QObject {
                     QDir().mkpath(m_otherDrive.path()));
         m_list.removeAllRows();
         const QString in = NormalisedFolder(m_lib + QStringLiteral("in"));
-        for (const char* spec : {"a=A=X", "b=B=Y", "c=C=X"}) {
-            const QStringList parts = QString::fromLatin1(spec).split(u'=');
+        for (const char* entry : {"a=A=X", "b=B=Y", "c=C=X"}) {
+            const QStringList parts = QString::fromLatin1(entry).split(u'=');
             SampleFile file;
             file.title = parts[1];
             file.subtitle = parts[2];
